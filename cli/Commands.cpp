@@ -1,0 +1,359 @@
+#include "cli/Commands.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+#include "cli/Args.h"
+#include "cli/Replay.h"
+#include "engine/Hand.h"
+#include "engine/Postflop.h"
+#include "engine/content/AdviceContent.h"
+#include "platform/form/Input.h"
+#include "window/model/FrmPoker.h"
+#include "window/model/StateDump.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kAdviseUsage = R"(Usage: tablewise advise HAND --action ACTION [--position POSITION] [--bb AMOUNT] [--limpers N] [--json]
+
+Shows the pre-flop advice for one hand: its group, the recommended bet and the
+advice text, exactly as the window shows them after the same input.
+
+  HAND            two ranks (A K Q J T 9 ... 2) in either order and case, and
+                  an "s" when suited: AKs, ak, 72, QQ
+  --action        opened | limped | raised | raised-called | re-raised
+  --position      early | middle | late | blinds
+  --bb AMOUNT     the big blind, as typed: digits with at most one "."
+  --limpers N     the number of limpers (with --action limped only)
+  --json          print JSON instead of text
+)";
+
+constexpr const char* kPostflopUsage = R"(Usage: tablewise postflop CATEGORY [--position in|out] [--pot raised|limped] [--players heads-up|multi-way] [--json]
+
+Shows the post-flop advice for what you hold after the flop.
+
+  CATEGORY        the category's text or its number:
+)";
+
+constexpr const char* kContentUsage = R"(Usage: tablewise content
+
+Prints every advice text, one per line: KEY, a tab, and the text with
+backslash, CR, LF and TAB written as \\, \r, \n and \t.
+)";
+
+constexpr const char* kReplayUsage = R"(Usage: tablewise replay [FILE]
+
+Runs a session script against the advisor's window, without showing it, and
+prints the window's state at each "dump". Reads standard input when FILE is
+omitted or "-". One action per line; blank lines and lines starting with "#"
+are skipped:
+
+  type NAME TEXT       one key press per character into a text box or the
+                       combo box's edit field
+  backspace NAME [N]   N Backspace presses (default 1)
+  click NAME           an option button, chkSuited or cmdResetPartial
+  select NAME INDEX    chooses item INDEX (from 0) of cmbPostFlop
+  focus NAME           moves the focus
+  dump                 prints NAME<TAB>VALUE lines and an empty line
+
+In TEXT, \\ is a backslash, \r CR, \n LF and \t TAB.
+)";
+
+int usageError(std::string_view message)
+{
+    std::fprintf(stderr, "tablewise: %.*s\n", static_cast<int>(message.size()), message.data());
+    return 2;
+}
+
+void appendJsonString(std::string& out, std::string_view text)
+{
+    out.push_back('"');
+    for (char c : text) {
+        switch (c) {
+        case '"': out.append("\\\""); break;
+        case '\\': out.append("\\\\"); break;
+        case '\n': out.append("\\n"); break;
+        case '\r': out.append("\\r"); break;
+        case '\t': out.append("\\t"); break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
+                out.append(buf);
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+}
+
+// Advice texts break lines with CR LF; a terminal wants LF.
+std::string forTerminal(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+void write(const std::string& s)
+{
+    std::fwrite(s.data(), 1, s.size(), stdout);
+}
+
+void type(platform::TextControl& box, std::string_view text)
+{
+    platform::input::moveFocus(box);
+    for (char c : text) {
+        box.setSelection(box.text().size(), 0);
+        platform::input::keyPress(box, static_cast<unsigned char>(c));
+    }
+}
+
+void click(platform::Control& c)
+{
+    platform::input::moveFocus(c);
+    platform::input::click(c);
+}
+
+char upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool isTypedAmount(std::string_view s)
+{
+    if (s.empty() || s.size() > 10 || s.find_first_not_of("0123456789.") != std::string_view::npos)
+        return false;
+    const auto point = s.find('.');
+    return s != "." && (point == std::string_view::npos || s.find('.', point + 1) == std::string_view::npos);
+}
+
+} // namespace
+
+int contentCommand(int argc, char** argv)
+{
+    try {
+        const Args args(argc, argv, 2, {}, {"--help"});
+        if (args.flag("--help")) {
+            std::fputs(kContentUsage, stdout);
+            return 0;
+        }
+        if (!args.positional().empty())
+            return usageError("content: unexpected argument " + args.positional().front());
+    } catch (const UsageError& e) {
+        return usageError("content: " + e.message);
+    }
+    std::string out;
+    for (std::size_t i = 0; i < engine::kAdviceKeyCount; ++i) {
+        const auto key = static_cast<engine::AdviceKey>(i);
+        out.append(engine::adviceKeyName(key));
+        out.push_back('\t');
+        window::appendEscaped(out, engine::adviceText(key));
+        out.push_back('\n');
+    }
+    write(out);
+    return 0;
+}
+
+int adviseCommand(int argc, char** argv)
+{
+    std::string hand;
+    bool suited = false;
+    std::optional<std::string> bb, limpers, position, action;
+    bool json = false;
+    try {
+        const Args args(argc, argv, 2, {"--action", "--position", "--bb", "--limpers"}, {"--help", "--json"});
+        if (args.flag("--help")) {
+            std::fputs(kAdviseUsage, stdout);
+            return 0;
+        }
+        json = args.flag("--json");
+        if (args.positional().size() != 1)
+            return usageError(args.positional().empty() ? "advise: missing HAND (try --help)"
+                                                        : "advise: unexpected argument " + args.positional()[1]);
+        const std::string& h = args.positional().front();
+        const bool hasS = h.size() == 3 && (h[2] == 's' || h[2] == 'S');
+        if ((h.size() != 2 && !hasS) || engine::rankIndex(upper(h[0])) < 0 || engine::rankIndex(upper(h[1])) < 0)
+            return usageError("advise: HAND \"" + h + "\" is not two ranks with an optional s (AKs, 72, QQ)");
+        if (hasS && upper(h[0]) == upper(h[1]))
+            return usageError("advise: HAND \"" + h + "\" is a pair and cannot be suited");
+        hand = h.substr(0, 2);
+        suited = hasS;
+        action = args.value("--action");
+        if (!action)
+            return usageError("advise: --action is required (opened, limped, raised, raised-called, re-raised)");
+        if (*action != "opened" && *action != "limped" && *action != "raised" && *action != "raised-called"
+            && *action != "re-raised")
+            return usageError("advise: --action \"" + *action
+                              + "\" is not opened, limped, raised, raised-called or re-raised");
+        position = args.value("--position");
+        if (position && *position != "early" && *position != "middle" && *position != "late"
+            && *position != "blinds")
+            return usageError("advise: --position \"" + *position + "\" is not early, middle, late or blinds");
+        bb = args.value("--bb");
+        if (bb && !isTypedAmount(*bb))
+            return usageError("advise: --bb \"" + *bb
+                              + "\" is not an amount (digits with at most one \".\", up to 10 characters)");
+        limpers = args.value("--limpers");
+        if (limpers && (limpers->empty() || limpers->find_first_not_of("0123456789") != std::string::npos))
+            return usageError("advise: --limpers \"" + *limpers + "\" is not a whole number");
+        if (limpers && *action != "limped")
+            return usageError("advise: --limpers goes with --action limped only");
+    } catch (const UsageError& e) {
+        return usageError("advise: " + e.message);
+    }
+
+    window::FrmPoker frm;
+    frm.Form_Load();
+    engine::PokerState& s = frm.state;
+    if (bb)
+        type(s.txtBB, *bb);
+    type(s.txtHoleCard, hand);
+    if (suited)
+        click(s.chkSuited);
+    if (position) {
+        platform::OptionButton* b = *position == "early"    ? &s.optEarly
+                                    : *position == "middle" ? &s.optMiddle
+                                    : *position == "late"   ? &s.optLate
+                                                            : &s.optBlinds;
+        click(*b);
+    }
+    platform::OptionButton* a = *action == "opened"          ? &s.optOpened
+                                : *action == "limped"        ? &s.optLimped
+                                : *action == "raised"        ? &s.optRaised
+                                : *action == "raised-called" ? &s.optRaisedCalled
+                                                             : &s.optRaiseReRaise;
+    click(*a);
+    if (limpers)
+        type(s.txtLimpers, *limpers);
+
+    std::string out;
+    if (json) {
+        out.append("{\"hand\":");
+        appendJsonString(out, s.lblCardValue.caption());
+        out.append(",\"group\":");
+        appendJsonString(out, s.lblGroup.caption());
+        out.append(",\"bet\":");
+        appendJsonString(out, s.lblBetAmount.caption());
+        out.append(",\"advice\":");
+        appendJsonString(out, s.txtPreFlop.text());
+        out.append("}\n");
+    } else {
+        out.append("Hand:   ").append(s.lblCardValue.caption()).append("\n");
+        out.append("Group:  ").append(s.lblGroup.caption()).append("\n");
+        out.append("Bet:    ").append(s.lblBetAmount.caption()).append("\n");
+        out.append("Advice:\n").append(forTerminal(s.txtPreFlop.text())).append("\n");
+    }
+    write(out);
+    return 0;
+}
+
+int postflopCommand(int argc, char** argv)
+{
+    std::string category;
+    std::optional<std::string> side, pot, players;
+    bool json = false;
+    try {
+        const Args args(argc, argv, 2, {"--position", "--pot", "--players"}, {"--help", "--json"});
+        if (args.flag("--help")) {
+            std::string usage = kPostflopUsage;
+            for (std::size_t i = 0; i < engine::kPostFlopCategories.size(); ++i)
+                usage += "                  " + std::to_string(i + 1) + "  "
+                    + std::string(engine::kPostFlopCategories[i]) + "\n";
+            usage += "  --position      in | out\n  --pot           raised | limped\n"
+                     "  --players       heads-up | multi-way\n  --json          print JSON instead of text\n";
+            write(usage);
+            return 0;
+        }
+        json = args.flag("--json");
+        if (args.positional().size() != 1)
+            return usageError(args.positional().empty() ? "postflop: missing CATEGORY (try --help)"
+                                                        : "postflop: unexpected argument " + args.positional()[1]);
+        category = args.positional().front();
+        side = args.value("--position");
+        pot = args.value("--pot");
+        players = args.value("--players");
+        if (side && *side != "in" && *side != "out")
+            return usageError("postflop: --position \"" + *side + "\" is not in or out");
+        if (pot && *pot != "raised" && *pot != "limped")
+            return usageError("postflop: --pot \"" + *pot + "\" is not raised or limped");
+        if (players && *players != "heads-up" && *players != "multi-way")
+            return usageError("postflop: --players \"" + *players + "\" is not heads-up or multi-way");
+    } catch (const UsageError& e) {
+        return usageError("postflop: " + e.message);
+    }
+
+    int index = -1;
+    for (std::size_t i = 0; i < engine::kPostFlopCategories.size(); ++i)
+        if (category == engine::kPostFlopCategories[i] || category == std::to_string(i + 1))
+            index = static_cast<int>(i) + 1;
+    if (index < 0)
+        return usageError("postflop: CATEGORY \"" + category + "\" is not a category (try --help)");
+
+    window::FrmPoker frm;
+    frm.Form_Load();
+    engine::PokerState& s = frm.state;
+    platform::input::moveFocus(s.cmbPostFlop);
+    platform::input::chooseItem(s.cmbPostFlop, index);
+    if (side)
+        click(*side == "in" ? s.optIn : s.optOut);
+    if (pot)
+        click(*pot == "raised" ? s.optRaisedPost : s.optLimpedPost);
+    if (players)
+        click(*players == "heads-up" ? s.optHeadsUp : s.optMultiWay);
+
+    std::string out;
+    if (json) {
+        out.append("{\"category\":");
+        appendJsonString(out, s.cmbPostFlop.text());
+        out.append(",\"advice\":");
+        appendJsonString(out, s.txtFlop.text());
+        out.append("}\n");
+    } else {
+        out.append(forTerminal(s.txtFlop.text())).append("\n");
+    }
+    write(out);
+    return 0;
+}
+
+int replayCommand(int argc, char** argv)
+{
+    std::string file;
+    try {
+        const Args args(argc, argv, 2, {}, {"--help"});
+        if (args.flag("--help")) {
+            std::fputs(kReplayUsage, stdout);
+            return 0;
+        }
+        if (args.positional().size() > 1)
+            return usageError("replay: unexpected argument " + args.positional()[1]);
+        if (!args.positional().empty())
+            file = args.positional().front();
+    } catch (const UsageError& e) {
+        return usageError("replay: " + e.message);
+    }
+    if (file.empty() || file == "-")
+        return replay(stdin, stdout, stderr);
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in)
+        return usageError(file + ": " + std::strerror(errno));
+    const int status = replay(in, stdout, stderr);
+    if (std::ferror(in)) {
+        std::fclose(in);
+        return usageError(file + ": read error");
+    }
+    std::fclose(in);
+    return status;
+}
+
+} // namespace cli

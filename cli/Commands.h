@@ -1,0 +1,11 @@
+#pragma once
+// The subcommands of `tablewise`. Each returns the exit status.
+
+namespace cli {
+
+int contentCommand(int argc, char** argv);
+int adviseCommand(int argc, char** argv);
+int postflopCommand(int argc, char** argv);
+int replayCommand(int argc, char** argv);
+
+} // namespace cli

@@ -1,0 +1,333 @@
+#include "platform/money/Money.h"
+
+#include <bit>
+#include <charconv>
+#include <climits>
+#include <clocale>
+#include <cmath>
+#include <cstdint>
+#include <iterator>
+
+namespace platform {
+
+namespace {
+
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+bool specified(char v) { return v != CHAR_MAX; }
+
+// Whether 200 * a is an odd integer, i.e. a lies exactly halfway between two
+// cents. a = m * 2^e exactly, with m a 53-bit integer; 200 * a = 25 * m * 2^(e+3)
+// is an odd integer exactly when the powers of two cancel.
+bool isExactHalfCent(double a)
+{
+    if (a == 0.0)
+        return false;
+    int e = 0;
+    const double f = std::frexp(a, &e);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+    e -= 53;
+    return std::countr_zero(m) + e + 3 == 0;
+}
+
+// Adds one unit in the last place of a decimal text such as "12.34".
+void incrementLastDigit(char* begin, char*& end)
+{
+    for (char* p = end - 1; p >= begin; --p) {
+        if (*p == '.')
+            continue;
+        if (*p != '9') {
+            ++*p;
+            return;
+        }
+        *p = '0';
+    }
+    // Carry out of the leading digit.
+    for (char* p = end; p > begin; --p)
+        *p = *(p - 1);
+    *begin = '1';
+    ++end;
+}
+
+} // namespace
+
+MoneyLocale MoneyLocale::unitedStates()
+{
+    return MoneyLocale{};
+}
+
+MoneyLocale MoneyLocale::fromLconv(const lconv& lc)
+{
+    if (!lc.currency_symbol || !*lc.currency_symbol)
+        return unitedStates();
+    MoneyLocale m;
+    m.currencySymbol = lc.currency_symbol;
+    m.decimalPoint = lc.mon_decimal_point && *lc.mon_decimal_point ? lc.mon_decimal_point : ".";
+    m.thousandsSep = lc.mon_thousands_sep ? lc.mon_thousands_sep : "";
+    m.grouping = lc.mon_grouping ? lc.mon_grouping : "";
+    if (m.thousandsSep == m.decimalPoint)
+        m.thousandsSep.clear();
+    m.positiveSign = lc.positive_sign ? lc.positive_sign : "";
+    m.negativeSign = lc.negative_sign && *lc.negative_sign ? lc.negative_sign : "-";
+    m.pCsPrecedes = specified(lc.p_cs_precedes) ? lc.p_cs_precedes != 0 : true;
+    m.nCsPrecedes = specified(lc.n_cs_precedes) ? lc.n_cs_precedes != 0 : m.pCsPrecedes;
+    m.pSepBySpace = specified(lc.p_sep_by_space) && lc.p_sep_by_space <= 2 ? lc.p_sep_by_space : 0;
+    m.nSepBySpace = specified(lc.n_sep_by_space) && lc.n_sep_by_space <= 2 ? lc.n_sep_by_space : m.pSepBySpace;
+    m.pSignPosn = specified(lc.p_sign_posn) && lc.p_sign_posn <= 4 ? lc.p_sign_posn : 1;
+    m.nSignPosn = specified(lc.n_sign_posn) && lc.n_sign_posn <= 4 ? lc.n_sign_posn : 1;
+    return m;
+}
+
+MoneyLocale MoneyLocale::fromProcess()
+{
+    return fromLconv(*std::localeconv());
+}
+
+namespace {
+
+struct Affixes {
+    std::string prefix;
+    std::string suffix;
+};
+
+// Where symbol, sign and spaces go around the number, after POSIX's rules for
+// cs_precedes, sep_by_space and sign_posn.
+Affixes affixes(const std::string& cs, const std::string& sign, bool csPrecedes, int sep, int posn)
+{
+    const std::string space = " ";
+    Affixes a;
+    if (posn == 0) {
+        if (csPrecedes) {
+            a.prefix = "(" + cs + (sep ? space : "");
+            a.suffix = ")";
+        } else {
+            a.prefix = "(";
+            a.suffix = (sep ? space : "") + cs + ")";
+        }
+        return a;
+    }
+    if (sign.empty() && sep == 2)
+        sep = 0;
+    if (csPrecedes) {
+        switch (posn) {
+        case 2: // symbol, number, sign
+            a.prefix = cs + (sep == 1 ? space : "");
+            a.suffix = (sep == 2 ? space : "") + sign;
+            break;
+        case 4: // symbol, sign, number
+            a.prefix = cs + (sep == 2 ? space : "") + sign + (sep == 1 ? space : "");
+            break;
+        default: // 1 and 3: sign, symbol, number
+            a.prefix = sign + (sep == 2 ? space : "") + cs + (sep == 1 ? space : "");
+            break;
+        }
+    } else {
+        switch (posn) {
+        case 2: // number, symbol, sign
+        case 4:
+            a.suffix = (sep == 1 ? space : "") + cs + (sep == 2 ? space : "") + sign;
+            break;
+        case 3: // number, sign, symbol
+            a.suffix = (sep == 1 ? space : "") + sign + (sep == 2 ? space : "") + cs;
+            break;
+        default: // 1: sign, number, symbol
+            a.prefix = sign + (sep == 2 ? space : "");
+            a.suffix = (sep == 1 ? space : "") + cs;
+            break;
+        }
+    }
+    return a;
+}
+
+} // namespace
+
+Money::Money(MoneyLocale locale) : locale_(std::move(locale))
+{
+    const Affixes p = affixes(locale_.currencySymbol, locale_.positiveSign, locale_.pCsPrecedes,
+                              locale_.pSepBySpace, locale_.pSignPosn);
+    const Affixes n = affixes(locale_.currencySymbol, locale_.negativeSign, locale_.nCsPrecedes,
+                              locale_.nSepBySpace, locale_.nSignPosn);
+    positive_ = {p.prefix, p.suffix};
+    negative_ = {n.prefix, n.suffix};
+}
+
+const Money& Money::process()
+{
+    static const Money money(MoneyLocale::fromProcess());
+    return money;
+}
+
+std::optional<double> Money::toDouble(std::string_view text) const
+{
+    if (text.find(locale_.currencySymbol) != std::string_view::npos)
+        return parseMoney(text);
+    return parseTyped(text);
+}
+
+namespace {
+
+// Converts "digits[.digits]" (ASCII, at least one digit). A value too large for
+// a double is refused; one too small to tell from zero is zero.
+std::optional<double> convertPlain(std::string_view s)
+{
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value, std::chars_format::fixed);
+    if (ptr != s.data() + s.size())
+        return std::nullopt;
+    if (ec == std::errc::result_out_of_range) {
+        const std::string_view whole = s.substr(0, s.find('.'));
+        if (whole.find_first_not_of('0') != std::string_view::npos)
+            return std::nullopt;
+        return 0.0;
+    }
+    if (ec != std::errc{} || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::optional<double> Money::parseTyped(std::string_view text) const
+{
+    bool digit = false;
+    int points = 0;
+    for (char c : text) {
+        if (isDigit(c))
+            digit = true;
+        else if (c == '.')
+            ++points;
+        else
+            return std::nullopt;
+    }
+    if (!digit || points > 1)
+        return std::nullopt;
+    return convertPlain(text);
+}
+
+std::optional<double> Money::parseMoney(std::string_view text) const
+{
+    for (int sign : {-1, 1}) {
+        const Form& form = sign < 0 ? negative_ : positive_;
+        if (text.size() < form.prefix.size() + form.suffix.size() || !text.starts_with(form.prefix)
+            || !text.ends_with(form.suffix))
+            continue;
+        const std::string_view number =
+            text.substr(form.prefix.size(), text.size() - form.prefix.size() - form.suffix.size());
+        if (const auto value = parseNumber(number))
+            return sign < 0 ? -*value : *value;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> Money::parseNumber(std::string_view number) const
+{
+    const std::string& sep = locale_.thousandsSep;
+    const std::string& point = locale_.decimalPoint;
+    std::string plain;
+    plain.reserve(number.size());
+    std::size_t i = 0;
+    bool afterSeparator = false;
+    while (i < number.size()) {
+        if (isDigit(number[i])) {
+            plain.push_back(number[i++]);
+            afterSeparator = false;
+        } else if (!sep.empty() && !plain.empty() && !afterSeparator && number.substr(i).starts_with(sep)) {
+            i += sep.size();
+            afterSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (plain.empty() || afterSeparator)
+        return std::nullopt;
+    if (i < number.size()) {
+        if (!number.substr(i).starts_with(point))
+            return std::nullopt;
+        i += point.size();
+        plain.push_back('.');
+        for (; i < number.size(); ++i) {
+            if (!isDigit(number[i]))
+                return std::nullopt;
+            plain.push_back(number[i]);
+        }
+    }
+    return convertPlain(plain);
+}
+
+void Money::appendGrouped(std::string& out, std::string_view digits) const
+{
+    const std::string& g = locale_.grouping;
+    const std::string& sep = locale_.thousandsSep;
+    // Group sizes run from the right; the last one given repeats and CHAR_MAX
+    // ends the grouping.
+    std::size_t sizes[sizeof(double) * 64];
+    std::size_t count = 0;
+    std::size_t leading = digits.size();
+    for (std::size_t gi = 0; !sep.empty() && !g.empty() && count < std::size(sizes);) {
+        const char size = g[gi];
+        if (size <= 0 || !specified(size) || leading <= static_cast<std::size_t>(size))
+            break;
+        sizes[count++] = static_cast<std::size_t>(size);
+        leading -= static_cast<std::size_t>(size);
+        if (gi + 1 < g.size())
+            ++gi;
+    }
+    out.append(digits.substr(0, leading));
+    std::size_t pos = leading;
+    for (std::size_t k = count; k-- > 0;) {
+        out.append(sep);
+        out.append(digits.substr(pos, sizes[k]));
+        pos += sizes[k];
+    }
+}
+
+void Money::appendAmount(std::string& out, double value) const
+{
+    if (std::isnan(value)) {
+        out.append(kAmountUnavailable);
+        return;
+    }
+    if (std::isinf(value)) {
+        out.append(kAmountTooLarge);
+        return;
+    }
+    const double a = std::fabs(value);
+    char buf[512];
+    char* end = nullptr;
+    if (isExactHalfCent(a)) {
+        end = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::fixed, 3).ptr;
+        --end; // drop the 5 of the half cent and round away from zero
+        incrementLastDigit(buf, end);
+    } else {
+        end = std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, 2).ptr;
+    }
+    const std::string_view text(buf, static_cast<std::size_t>(end - buf));
+    const std::size_t point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view cents = text.substr(point + 1);
+    const bool negative = value < 0 && text.find_first_not_of("0.") != std::string_view::npos;
+    const Form& form = negative ? negative_ : positive_;
+    out.append(form.prefix);
+    appendGrouped(out, whole);
+    out.append(locale_.decimalPoint);
+    out.append(cents);
+    out.append(form.suffix);
+}
+
+std::string Money::amountText(double value) const
+{
+    std::string s;
+    appendAmount(s, value);
+    return s;
+}
+
+std::string Money::rangeText(double low, double high) const
+{
+    std::string s;
+    appendAmount(s, low);
+    s.append(" to ");
+    appendAmount(s, high);
+    return s;
+}
+
+} // namespace platform

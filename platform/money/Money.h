@@ -1,0 +1,89 @@
+#pragma once
+// Money texts in the user's regional currency format, and the numeric test
+// that decides which texts are amounts.
+//
+// An amount is written with exactly two decimals and a leading zero, with the
+// locale's currency symbol, digit grouping and form of negative amounts. Where
+// the locale names no currency symbol (C, POSIX) a United States English
+// format stands in: 8 -> "$8.00", 4000 -> "$4,000.00", -8 -> "($8.00)". An
+// exact half cent rounds away from zero.
+//
+// The numeric test accepts two kinds of text:
+//  - the typed form: digits with at most one ".", always the decimal point
+//    whatever the locale, with at least one digit ("12", "12.5", ".5", "5.");
+//  - a money text, recognised by holding the currency symbol and read with the
+//    locale's monetary decimal point and grouping: whatever amountText writes.
+// Every accepted text converts to a finite value.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+struct lconv;
+
+namespace platform {
+
+struct MoneyLocale {
+    std::string currencySymbol = "$";
+    std::string decimalPoint = ".";
+    std::string thousandsSep = ",";
+    std::string grouping = "\3"; // as in lconv: sizes from the right, the last repeats
+    std::string positiveSign;
+    std::string negativeSign = "-";
+    bool pCsPrecedes = true;
+    bool nCsPrecedes = true;
+    int pSepBySpace = 0;
+    int nSepBySpace = 0;
+    int pSignPosn = 1;
+    int nSignPosn = 0; // parentheses
+
+    static MoneyLocale unitedStates();
+    // The monetary fields of `lc`, or the United States format when it names
+    // no currency symbol.
+    static MoneyLocale fromLconv(const lconv& lc);
+    // localeconv() of the process as it is now.
+    static MoneyLocale fromProcess();
+};
+
+class Money {
+public:
+    explicit Money(MoneyLocale locale);
+
+    // The process's format, read from localeconv() on first use (after the
+    // program's setlocale(LC_ALL, "")).
+    static const Money& process();
+
+    const MoneyLocale& locale() const noexcept { return locale_; }
+
+    bool isNumeric(std::string_view text) const { return toDouble(text).has_value(); }
+    // The value of a text the numeric test accepts; nothing otherwise.
+    std::optional<double> toDouble(std::string_view text) const;
+
+    // Amount texts. An amount that is not a finite number has no money form:
+    // infinities give "Amount too large" and NaN "Amount unavailable", which
+    // the numeric test rejects.
+    void appendAmount(std::string& out, double value) const;
+    std::string amountText(double value) const;
+    // "<low> to <high>"
+    std::string rangeText(double low, double high) const;
+
+private:
+    struct Form {
+        std::string prefix;
+        std::string suffix;
+    };
+    std::optional<double> parseTyped(std::string_view text) const;
+    std::optional<double> parseMoney(std::string_view text) const;
+    std::optional<double> parseNumber(std::string_view number) const;
+    void appendGrouped(std::string& out, std::string_view digits) const;
+
+    MoneyLocale locale_;
+    Form positive_;
+    Form negative_;
+};
+
+// The text that stands for a non-finite amount.
+inline constexpr std::string_view kAmountTooLarge = "Amount too large";
+inline constexpr std::string_view kAmountUnavailable = "Amount unavailable";
+
+} // namespace platform

@@ -1,0 +1,26 @@
+#pragma once
+// UTF-8 helpers. Texts are UTF-8 throughout; lengths that a user sees (typed
+// length limits, caret positions) are counted in code points.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace platform::utf8 {
+
+// Number of code points; a byte that starts no valid sequence counts as one.
+std::size_t length(std::string_view text);
+
+// Byte offset of code point index `index` (clamped to the end).
+std::size_t offsetOf(std::string_view text, std::size_t index);
+
+// Decodes the code point at byte `pos`, advancing `pos`. Invalid bytes decode
+// to U+FFFD and advance by one.
+char32_t decode(std::string_view text, std::size_t& pos);
+
+void append(std::string& out, char32_t codePoint);
+
+// Control characters: C0, DEL and C1.
+constexpr bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
+
+} // namespace platform::utf8

@@ -1,0 +1,42 @@
+#pragma once
+// The main window's controls as designed: kind, container, caption, place and
+// size in twips, tab index and font, in creation order.
+
+#include <span>
+#include <string_view>
+
+#include "platform/form/Control.h"
+
+namespace window {
+
+struct FontSpec {
+    std::string_view family; // the designed face; views map it to an installed one
+    double points;
+    bool bold;
+};
+
+inline constexpr FontSpec kFormFont{"MS Sans Serif", 9.75, true};
+
+struct ControlLayout {
+    std::string_view name;
+    platform::ControlKind kind;
+    std::string_view container; // empty: the window's inner area
+    std::string_view caption;
+    platform::TwipRect rect;
+    int tabIndex; // -1: none
+    FontSpec font;
+    bool visible = true;
+};
+
+// Creation order: within a container an earlier control lies in front of a
+// later one where they overlap, and labels and pictures lie behind windowed
+// controls.
+std::span<const ControlLayout> frmPokerLayout();
+
+const ControlLayout* findLayout(std::string_view name);
+
+// The window's inner area in twips.
+inline constexpr int kFormWidthTwips = 5655;
+inline constexpr int kFormHeightTwips = 11355;
+
+} // namespace window
