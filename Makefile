@@ -33,3 +33,9 @@ install: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Runs every fuzzer for FUZZ_SECONDS each (as long as wanted).
+FUZZ_SECONDS ?= 300
+.PHONY: fuzz
+fuzz: setup
+	bash scripts/fuzz.sh all . build-fuzz $(FUZZ_SECONDS)

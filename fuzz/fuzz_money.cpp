@@ -1,0 +1,82 @@
+// The numeric test and the money texts: any text the test accepts converts to
+// a finite value whose money text passes the test again and converts back to
+// the same amount to the cent; any double formats to a sound text.
+
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string_view>
+
+#include "platform/money/Money.h"
+
+namespace {
+
+const platform::Money& usMoney()
+{
+    static const platform::Money m(platform::MoneyLocale::unitedStates());
+    return m;
+}
+
+const platform::Money& euroMoney()
+{
+    static const platform::Money m([] {
+        platform::MoneyLocale l;
+        l.currencySymbol = "\xE2\x82\xAC";
+        l.decimalPoint = ",";
+        l.thousandsSep = ".";
+        l.pCsPrecedes = l.nCsPrecedes = false;
+        l.pSepBySpace = l.nSepBySpace = 1;
+        l.pSignPosn = l.nSignPosn = 1;
+        return l;
+    }());
+    return m;
+}
+
+void check(bool ok)
+{
+    if (!ok)
+        std::abort();
+}
+
+void roundTrip(const platform::Money& money, std::string_view text)
+{
+    const auto value = money.toDouble(text);
+    if (!value)
+        return;
+    check(std::isfinite(*value));
+    const std::string shown = money.amountText(*value);
+    const auto again = money.toDouble(shown);
+    check(again.has_value());
+    // Same amount to the cent, and formatting is stable from then on.
+    check(money.amountText(*again) == shown);
+    const double cents = std::fabs(*value) < 1e13 ? std::fabs(*again - *value) : 0;
+    check(cents <= 0.005 + 1e-9);
+}
+
+void formatAny(const platform::Money& money, double v)
+{
+    const std::string s = money.amountText(v);
+    check(!s.empty());
+    if (!std::isfinite(v)) {
+        check(!money.isNumeric(s));
+        return;
+    }
+    check(money.isNumeric(s));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string_view text(reinterpret_cast<const char*>(data), size);
+    roundTrip(usMoney(), text);
+    roundTrip(euroMoney(), text);
+    if (size >= sizeof(double)) {
+        double v;
+        std::memcpy(&v, data, sizeof v);
+        formatAny(usMoney(), v);
+        formatAny(euroMoney(), v);
+    }
+    return 0;
+}
