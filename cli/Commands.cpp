@@ -1,5 +1,7 @@
 #include "cli/Commands.h"
 
+#include <sys/stat.h>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -347,12 +349,17 @@ int replayCommand(int argc, char** argv)
     std::FILE* in = std::fopen(file.c_str(), "rb");
     if (!in)
         return usageError(file + ": " + std::strerror(errno));
-    const int status = replay(in, stdout, stderr);
-    if (std::ferror(in)) {
+    struct stat info {};
+    if (::fstat(::fileno(in), &info) == 0 && S_ISDIR(info.st_mode)) {
         std::fclose(in);
-        return usageError(file + ": read error");
+        return usageError(file + ": " + std::strerror(EISDIR));
     }
+    errno = 0;
+    const int status = replay(in, stdout, stderr);
+    const int readError = std::ferror(in) ? errno : 0;
     std::fclose(in);
+    if (readError != 0)
+        return usageError(file + ": " + std::strerror(readError));
     return status;
 }
 

@@ -29,7 +29,7 @@ int main(int argc, char** argv)
 {
     std::setlocale(LC_ALL, "");
     if (argc < 2) {
-        std::fputs(kUsage, stderr);
+        std::fputs("tablewise: missing command (try tablewise --help)\n", stderr);
         return 2;
     }
     const std::string_view command = argv[1];

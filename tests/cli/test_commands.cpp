@@ -1,0 +1,162 @@
+// The tablewise program itself: its commands, their errors and exit status.
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "ReplayHarness.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct ProgramRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs tablewise with `args` (shell-quoted by the caller) under LC_ALL=C.
+ProgramRun tablewise(const std::string& args, const std::string& stdinText = "")
+{
+    const fs::path dir = fs::temp_directory_path() / ("tablewise-test-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    std::ofstream(dir / "in") << stdinText;
+    const std::string cmd = "LC_ALL=C " + std::string(TABLEWISE_EXE) + " " + args + " <" + (dir / "in").string() + " >"
+        + (dir / "out").string() + " 2>" + (dir / "err").string();
+    const int raw = std::system(cmd.c_str());
+    ProgramRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
+    fs::remove_all(dir);
+    return r;
+}
+
+TEST(Advise, ShowsGroupBetAndAdvice)
+{
+    const ProgramRun r = tablewise("advise ka --action opened --position early --bb 2");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Hand:   AK\nGroup:  2\nBet:    $8.00 to $12.00\nAdvice:\n"
+                     "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.\n");
+}
+
+TEST(Advise, JsonCarriesTheSameAsTheWindow)
+{
+    const ProgramRun r = tablewise("advise AKs --action limped --position blinds --bb 2.5 --limpers 2 --json");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // 5 x 2.5 + 2 x 2.5 = 17.50 to 6 x 2.5 + 5 = 20.00
+    EXPECT_NE(r.out.find("\"hand\":\"AKs\",\"group\":\"1\",\"bet\":\"$17.50 to $20.00\",\"advice\":\""), std::string::npos)
+        << r.out;
+}
+
+TEST(Advise, LimpedWithoutACountAsksForIt)
+{
+    const ProgramRun r = tablewise("advise AK --action limped --position late --bb 2");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Hand:   AK\nGroup:  2\nBet:    \nAdvice:\nEnter amount of limpers\n");
+}
+
+TEST(Advise, MultiParagraphAdviceBreaksLinesForTheTerminal)
+{
+    const ProgramRun r = tablewise("advise QQ --action re-raised --position blinds");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out.find('\r'), std::string::npos);
+    EXPECT_NE(r.out.find("\n\nYour equity in the pot: A quick note\n"), std::string::npos) << r.out;
+}
+
+struct BadArgs {
+    const char* args;
+    const char* names; // the error line names this
+};
+
+class CommandErrors : public ::testing::TestWithParam<BadArgs> {};
+
+TEST_P(CommandErrors, OneLineNamingTheArgumentAndStatusTwo)
+{
+    const ProgramRun r = tablewise(GetParam().args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    EXPECT_EQ(r.err.rfind("tablewise: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(GetParam().names), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CommandErrors,
+    ::testing::Values(BadArgs{"", "missing command"}, BadArgs{"frobnicate", "frobnicate"},
+                      BadArgs{"advise AX --action opened", "AX"}, BadArgs{"advise AAs --action opened", "AAs"},
+                      BadArgs{"advise AK", "--action"}, BadArgs{"advise AK --action folded", "folded"},
+                      BadArgs{"advise AK --action opened --position button", "button"},
+                      BadArgs{"advise AK --action opened --bb 1,5", "1,5"},
+                      BadArgs{"advise AK --action opened --bb 12345678901", "12345678901"},
+                      BadArgs{"advise AK --action opened --limpers 2", "--limpers"},
+                      BadArgs{"advise AK --action limped --limpers two", "two"},
+                      BadArgs{"advise AK --action opened --colour red", "--colour"},
+                      BadArgs{"advise AK KQ --action opened", "KQ"}, BadArgs{"advise AK --action", "--action"},
+                      BadArgs{"postflop 14", "14"}, BadArgs{"postflop 'Top two pair'", "Top two pair"},
+                      BadArgs{"postflop 4 --pot big", "big"}, BadArgs{"postflop 4 --players three", "three"},
+                      BadArgs{"content extra", "extra"}, BadArgs{"replay a b", "b"},
+                      BadArgs{"replay /nonexistent/session.txt", "/nonexistent/session.txt: No such file or directory"},
+                      BadArgs{"replay /", "/: Is a directory"}));
+
+TEST(Postflop, ByNumberOrTextWithOptions)
+{
+    const ProgramRun byNumber = tablewise("postflop 5 --pot raised");
+    const ProgramRun byText = tablewise("postflop 'Two Pair' --pot raised --position in");
+    EXPECT_EQ(byNumber.status, 0);
+    EXPECT_EQ(byNumber.out, "Raise any bet that is in front of you to a near pot sized bet.\n");
+    EXPECT_EQ(byText.out, byNumber.out);
+    EXPECT_EQ(tablewise("postflop 9 --position out --pot raised").out, "Enter the correct options above\n");
+}
+
+TEST(Content, EveryEntryOnOneLineInKeyOrder)
+{
+    const ProgramRun r = tablewise("content");
+    EXPECT_EQ(r.status, 0);
+    std::istringstream s(r.out);
+    std::size_t i = 0;
+    for (std::string line; std::getline(s, line); ++i) {
+        ASSERT_LT(i, engine::kAdviceKeyCount);
+        const auto key = static_cast<engine::AdviceKey>(i);
+        EXPECT_EQ(line.substr(0, line.find('\t')), engine::adviceKeyName(key));
+        EXPECT_EQ(line.find('\r'), std::string::npos);
+    }
+    EXPECT_EQ(i, 125u);
+}
+
+TEST(Help, EveryCommandExplainsItself)
+{
+    for (const char* cmd : {"--help", "advise --help", "postflop --help", "replay --help", "content --help"}) {
+        const ProgramRun r = tablewise(cmd);
+        EXPECT_EQ(r.status, 0) << cmd;
+        EXPECT_EQ(r.out.rfind("Usage: tablewise", 0), 0u) << cmd;
+    }
+}
+
+TEST(ReplayProgram, ReadsStandardInputOrAFileAndFlushesEachDump)
+{
+    const ProgramRun fromStdin = tablewise("replay", "type txtHoleCard QQ\ndump\n");
+    const ProgramRun fromDash = tablewise("replay -", "type txtHoleCard QQ\ndump\n");
+    EXPECT_EQ(fromStdin.status, 0);
+    EXPECT_EQ(fromStdin.out, fromDash.out);
+    EXPECT_NE(fromStdin.out.find("txtHoleCard\tQQ\n"), std::string::npos);
+    // A bad line after a dump: the dump stays printed.
+    const ProgramRun bad = tablewise("replay", "dump\nclick nothing\ndump\n");
+    EXPECT_EQ(bad.status, 2);
+    EXPECT_EQ(bad.err, "tablewise: line 2: unknown control \"nothing\"\n");
+    EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 34);
+}
+
+} // namespace

@@ -1,0 +1,264 @@
+// The headless main window: start-up, the controls as designed, key filters,
+// the handlers' guards and prompts, and Reset.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "engine/Postflop.h"
+#include "platform/form/Input.h"
+#include "platform/text/Utf8.h"
+#include "window/model/FrmPoker.h"
+#include "window/model/Layout.h"
+
+using namespace platform;
+
+namespace {
+
+const Money& usMoney()
+{
+    static const Money m(MoneyLocale::unitedStates());
+    return m;
+}
+
+struct Window : ::testing::Test {
+    window::FrmPoker frm{{}, usMoney()};
+    engine::PokerState& s = frm.state;
+
+    void SetUp() override { frm.Form_Load(); }
+
+    void type(TextControl& box, std::u32string_view keys)
+    {
+        input::moveFocus(box);
+        for (char32_t k : keys) {
+            box.setSelection(utf8::length(box.text()), 0);
+            input::keyPress(box, static_cast<int>(k));
+        }
+    }
+    void click(Control& c)
+    {
+        input::moveFocus(c);
+        input::click(c);
+    }
+};
+
+TEST_F(Window, StartsEmptyWithTheFocusInTheBigBlind)
+{
+    EXPECT_EQ(frm.form.caption(), "Brisvane Tablewise");
+    EXPECT_EQ(frm.form.focus(), &s.txtBB);
+    for (Control* c : frm.form.controls()) {
+        if (auto* o = dynamic_cast<OptionButton*>(c)) {
+            EXPECT_FALSE(o->value()) << c->name();
+        }
+        if (auto* t = dynamic_cast<TextBox*>(c)) {
+            EXPECT_EQ(t->text(), "") << c->name();
+        }
+    }
+    EXPECT_EQ(s.chkSuited.value(), 0);
+    ASSERT_EQ(s.cmbPostFlop.items().size(), 14u);
+    EXPECT_EQ(s.cmbPostFlop.items()[0], "");
+    for (std::size_t i = 0; i < engine::kPostFlopCategories.size(); ++i)
+        EXPECT_EQ(s.cmbPostFlop.items()[i + 1], engine::kPostFlopCategories[i]);
+    EXPECT_EQ(s.cmbPostFlop.listIndex(), -1);
+}
+
+TEST_F(Window, EveryDesignedControlExistsWithItsPlaceAndTabIndex)
+{
+    for (const window::ControlLayout& l : window::frmPokerLayout()) {
+        const Control* c = frm.form.find(l.name);
+        ASSERT_NE(c, nullptr) << l.name;
+        EXPECT_EQ(c->kind(), l.kind) << l.name;
+        EXPECT_EQ(c->geometry().left, l.rect.left) << l.name;
+        EXPECT_EQ(c->geometry().height, l.rect.height) << l.name;
+        EXPECT_EQ(c->tabIndex(), l.tabIndex) << l.name;
+        EXPECT_EQ(c->visible(), l.visible) << l.name;
+        if (!l.container.empty()) {
+            EXPECT_EQ(c->container(), frm.form.find(l.container)) << l.name;
+        }
+    }
+    EXPECT_EQ(frm.form.controls().size(), window::frmPokerLayout().size());
+}
+
+TEST_F(Window, FocusOrderOfTheControlsThatTakeIt)
+{
+    std::vector<std::string> names;
+    for (const Control* c : frm.form.tabOrder())
+        names.push_back(c->name());
+    const std::vector<std::string> expected{
+        "txtBB",         "txtHoleCard",   "chkSuited",   "optEarly",   "optMiddle",  "optLate",
+        "optIn",         "optOut",        "optMultiWay", "optHeadsUp", "optLimpedPost", "optRaisedPost",
+        "txtPreFlop",    "txtFlop",       "cmbPostFlop", "optBlinds",  "optOpened",  "optLimped",
+        "optRaised",     "optRaisedCalled", "optRaiseReRaise", "txtLimpers", "cmdResetPartial"};
+    EXPECT_EQ(names, expected);
+}
+
+struct FilterCase {
+    const char* box;
+    std::u32string keys;
+    const char* result;
+};
+
+class KeyFilters : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(KeyFilters, LetOnlyTheirKeysThrough)
+{
+    window::FrmPoker frm({}, usMoney());
+    frm.Form_Load();
+    auto& box = static_cast<TextBox&>(*frm.form.find(GetParam().box));
+    input::moveFocus(box);
+    for (char32_t k : GetParam().keys) {
+        box.setSelection(utf8::length(box.text()), 0);
+        input::keyPress(box, static_cast<int>(k));
+    }
+    EXPECT_EQ(box.text(), GetParam().result);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, KeyFilters,
+    ::testing::Values(FilterCase{"txtHoleCard", U"a", "a"}, FilterCase{"txtHoleCard", U"kT", "kT"},
+                      FilterCase{"txtHoleCard", U"10", ""}, FilterCase{"txtHoleCard", U"xX sS", ""},
+                      FilterCase{"txtHoleCard", U"q9", "q9"}, FilterCase{"txtHoleCard", U"2", "2"},
+                      FilterCase{"txtHoleCard", U"AKQ", "AK"}, FilterCase{"txtHoleCard", U"\u00e4\u20ac", ""},
+                      FilterCase{"txtBB", U"12.5", "12.5"}, FilterCase{"txtBB", U"1,5$ -e", "15"},
+                      FilterCase{"txtBB", U"12345678901", "1234567890"}, FilterCase{"txtBB", U"0", "0"},
+                      FilterCase{"txtLimpers", U"3.5", "35"}, FilterCase{"txtLimpers", U"123456789012345", "123456789012345"},
+                      FilterCase{"txtLimpers", U"a-1", "1"}, FilterCase{"txtPreFlop", U"any text!", "any text!"},
+                      FilterCase{"txtFlop", U"x\ry", "x\r\ny"}));
+
+TEST_F(Window, HoleCardsWithoutABigBlindComputeNothingButSuitedDoes)
+{
+    click(s.optEarly);
+    click(s.optOpened); // computes once, with a big blind of zero
+    type(s.txtHoleCard, U"AK");
+    EXPECT_EQ(s.lblGroup.caption(), "Not Ranked"); // still the computation without a hand
+    click(s.chkSuited);
+    EXPECT_EQ(s.lblGroup.caption(), "1");
+    EXPECT_EQ(s.lblBetAmount.caption(), "$0.00 to $0.00");
+}
+
+TEST_F(Window, EmptyingTheHoleCardsPrompts)
+{
+    type(s.txtBB, U"2");
+    type(s.txtHoleCard, U"AK");
+    click(s.optLate);
+    click(s.optOpened);
+    s.txtHoleCard.setSelection(0, 2);
+    input::keyPress(s.txtHoleCard, KeyBackspace);
+    EXPECT_EQ(s.txtPreFlop.text(), "Enter Hole Cards");
+    EXPECT_EQ(s.lblBetAmount.caption(), "$0.00");
+}
+
+TEST_F(Window, ChoosingAnotherActionEmptiesTheLimpers)
+{
+    type(s.txtBB, U"2");
+    type(s.txtHoleCard, U"72");
+    click(s.optLimped);
+    type(s.txtLimpers, U"4");
+    for (OptionButton* action : {&s.optOpened, &s.optRaised, &s.optRaisedCalled, &s.optRaiseReRaise}) {
+        click(s.optLimped);
+        type(s.txtLimpers, U"4");
+        click(*action);
+        EXPECT_EQ(s.txtLimpers.text(), "") << action->name();
+        EXPECT_EQ(s.lblBetAmount.caption(), "Fold") << action->name();
+    }
+}
+
+TEST_F(Window, LimpedPromptsForTheSixteenHandsAndComputesOthers)
+{
+    type(s.txtBB, U"2");
+    click(s.optLate);
+    for (const char* hand : {"AA", "KK", "QQ", "AK", "AQ", "AT", "99", "JJ", "TT", "KT"}) {
+        click(s.optOpened);
+        s.txtHoleCard.setText(hand);
+        click(s.optLimped);
+        EXPECT_EQ(s.txtPreFlop.text(), "Enter amount of limpers") << hand;
+        EXPECT_EQ(s.lblBetAmount.caption(), "") << hand;
+        EXPECT_EQ(frm.form.focus(), &s.txtLimpers) << hand;
+    }
+    click(s.optOpened);
+    s.txtHoleCard.setText("72");
+    click(s.optLimped);
+    EXPECT_EQ(s.lblBetAmount.caption(), "Fold");
+    EXPECT_EQ(s.txtPreFlop.text(), "This is not a playable hand");
+    EXPECT_EQ(frm.form.focus(), &s.optLimped);
+}
+
+TEST_F(Window, LeavingTheBigBlindFormatsOrEmptiesIt)
+{
+    struct {
+        std::u32string typed;
+        const char* shown;
+    } cases[] = {{U"12.5", "$12.50"}, {U"5", "$5.00"}, {U".5", "$0.50"}, {U"5.", "$5.00"},
+                 {U"1000", "$1,000.00"}, {U"0.875", "$0.88"}, {U"1.2.5", ""}, {U".", ""}, {U"", ""}};
+    for (const auto& c : cases) {
+        input::moveFocus(s.txtBB);
+        s.txtBB.setText("");
+        type(s.txtBB, c.typed);
+        input::moveFocus(s.txtHoleCard);
+        EXPECT_EQ(s.txtBB.text(), c.shown);
+        input::moveFocus(s.txtBB);
+        input::moveFocus(s.txtHoleCard);
+        EXPECT_EQ(s.txtBB.text(), c.shown) << "leaving twice";
+    }
+    EXPECT_EQ(s.txtPreFlop.text(), "Enter Big Blind Amount");
+    EXPECT_EQ(s.lblBetAmount.caption(), "$0.00");
+}
+
+TEST_F(Window, ResetKeepsTheBigBlindAndEmptiesEveryResult)
+{
+    type(s.txtBB, U"2");
+    type(s.txtHoleCard, U"AA");
+    click(s.optBlinds);
+    click(s.optLimped);
+    type(s.txtLimpers, U"2");
+    input::chooseItem(s.cmbPostFlop, 4);
+    click(s.optLimpedPost);
+    click(s.optMultiWay);
+    ASSERT_FALSE(s.txtFlop.text().empty());
+    click(frm.cmdResetPartial);
+    EXPECT_EQ(s.txtBB.text(), "$2.00");
+    for (const char* name : {"txtHoleCard", "txtLimpers", "txtPreFlop", "txtFlop"})
+        EXPECT_EQ(static_cast<TextBox*>(frm.form.find(name))->text(), "") << name;
+    EXPECT_EQ(s.lblGroup.caption(), "");
+    EXPECT_EQ(s.lblBetAmount.caption(), "");
+    EXPECT_EQ(s.cmbPostFlop.listIndex(), 0);
+    for (OptionGroup* g : {&s.actionGroup, &s.positionGroup, &s.potGroup, &s.playersGroup, &s.postPositionGroup})
+        EXPECT_EQ(g->selected(), nullptr);
+    EXPECT_EQ(frm.form.focus(), &s.txtHoleCard);
+    EXPECT_EQ(s.sortedCard, "AA");
+    EXPECT_EQ(s.lblCardValue.caption(), "AA");
+}
+
+TEST_F(Window, PostFlopNeedsOneOptionBeforeTheCategoryCounts)
+{
+    input::chooseItem(s.cmbPostFlop, 12);
+    EXPECT_EQ(s.txtFlop.text(), "Enter the correct options above");
+    click(s.optHeadsUp);
+    input::chooseItem(s.cmbPostFlop, 4);
+    EXPECT_EQ(s.txtFlop.text(), "Enter the correct options above"); // Top Two Pair needs the pot
+    input::chooseItem(s.cmbPostFlop, 0);
+    EXPECT_EQ(s.txtFlop.text(), "");
+}
+
+TEST(FormLoad, AHelpWiringFailureIsReportedAndTheLoadGoesOn)
+{
+    window::FrmPoker frm({}, usMoney());
+    std::vector<std::string> reports;
+    frm.loadHooks.initFormHelp = [](window::FrmPoker&) { throw PlatformError(457, "This key is already associated"); };
+    frm.loadHooks.reportLoadError = [&](window::FrmPoker&, const PlatformError& e) {
+        reports.push_back(std::to_string(e.number()) + ": " + e.description());
+    };
+    int sized = 0;
+    frm.loadHooks.sizeCombo = [&](window::FrmPoker& f) {
+        ++sized;
+        EXPECT_TRUE(f.state.cmbPostFlop.items().empty()); // sized before it is filled
+    };
+    frm.Form_Load();
+    EXPECT_EQ(sized, 1);
+    EXPECT_EQ(reports, (std::vector<std::string>{"457: This key is already associated"}));
+    EXPECT_EQ(frm.state.cmbPostFlop.items().size(), 14u);
+    EXPECT_EQ(frm.form.focus(), &frm.state.txtBB);
+}
+
+} // namespace
