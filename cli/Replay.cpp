@@ -66,9 +66,11 @@ bool isClickable(const platform::Control& c)
         || (c.kind() == ControlKind::CommandButton && c.visible());
 }
 
-class Session {
+} // namespace
+
+class ReplaySession::Impl {
 public:
-    Session(std::FILE* out, std::FILE* err) : out_(out), err_(err)
+    Impl(std::FILE* out, std::FILE* err) : out_(out), err_(err)
     {
         frm_.Form_Load();
     }
@@ -76,12 +78,13 @@ public:
     // Returns false after reporting a bad line.
     bool run(std::string_view line, long number);
 
+    window::FrmPoker frm_;
+
 private:
     bool fail(long number, std::string_view what);
     platform::Control* controlFor(std::string_view name) const;
     void focusFirst(platform::Control& c);
 
-    window::FrmPoker frm_;
     std::FILE* out_;
     std::FILE* err_;
     std::string text_;
@@ -89,24 +92,24 @@ private:
     std::vector<char32_t> keys_;
 };
 
-bool Session::fail(long number, std::string_view what)
+bool ReplaySession::Impl::fail(long number, std::string_view what)
 {
     std::fprintf(err_, "tablewise: line %ld: %.*s\n", number, static_cast<int>(what.size()), what.data());
     return false;
 }
 
-platform::Control* Session::controlFor(std::string_view name) const
+platform::Control* ReplaySession::Impl::controlFor(std::string_view name) const
 {
     return frm_.form.find(name);
 }
 
-void Session::focusFirst(platform::Control& c)
+void ReplaySession::Impl::focusFirst(platform::Control& c)
 {
     if (c.canTakeFocus())
         platform::input::moveFocus(c);
 }
 
-bool Session::run(std::string_view line, long number)
+bool ReplaySession::Impl::run(std::string_view line, long number)
 {
     const ParsedLine p = split(line);
     const std::string_view action = p.action;
@@ -215,11 +218,27 @@ bool Session::run(std::string_view line, long number)
     return true;
 }
 
-} // namespace
+ReplaySession::ReplaySession(std::FILE* out, std::FILE* err) : impl_(std::make_unique<Impl>(out, err)) {}
+
+ReplaySession::~ReplaySession() = default;
+
+bool ReplaySession::runLine(std::string_view line, long number)
+{
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#')
+        return true; // blank or a comment
+    return impl_->run(line, number);
+}
+
+const window::FrmPoker& ReplaySession::window() const
+{
+    return impl_->frm_;
+}
 
 int replay(std::FILE* in, std::FILE* out, std::FILE* err)
 {
-    Session session(out, err);
+    ReplaySession session(out, err);
     char* buffer = nullptr;
     std::size_t capacity = 0;
     long number = 0;
@@ -232,11 +251,7 @@ int replay(std::FILE* in, std::FILE* out, std::FILE* err)
         std::string_view line(buffer, static_cast<std::size_t>(read));
         if (!line.empty() && line.back() == '\n')
             line.remove_suffix(1);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        if (line.find_first_not_of(" \t") == std::string_view::npos || line.front() == '#')
-            continue; // blank or a comment
-        if (!session.run(line, number)) {
+        if (!session.runLine(line, number)) {
             status = 2;
             break;
         }

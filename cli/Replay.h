@@ -3,9 +3,34 @@
 // action per line (type, backspace, click, select, focus, dump).
 
 #include <cstdio>
+#include <memory>
 #include <string>
+#include <string_view>
+
+namespace window {
+class FrmPoker;
+}
 
 namespace cli {
+
+// One replay session: a loaded headless window and the lines run against it.
+class ReplaySession {
+public:
+    ReplaySession(std::FILE* out, std::FILE* err);
+    ~ReplaySession();
+    ReplaySession(const ReplaySession&) = delete;
+    ReplaySession& operator=(const ReplaySession&) = delete;
+
+    // Runs one line (blank lines and comments do nothing). Returns false
+    // after writing "tablewise: line N: <what is wrong>" to the error stream.
+    bool runLine(std::string_view line, long number);
+
+    const window::FrmPoker& window() const;
+
+private:
+    class Impl;
+    std::unique_ptr<Impl> impl_;
+};
 
 // Reads the script from `in` until its end. Dumps go to `out`, flushed at each
 // dump. Returns 0 at the end of the input; on a bad line writes
