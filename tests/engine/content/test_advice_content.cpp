@@ -352,7 +352,7 @@ TEST(AdviceSpecialSentences, DoubleSpacesStandOnlyWhereTheyBelong)
     }
 }
 
-TEST(AdviceSpecialSentences, OnlyTheTwoQuotedOpeningsStartWithASpace)
+TEST(AdviceSpecialSentences, OnlyTwoEntriesStartWithASpace)
 {
     for (std::size_t i = 0; i < kAdviceKeyCount; ++i) {
         const auto key = static_cast<AdviceKey>(i);
