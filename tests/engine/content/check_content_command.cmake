@@ -1,0 +1,50 @@
+# Runs `tablewise content` and checks that it prints one line per advice key,
+# KEY, a tab and a non-empty text, in the order of AdviceKeys.def, with every
+# line break of a text written as an escape.
+
+execute_process(COMMAND ${TABLEWISE} content
+  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "tablewise content exited with ${rc}: ${err}")
+endif()
+if(NOT err STREQUAL "")
+  message(FATAL_ERROR "tablewise content wrote to stderr: ${err}")
+endif()
+if(out MATCHES "\r")
+  message(FATAL_ERROR "tablewise content printed a raw carriage return")
+endif()
+
+file(STRINGS ${KEYS} key_lines REGEX "^ADVICE_KEY\\(")
+set(keys "")
+foreach(line IN LISTS key_lines)
+  string(REGEX REPLACE "^ADVICE_KEY\\(([A-Z0-9_]+)\\).*$" "\\1" key "${line}")
+  list(APPEND keys ${key})
+endforeach()
+list(LENGTH keys key_count)
+if(NOT key_count EQUAL 125)
+  message(FATAL_ERROR "expected 125 keys in ${KEYS}, found ${key_count}")
+endif()
+
+# Texts may hold ";" and "[" "]", which a CMake list would split or group on.
+string(REPLACE ";" "," out "${out}")
+string(REPLACE "[" "(" out "${out}")
+string(REPLACE "]" ")" out "${out}")
+if(NOT out MATCHES "\n$")
+  message(FATAL_ERROR "the last line is not ended by a line feed")
+endif()
+string(REGEX REPLACE "\n$" "" out "${out}")
+string(REPLACE "\n" ";" lines "${out}")
+list(LENGTH lines line_count)
+if(NOT line_count EQUAL key_count)
+  message(FATAL_ERROR "expected ${key_count} lines, got ${line_count}")
+endif()
+
+set(i 0)
+foreach(line IN LISTS lines)
+  list(GET keys ${i} key)
+  if(NOT line MATCHES "^${key}\t[^\t]+$")
+    message(FATAL_ERROR "line ${i} should be ${key}, a tab and a text: ${line}")
+  endif()
+  math(EXPR i "${i} + 1")
+endforeach()
+message(STATUS "tablewise content: ${line_count} lines in key order")
