@@ -47,9 +47,11 @@ void writeBet(PokerState& s, const BetCell& cell, double bb, double limpers)
         break;
     }
     // f x BB, with BB x L added per limper; 1 x BB is the big blind itself.
+    // A big blind of zero adds nothing per limper, however many there are.
     auto amount = [&](double f) {
         const double base = f == 1 ? bb : bb * f;
-        return cell.perLimper ? base + bb * limpers : base;
+        const double perLimpers = bb == 0 ? 0 : bb * limpers;
+        return cell.perLimper ? base + perLimpers : base;
     };
     s.scratch.clear();
     s.betAmtLow = amount(cell.low);

@@ -11,14 +11,11 @@ namespace engine {
 inline constexpr const char* kEnterAmountOfLimpersCapital = "Enter amount of Limpers";
 inline constexpr const char* kEnterAmountOfLimpers = "Enter amount of limpers";
 
-// The count, converted as the big blind is. Only digits can be typed there;
-// a box that is empty, or holds text that is no number (pasted), gives no
-// count, and the rules that need one treat it as missing.
-inline std::optional<double> limperCount(const PokerState& s)
-{
-    if (s.txtLimpers.text().empty())
-        return std::nullopt;
-    return s.money.toDouble(s.txtLimpers.text());
-}
+// The count, converted as the big blind is. Only digits can be typed there,
+// any number of them: a count of more digits than a double holds is infinite,
+// and the amounts built on it say they are too large. A box that is empty,
+// or holds text that is no number (pasted), gives no count, and the rules
+// that need one treat it as missing.
+std::optional<double> limperCount(const PokerState& s);
 
 } // namespace engine

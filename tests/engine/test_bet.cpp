@@ -25,6 +25,7 @@ struct BetCase {
 
 constexpr const char* kPrevious = "previous bet";
 const std::string kHugeCount(305, '9');
+const std::string kHugerCount(400, '9'); // more than a double holds
 
 void run(State& s, Action a)
 {
@@ -99,6 +100,9 @@ INSTANTIATE_TEST_SUITE_P(
         BetCase{Limped, "72", Late, "2", "3", "Fold"}, BetCase{Limped, "AA", Early, "", "3", "$0.00 to $0.00"},
         // a count too large for sound amounts, and one that is no number at all
         BetCase{Limped, "AA", Early, "9999999999", kHugeCount.c_str(), "Amount too large to Amount too large"},
+        BetCase{Limped, "AA", Early, "2", kHugerCount.c_str(), "Amount too large to Amount too large"},
+        BetCase{Limped, "AA", Early, "", kHugerCount.c_str(), "$0.00 to $0.00"},
+        BetCase{Limped, "KT", Late, "2", kHugerCount.c_str(), "$2.00"},
         BetCase{Limped, "AA", Early, "2", "3x", ""}, BetCase{Limped, "KTs", Late, "2", "x", "prev"}));
 
 INSTANTIATE_TEST_SUITE_P(

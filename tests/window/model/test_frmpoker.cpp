@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/Postflop.h"
+#include "engine/content/AdviceContent.h"
 #include "platform/form/Input.h"
 #include "platform/text/Utf8.h"
 #include "window/model/FrmPoker.h"
@@ -259,6 +260,51 @@ TEST(FormLoad, AHelpWiringFailureIsReportedAndTheLoadGoesOn)
     EXPECT_EQ(reports, (std::vector<std::string>{"457: This key is already associated"}));
     EXPECT_EQ(frm.state.cmbPostFlop.items().size(), 14u);
     EXPECT_EQ(frm.form.focus(), &frm.state.txtBB);
+}
+
+} // namespace
+
+namespace {
+
+// Input a person might try to break the window with: every answer is clear
+// and nothing typed is lost.
+TEST_F(Window, AFourHundredDigitLimperCountIsKeptAndAnsweredClearly)
+{
+    type(s.txtBB, U"2");
+    type(s.txtHoleCard, U"AA");
+    click(s.optEarly);
+    click(s.optLimped);
+    const std::u32string digits(400, U'9');
+    type(s.txtLimpers, digits);
+    EXPECT_EQ(s.txtLimpers.text(), std::string(400, '9'));
+    EXPECT_EQ(s.lblBetAmount.caption(), "Amount too large to Amount too large");
+    EXPECT_EQ(s.txtPreFlop.text(), engine::adviceText(engine::AdviceKey::ADV_L_01));
+}
+
+TEST_F(Window, ABigBlindOfTenNinesShowsEveryDigit)
+{
+    type(s.txtHoleCard, U"AK");
+    click(s.optLate);
+    click(s.optOpened);
+    type(s.txtBB, U"99999999999");
+    input::moveFocus(s.txtHoleCard);
+    EXPECT_EQ(s.txtBB.text(), "$9,999,999,999.00");
+    EXPECT_EQ(s.lblBetAmount.caption(), "$39,999,999,996.00 to $59,999,999,994.00");
+    input::moveFocus(s.txtBB);
+    input::moveFocus(s.txtHoleCard);
+    EXPECT_EQ(s.txtBB.text(), "$9,999,999,999.00");
+}
+
+TEST_F(Window, PastedTextThatIsNoNumberCountsAsMissing)
+{
+    type(s.txtBB, U"2");
+    type(s.txtHoleCard, U"KT");
+    click(s.optLate);
+    click(s.optLimped);
+    input::moveFocus(s.txtLimpers);
+    input::insertText(s.txtLimpers, "three");
+    EXPECT_EQ(s.txtLimpers.text(), "three");
+    EXPECT_EQ(s.txtPreFlop.text(), "Enter amount of Limpers");
 }
 
 } // namespace
