@@ -8,9 +8,15 @@ void DragMimeData::clearAll()
     clear();
 }
 
+// Whether data was stored under the type (the base class's list, not ours).
+bool DragMimeData::hasData(const QString& mimeType) const
+{
+    return QMimeData::formats().contains(mimeType);
+}
+
 bool DragMimeData::hasFormat(const QString& mimeType) const
 {
-    return announced_.count(mimeType) > 0 || QMimeData::hasFormat(mimeType);
+    return announced_.count(mimeType) > 0 || hasData(mimeType);
 }
 
 QStringList DragMimeData::formats() const
@@ -24,7 +30,7 @@ QStringList DragMimeData::formats() const
 
 QVariant DragMimeData::retrieveData(const QString& mimeType, QMetaType type) const
 {
-    if (!QMimeData::hasFormat(mimeType) && announced_.count(mimeType) > 0 && request_ && !requesting_) {
+    if (!hasData(mimeType) && announced_.count(mimeType) > 0 && request_ && !requesting_) {
         requesting_ = true;
         request_(mimeType);
         requesting_ = false;

@@ -25,6 +25,8 @@ protected:
     QVariant retrieveData(const QString& mimeType, QMetaType type) const override;
 
 private:
+    bool hasData(const QString& mimeType) const;
+
     std::set<QString> announced_;
     Request request_;
     mutable bool requesting_ = false;

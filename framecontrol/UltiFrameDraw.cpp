@@ -36,6 +36,10 @@ DeviceContext& UltiFrame::surfaceDC()
 
 void UltiFrame::Redraw()
 {
+    // Qt gives a hidden control its resize events only when it is shown; the
+    // picture box must cover the control all the same.
+    if (picFrame_->size() != size())
+        picFrame_->setGeometry(rect());
     PictureBox& pic = *picFrame_;
     DeviceContext& surface = surfaceDC();
     const FrameOrigin frame{pic.ScaleWidth(), pic.ScaleHeight(), 0, 0};

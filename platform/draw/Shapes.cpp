@@ -32,8 +32,13 @@ QPen toQPen(const Pen& pen)
     qpen.setJoinStyle(Qt::MiterJoin);
     qpen.setCapStyle(Qt::FlatCap);
     const auto dashes = dashPattern(pen.style);
-    if (!dashes.isEmpty())
+    if (!dashes.isEmpty()) {
         qpen.setDashPattern(dashes);
+        // Qt's one-pixel lines leave out their first pixel, which the
+        // platform's draw: start the pattern one pixel on, so that the dashes
+        // fall on the same pixels along the edges.
+        qpen.setDashOffset(1);
+    }
     return qpen;
 }
 
@@ -71,9 +76,13 @@ bool RoundRect(DeviceContext& dc, int left, int top, int right, int bottom, int 
     dc.preparePainter(painter);
     painter.setPen(toQPen(pen));
     painter.setBrush(Qt::NoBrush);
-    if (rx < 1 || ry < 1)
+    if (rx < 1 || ry < 1) {
         painter.drawRect(outline);
-    else
+        // The figure starts, with a dash, at its top left pixel, which Qt
+        // leaves to the closing edge (and so to wherever the pattern ends).
+        if (!dashPattern(pen.style).isEmpty())
+            painter.fillRect(QRect(QPoint(left, top), QSize(1, 1)), toQColor(pen.colour));
+    } else
         painter.drawRoundedRect(outline, rx, ry, Qt::AbsoluteSize);
     return true;
 }
