@@ -68,7 +68,10 @@ std::vector<Variant> variants()
                                            "drop shadow"};
     for (int effect = 0; effect <= 5; ++effect)
         all.push_back({QStringLiteral("Font3D %1 (%2)").arg(effect).arg(QLatin1String(kEffects[effect])),
-                       [effect](UltiFrame& f) { f.setFont3D(effect); }});
+                       [effect](UltiFrame& f) {
+                           f.setBackColor(0x00B0B0B0); // so that highlight and shadow both show
+                           f.setFont3D(effect);
+                       }});
     all.push_back({QStringLiteral("Disabled, run time"), [](UltiFrame& f) {
                        f.setFont3D(2);
                        f.setEnabled(false);

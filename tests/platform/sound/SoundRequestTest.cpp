@@ -10,15 +10,6 @@ namespace {
 using namespace platform;
 using Source = SoundRequest::Source;
 
-TEST(SoundFlags, HaveTheirPlatformValues)
-{
-    EXPECT_EQ(SND_FILENAME, 0x20000u);
-    EXPECT_EQ(SND_ALIAS, 0x10000u);
-    EXPECT_EQ(SND_ASYNC, 1u);
-    EXPECT_EQ(SND_NODEFAULT, 2u);
-    EXPECT_EQ(SND_PURGE, 0x40u);
-}
-
 struct Case {
     const char* name;
     unsigned flags;
