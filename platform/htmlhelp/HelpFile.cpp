@@ -94,8 +94,9 @@ std::unique_ptr<HelpFile> HelpFile::fromArchive(std::unique_ptr<ChmArchive> arch
     if (!archive)
         return nullptr;
     std::unique_ptr<HelpFile> file(new HelpFile(std::move(archive)));
-    // A help file shows at least one page.
-    if (file->defaultTopic_.empty())
+    // A help file shows at least one page, and a file whose pages do not
+    // unpack is damaged.
+    if (file->defaultTopic_.empty() || !file->archive_->read(file->defaultTopic_))
         return nullptr;
     return file;
 }
