@@ -204,6 +204,9 @@ std::optional<std::string> HelpFile::findFile(std::string_view name) const
 {
     if (name.empty())
         return std::nullopt;
+    // An archive name as it stands, however odd, names its file.
+    if (archive_->contains(name))
+        return std::string(name);
     const std::string path = resolveArchivePath("/", name);
     if (archive_->contains(path))
         return path;
