@@ -32,6 +32,7 @@ std::vector<SitemapEntry> parseSitemap(std::string_view html)
 
     scanHtml(html, {nullptr, [&](const HtmlTag& tag) {
         if (tag.name == "ul") {
+            inObject = false; // a list ends any entry left open
             if (!tag.closing) {
                 // The first list is the top level; a later one nests under the
                 // last entry of the list it is in.
@@ -56,7 +57,7 @@ std::vector<SitemapEntry> parseSitemap(std::string_view html)
             } else if (tag.closing) {
                 inObject = false;
             }
-        } else if (tag.name == "param" && inObject) {
+        } else if (tag.name == "param" && inObject && !lists.back()->empty()) {
             SitemapEntry& entry = lists.back()->back();
             const std::string_view name = tag.attribute("name");
             const std::string_view value = tag.attribute("value");

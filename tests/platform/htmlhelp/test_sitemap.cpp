@@ -67,6 +67,11 @@ INSTANTIATE_TEST_SUITE_P(
         SitemapCase{"ExtraClosingListsAreHarmless", "</UL></UL><UL>" + entry("A", "a.htm") + "</UL></UL>", "A=a.htm"},
         SitemapCase{"CommentsAreSkipped", "<UL><!-- " + entry("Hidden", "h.htm") + " -->" + entry("A", "a.htm") + "</UL>",
                     "A=a.htm"},
+        SitemapCase{"ListInsideAnOpenEntry",
+                    "<UL><LI><OBJECT type=\"text/sitemap\"><param name=\"Name\" value=\"A\"><UL>"
+                    "<param name=\"Name\" value=\"Lost\"></UL><param name=\"Local\" value=\"x.htm\">" +
+                        entry("B", "b.htm") + "</UL>",
+                    "A B=b.htm"},
         SitemapCase{"Garbage", "<<<>>> <UL <LI <OBJECT", ""},
         SitemapCase{"Empty", "", ""}),
     [](const auto& tc) { return std::string(tc.param.name); });
