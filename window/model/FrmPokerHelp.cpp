@@ -17,7 +17,7 @@ void wireHelp(FrmPoker& frm)
     };
 }
 
-void mnuContents_Click(FrmPoker& frm)
+void openHelpContents(FrmPoker& frm)
 {
     help::GetHtmlHelp()->OpenTOC(help::DefaultHelpFile(), frm.form.hWnd());
 }

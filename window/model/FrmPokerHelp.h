@@ -11,8 +11,8 @@ class FrmPoker;
 // Sets the help context and the Form_Load hooks; call before Form_Load.
 void wireHelp(FrmPoker& frm);
 
-// Help > Contents: the contents of the application's help file, owned by the
-// main window.
-void mnuContents_Click(FrmPoker& frm);
+// What Help > Contents does: the contents of the application's help file,
+// owned by the main window.
+void openHelpContents(FrmPoker& frm);
 
 } // namespace window

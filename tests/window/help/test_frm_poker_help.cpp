@@ -66,7 +66,7 @@ TEST_F(FrmPokerHelp, F1InAnyFieldShowsTheMainWindowsTopic)
 
 TEST_F(FrmPokerHelp, HelpContentsOpensTheContentsOwnedByTheWindow)
 {
-    window::mnuContents_Click(frm);
+    window::openHelpContents(frm);
     EXPECT_EQ(last().command, platform::HhDisplayToc);
     EXPECT_EQ(last().caller, 31337);
     EXPECT_EQ(last().file, help::AppFolder() + "BV_Tablewise.chm");
@@ -75,7 +75,7 @@ TEST_F(FrmPokerHelp, HelpContentsOpensTheContentsOwnedByTheWindow)
 
 TEST_F(FrmPokerHelp, ClosingTheWindowClosesItsHelp)
 {
-    window::mnuContents_Click(frm);
+    window::openHelpContents(frm);
     ASSERT_TRUE(windows.isWindow(viewerWindow));
     EXPECT_TRUE(frm.form.close(platform::FormControlMenu));
     EXPECT_FALSE(windows.isWindow(viewerWindow));
@@ -100,7 +100,7 @@ TEST_F(FrmPokerHelp, ALoadFailureIsReportedForFormLoad)
 
 TEST_F(FrmPokerHelp, EndingTheSessionClosesTheHelpAndUninitialises)
 {
-    window::mnuContents_Click(frm);
+    window::openHelpContents(frm);
     session.reset();
     EXPECT_FALSE(windows.isWindow(viewerWindow));
     EXPECT_EQ(last().command, platform::HhUninitialize);
