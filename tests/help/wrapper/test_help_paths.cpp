@@ -20,11 +20,6 @@ TEST(HelpPaths, AppFolderIsTheProgramsFolderWithATrailingSlash)
     EXPECT_EQ(help::AppFolder(), programFolder());
 }
 
-TEST(HelpPaths, DefaultHelpFileIsTheBareName)
-{
-    EXPECT_EQ(help::DefaultHelpFile(), "BV_Tablewise.chm");
-}
-
 struct ResolveCase {
     const char* name;
     const char* given;

@@ -183,6 +183,7 @@ TEST_F(HtmlHelp, MessagesRunningDuringTheWalkMayChangeTheList)
         hh->OpenTOC("d.chm", 2);
     };
     hh->CloseHelpWindows(1);
+    desktop.onPump = nullptr; // it refers to this test's locals
     const auto windowD = desktop.windowOfFile.at(help::AppFolder() + "d.chm");
     EXPECT_EQ(hh->helpWindows(), (std::vector<std::string>{entry(2, windowD)}));
 }

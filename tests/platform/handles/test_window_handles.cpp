@@ -6,6 +6,7 @@
 #include <QCloseEvent>
 #include <QWidget>
 
+#include "../htmlhelp/QtTestApp.h"
 #include "platform/handles/QtWindowHandles.h"
 #include "platform/handles/WindowHandleRegistry.h"
 
@@ -58,11 +59,6 @@ TEST(WindowHandleRegistry, DoEventsRunsTheInstalledPump)
     EXPECT_EQ(steps, 2);
 }
 
-TEST(WindowHandleRegistry, TheProcessHasOne)
-{
-    EXPECT_EQ(&WindowHandleRegistry::process(), &WindowHandleRegistry::process());
-}
-
 class Refusing final : public QWidget {
 public:
     bool refuse = true;
@@ -79,14 +75,6 @@ protected:
 
 class QtHandles : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_window_handles";
-        static char* argv[] = {name, nullptr};
-        if (!QApplication::instance())
-            new QApplication(argc, argv);
-    }
     WindowHandleRegistry& registry = WindowHandleRegistry::process();
 };
 

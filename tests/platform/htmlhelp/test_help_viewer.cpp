@@ -28,7 +28,6 @@ using platform::chm::HelpViewerWindow;
 
 class Viewer : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { helptest::ensureQtApp(); }
     void TearDown() override
     {
         viewer.closeAll();
