@@ -6,7 +6,7 @@
 #include <QCloseEvent>
 #include <QWidget>
 
-#include "../htmlhelp/QtTestApp.h"
+#include "tests/support/QtTestApp.h"
 #include "platform/handles/QtWindowHandles.h"
 #include "platform/handles/WindowHandleRegistry.h"
 

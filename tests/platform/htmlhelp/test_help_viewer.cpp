@@ -13,7 +13,7 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 
-#include "QtTestApp.h"
+#include "tests/support/QtTestApp.h"
 #include "RealHelpFile.h"
 #include "help/chm/context.h"
 #include "platform/handles/WindowHandleRegistry.h"

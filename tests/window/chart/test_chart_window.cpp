@@ -15,6 +15,7 @@
 #include "platform/form/Input.h"
 #include "window/chart/ChartWindow.h"
 #include "window/model/FrmPoker.h"
+#include "tests/support/QtTestApp.h"
 #include "window/model/StateDump.h"
 
 using namespace platform;
@@ -29,14 +30,7 @@ const Money& usMoney()
 
 class ChartWindowTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite()
-    {
-        static int argc = 1;
-        static char name[] = "test_chart_window";
-        static char* argv[] = {name, nullptr};
-        static QApplication app(argc, argv);
-        QApplication::setStyle(QStyleFactory::create("Fusion"));
-    }
+    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
 
     void SetUp() override { frm.Form_Load(); }
 

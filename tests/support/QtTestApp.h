@@ -7,7 +7,7 @@
 #include <QApplication>
 #include <memory>
 
-namespace helptest {
+namespace testsupport {
 
 class QtAppEnvironment final : public ::testing::Environment {
 public:
@@ -16,11 +16,11 @@ public:
 
 private:
     int argc_ = 1;
-    char name_[24] = "tablewise-help-test";
+    char name_[24] = "tablewise-test";
     char* argv_[2] = {name_, nullptr};
     std::unique_ptr<QApplication> app_;
 };
 
 inline ::testing::Environment* const qtAppEnvironment = ::testing::AddGlobalTestEnvironment(new QtAppEnvironment);
 
-} // namespace helptest
+} // namespace testsupport
