@@ -215,6 +215,8 @@ void Sheerpane::siteInQtHost()
             ReadProperties(propertiesSetSoFar());
     } catch (const PlatformError& error) {
         raiseError(error.number(), error.description());
+    } catch (const std::exception& error) {
+        raiseError(kErrInternal, error.what());
     }
 }
 

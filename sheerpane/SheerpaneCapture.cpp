@@ -65,6 +65,8 @@ void Sheerpane::queueParentPaint()
                 MyParent_Paint();
             } catch (const platform::PlatformError& error) {
                 raiseError(error.number(), error.description());
+            } catch (const std::exception& error) {
+                raiseError(kErrInternal, error.what());
             }
         },
         Qt::QueuedConnection);

@@ -7,6 +7,7 @@
 namespace sheerpane {
 
 inline constexpr long kErrOutOfMemory = 7;
+inline constexpr long kErrInternal = 51;
 inline constexpr long kErrInvalidPicture = 481;
 
 } // namespace sheerpane

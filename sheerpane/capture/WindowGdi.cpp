@@ -62,9 +62,13 @@ WindowGdi::DcObject& WindowGdi::dcObject(HDC dc, const char* call)
 
 QImage WindowGdi::windowImage(QWidget& window)
 {
+    // The whole form, drawn as the screen shows it, then the window's part:
+    // drawing only the part could shift gradients and smoothed edges.
     QWidget* form = window.window();
     const QRect area = &window == form ? form->rect() : QRect(window.mapTo(form, QPoint(0, 0)), window.size());
-    QImage image = form->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    QImage whole = form->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const qreal ratio = whole.devicePixelRatio();
+    QImage image = whole.copy(QRect((QPointF(area.topLeft()) * ratio).toPoint(), (QSizeF(area.size()) * ratio).toSize()));
     if (image.size() != area.size())
         image = image.scaled(area.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     image.setDevicePixelRatio(1);

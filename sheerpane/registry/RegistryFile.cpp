@@ -115,9 +115,11 @@ fs::path registryPath()
 
 Registry loadRegistry(const fs::path& file)
 {
+    std::error_code ignored;
+    if (fs::is_directory(file, ignored))
+        accessError("read", file, EISDIR);
     std::ifstream in(file, std::ios::binary);
     if (!in) {
-        std::error_code ignored;
         if (!fs::exists(file, ignored))
             return {};
         accessError("read", file, errno);
