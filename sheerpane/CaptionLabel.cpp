@@ -6,6 +6,7 @@
 
 #include "platform/draw/FontConvert.h"
 #include "platform/draw/SystemColours.h"
+#include "platform/propertybag/Ambient.h"
 
 namespace sheerpane {
 
@@ -18,8 +19,9 @@ constexpr std::uint32_t kTextColour = 0x80000012; // button text
 CaptionLabel::CaptionLabel(QWidget* parent, BackgroundPainter background)
     : QWidget(parent), background_(std::move(background))
 {
-    // Every attribute is set, so nothing of the owner's font comes through.
-    setFont(platform::draw::toQFont(platform::FontDesc{"MS Sans Serif", 8.25}));
+    // The platform's standard control font, with every attribute set, so
+    // that nothing of the owner's font comes through.
+    setFont(platform::draw::toQFont(platform::Ambient{}.font));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     fitToText();
 }

@@ -218,6 +218,19 @@ void Sheerpane::siteInQtHost()
     } catch (const std::exception& error) {
         raiseError(kErrInternal, error.what());
     }
+    if (designMode_ && !ambientGiven_)
+        connect(this, &QObject::objectNameChanged, this, &Sheerpane::followNewName);
+}
+
+// Designer keeps only the properties a person set: a caption that is still
+// the control's name is not saved, and the program shows the name the form
+// gives it then. So while it is the name, the caption follows a renaming.
+void Sheerpane::followNewName(const QString& name)
+{
+    const QString previous = QString::fromStdString(ambient_.displayName);
+    ambient_.displayName = name.toStdString();
+    if (caption_ == previous)
+        setCaption(name);
 }
 
 // What the host set through the Qt properties, as a bag to load from: the

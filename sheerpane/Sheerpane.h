@@ -225,6 +225,7 @@ private:
 
     // Qt hosts.
     void siteInQtHost();
+    void followNewName(const QString& name);
     platform::PropertyBag propertiesSetSoFar() const;
     void raiseError(long number, const std::string& description);
 

@@ -10,8 +10,8 @@
 // device context fails, as on the platform.
 //
 // Window pixels: what the window's form shows in the window's rectangle now,
-// so a hidden window gives the form behind it. Windows have no frame of
-// their own here, so the client area and the whole window are the same.
+// so a hidden window gives the form behind it. A window has no frame of its
+// own here, so its client area and the whole window are the same.
 
 #include <array>
 #include <cstdint>

@@ -70,6 +70,27 @@ TEST(QtHost, InDesignerANewControlIsPlacedAndASavedOneLoaded)
     EXPECT_EQ(saved->MyParent(), nullptr);
 }
 
+TEST(QtHost, InDesignerACaptionThatIsTheNameFollowsARenaming)
+{
+    QWidget form;
+    auto* named = new Sheerpane(&form);
+    named->setDesignMode(true);
+    named->setObjectName(QStringLiteral("sheerpane"));
+    auto* captioned = new Sheerpane(&form);
+    captioned->setDesignMode(true);
+    captioned->setObjectName(QStringLiteral("sheerpane_2"));
+    form.show();
+    captioned->setCaption(QStringLiteral("Pot odds"));
+    named->setObjectName(QStringLiteral("oddsPane"));
+    captioned->setObjectName(QStringLiteral("betPane"));
+    EXPECT_EQ(named->Caption(), QStringLiteral("oddsPane"));
+    EXPECT_EQ(captioned->Caption(), QStringLiteral("Pot odds"));
+    // Saved, it is the default again: the program shows the name.
+    platform::PropertyBag bag;
+    named->WriteProperties(bag);
+    EXPECT_FALSE(bag.contains("Caption"));
+}
+
 TEST(QtHost, AControlWithNoFormAtRunTimeReportsATypeMismatch)
 {
     Sheerpane pane;

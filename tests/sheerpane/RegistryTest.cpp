@@ -63,7 +63,7 @@ TEST(RegistryText, EverythingSurvivesWritingAndReadingAndTheTextIsStable)
         << text;
 }
 
-TEST(RegistryText, AcceptsCommentsBlankLinesSpacesAndWindowsLineEnds)
+TEST(RegistryText, AcceptsCommentsBlankLinesSpacesAndCarriageReturns)
 {
     const Registry registry = readRegistryText("# mine\r\n\r\ncontrol-registry 1\r\n  [A/B]  \r\n  X=1 \"y\"  \r\n\n");
     ASSERT_NE(registry.find("A/B"), nullptr);
