@@ -8,7 +8,6 @@
 
 namespace sheerpane {
 
-inline constexpr int kPointerDefault = 0;
 inline constexpr int kPointerCustom = 99; // the MouseIcon picture
 
 bool isMousePointer(int pointer);

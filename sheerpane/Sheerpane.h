@@ -144,12 +144,21 @@ public:
     // The form whose paints this control follows: set by a load at run time.
     QWidget* MyParent() const { return myParent_.data(); }
     // What a paint of the form does; a paint only queues it, and it runs as
-    // soon as the paint is over. Errors propagate.
+    // soon as the paint is over. Called again while it runs, it does
+    // nothing. Errors propagate.
     void MyParent_Paint();
+    // Whether the captured background is shown. Setting true captures it
+    // (once: nothing more while it is shown), false removes it.
     bool ShowParentImage() const noexcept { return imageShown_; }
     void setShowParentImage(bool value);
+    // The form behind the control, read while it is hidden.
     sheerpane::StdPicture CaptureSelf();
-    sheerpane::StdPicture CaptureWindow(sheerpane::HWND window, bool clientArea, int left, int top, int width, int height);
+    // width x height pixels of a window from (left, top); no picture for an
+    // empty size. The picture carries the screen's palette on a 256-colour
+    // palette screen.
+    sheerpane::StdPicture CaptureWindow(sheerpane::HWND window, bool clientArea, int left, int top, int width,
+                                        int height);
+    // A picture that owns the bitmap and the palette from now on.
     sheerpane::StdPicture CreateBitmapPicture(sheerpane::HBITMAP bitmap, sheerpane::HPALETTE palette);
     // The surface's picture: the captured background, if shown.
     const sheerpane::StdPicture& Picture() const noexcept { return picture_; }

@@ -24,6 +24,5 @@ void LiveObjects::unlock() noexcept
 }
 
 bool LiveObjects::none() noexcept { return objects.load() == 0 && locks.load() == 0; }
-long LiveObjects::count() noexcept { return objects.load(); }
 
 } // namespace sheerpane

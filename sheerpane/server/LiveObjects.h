@@ -12,7 +12,6 @@ public:
     static void lock() noexcept;
     static void unlock() noexcept;
     static bool none() noexcept;
-    static long count() noexcept;
 };
 
 } // namespace sheerpane
