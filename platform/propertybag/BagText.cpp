@@ -90,6 +90,10 @@ void appendValue(std::string& out, const PropertyValue& value)
         appendNumber(out, picture->hotY);
         out += ' ';
         out += encodeBase64(picture->data);
+    } else if (const auto* real = std::get_if<double>(&value)) {
+        // Marked, so that 8 as a number does not read back as an integer.
+        out += "number ";
+        appendNumber(out, *real);
     }
 }
 
@@ -248,6 +252,8 @@ public:
             return font();
         if (kind == "picture")
             return picture();
+        if (kind == "number")
+            return number();
         fail("unknown value \"" + std::string(kind) + "\"");
     }
 

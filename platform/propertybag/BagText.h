@@ -8,6 +8,7 @@
 //   Enabled = false
 //   Font = font "MS Sans Serif" 9.75 bold
 //   MouseIcon = picture png 16 16 iVBORw0KGgo...
+//   FontSize = number 9.75
 //
 // One entry a line, in the bag's order. Texts are quoted with the escapes
 // \\ \" \n \r \t \xHH; font styles are any of bold italic underline

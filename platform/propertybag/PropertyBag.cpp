@@ -1,6 +1,7 @@
 #include "platform/propertybag/PropertyBag.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "platform/PlatformError.h"
 #include "platform/propertybag/PropertyErrors.h"
@@ -15,7 +16,8 @@ std::string_view describeKind(const PropertyValue& value)
     case 2: return "a text";
     case 3: return "a colour";
     case 4: return "a font";
-    default: return "a picture";
+    case 5: return "a picture";
+    default: return "a number";
     }
 }
 
@@ -45,6 +47,10 @@ T readAs(const PropertyBag& bag, std::string_view key, const T& defaultValue)
     if constexpr (std::is_same_v<T, std::int32_t>) {
         if (const auto* colour = std::get_if<OleColour>(stored))
             return static_cast<std::int32_t>(colour->value);
+    }
+    if constexpr (std::is_same_v<T, double>) {
+        if (const auto* number = std::get_if<std::int32_t>(stored))
+            return *number;
     }
     throwMismatch<T>(key, *stored);
 }
@@ -81,6 +87,11 @@ Picture PropertyBag::readPicture(std::string_view key, const Picture& defaultVal
     return readAs(*this, key, defaultValue);
 }
 
+double PropertyBag::readNumber(std::string_view key, double defaultValue) const
+{
+    return readAs(*this, key, defaultValue);
+}
+
 const PropertyValue* PropertyBag::find(std::string_view key) const
 {
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.first == key; });
@@ -89,6 +100,9 @@ const PropertyValue* PropertyBag::find(std::string_view key) const
 
 void PropertyBag::set(std::string_view key, PropertyValue value)
 {
+    // The bag's text has no way to write these, so they would be lost.
+    if (const auto* number = std::get_if<double>(&value); number && !std::isfinite(*number))
+        throw PlatformError(kErrInvalidPropertyValue, "Invalid property value: " + std::string(key) + " is not a finite number");
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.first == key; });
     if (it != entries_.end())
         it->second = std::move(value);

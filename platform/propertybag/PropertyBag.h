@@ -21,6 +21,8 @@ public:
     OleColour readColour(std::string_view key, OleColour defaultValue) const;
     FontDesc readFont(std::string_view key, const FontDesc& defaultValue) const;
     Picture readPicture(std::string_view key, const Picture& defaultValue) const;
+    // A stored integer reads as a number too.
+    double readNumber(std::string_view key, double defaultValue) const;
 
     // Stores the value, or removes the key when the value equals the default.
     void write(std::string_view key, PropertyValue value, const PropertyValue& defaultValue);

@@ -1,6 +1,6 @@
 #pragma once
 // The values a control keeps in its host's property bag: integers, booleans,
-// texts, colours, fonts and pictures.
+// texts, colours, fonts, pictures and (floating-point) numbers.
 
 #include <cstdint>
 #include <string>
@@ -43,7 +43,7 @@ struct Picture {
     }
 };
 
-using PropertyValue = std::variant<std::int32_t, bool, std::string, OleColour, FontDesc, Picture>;
+using PropertyValue = std::variant<std::int32_t, bool, std::string, OleColour, FontDesc, Picture, double>;
 
 // "an integer", "a text", ... for error messages.
 std::string_view describeKind(const PropertyValue& value);

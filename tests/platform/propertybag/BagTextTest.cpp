@@ -28,6 +28,9 @@ PropertyBag everyKind()
     picture.data = {0x89, 'P', 'N', 'G', 0, 255, 10};
     bag.set("MouseIcon", picture);
     bag.set("NoIcon", Picture{});
+    bag.set("FontSize", 9.75);
+    bag.set("Whole", 8.0); // stays a number, not an integer
+    bag.set("Tiny", -1.5e-300);
     return bag;
 }
 
@@ -52,11 +55,13 @@ TEST(BagText, WritesOneReadableLineAnEntry)
     bag.set("BackColor", OleColour{0x00137C05});
     bag.set("Font", FontDesc{"MS Sans Serif", 9.75, true});
     bag.set("Enabled", false);
+    bag.set("FontSize", 8.25);
     EXPECT_EQ(writeBagText(bag), "property-bag 1\n"
                                  "Caption = \"Pre-Flop\"\n"
                                  "BackColor = colour 0x00137C05\n"
                                  "Font = font \"MS Sans Serif\" 9.75 bold\n"
-                                 "Enabled = false\n");
+                                 "Enabled = false\n"
+                                 "FontSize = number 8.25\n");
 }
 
 TEST(BagText, AcceptsCommentsBlankLinesAndWindowsLineEnds)
@@ -113,6 +118,9 @@ INSTANTIATE_TEST_SUITE_P(
                     Corrupt{"property-bag 1\nMouseIcon = picture png 1 1\n", "base64"},
                     Corrupt{"property-bag 1\nMouseIcon = picture png -2 1 TWE=\n", "hot spot"},
                     Corrupt{"property-bag 1\nMouseIcon = picture p/g 1 1 TWE=\n", "picture format"},
+                    Corrupt{"property-bag 1\nFontSize = number\n", "not a number"},
+                    Corrupt{"property-bag 1\nFontSize = number inf\n", "not a number"},
+                    Corrupt{"property-bag 1\nFontSize = number 8,25\n", "not a number"},
                     Corrupt{"property-bag 1\nA = 1\nA = 2\n", "line 3: property A is given twice"}));
 
 TEST(BagText, NoPrefixOfAValidTextCrashesTheReader)

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "platform/PlatformError.h"
 #include "platform/propertybag/Base64.h"
 #include "platform/propertybag/PropertyBag.h"
@@ -64,6 +66,26 @@ TEST(PropertyBag, ColoursAndIntegersReadAsEachOther)
     bag.set("Number", OleColour{0x80000012});
     EXPECT_EQ(bag.readColour("BackColor", {}).value, 0x00137C05u);
     EXPECT_EQ(static_cast<std::uint32_t>(bag.readInteger("Number", 0)), 0x80000012u);
+}
+
+TEST(PropertyBag, NumbersReadIntegersAndRefuseWhatTheTextCannotHold)
+{
+    PropertyBag bag;
+    bag.set("FontSize", std::int32_t{12});
+    bag.write("Scale", 1.5, 0.0);
+    EXPECT_EQ(bag.readNumber("FontSize", 0), 12.0);
+    EXPECT_EQ(bag.readNumber("Scale", 0), 1.5);
+    EXPECT_EQ(bag.readNumber("Missing", 8.25), 8.25);
+    EXPECT_THROW(bag.readInteger("Scale", 0), PlatformError);
+    for (const double bad : {std::nan(""), HUGE_VAL, -HUGE_VAL}) {
+        try {
+            bag.set("Scale", bad);
+            FAIL() << bad;
+        } catch (const PlatformError& error) {
+            EXPECT_EQ(error.number(), kErrInvalidPropertyValue);
+        }
+    }
+    EXPECT_EQ(bag.readNumber("Scale", 0), 1.5);
 }
 
 TEST(PropertyChanges, NamesEachChangedKeyToTheHost)

@@ -1,0 +1,1 @@
+tablewise_bench(bench_sheerpane SOURCES sheerpane_capture.cpp LIBS sheerpane_core)

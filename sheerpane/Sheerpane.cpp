@@ -1,0 +1,575 @@
+// Sheerpane: construction, properties, first placement, load and save.
+
+#include "sheerpane/Sheerpane.h"
+
+#include <cmath>
+
+#include <QApplication>
+#include <QCursor>
+#include <QEvent>
+#include <QMetaMethod>
+#include <QPainter>
+#include <QPaintEvent>
+
+#include "platform/PlatformError.h"
+#include "platform/draw/FontConvert.h"
+#include "platform/draw/SystemColours.h"
+#include "platform/propertybag/BagText.h"
+#include "sheerpane/BorderLine.h"
+#include "sheerpane/CaptionLabel.h"
+#include "sheerpane/MousePointers.h"
+#include "sheerpane/SheerpaneErrors.h"
+#include "sheerpane/WindowHandles.h"
+#include "sheerpane/server/LiveObjects.h"
+
+using namespace sheerpane;
+
+namespace {
+
+using platform::OleColour;
+using platform::PlatformError;
+
+// Bag defaults.
+constexpr OleColour kDefBackColor{0x8000000F};  // button face
+constexpr OleColour kDefForeColor{0x80000012};  // button text
+constexpr bool kDefEnabled = true;
+constexpr std::int32_t kDefBorderStyle = Sheerpane::FixedSingle;
+constexpr std::int32_t kDefAppearance = Sheerpane::ThreeD;
+constexpr bool kDefFontUnderline = false;
+constexpr bool kDefFontTransparent = true;
+constexpr bool kDefFontStrikethru = false;
+constexpr double kDefFontSize = 0;
+constexpr bool kDefFontItalic = false;
+constexpr bool kDefFontBold = false;
+constexpr std::int32_t kDefMousePointer = 0;
+constexpr std::int32_t kDefBackStyle = Sheerpane::Transparent;
+
+// Border colours, given once at construction.
+constexpr std::uint32_t kButtonShadow = 0x80000010;
+constexpr std::uint32_t kHighlight3D = 0x80000014;
+
+constexpr double kMaxFontSize = 2048;
+
+[[noreturn]] void invalidValue(const char* property, const std::string& value)
+{
+    throw PlatformError(platform::kErrInvalidPropertyValue,
+                        std::string("Invalid property value: ") + property + " = " + value);
+}
+
+QString withSpaces(const QString& caption)
+{
+    return QLatin1Char(' ') + caption + QLatin1Char(' ');
+}
+
+} // namespace
+
+Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<WindowGdi>())
+{
+    LiveObjects::add();
+    // The surface paints all of itself, so a repaint of it alone is not a
+    // paint of the form behind.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::ClickFocus);
+    setMouseTracking(true);
+    // Hidden while the background is captured: a layout must not close up.
+    QSizePolicy policy = sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    setSizePolicy(policy);
+
+    linTop_ = {new BorderLine(this, kButtonShadow), new BorderLine(this, kHighlight3D)};
+    linLeft_ = {new BorderLine(this, kButtonShadow), new BorderLine(this, kHighlight3D)};
+    linRight_ = {new BorderLine(this, kHighlight3D), new BorderLine(this, kButtonShadow)};
+    linBottom_ = {new BorderLine(this, kHighlight3D), new BorderLine(this, kButtonShadow)};
+    const auto name = [](std::array<BorderLine*, 2>& pair, const char* base) {
+        for (int i = 0; i < 2; ++i)
+            pair[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i));
+    };
+    name(linTop_, "linTop");
+    name(linLeft_, "linLeft");
+    name(linRight_, "linRight");
+    name(linBottom_, "linBottom");
+    // After the lines, so that it stands over them.
+    lblCaption_ = new CaptionLabel(this, [this](QPainter& painter, const QRect& area) {
+        paintBackground(painter, area, lblCaption_->pos());
+    });
+    lblCaption_->setObjectName(QStringLiteral("lblCaption"));
+    lblCaption_->setCaption(withSpaces(caption_));
+    showCaptionIfDue();
+    layOutConstituents();
+}
+
+Sheerpane::~Sheerpane()
+{
+    LiveObjects::remove();
+}
+
+void Sheerpane::setAmbient(platform::Ambient ambient)
+{
+    ambient_ = std::move(ambient);
+    ambientGiven_ = true;
+}
+
+// ---------------------------------------------------------------- life cycle
+
+void Sheerpane::InitProperties()
+{
+    sited_ = true;
+    QWidget::setFont(platform::draw::toQFont(ambient_.font));
+    setCaption(QString::fromStdString(ambient_.displayName));
+    backStyle_ = Transparent;
+    setBorderStyle(FixedSingle);
+}
+
+void Sheerpane::ReadProperties(const platform::PropertyBag& bag)
+{
+    sited_ = true;
+    surfaceBackColor(bag.readColour("BackColor", kDefBackColor).value);
+    surfaceForeColor(bag.readColour("ForeColor", kDefForeColor).value);
+    surfaceEnabled(bag.readBoolean("Enabled", kDefEnabled));
+    QWidget::setFont(platform::draw::toQFont(bag.readFont("Font", ambient_.font)));
+    setBorderStyle(static_cast<BorderStyles>(bag.readInteger("BorderStyle", kDefBorderStyle)));
+    setCaption(QString::fromStdString(bag.readText("Caption", ambient_.displayName)));
+    surfaceAppearance(bag.readInteger("Appearance", kDefAppearance));
+    const bool underline = bag.readBoolean("FontUnderline", kDefFontUnderline);
+    changeFont([&](QFont& font) { font.setUnderline(underline); });
+    fontTransparent_ = bag.readBoolean("FontTransparent", kDefFontTransparent);
+    const bool strikethru = bag.readBoolean("FontStrikethru", kDefFontStrikethru);
+    changeFont([&](QFont& font) { font.setStrikeOut(strikethru); });
+    // Their defaults say nothing: the font keeps what "Font" gave it.
+    if (const double size = bag.readNumber("FontSize", kDefFontSize); size != 0)
+        surfaceFontSize(size);
+    if (const std::string name = bag.readText("FontName", ""); !name.empty())
+        surfaceFontName(QString::fromStdString(name));
+    const bool italic = bag.readBoolean("FontItalic", kDefFontItalic);
+    changeFont([&](QFont& font) { font.setItalic(italic); });
+    const bool bold = bag.readBoolean("FontBold", kDefFontBold);
+    changeFont([&](QFont& font) { font.setBold(bold); });
+    setMouseIcon(bag.readPicture("MouseIcon", {}));
+    surfaceMousePointer(bag.readInteger("MousePointer", kDefMousePointer));
+    if (ambient_.userMode)
+        setMyParent(window());
+    backStyle_ = bag.readInteger("BackStyle", kDefBackStyle);
+}
+
+void Sheerpane::WriteProperties(platform::PropertyBag& bag) const
+{
+    bag.write("BackColor", OleColour{backColor_}, kDefBackColor);
+    bag.write("ForeColor", OleColour{foreColor_}, kDefForeColor);
+    bag.write("Enabled", Enabled(), kDefEnabled);
+    bag.write("Font", platform::draw::toFontDesc(font()), ambient_.font);
+    bag.write("BorderStyle", borderStyle_, kDefBorderStyle);
+    bag.write("Caption", caption_.toStdString(), ambient_.displayName);
+    bag.write("Appearance", appearance_, kDefAppearance);
+    bag.write("FontUnderline", FontUnderline(), kDefFontUnderline);
+    bag.write("FontTransparent", fontTransparent_, kDefFontTransparent);
+    bag.write("FontStrikethru", FontStrikethru(), kDefFontStrikethru);
+    bag.write("FontSize", FontSize(), kDefFontSize);
+    bag.write("FontName", FontName().toStdString(), std::string());
+    bag.write("FontItalic", FontItalic(), kDefFontItalic);
+    bag.write("FontBold", FontBold(), kDefFontBold);
+    bag.write("MouseIcon", mouseIcon_, platform::Picture{});
+    bag.write("MousePointer", mousePointer_, kDefMousePointer);
+    bag.write("BackStyle", backStyle_, kDefBackStyle);
+}
+
+bool Sheerpane::ReadProperties(const QString& bagText)
+{
+    try {
+        ReadProperties(platform::readBagText(bagText.toStdString()));
+        return true;
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+        return false;
+    }
+}
+
+QString Sheerpane::WriteProperties() const
+{
+    platform::PropertyBag bag;
+    WriteProperties(bag);
+    return QString::fromStdString(platform::writeBagText(bag));
+}
+
+// ---------------------------------------------------------------- Qt hosts
+
+bool Sheerpane::event(QEvent* event)
+{
+    if (event->type() == QEvent::Polish && !sited_)
+        siteInQtHost();
+    return QWidget::event(event);
+}
+
+void Sheerpane::siteInQtHost()
+{
+    if (!ambientGiven_) {
+        ambient_.userMode = !designMode_;
+        ambient_.displayName = objectName().isEmpty() ? std::string("Sheerpane1") : objectName().toStdString();
+        ambient_.font = platform::draw::toFontDesc(parentWidget() ? parentWidget()->font() : QApplication::font());
+    }
+    try {
+        // Only a control placed new on a form being designed is initialised;
+        // anywhere else it comes from a saved form.
+        if (designMode_ && !changes_.any())
+            InitProperties();
+        else
+            ReadProperties(propertiesSetSoFar());
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+    } catch (const std::exception& error) {
+        raiseError(kErrInternal, error.what());
+    }
+    if (designMode_ && !ambientGiven_)
+        connect(this, &QObject::objectNameChanged, this, &Sheerpane::followNewName);
+}
+
+// Designer keeps only the properties a person set: a caption that is still
+// the control's name is not saved, and the program shows the name the form
+// gives it then. So while it is the name, the caption follows a renaming.
+void Sheerpane::followNewName(const QString& name)
+{
+    const QString previous = QString::fromStdString(ambient_.displayName);
+    ambient_.displayName = name.toStdString();
+    if (caption_ == previous)
+        setCaption(name);
+}
+
+// What the host set through the Qt properties, as a bag to load from: the
+// keys it set with their values now. A value equal to its default is not in
+// the bag, and reads back as that same default.
+platform::PropertyBag Sheerpane::propertiesSetSoFar() const
+{
+    platform::PropertyBag all;
+    WriteProperties(all);
+    platform::PropertyBag bag;
+    for (const std::string& key : changes_.keys())
+        if (const platform::PropertyValue* value = all.find(key))
+            bag.set(key, *value);
+    return bag;
+}
+
+void Sheerpane::raiseError(long number, const std::string& description)
+{
+    const QString text = QString::fromStdString(description);
+    if (isSignalConnected(QMetaMethod::fromSignal(&Sheerpane::errorRaised)))
+        emit errorRaised(static_cast<int>(number), text);
+    else
+        qWarning("Sheerpane %s: error %ld: %s", qPrintable(objectName()), number, qPrintable(text));
+}
+
+// ---------------------------------------------------------------- properties
+
+void Sheerpane::setBackColor(uint oleColour)
+{
+    surfaceBackColor(oleColour);
+    markChanged("BackColor");
+}
+
+void Sheerpane::setForeColor(uint oleColour)
+{
+    surfaceForeColor(oleColour);
+    markChanged("ForeColor");
+}
+
+bool Sheerpane::Enabled() const
+{
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
+
+void Sheerpane::setEnabled(bool value)
+{
+    surfaceEnabled(value);
+    markChanged("Enabled");
+}
+
+void Sheerpane::setFont(const QFont& value)
+{
+    QWidget::setFont(value);
+    markChanged("Font");
+}
+
+void Sheerpane::setBorderStyle(BorderStyles value)
+{
+    borderStyle_ = value;
+    for (auto* pair : {&linTop_, &linLeft_, &linRight_, &linBottom_})
+        for (BorderLine* line : *pair)
+            line->setVisible(borderStyle_ == FixedSingle);
+    showCaptionIfDue();
+    markChanged("BorderStyle");
+}
+
+void Sheerpane::setCaption(const QString& value)
+{
+    caption_ = value;
+    lblCaption_->setCaption(withSpaces(value));
+    showCaptionIfDue();
+    markChanged("Caption");
+}
+
+void Sheerpane::showCaptionIfDue()
+{
+    lblCaption_->setVisible(!caption_.isEmpty() && borderStyle_ == FixedSingle);
+}
+
+void Sheerpane::setAppearance(AppearanceConstants value)
+{
+    surfaceAppearance(value);
+    markChanged("Appearance");
+}
+
+QList<QWidget*> Sheerpane::Controls() const
+{
+    QList<QWidget*> controls;
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        bool constituent = child == lblCaption_;
+        for (const auto* pair : {&linTop_, &linLeft_, &linRight_, &linBottom_})
+            constituent = constituent || (*pair)[0] == child || (*pair)[1] == child;
+        if (!constituent)
+            controls.append(child);
+    }
+    return controls;
+}
+
+void Sheerpane::setFontUnderline(bool value)
+{
+    changeFont([&](QFont& font) { font.setUnderline(value); });
+    markChanged("FontUnderline");
+}
+
+void Sheerpane::setFontTransparent(bool value)
+{
+    fontTransparent_ = value;
+    markChanged("FontTransparent");
+}
+
+void Sheerpane::setFontStrikethru(bool value)
+{
+    changeFont([&](QFont& font) { font.setStrikeOut(value); });
+    markChanged("FontStrikethru");
+}
+
+double Sheerpane::FontSize() const
+{
+    const QFont current = font();
+    if (current.pointSizeF() > 0)
+        return current.pointSizeF();
+    // A font sized in pixels.
+    return current.pixelSize() * 72.0 / logicalDpiY();
+}
+
+void Sheerpane::setFontSize(double points)
+{
+    surfaceFontSize(points);
+    markChanged("FontSize");
+}
+
+void Sheerpane::setFontName(const QString& value)
+{
+    surfaceFontName(value);
+    markChanged("FontName");
+}
+
+void Sheerpane::setFontItalic(bool value)
+{
+    changeFont([&](QFont& font) { font.setItalic(value); });
+    markChanged("FontItalic");
+}
+
+void Sheerpane::setFontBold(bool value)
+{
+    changeFont([&](QFont& font) { font.setBold(value); });
+    markChanged("FontBold");
+}
+
+std::int32_t Sheerpane::hWnd()
+{
+    return windowHandleOf(*this);
+}
+
+void Sheerpane::setMouseIcon(const platform::Picture& value)
+{
+    if (!value.empty() && platform::draw::toQImage(value).isNull())
+        throw PlatformError(kErrInvalidPicture, "Invalid picture: the MouseIcon is not an image");
+    mouseIcon_ = value;
+    applyMousePointer();
+    markChanged("MouseIcon");
+}
+
+void Sheerpane::setMousePointer(int value)
+{
+    surfaceMousePointer(value);
+    markChanged("MousePointer");
+}
+
+void Sheerpane::setBackStyle(BackStyleConstants value)
+{
+    backStyle_ = value;
+    markChanged("BackStyle");
+}
+
+// ---------------------------------------------------------------- Qt property writes
+
+void Sheerpane::writeAppearance(AppearanceConstants value)
+{
+    try {
+        setAppearance(value);
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+    }
+}
+
+void Sheerpane::writeFontSize(double points)
+{
+    try {
+        setFontSize(points);
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+    }
+}
+
+void Sheerpane::writeFontName(const QString& value)
+{
+    try {
+        setFontName(value);
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+    }
+}
+
+QPixmap Sheerpane::mouseIconPixmap() const
+{
+    return QPixmap::fromImage(platform::draw::toQImage(mouseIcon_));
+}
+
+void Sheerpane::writeMouseIcon(const QPixmap& value)
+{
+    try {
+        setMouseIcon(value.isNull() ? platform::Picture{} : platform::draw::toPicture(value.toImage()));
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+    }
+}
+
+void Sheerpane::writeMousePointer(int value)
+{
+    try {
+        setMousePointer(value);
+    } catch (const PlatformError& error) {
+        raiseError(error.number(), error.description());
+    }
+}
+
+// ---------------------------------------------------------------- the surface
+
+void Sheerpane::surfaceBackColor(uint oleColour)
+{
+    backColor_ = oleColour;
+    update();
+}
+
+void Sheerpane::surfaceForeColor(uint oleColour)
+{
+    foreColor_ = oleColour;
+    // Text that contained controls draw in the surface's colours follows it.
+    platform::draw::ColourRef rgb = 0;
+    if (platform::draw::OleTranslateColor(oleColour, rgb)) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, platform::draw::toQColor(rgb));
+        setPalette(colours);
+    }
+}
+
+void Sheerpane::surfaceEnabled(bool value)
+{
+    QWidget::setEnabled(value);
+}
+
+void Sheerpane::surfaceAppearance(std::int32_t value)
+{
+    if (value != Flat && value != ThreeD)
+        invalidValue("Appearance", std::to_string(value));
+    appearance_ = value;
+}
+
+void Sheerpane::surfaceFontSize(double points)
+{
+    if (!std::isfinite(points) || points <= 0 || points > kMaxFontSize)
+        invalidValue("FontSize", std::to_string(points));
+    changeFont([&](QFont& font) { font.setPointSizeF(points); });
+}
+
+void Sheerpane::surfaceFontName(const QString& value)
+{
+    if (value.trimmed().isEmpty())
+        invalidValue("FontName", "\"" + value.toStdString() + "\"");
+    changeFont([&](QFont& font) { font.setFamily(value); });
+}
+
+void Sheerpane::surfaceMousePointer(std::int32_t value)
+{
+    if (!isMousePointer(value))
+        invalidValue("MousePointer", std::to_string(value));
+    mousePointer_ = value;
+    applyMousePointer();
+}
+
+template <class Change>
+void Sheerpane::changeFont(Change change)
+{
+    QFont changed = font();
+    change(changed);
+    QWidget::setFont(changed);
+}
+
+void Sheerpane::applyMousePointer()
+{
+    if (mousePointer_ == kPointerCustom && !mouseIcon_.empty())
+        setCursor(platform::draw::toQCursor(mouseIcon_));
+    else if (const auto shape = cursorShapeOf(mousePointer_))
+        setCursor(*shape);
+    else
+        unsetCursor();
+}
+
+// ---------------------------------------------------------------- layout and painting
+
+Twips Sheerpane::twips() const
+{
+    return Twips::ofDpi(logicalDpiX());
+}
+
+void Sheerpane::layOutConstituents()
+{
+    const Twips scale = twips();
+    const BorderLayout layout = layOutBorder(scale.fromPixels(width()), scale.fromPixels(height()),
+                                             scale.onePixel(), scale.fromPixels(lblCaption_->height()));
+    lblCaption_->move(scale.toPixels(layout.captionLeft), scale.toPixels(layout.captionTop));
+    for (std::size_t i = 0; i < 2; ++i) {
+        linTop_[i]->place(layout.top[i], scale);
+        linLeft_[i]->place(layout.left[i], scale);
+        linRight_[i]->place(layout.right[i], scale);
+        linBottom_[i]->place(layout.bottom[i], scale);
+    }
+}
+
+void Sheerpane::resizeEvent(QResizeEvent*)
+{
+    layOutConstituents();
+}
+
+void Sheerpane::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    paintBackground(painter, event->rect(), QPoint(0, 0));
+}
+
+// Paints the surface's background (its colour, then its picture from the top
+// left corner) into area of the painter, which shows the surface from offset.
+void Sheerpane::paintBackground(QPainter& painter, const QRect& area, const QPoint& offset) const
+{
+    platform::draw::ColourRef rgb = 0;
+    platform::draw::OleTranslateColor(backColor_, rgb);
+    painter.fillRect(area, platform::draw::toQColor(rgb));
+    if (!picture_.empty())
+        painter.drawImage(area.topLeft(), *picture_.bitmap, area.translated(offset));
+}
+

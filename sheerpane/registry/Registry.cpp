@@ -1,0 +1,328 @@
+#include "sheerpane/registry/Registry.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+
+#include "platform/PlatformError.h"
+#include "platform/propertybag/PropertyErrors.h"
+
+namespace sheerpane {
+
+namespace {
+
+constexpr std::string_view kHeader = "control-registry 1";
+constexpr std::string_view kPreamble =
+    "# Controls registered for this user. Each control library writes its own\n"
+    "# sections when it registers and removes them when it unregisters.\n";
+
+bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '-'; }
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// ---------------------------------------------------------------- writing
+
+void appendQuoted(std::string& out, std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += '"';
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        switch (ch) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7F) {
+                out += "\\x";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 15];
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+void appendItem(std::string& out, const RegistryItem& item)
+{
+    if (const auto* number = std::get_if<std::int32_t>(&item)) {
+        std::array<char, 16> buffer{};
+        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *number);
+        out.append(buffer.data(), result.ptr);
+    } else {
+        appendQuoted(out, std::get<std::string>(item));
+    }
+}
+
+// ---------------------------------------------------------------- reading
+
+class LineReader {
+public:
+    LineReader(std::string_view line, std::size_t lineNumber) : line_(line), lineNumber_(lineNumber) {}
+
+    [[noreturn]] void fail(const std::string& what) const
+    {
+        throw platform::PlatformError(platform::kErrInvalidFileFormat,
+                                      "Damaged control registry, line " + std::to_string(lineNumber_) + ": " + what);
+    }
+
+    void skipSpaces()
+    {
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
+    }
+    bool atEnd()
+    {
+        skipSpaces();
+        return pos_ >= line_.size();
+    }
+
+    std::string sectionPath()
+    {
+        // The line is "[path]", spaces around it allowed.
+        skipSpaces();
+        ++pos_; // '['
+        const std::size_t close = line_.find(']', pos_);
+        if (close == std::string_view::npos)
+            fail("the section name has no closing \"]\"");
+        const std::string_view path = line_.substr(pos_, close - pos_);
+        if (!isSectionPath(path))
+            fail("\"" + std::string(path) + "\" is not a section name");
+        pos_ = close + 1;
+        if (!atEnd())
+            fail("unexpected text after the section name");
+        return std::string(path);
+    }
+
+    RegistryValue value()
+    {
+        skipSpaces();
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && isNameChar(line_[pos_]))
+            ++pos_;
+        RegistryValue value;
+        value.name = std::string(line_.substr(start, pos_ - start));
+        if (!isValueName(value.name))
+            fail("expected a value name or a section");
+        skipSpaces();
+        if (pos_ >= line_.size() || line_[pos_] != '=')
+            fail("expected \"=\" after " + value.name);
+        ++pos_;
+        while (!atEnd())
+            value.items.push_back(item());
+        if (value.items.empty())
+            fail(value.name + " has nothing after \"=\"");
+        return value;
+    }
+
+private:
+    RegistryItem item()
+    {
+        if (line_[pos_] == '"')
+            return quoted();
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
+        const std::string_view text = line_.substr(start, pos_ - start);
+        std::int32_t number = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
+        if (result.ec != std::errc() || result.ptr != text.data() + text.size())
+            fail("\"" + std::string(text.substr(0, 20)) + "\" is neither a 32-bit integer nor a quoted text");
+        return number;
+    }
+
+    std::string quoted()
+    {
+        ++pos_; // '"'
+        std::string out;
+        while (true) {
+            if (pos_ >= line_.size())
+                fail("the text has no closing quote");
+            const char c = line_[pos_++];
+            if (c == '"')
+                return out;
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                fail("a control character inside a text must be escaped");
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (pos_ >= line_.size())
+                fail("the text ends in an escape");
+            const char e = line_[pos_++];
+            switch (e) {
+            case '\\': out += '\\'; break;
+            case '"': out += '"'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'x': {
+                const int hi = pos_ < line_.size() ? hexValue(line_[pos_]) : -1;
+                const int lo = pos_ + 1 < line_.size() ? hexValue(line_[pos_ + 1]) : -1;
+                if (hi < 0 || lo < 0)
+                    fail("\\x must be followed by two hexadecimal digits");
+                out += static_cast<char>(hi * 16 + lo);
+                pos_ += 2;
+                break;
+            }
+            default: fail(std::string("unknown escape \\") + e);
+            }
+        }
+    }
+
+    std::string_view line_;
+    std::size_t lineNumber_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+bool isSectionPath(std::string_view path)
+{
+    if (path.empty() || path.front() == '/' || path.back() == '/' || path.front() == ' ' || path.back() == ' ')
+        return false;
+    if (path.find("//") != std::string_view::npos)
+        return false;
+    return std::none_of(path.begin(), path.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7F || c == '[' || c == ']';
+    });
+}
+
+bool isValueName(std::string_view name)
+{
+    return !name.empty() && isNameStart(name.front()) && std::all_of(name.begin(), name.end(), isNameChar);
+}
+
+const RegistryValue* RegistrySection::find(std::string_view name) const
+{
+    const auto it = std::find_if(values.begin(), values.end(), [&](const RegistryValue& v) { return v.name == name; });
+    return it == values.end() ? nullptr : &*it;
+}
+
+std::string RegistrySection::text(std::string_view name) const
+{
+    const RegistryValue* value = find(name);
+    if (!value || value->items.empty())
+        return {};
+    const auto* text = std::get_if<std::string>(&value->items.front());
+    return text ? *text : std::string();
+}
+
+const RegistrySection* Registry::find(std::string_view path) const
+{
+    const auto it = std::find_if(sections_.begin(), sections_.end(), [&](const auto& s) { return s.path == path; });
+    return it == sections_.end() ? nullptr : &*it;
+}
+
+void Registry::put(RegistrySection section)
+{
+    if (!isSectionPath(section.path))
+        throw platform::PlatformError(platform::kErrInvalidProcedureCall,
+                                      "\"" + section.path + "\" cannot name a registry section");
+    for (std::size_t i = 0; i < section.values.size(); ++i) {
+        const RegistryValue& value = section.values[i];
+        const bool repeated = std::any_of(section.values.begin(), section.values.begin() + static_cast<long>(i),
+                                          [&](const RegistryValue& v) { return v.name == value.name; });
+        if (!isValueName(value.name) || value.items.empty() || repeated)
+            throw platform::PlatformError(platform::kErrInvalidProcedureCall,
+                                          "\"" + value.name + "\" cannot be written in section " + section.path);
+    }
+    const auto it = std::find_if(sections_.begin(), sections_.end(), [&](const auto& s) { return s.path == section.path; });
+    if (it != sections_.end())
+        *it = std::move(section);
+    else
+        sections_.push_back(std::move(section));
+}
+
+bool Registry::remove(std::string_view path)
+{
+    return std::erase_if(sections_, [&](const auto& s) { return s.path == path; }) != 0;
+}
+
+std::string writeRegistryText(const Registry& registry)
+{
+    std::string out(kPreamble);
+    out += kHeader;
+    out += '\n';
+    for (const RegistrySection& section : registry.sections()) {
+        out += "\n[";
+        out += section.path;
+        out += "]\n";
+        for (const RegistryValue& value : section.values) {
+            out += value.name;
+            out += " =";
+            for (const RegistryItem& item : value.items) {
+                out += ' ';
+                appendItem(out, item);
+            }
+            out += '\n';
+        }
+    }
+    return out;
+}
+
+Registry readRegistryText(std::string_view text)
+{
+    Registry registry;
+    std::vector<RegistrySection> sections;
+    bool headerSeen = false;
+    std::size_t lineNumber = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+
+        LineReader reader(line, lineNumber);
+        if (reader.atEnd() || line.front() == '#')
+            continue;
+        if (!headerSeen) {
+            if (line != kHeader)
+                reader.fail("expected \"" + std::string(kHeader) + "\" first");
+            headerSeen = true;
+            continue;
+        }
+        const std::size_t first = line.find_first_not_of(" \t");
+        if (line[first] == '[') {
+            RegistrySection section;
+            section.path = reader.sectionPath();
+            if (std::any_of(sections.begin(), sections.end(), [&](const auto& s) { return s.path == section.path; }))
+                reader.fail("section [" + section.path + "] is given twice");
+            sections.push_back(std::move(section));
+            continue;
+        }
+        if (sections.empty())
+            reader.fail("a value before the first section");
+        RegistryValue value = reader.value();
+        if (sections.back().find(value.name))
+            reader.fail(value.name + " is given twice in [" + sections.back().path + "]");
+        sections.back().values.push_back(std::move(value));
+    }
+    if (!headerSeen)
+        throw platform::PlatformError(platform::kErrInvalidFileFormat, "Damaged control registry: it is empty");
+    for (RegistrySection& section : sections)
+        registry.put(std::move(section));
+    return registry;
+}
+
+} // namespace sheerpane
