@@ -1,0 +1,18 @@
+#pragma once
+// The program's pictures: the logo, the hand pointer over the links, the
+// program's icon. They are drawn by art/ArtworkPainter and stored with the
+// program.
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+namespace window::view {
+
+// 221 x 200 at one device pixel a pixel.
+QPixmap logoPicture();
+// 32 x 32, two colours, its hot spot on the fingertip.
+QCursor handCursor();
+QIcon programIcon();
+
+} // namespace window::view

@@ -1,0 +1,26 @@
+// Brisvane Tablewise: the advisor's window.
+
+#include <QApplication>
+#include <clocale>
+
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtShellOpen.h"
+#include "window/view/FirstPaintProbe.h"
+#include "window/view/PokerWindow.h"
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    // Money follows the user's regional settings, as the command line's does.
+    std::setlocale(LC_ALL, "");
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setApplicationName(QStringLiteral("brisvane-tablewise"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.brisvane.Tablewise"));
+
+    platform::QtMessageBox messageBox;
+    platform::QtShellOpen shellOpen;
+    window::view::PokerWindow window({&messageBox, &shellOpen, nullptr, nullptr});
+    window::view::FirstPaintProbe::installIfAsked(window);
+    window.show();
+    return app.exec();
+}
