@@ -53,7 +53,7 @@ AboutDialog::AboutDialog(FrmBrisvaneAbout& about, const Metrics& metrics, QWidge
     }
     static_cast<QLabel*>(builder_.widget("Label1"))->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     auto* logo = static_cast<QLabel*>(builder_.widget("Image1"));
-    logo->setPixmap(logoPicture().scaled(logo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setPixmap(scaledTo(logoPicture(), logo->size()));
 
     binding_->mouseMoved = [this](platform::Control& c) {
         if (&c == &about_.Label1)

@@ -15,4 +15,7 @@ QPixmap logoPicture();
 QCursor handCursor();
 QIcon programIcon();
 
+// A picture made to fit `size` (on screens that scale the window's units).
+QPixmap scaledTo(const QPixmap& picture, QSize size);
+
 } // namespace window::view

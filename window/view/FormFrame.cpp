@@ -84,6 +84,12 @@ void FormFrame::resizeEvent(QResizeEvent* event)
     updateSeeThroughMask();
 }
 
+void FormFrame::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    updateSeeThroughMask();
+}
+
 void FormFrame::childEvent(QChildEvent* event)
 {
     QWidget::childEvent(event);
@@ -116,6 +122,9 @@ void FormFrame::updateSeeThroughMask()
         clearMask();
         return;
     }
+    // Built once the frame shows, with its controls in place.
+    if (!isVisible())
+        return;
     QRegion shown;
     if (bordered_) {
         const int top = borderTop();

@@ -38,6 +38,11 @@ QString Metrics::familyFor(std::string_view designed)
     return QStringLiteral("Liberation Sans");
 }
 
+QFont Metrics::applicationFont()
+{
+    return Metrics(1.0).font({"MS Sans Serif", 8.25, false});
+}
+
 QFont Metrics::font(const FontSpec& spec) const
 {
     QFont f(familyFor(spec.family));

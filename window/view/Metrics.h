@@ -35,6 +35,8 @@ public:
     // inch, scaled.
     QFont font(const FontSpec& spec) const;
     static QString familyFor(std::string_view designed);
+    // The face of the program's menus and dialogs.
+    static QFont applicationFont();
 
 private:
     double scale_;

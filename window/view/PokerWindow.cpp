@@ -74,7 +74,7 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     static_cast<QLineEdit*>(builder_.widget("txtHoleCard"))->setAlignment(Qt::AlignHCenter);
     builder_.widget("lblHyper")->setCursor(handCursor());
     auto* logo = static_cast<QLabel*>(builder_.widget("Image1"));
-    logo->setPixmap(logoPicture().scaled(logo->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    logo->setPixmap(scaledTo(logoPicture(), logo->size()));
 
     buildMenus();
     layout()->setSizeConstraint(QLayout::SetFixedSize);
