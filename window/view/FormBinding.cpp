@@ -75,6 +75,16 @@ std::u32string codePoints(const QString& text)
     return std::u32string(ucs4.begin(), ucs4.end());
 }
 
+bool showsItems(const QComboBox& combo, const std::vector<std::string>& items)
+{
+    if (combo.count() != static_cast<int>(items.size()))
+        return false;
+    for (int i = 0; i < combo.count(); ++i)
+        if (combo.itemText(i) != QString::fromStdString(items[static_cast<std::size_t>(i)]))
+            return false;
+    return true;
+}
+
 QString displayText(std::string_view modelText, bool multiLine)
 {
     return TextMapping(modelText, multiLine).display();
@@ -135,21 +145,16 @@ void FormBinding::bind(platform::Control& control, QWidget& widget)
     }
 }
 
-FormBinding::Bound* FormBinding::find(const QObject* object)
+FormBinding::Bound* FormBinding::find(const QObject* object) const
 {
     const auto* w = qobject_cast<const QWidget*>(object);
-    for (auto& b : bound_) {
+    for (const auto& b : bound_) {
         if (b->widget == object)
             return b.get();
         if (b->text && w && (b->text->widget() == w || b->text->widget()->isAncestorOf(w)))
             return b.get();
     }
     return nullptr;
-}
-
-const FormBinding::Bound* FormBinding::find(const QObject* object) const
-{
-    return const_cast<FormBinding*>(this)->find(object);
 }
 
 QWidget* FormBinding::widgetOf(const platform::Control& control) const
@@ -193,7 +198,7 @@ void FormBinding::showControl(const Bound& b)
         if (c.kind() == ControlKind::ComboBox) {
             auto* combo = qobject_cast<QComboBox*>(w);
             const auto& model = static_cast<const platform::ComboBox&>(c);
-            if (combo && combo->count() != static_cast<int>(model.items().size())) {
+            if (combo && !showsItems(*combo, model.items())) {
                 combo->clear();
                 for (const std::string& item : model.items())
                     combo->addItem(QString::fromStdString(item));

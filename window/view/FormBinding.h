@@ -67,8 +67,7 @@ private:
         std::optional<TextWidget> text; // text boxes and the combo's field
     };
 
-    Bound* find(const QObject* object);
-    const Bound* find(const QObject* object) const;
+    Bound* find(const QObject* object) const;
 
     void showControl(const Bound& bound);
     void showFocus();
