@@ -26,7 +26,7 @@ QColor colourOf(std::uint32_t rgb)
 
 AboutDialog::AboutDialog(FrmBrisvaneAbout& about, const Metrics& metrics, QWidget* parent)
     : QDialog(parent), about_(about), metrics_(metrics), surface_(new QWidget(this)),
-      binding_(new FormBinding(about.form, this)), builder_(metrics_, *binding_)
+      binding_(std::make_unique<FormBinding>(about.form)), builder_(metrics_, *binding_)
 {
     setWindowTitle(QString::fromStdString(about_.form.caption()));
     setWindowIcon(programIcon());

@@ -4,6 +4,7 @@
 // Escape).
 
 #include <QDialog>
+#include <memory>
 
 #include "window/view/FormBuilder.h"
 #include "window/view/Metrics.h"
@@ -37,7 +38,8 @@ private:
     FrmBrisvaneAbout& about_;
     Metrics metrics_;
     QWidget* surface_;
-    FormBinding* binding_;
+    // A member, not a child object: it goes before the model it binds.
+    std::unique_ptr<FormBinding> binding_;
     FormBuilder builder_;
     int unloadId_ = 0;
     int inputDoneId_ = 0;

@@ -47,7 +47,7 @@ void endAtOnce()
 
 PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QWidget* parent)
     : QMainWindow(parent), frm_(ports, money), metrics_(Metrics::forScreen(screen())), surface_(new QWidget(this)),
-      binding_(new FormBinding(frm_.form, this)), builder_(metrics_, *binding_), programEnd_(endAtOnce)
+      binding_(std::make_unique<FormBinding>(frm_.form)), builder_(metrics_, *binding_), programEnd_(endAtOnce)
 {
     setWindowTitle(qstr(frm_.form.caption()));
     setWindowIcon(programIcon());

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string_view>
 
 #include "platform/money/Money.h"
@@ -50,7 +51,8 @@ private:
     FrmPoker frm_;
     Metrics metrics_;
     QWidget* surface_;
-    FormBinding* binding_;
+    // A member, not a child object: it goes before the model it binds.
+    std::unique_ptr<FormBinding> binding_;
     FormBuilder builder_;
     QHash<QString, QAction*> actions_;
     std::function<void()> programEnd_;
