@@ -5,10 +5,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <string_view>
 
 #include "cli/Args.h"
+#include "cli/ChartFormat.h"
+#include "cli/ChartPicture.h"
 #include "cli/Replay.h"
 #include "engine/Hand.h"
 #include "engine/Postflop.h"
@@ -40,6 +43,21 @@ constexpr const char* kPostflopUsage = R"(Usage: tablewise postflop CATEGORY [--
 Shows the post-flop advice for what you hold after the flop.
 
   CATEGORY        the category's text or its number:
+)";
+
+constexpr const char* kChartUsage = R"(Usage: tablewise chart --action ACTION --position POSITION [--bb AMOUNT] [--limpers N] [--format FORMAT] [--output FILE]
+
+Shows what the advisor recommends for all 169 starting hands in one pre-flop
+situation: the usual 13x13 grid, aces first, pairs on the diagonal, suited
+hands above it and offsuit hands below. Each cell gives the hand, its group
+and what to do (raise, limp/call, fold, or read the advice).
+
+  --action        opened | limped | raised | raised-called | re-raised
+  --position      early | middle | late | blinds
+  --bb AMOUNT     the big blind (default 1, so amounts read in big blinds)
+  --limpers N     the number of limpers with --action limped (default 1)
+  --format        text (default), csv, json, html or png
+  --output FILE   write to FILE instead of standard output (needed for png)
 )";
 
 constexpr const char* kContentUsage = R"(Usage: tablewise content
@@ -325,6 +343,116 @@ int postflopCommand(int argc, char** argv)
         out.append(forTerminal(s.txtFlop.text())).append("\n");
     }
     write(out);
+    return 0;
+}
+
+namespace {
+
+std::optional<engine::PreflopAction> parseAction(std::string_view a)
+{
+    if (a == "opened")
+        return engine::PreflopAction::Opened;
+    if (a == "limped")
+        return engine::PreflopAction::Limped;
+    if (a == "raised")
+        return engine::PreflopAction::Raised;
+    if (a == "raised-called")
+        return engine::PreflopAction::RaisedCalled;
+    if (a == "re-raised")
+        return engine::PreflopAction::ReRaised;
+    return std::nullopt;
+}
+
+std::optional<engine::ChartPosition> parsePosition(std::string_view p)
+{
+    if (p == "early")
+        return engine::ChartPosition::Early;
+    if (p == "middle")
+        return engine::ChartPosition::Middle;
+    if (p == "late")
+        return engine::ChartPosition::Late;
+    if (p == "blinds")
+        return engine::ChartPosition::Blinds;
+    return std::nullopt;
+}
+
+} // namespace
+
+int chartCommand(int argc, char** argv)
+{
+    engine::ChartSituation situation;
+    std::string format = "text";
+    std::optional<std::string> output;
+    try {
+        const Args args(argc, argv, 2, {"--action", "--position", "--bb", "--limpers", "--format", "--output"},
+                        {"--help"});
+        if (args.flag("--help")) {
+            std::fputs(kChartUsage, stdout);
+            return 0;
+        }
+        if (!args.positional().empty())
+            return usageError("chart: unexpected argument " + args.positional().front());
+        const auto action = args.value("--action");
+        if (!action)
+            return usageError("chart: --action is required (opened, limped, raised, raised-called, re-raised)");
+        const auto a = parseAction(*action);
+        if (!a)
+            return usageError("chart: --action \"" + *action + "\" is not opened, limped, raised, raised-called or re-raised");
+        situation.action = *a;
+        const auto position = args.value("--position");
+        if (!position)
+            return usageError("chart: --position is required (early, middle, late, blinds)");
+        const auto p = parsePosition(*position);
+        if (!p)
+            return usageError("chart: --position \"" + *position + "\" is not early, middle, late or blinds");
+        situation.position = *p;
+        if (const auto bb = args.value("--bb")) {
+            if (!isTypedAmount(*bb))
+                return usageError("chart: --bb \"" + *bb
+                                  + "\" is not an amount (digits with at most one \".\", up to 10 characters)");
+            situation.bigBlind = *bb;
+        }
+        if (const auto limpers = args.value("--limpers")) {
+            if (limpers->empty() || limpers->find_first_not_of("0123456789") != std::string::npos)
+                return usageError("chart: --limpers \"" + *limpers + "\" is not a whole number");
+            if (situation.action != engine::PreflopAction::Limped)
+                return usageError("chart: --limpers goes with --action limped only");
+            situation.limpers = *limpers;
+        }
+        if (const auto f = args.value("--format")) {
+            if (*f != "text" && *f != "csv" && *f != "json" && *f != "html" && *f != "png")
+                return usageError("chart: --format \"" + *f + "\" is not text, csv, json, html or png");
+            format = *f;
+        }
+        output = args.value("--output");
+        if (format == "png" && !output)
+            return usageError("chart: --format png needs --output FILE");
+    } catch (const UsageError& e) {
+        return usageError("chart: " + e.message);
+    }
+
+    const platform::Money& money = platform::Money::process();
+    const engine::Chart chart = engine::computeChart(situation, money);
+    if (format == "png")
+        return writeChartPng(chart, money, *output) ? 0 : usageError(*output + ": could not write the picture");
+    std::string text;
+    if (format == "csv")
+        text = chartAsCsv(chart);
+    else if (format == "json")
+        text = chartAsJson(chart, money);
+    else if (format == "html")
+        text = chartAsHtml(chart, money);
+    else
+        text = chartAsText(chart, money);
+    if (!output) {
+        write(text);
+        return 0;
+    }
+    std::ofstream file(*output, std::ios::binary);
+    file << text;
+    file.close();
+    if (!file)
+        return usageError(*output + ": " + std::strerror(errno));
     return 0;
 }
 

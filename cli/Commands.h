@@ -7,5 +7,6 @@ int contentCommand(int argc, char** argv);
 int adviseCommand(int argc, char** argv);
 int postflopCommand(int argc, char** argv);
 int replayCommand(int argc, char** argv);
+int chartCommand(int argc, char** argv);
 
 } // namespace cli

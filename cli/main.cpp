@@ -17,6 +17,8 @@ Commands:
                       pre-flop advice for one hand
   postflop CATEGORY [--position in|out] [--pot raised|limped] [--players heads-up|multi-way]
                       post-flop advice
+  chart --action ACTION --position P [--bb AMOUNT] [--limpers N] [--format F]
+                      what to do with every starting hand in one situation
   replay [FILE]       runs a session script against the window and dumps its state
   content             prints every advice text
 
@@ -43,6 +45,8 @@ int main(int argc, char** argv)
         return cli::postflopCommand(argc, argv);
     if (command == "replay")
         return cli::replayCommand(argc, argv);
+    if (command == "chart")
+        return cli::chartCommand(argc, argv);
     if (command == "content")
         return cli::contentCommand(argc, argv);
     std::fprintf(stderr, "tablewise: unknown command \"%.*s\" (try tablewise --help)\n",

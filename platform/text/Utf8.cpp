@@ -26,7 +26,7 @@ std::size_t sequenceLength(std::string_view text, std::size_t pos)
     }
     if (pos + n > text.size())
         return 0;
-    char32_t cp = b0 & (0x7F >> n);
+    auto cp = static_cast<char32_t>(b0 & (0x7F >> n));
     for (std::size_t i = 1; i < n; ++i) {
         const auto b = static_cast<unsigned char>(text[pos + i]);
         if ((b & 0xC0) != 0x80)
@@ -68,7 +68,7 @@ char32_t decode(std::string_view text, std::size_t& pos)
         return U'\uFFFD';
     }
     const auto b0 = static_cast<unsigned char>(text[pos]);
-    char32_t cp = n == 1 ? b0 : (b0 & (0x7F >> n));
+    auto cp = static_cast<char32_t>(n == 1 ? b0 : (b0 & (0x7F >> n)));
     for (std::size_t i = 1; i < n; ++i)
         cp = (cp << 6) | (static_cast<unsigned char>(text[pos + i]) & 0x3F);
     pos += n;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "ReplayHarness.h"
 
@@ -157,6 +158,77 @@ TEST(ReplayProgram, ReadsStandardInputOrAFileAndFlushesEachDump)
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "tablewise: line 2: unknown control \"nothing\"\n");
     EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 34);
+}
+
+} // namespace
+
+namespace {
+
+TEST(Chart, TextIsAGridWithALegend)
+{
+    const ProgramRun r = tablewise("chart --action raised --position blinds");
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::istringstream s(r.out);
+    std::vector<std::string> lines;
+    for (std::string l; std::getline(s, l);)
+        lines.push_back(l);
+    ASSERT_GE(lines.size(), 16u);
+    EXPECT_EQ(lines[0], "Strategy chart: Raise, Blinds position, big blind $1.00");
+    EXPECT_EQ(lines[2].substr(0, 8), "AA  1 R ");  // AA re-raises
+    EXPECT_EQ(lines[2].substr(8, 8), "AKs 1 A ");  // AKs: see the advice
+    EXPECT_EQ(lines[14].substr(96), "22  7 L");    // small pairs: the 5/10 rule
+    EXPECT_NE(r.out.find("  F  fold\n"), std::string::npos);
+}
+
+TEST(Chart, CsvJsonAndHtmlCarryEveryHand)
+{
+    const ProgramRun csv = tablewise("chart --action limped --position late --limpers 2 --bb 2 --format csv");
+    EXPECT_EQ(csv.status, 0) << csv.err;
+    EXPECT_EQ(csv.out.rfind("hand,row,column,group,class,bet,advice\r\n", 0), 0u);
+    EXPECT_NE(csv.out.find("\r\nKTs,2,5,\"4\",call,\"$2.00\",\"Limp behind from MP2 to the button if the table is "
+                           "playing loose.\"\r\n"),
+              std::string::npos);
+    const ProgramRun json = tablewise("chart --action opened --position early --format json");
+    EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 171);
+    EXPECT_NE(json.out.find("{\"hand\":\"KQs\",\"row\":2,\"column\":3,\"group\":\"2\",\"class\":\"call\",\"bet\":\"$1.00\""),
+              std::string::npos);
+    const ProgramRun html = tablewise("chart --action re-raised --position middle --format html");
+    std::size_t cells = 0;
+    for (std::size_t p = html.out.find("<td "); p != std::string::npos; p = html.out.find("<td ", p + 1))
+        ++cells;
+    EXPECT_EQ(cells, 169u);
+    // The bet table says to read the advice, and the advice says fold.
+    EXPECT_NE(html.out.find("title=\"See advice below - Fold.\"><b>AQs</b>2</td>"), std::string::npos);
+}
+
+TEST(Chart, PictureToAFile)
+{
+    const fs::path png = fs::temp_directory_path() / ("chart-" + std::to_string(::getpid()) + ".png");
+    const ProgramRun r = tablewise("chart --action opened --position late --format png --output " + png.string());
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::string data = slurp(png);
+    fs::remove(png);
+    ASSERT_GT(data.size(), 24u);
+    EXPECT_EQ(data.substr(1, 3), "PNG");
+    const auto be32 = [&](std::size_t at) {
+        return (static_cast<unsigned char>(data[at]) << 24) | (static_cast<unsigned char>(data[at + 1]) << 16)
+            | (static_cast<unsigned char>(data[at + 2]) << 8) | static_cast<unsigned char>(data[at + 3]);
+    };
+    EXPECT_EQ(be32(16), 760u); // width: the grid of 13 cells and its margins
+}
+
+TEST(Chart, Errors)
+{
+    for (const char* args : {"chart --position early", "chart --action opened", "chart --action opened --position x",
+                             "chart --action opened --position early --format pdf",
+                             "chart --action opened --position early --format png",
+                             "chart --action opened --position early --limpers 2",
+                             "chart --action opened --position early --output /nonexistent/dir/chart.txt"}) {
+        const ProgramRun r = tablewise(args);
+        EXPECT_EQ(r.status, 2) << args;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
+    }
 }
 
 } // namespace

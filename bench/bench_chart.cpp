@@ -1,0 +1,62 @@
+// The strategy chart: computing one situation (169 hands through the bet
+// routines on a scratch window state), and switching situations as the chart
+// window does: compute, then paint the whole chart.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "engine/Chart.h"
+#include "window/chart/ChartPainter.h"
+
+namespace {
+
+const platform::Money& usMoney()
+{
+    static const platform::Money money(platform::MoneyLocale::unitedStates());
+    return money;
+}
+
+void BM_Chart(benchmark::State& st)
+{
+    engine::ChartSituation sit;
+    sit.action = static_cast<engine::PreflopAction>(st.range(0));
+    sit.position = engine::ChartPosition::Late;
+    sit.bigBlind = "2";
+    sit.limpers = "3";
+    for (auto _ : st)
+        benchmark::DoNotOptimize(engine::computeChart(sit, usMoney()));
+}
+
+void BM_SwitchSituationAndPaint(benchmark::State& st)
+{
+    const window::ChartGeometry g;
+    QImage image(g.totalSize(), QImage::Format_RGB32);
+    engine::ChartSituation sit;
+    sit.bigBlind = "2";
+    int i = 0;
+    for (auto _ : st) {
+        sit.action = static_cast<engine::PreflopAction>(i % 5);
+        sit.position = static_cast<engine::ChartPosition>(i++ % 4);
+        const engine::Chart chart = engine::computeChart(sit, usMoney());
+        QPainter p(&image);
+        window::paintChart(p, chart, QStringLiteral("Opened, Early position"), g);
+    }
+}
+
+} // namespace
+
+BENCHMARK(BM_Chart)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SwitchSituationAndPaint)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

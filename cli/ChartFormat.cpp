@@ -1,0 +1,239 @@
+#include "cli/ChartFormat.h"
+
+#include <cstdio>
+#include <string_view>
+
+namespace cli {
+
+namespace {
+
+using engine::BetClass;
+
+constexpr BetClass kClasses[] = {BetClass::Raise, BetClass::Call, BetClass::Fold, BetClass::Advice};
+
+char classLetter(BetClass c)
+{
+    switch (c) {
+    case BetClass::Raise: return 'R';
+    case BetClass::Call: return 'L';
+    case BetClass::Fold: return 'F';
+    case BetClass::Advice: break;
+    }
+    return 'A';
+}
+
+std::string_view classKey(BetClass c)
+{
+    switch (c) {
+    case BetClass::Raise: return "raise";
+    case BetClass::Call: return "call";
+    case BetClass::Fold: return "fold";
+    case BetClass::Advice: break;
+    }
+    return "advice";
+}
+
+std::string shortGroup(const std::string& group)
+{
+    return group == "Not Ranked" ? "-" : group;
+}
+
+void appendJson(std::string& out, std::string_view text)
+{
+    out.push_back('"');
+    for (char c : text) {
+        switch (c) {
+        case '"': out += "\\\""; break;
+        case '\\': out += "\\\\"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (static_cast<unsigned char>(c) < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
+                out += buf;
+            } else {
+                out.push_back(c);
+            }
+        }
+    }
+    out.push_back('"');
+}
+
+void appendCsv(std::string& out, std::string_view text)
+{
+    out.push_back('"');
+    for (char c : text) {
+        if (c == '"')
+            out.push_back('"');
+        out.push_back(c);
+    }
+    out.push_back('"');
+}
+
+void appendHtml(std::string& out, std::string_view text)
+{
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        case '"': out += "&quot;"; break;
+        case '\r': break;
+        default: out.push_back(c);
+        }
+    }
+}
+
+} // namespace
+
+std::string chartTitle(const engine::Chart& chart, const platform::Money& money)
+{
+    const auto& s = chart.situation;
+    std::string t = std::string(engine::actionName(s.action)) + ", " + std::string(engine::positionName(s.position))
+        + " position, big blind ";
+    const auto bb = money.toDouble(s.bigBlind);
+    t += bb ? money.amountText(*bb) : std::string("0");
+    if (s.action == engine::PreflopAction::Limped)
+        t += ", " + s.limpers + (s.limpers == "1" ? " limper" : " limpers");
+    return t;
+}
+
+std::string chartAsText(const engine::Chart& chart, const platform::Money& money)
+{
+    std::string out = "Strategy chart: " + chartTitle(chart, money) + "\n\n";
+    for (int row = 0; row < 13; ++row) {
+        for (int col = 0; col < 13; ++col) {
+            const engine::ChartCell& c = chart.at(row, col);
+            char cell[16];
+            std::snprintf(cell, sizeof cell, "%-3s %-2s%c", c.hand.c_str(), shortGroup(c.group).c_str(),
+                          classLetter(c.betClass));
+            out += cell;
+            out += col == 12 ? "\n" : " ";
+        }
+    }
+    out += "\nEach cell: hand, group (1 strongest to 8, - not ranked), what to do:\n";
+    for (BetClass c : kClasses) {
+        out += "  ";
+        out += classLetter(c);
+        out += "  ";
+        out += engine::betClassDescription(c);
+        out += "\n";
+    }
+    out += "Suited hands above the diagonal of pairs, offsuit hands below.\n";
+    return out;
+}
+
+std::string chartAsCsv(const engine::Chart& chart)
+{
+    std::string out = "hand,row,column,group,class,bet,advice\r\n";
+    for (int i = 0; i < engine::kHandCount; ++i) {
+        const engine::ChartCell& c = chart.cells[static_cast<std::size_t>(i)];
+        out += c.hand + "," + std::to_string(i / 13 + 1) + "," + std::to_string(i % 13 + 1) + ",";
+        appendCsv(out, c.group);
+        out += ",";
+        out += classKey(c.betClass);
+        out += ",";
+        appendCsv(out, c.bet);
+        out += ",";
+        appendCsv(out, c.advice);
+        out += "\r\n";
+    }
+    return out;
+}
+
+std::string chartAsJson(const engine::Chart& chart, const platform::Money& money)
+{
+    const auto& s = chart.situation;
+    std::string out = "{\"title\":";
+    appendJson(out, chartTitle(chart, money));
+    out += ",\"action\":";
+    appendJson(out, engine::actionName(s.action));
+    out += ",\"position\":";
+    appendJson(out, engine::positionName(s.position));
+    out += ",\"bigBlind\":";
+    appendJson(out, s.bigBlind);
+    if (s.action == engine::PreflopAction::Limped) {
+        out += ",\"limpers\":";
+        appendJson(out, s.limpers);
+    }
+    out += ",\"legend\":{";
+    for (BetClass c : kClasses) {
+        if (c != BetClass::Raise)
+            out += ",";
+        appendJson(out, classKey(c));
+        out += ":";
+        appendJson(out, engine::betClassDescription(c));
+    }
+    out += "},\"cells\":[";
+    for (int i = 0; i < engine::kHandCount; ++i) {
+        const engine::ChartCell& c = chart.cells[static_cast<std::size_t>(i)];
+        out += i ? ",\n" : "\n";
+        out += "{\"hand\":";
+        appendJson(out, c.hand);
+        out += ",\"row\":" + std::to_string(i / 13 + 1) + ",\"column\":" + std::to_string(i % 13 + 1);
+        out += ",\"group\":";
+        appendJson(out, c.group);
+        out += ",\"class\":";
+        appendJson(out, classKey(c.betClass));
+        out += ",\"bet\":";
+        appendJson(out, c.bet);
+        out += ",\"advice\":";
+        appendJson(out, c.advice);
+        out += "}";
+    }
+    out += "\n]}\n";
+    return out;
+}
+
+std::string chartAsHtml(const engine::Chart& chart, const platform::Money& money)
+{
+    const std::string title = chartTitle(chart, money);
+    std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
+    appendHtml(out, title);
+    out += "</title>\n<style>\n"
+           "body{font-family:\"Liberation Sans\",Arial,sans-serif;background:#057c13;color:#fff;margin:24px}\n"
+           "table{border-collapse:collapse}td{width:54px;height:40px;text-align:center;border:1px solid #0a4d14;"
+           "font-size:13px;line-height:1.2}\n"
+           "td b{display:block;font-size:14px}\n"
+           ".raise{background:#c0392b}.call{background:#d4a017;color:#000}.fold{background:#5f6b66}"
+           ".advice{background:#2e6fb5}\n"
+           ".legend span{display:inline-block;padding:4px 10px;margin:8px 8px 0 0}\n"
+           "</style>\n</head>\n<body>\n<h1>";
+    appendHtml(out, title);
+    out += "</h1>\n<table>\n";
+    for (int row = 0; row < 13; ++row) {
+        out += "<tr>";
+        for (int col = 0; col < 13; ++col) {
+            const engine::ChartCell& c = chart.at(row, col);
+            out += "<td class=\"";
+            out += classKey(c.betClass);
+            out += "\" title=\"";
+            appendHtml(out, c.bet.empty() ? std::string("(no bet)") : c.bet);
+            out += " - ";
+            appendHtml(out, engine::firstSentence(c.advice));
+            out += "\"><b>";
+            appendHtml(out, c.hand);
+            out += "</b>";
+            appendHtml(out, shortGroup(c.group));
+            out += "</td>";
+        }
+        out += "</tr>\n";
+    }
+    out += "</table>\n<p class=\"legend\">";
+    for (BetClass c : kClasses) {
+        out += "<span class=\"";
+        out += classKey(c);
+        out += "\">";
+        appendHtml(out, engine::betClassDescription(c));
+        out += "</span>";
+    }
+    out += "</p>\n<p>Each cell shows the hand and its group (1 strongest to 8, - not ranked). Suited hands lie above "
+           "the diagonal of pairs, offsuit hands below. Hover a cell for the bet and the first sentence of the "
+           "advice.</p>\n</body>\n</html>\n";
+    return out;
+}
+
+} // namespace cli

@@ -1,0 +1,230 @@
+#pragma once
+// UltiFrame: a container frame that draws its own border (flat in a pen
+// style, etched or bump, with optional rounded corners), a caption at one of
+// six places with optional 3-D text effects, and can let what lies behind it
+// show through its background at run time.
+//
+// The host places it (InitProperties) or loads it (ReadProperties), saves it
+// (WriteProperties), tells it whether the program runs (Ambient::userMode)
+// and puts its own controls on it as child widgets. Properties that change
+// the picture redraw it at once; every setter tells the host through
+// propertyChanges() which property changed.
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include <QCursor>
+#include <QFont>
+#include <QImage>
+#include <QWidget>
+
+#include "framecontrol/OleDataObject.h"
+#include "platform/Event.h"
+#include "platform/draw/DeviceContext.h"
+#include "platform/draw/Rect.h"
+#include "platform/propertybag/Ambient.h"
+#include "platform/propertybag/PropertyBag.h"
+#include "platform/propertybag/PropertyChanges.h"
+
+namespace platform {
+class SoundPort;
+}
+
+namespace framecontrol {
+
+class DragMimeData;
+class PictureBox;
+
+// Values of the enumerated properties.
+enum UltiFrameAlignment : std::int32_t {
+    ufTopLeft = 0, ufTopCentre = 1, ufTopRight = 2, ufBottomLeft = 3, ufBottomCentre = 4, ufBottomRight = 5,
+};
+enum UltiFrameAppearance : std::int32_t { ufFlat = 0, ufEtched = 1, ufBump = 2 };
+enum UltiFrameFont3D : std::int32_t {
+    ufNone = 0, ufRaisedLight = 1, ufRaisedHeavy = 2, ufInsetLight = 3, ufInsetHeavy = 4, ufDropShadow = 5,
+};
+enum UltiFrameBackStyle : std::int32_t { ufTransparent = 0, ufOpaque = 1 };
+
+class UltiFrame : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit UltiFrame(QWidget* parent = nullptr, platform::Ambient ambient = {});
+    ~UltiFrame() override;
+
+    // ---- The host's side.
+    const platform::Ambient& ambient() const noexcept { return ambient_; }
+    void setAmbient(platform::Ambient ambient) { ambient_ = std::move(ambient); }
+    platform::PropertyChanges& propertyChanges() noexcept { return changes_; }
+    // Where PlaySoundFile plays; without one the control plays through the
+    // desktop's sound library itself.
+    void setSoundPort(platform::SoundPort* port) { soundPort_ = port; }
+
+    // First placement on a form: defaults, the host's name as caption, the
+    // host's font, a size of 1500 x 750 twips.
+    void InitProperties();
+    // Load and save; a value equal to its default is not stored.
+    void ReadProperties(const platform::PropertyBag& bag);
+    void WriteProperties(platform::PropertyBag& bag) const;
+
+    // ---- Properties. Colours are stored colours (0x00BBGGRR or a system
+    // colour 0x80000000 + n). Setters of properties with a fixed set of values
+    // the platform checks (BackStyle, MousePointer, OLEDropMode, BorderStyle)
+    // throw PlatformError 380 for other values and change nothing.
+    std::int32_t Alignment() const noexcept { return alignment_; }
+    void setAlignment(std::int32_t value);
+    std::int32_t Appearance() const noexcept { return appearance_; }
+    void setAppearance(std::int32_t value);
+    std::uint32_t BackColor() const noexcept { return backColor_; }
+    void setBackColor(std::uint32_t value);
+    std::int32_t BackStyle() const noexcept { return backStyle_; }
+    void setBackStyle(std::int32_t value);
+    std::uint32_t BorderColor() const noexcept { return borderColor_; }
+    void setBorderColor(std::uint32_t value);
+    std::uint32_t BorderHighLightColor() const noexcept { return borderHighLightColor_; }
+    void setBorderHighLightColor(std::uint32_t value);
+    std::uint32_t BorderShadowColor() const noexcept { return borderShadowColor_; }
+    void setBorderShadowColor(std::uint32_t value);
+    std::int32_t BorderStyle() const noexcept { return borderStyle_; }
+    void setBorderStyle(std::int32_t value);
+    const std::string& Caption() const noexcept { return caption_; }
+    void setCaption(const std::string& value);
+    std::int32_t CaptionStyle() const noexcept { return captionStyle_; }
+    void setCaptionStyle(std::int32_t value);
+    bool ClipControls() const noexcept { return clipControls_; }
+    void setClipControls(bool value);
+    std::int32_t CornerRadius() const noexcept { return cornerRadius_; }
+    void setCornerRadius(std::int32_t value);
+    // The control's Enabled property (it hides QWidget::setEnabled).
+    bool Enabled() const noexcept { return enabled_; }
+    void setEnabled(bool value);
+    // The caption's font (it hides QWidget::setFont).
+    QFont Font() const;
+    void setFont(const QFont& value);
+    std::int32_t Font3D() const noexcept { return font3D_; }
+    void setFont3D(std::int32_t value);
+    std::uint32_t ForeColor() const noexcept { return foreColor_; }
+    void setForeColor(std::uint32_t value);
+    // The native window handle (reading it makes the control a native window).
+    std::intptr_t hwnd();
+    // The pointer shown with MousePointer 99; a default QCursor is none.
+    QCursor MouseIcon() const { return mouseIcon_; }
+    void setMouseIcon(const QCursor& value);
+    std::int32_t MousePointer() const noexcept { return mousePointer_; }
+    void setMousePointer(std::int32_t value);
+    std::int32_t OLEDropMode() const noexcept { return oleDropMode_; }
+    void setOLEDropMode(std::int32_t value);
+
+    // ---- Methods.
+    // Starts a drag from the control: OLEStartDrag fills the data, then the
+    // drag runs (OLEGiveFeedback, OLESetData) and OLECompleteDrag reports it.
+    void OLEDrag();
+    // Plays a sound file (lFlag 0 or omitted) or a system sound alias
+    // (otherwise), without waiting; a sound that cannot play is silent.
+    void PlaySoundFile(const std::string& lpSound, std::optional<std::int32_t> lFlag = std::nullopt);
+    void Refresh();
+
+    // ---- The layout of the last redraw.
+    int captionWidth() const noexcept { return captionWidth_; }
+    int captionHeight() const noexcept { return captionHeight_; }
+    platform::draw::Rect captionRect() const noexcept { return rcCaption_; }
+    platform::draw::Rect borderRect() const noexcept { return rcBorder_; }
+
+    // ---- Events. Arguments are references: a handler's changes take effect.
+    // Mouse positions are in twips; Button 1 left, 2 right, 4 middle; Shift
+    // 1 shift, 2 control, 4 alt.
+    platform::Event<> Click;
+    platform::Event<> DblClick;
+    platform::Event<std::int16_t&, std::int16_t&, float&, float&> MouseDown;
+    platform::Event<std::int16_t&, std::int16_t&, float&, float&> MouseMove;
+    platform::Event<std::int16_t&, std::int16_t&, float&, float&> MouseUp;
+    platform::Event<std::int32_t&> OLECompleteDrag;
+    platform::Event<OleDataObject&, std::int32_t&, std::int16_t&, std::int16_t&, float&, float&> OLEDragDrop;
+    // State: 0 entering, 1 leaving, 2 moving over.
+    platform::Event<OleDataObject&, std::int32_t&, std::int16_t&, std::int16_t&, float&, float&, std::int16_t&>
+        OLEDragOver;
+    platform::Event<std::int32_t&, bool&> OLEGiveFeedback;
+    platform::Event<OleDataObject&, std::int16_t&> OLESetData;
+    platform::Event<OleDataObject&, std::int32_t&> OLEStartDrag;
+    platform::Event<> Resize;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Drawing.
+    void Redraw();
+    void applyBackStyle();
+    void setSurfaceBackStyle(std::int32_t backStyle);
+    void updateSurfaceMask();
+    platform::draw::DeviceContext& surfaceDC();
+
+    // Applying stored values to the surface and the picture box.
+    void applyToSurface();
+    void applyMousePointer();
+    void markChanged(const char* key) { changes_.mark(key); }
+
+    // Raising mouse and drag events from Qt's.
+    void raiseMouse(platform::Event<std::int16_t&, std::int16_t&, float&, float&>& event, QMouseEvent* qt,
+                    std::int16_t button);
+    void raiseDragOver(QDropEvent* event, std::int16_t state);
+
+    platform::Ambient ambient_;
+    platform::PropertyChanges changes_;
+    platform::SoundPort* soundPort_ = nullptr;
+    std::unique_ptr<platform::SoundPort> ownSound_;
+
+    // Stored property values.
+    std::int32_t alignment_ = 0;
+    std::int32_t appearance_ = 1;
+    std::uint32_t backColor_ = 0x8000000F;
+    std::int32_t backStyle_ = 1;
+    std::uint32_t borderColor_ = 0x80000006;
+    std::uint32_t borderHighLightColor_ = 0x80000014;
+    std::uint32_t borderShadowColor_ = 0x80000010;
+    std::int32_t borderStyle_ = 0;
+    std::string caption_;
+    std::int32_t captionStyle_ = 0;
+    bool clipControls_ = true;
+    std::int32_t cornerRadius_ = 0;
+    bool enabled_ = true;
+    std::int32_t font3D_ = 0;
+    std::uint32_t foreColor_ = 0x80000012;
+    std::int32_t mousePointer_ = 0;
+    std::int32_t oleDropMode_ = 0;
+
+    // The layout of the last redraw.
+    int captionWidth_ = 0;
+    int captionHeight_ = 0;
+    platform::draw::Rect rcCaption_;
+    platform::draw::Rect rcBorder_;
+
+    // The control surface: its own image and settings. The picture box lies
+    // over all of it and shows the finished frame.
+    PictureBox* picFrame_;
+    platform::draw::Bitmap surfaceImage_;
+    platform::draw::DeviceContext surfaceDC_;
+    std::uint32_t surfaceBackColor_ = 0x8000000F;
+    std::int32_t surfaceBackStyle_ = 1;
+    bool surfaceClipControls_ = true;
+    std::uint32_t maskColor_ = 0x8000000F;
+    QImage maskPicture_;
+    QCursor mouseIcon_;
+
+    // Drag and drop state.
+    std::optional<OleDataObject> dropData_;
+    bool suppressClick_ = false;
+};
+
+} // namespace framecontrol

@@ -1,0 +1,238 @@
+// UltiFrame: resizing, showing, mouse events, and OLE drag and drop on top of
+// Qt's drag and drop.
+
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QMouseEvent>
+#include <QResizeEvent>
+#include <QShowEvent>
+
+#include "framecontrol/DragMimeData.h"
+#include "framecontrol/PictureBox.h"
+#include "framecontrol/UltiFrame.h"
+
+namespace framecontrol {
+
+namespace {
+
+constexpr float kTwipsPerPixel = 15.0F;
+
+std::int16_t buttonCode(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+std::int16_t buttonsCode(Qt::MouseButtons buttons)
+{
+    std::int16_t code = 0;
+    for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons & button)
+            code = static_cast<std::int16_t>(code | buttonCode(button));
+    return code;
+}
+
+std::int16_t shiftCode(Qt::KeyboardModifiers modifiers)
+{
+    std::int16_t code = 0;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
+    return code;
+}
+
+constexpr std::int32_t kEffectBits = vbDropEffectCopy | vbDropEffectMove | vbDropEffectLink;
+
+Qt::DropActions toDropActions(std::int32_t effects)
+{
+    return Qt::DropActions(effects & kEffectBits);
+}
+
+// The one action a drop performs: the proposed one where the effect allows
+// it, else copy, move, link in that order.
+Qt::DropAction chooseAction(std::int32_t effect, Qt::DropAction proposed)
+{
+    if (effect & proposed & kEffectBits)
+        return proposed;
+    for (const auto action : {Qt::CopyAction, Qt::MoveAction, Qt::LinkAction})
+        if (effect & action)
+            return action;
+    return Qt::IgnoreAction;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------- size, show
+
+void UltiFrame::resizeEvent(QResizeEvent* event)
+{
+    picFrame_->setGeometry(QRect(QPoint(0, 0), event->size()));
+    Redraw();
+    Resize();
+}
+
+void UltiFrame::showEvent(QShowEvent*)
+{
+    Redraw();
+}
+
+// ---------------------------------------------------------------- mouse
+
+void UltiFrame::raiseMouse(platform::Event<std::int16_t&, std::int16_t&, float&, float&>& event, QMouseEvent* qt,
+                           std::int16_t button)
+{
+    std::int16_t shift = shiftCode(qt->modifiers());
+    float x = static_cast<float>(qt->position().x()) * kTwipsPerPixel;
+    float y = static_cast<float>(qt->position().y()) * kTwipsPerPixel;
+    event(button, shift, x, y);
+}
+
+void UltiFrame::mousePressEvent(QMouseEvent* event)
+{
+    suppressClick_ = false;
+    raiseMouse(MouseDown, event, buttonCode(event->button()));
+}
+
+void UltiFrame::mouseReleaseEvent(QMouseEvent* event)
+{
+    raiseMouse(MouseUp, event, buttonCode(event->button()));
+    // A click is a left press and release over the control; the release that
+    // ends a double click is not.
+    if (event->button() == Qt::LeftButton && !suppressClick_ && rect().contains(event->position().toPoint()))
+        Click();
+    suppressClick_ = false;
+}
+
+void UltiFrame::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        suppressClick_ = true;
+        DblClick();
+    } else {
+        raiseMouse(MouseDown, event, buttonCode(event->button()));
+    }
+}
+
+void UltiFrame::mouseMoveEvent(QMouseEvent* event)
+{
+    raiseMouse(MouseMove, event, buttonsCode(event->buttons()));
+}
+
+// ---------------------------------------------------------------- drop target
+
+void UltiFrame::raiseDragOver(QDropEvent* event, std::int16_t state)
+{
+    dropData_.emplace(event->mimeData());
+    std::int32_t effect = static_cast<std::int32_t>(event->possibleActions()) & kEffectBits;
+    std::int16_t button = buttonsCode(event->buttons());
+    std::int16_t shift = shiftCode(event->modifiers());
+    float x = static_cast<float>(event->position().x()) * kTwipsPerPixel;
+    float y = static_cast<float>(event->position().y()) * kTwipsPerPixel;
+    OLEDragOver(*dropData_, effect, button, shift, x, y, state);
+
+    const Qt::DropAction action = chooseAction(effect & static_cast<std::int32_t>(event->possibleActions()),
+                                               event->proposedAction());
+    event->setDropAction(action);
+    if (action == Qt::IgnoreAction)
+        event->ignore();
+    else
+        event->accept();
+}
+
+void UltiFrame::dragEnterEvent(QDragEnterEvent* event)
+{
+    raiseDragOver(event, 0);
+    // Entering is always accepted, so that the data may become welcome
+    // further in; the drop action says whether it is welcome here.
+    event->accept();
+}
+
+void UltiFrame::dragMoveEvent(QDragMoveEvent* event)
+{
+    raiseDragOver(event, 2);
+}
+
+void UltiFrame::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    if (!dropData_)
+        dropData_.emplace(static_cast<const QMimeData*>(nullptr));
+    std::int32_t effect = vbDropEffectNone;
+    std::int16_t button = 0;
+    std::int16_t shift = 0;
+    const QPoint at = mapFromGlobal(QCursor::pos());
+    float x = static_cast<float>(at.x()) * kTwipsPerPixel;
+    float y = static_cast<float>(at.y()) * kTwipsPerPixel;
+    std::int16_t state = 1;
+    OLEDragOver(*dropData_, effect, button, shift, x, y, state);
+    dropData_.reset();
+    event->accept();
+}
+
+void UltiFrame::dropEvent(QDropEvent* event)
+{
+    OleDataObject dataObject(event->mimeData());
+    std::int32_t effect = static_cast<std::int32_t>(event->possibleActions()) & kEffectBits;
+    std::int16_t button = buttonsCode(event->buttons());
+    std::int16_t shift = shiftCode(event->modifiers());
+    float x = static_cast<float>(event->position().x()) * kTwipsPerPixel;
+    float y = static_cast<float>(event->position().y()) * kTwipsPerPixel;
+    OLEDragDrop(dataObject, effect, button, shift, x, y);
+    dropData_.reset();
+
+    const Qt::DropAction action = chooseAction(effect & static_cast<std::int32_t>(event->possibleActions()),
+                                               event->proposedAction());
+    event->setDropAction(action);
+    if (action == Qt::IgnoreAction)
+        event->ignore();
+    else
+        event->accept();
+}
+
+// ---------------------------------------------------------------- drag source
+
+void UltiFrame::OLEDrag()
+{
+    auto* mime = new DragMimeData;
+    std::int32_t allowed = vbDropEffectCopy | vbDropEffectMove;
+    {
+        OleDataObject dataObject(mime);
+        OLEStartDrag(dataObject, allowed);
+    }
+    if ((allowed & kEffectBits) == 0) {
+        delete mime;
+        return;
+    }
+    // Data announced without a value is asked for when a target reads it.
+    mime->setRequestHandler([this, mime](const QString& mimeType) {
+        std::int16_t dataFormat = clipboardFormatOf(mimeType);
+        if (dataFormat == 0)
+            return;
+        OleDataObject dataObject(mime);
+        OLESetData(dataObject, dataFormat);
+    });
+
+    auto* drag = new QDrag(this);
+    drag->setMimeData(mime);
+    connect(drag, &QDrag::actionChanged, this, [this](Qt::DropAction action) {
+        std::int32_t effect = static_cast<std::int32_t>(action) & kEffectBits;
+        bool defaultCursors = true;
+        OLEGiveFeedback(effect, defaultCursors);
+    });
+    const Qt::DropAction preferred = (allowed & vbDropEffectMove) ? Qt::MoveAction : Qt::CopyAction;
+    const Qt::DropAction result = drag->exec(toDropActions(allowed), preferred);
+    std::int32_t effect = static_cast<std::int32_t>(result) & kEffectBits;
+    drag->deleteLater();
+    OLECompleteDrag(effect);
+}
+
+} // namespace framecontrol

@@ -1,0 +1,11 @@
+#pragma once
+// The help file's context numbers, shared with the help file's own map.
+
+#include "help/chm/context.h"
+
+namespace help {
+
+// The topic of the main window, which F1 and the Help button show.
+inline constexpr long kHelpContextMainWindow = IDH_MAIN_WINDOW;
+
+} // namespace help

@@ -1,0 +1,293 @@
+#include "platform/htmlhelp/HelpViewerWindow.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "platform/handles/WindowHandleRegistry.h"
+#include "platform/htmlhelp/HelpFile.h"
+#include "platform/htmlhelp/TopicBrowser.h"
+#include "platform/htmlhelp/TopicSearch.h"
+
+namespace platform::chm {
+
+namespace {
+
+constexpr int kTopicRole = Qt::UserRole;
+
+QString fromStd(const std::string& s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// Splits "path#anchor".
+std::pair<QString, QString> splitAnchor(const QString& link)
+{
+    const qsizetype hash = link.indexOf(QLatin1Char('#'));
+    if (hash < 0)
+        return {link, {}};
+    return {link.left(hash), link.mid(hash + 1)};
+}
+
+} // namespace
+
+HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* parent)
+    : QMainWindow(parent, Qt::Window), file_(std::move(file))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setWindowTitle(file_->title().empty() ? tr("Help") : fromStd(file_->title()));
+    resize(860, 620);
+
+    browser_ = new TopicBrowser(*file_, this);
+    browser_->setObjectName(QStringLiteral("topic"));
+
+    auto* toolbar = addToolBar(tr("Navigation"));
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    QAction* back = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), tr("Back"));
+    QAction* forward = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), tr("Forward"));
+    QAction* home = toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), tr("Home"));
+    back->setObjectName(QStringLiteral("back"));
+    forward->setObjectName(QStringLiteral("forward"));
+    back->setEnabled(false);
+    forward->setEnabled(false);
+    back->setShortcut(QKeySequence::Back);
+    forward->setShortcut(QKeySequence::Forward);
+    connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(home, &QAction::triggered, this, [this] { showTopic(fromStd(file_->defaultTopic())); });
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
+
+    tabs_ = new QTabWidget;
+    contents_ = new QTreeWidget;
+    contents_->setHeaderHidden(true);
+    contents_->setObjectName(QStringLiteral("contents"));
+    tabs_->addTab(contents_, tr("Contents"));
+
+    auto* indexPage = new QWidget;
+    auto* indexLayout = new QVBoxLayout(indexPage);
+    indexLayout->addWidget(new QLabel(tr("Type in the keyword to find:")));
+    indexField_ = new QLineEdit;
+    indexField_->setObjectName(QStringLiteral("indexKeyword"));
+    indexList_ = new QListWidget;
+    indexList_->setObjectName(QStringLiteral("indexList"));
+    auto* display = new QPushButton(tr("Display"));
+    indexLayout->addWidget(indexField_);
+    indexLayout->addWidget(indexList_);
+    indexLayout->addWidget(display, 0, Qt::AlignRight);
+    tabs_->addTab(indexPage, tr("Index"));
+
+    auto* searchPage = new QWidget;
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    searchLayout->addWidget(new QLabel(tr("Type in the word(s) to search for:")));
+    searchField_ = new QLineEdit;
+    searchField_->setObjectName(QStringLiteral("searchQuery"));
+    auto* listTopics = new QPushButton(tr("List Topics"));
+    searchResults_ = new QListWidget;
+    searchResults_->setObjectName(QStringLiteral("searchResults"));
+    searchLayout->addWidget(searchField_);
+    searchLayout->addWidget(listTopics, 0, Qt::AlignRight);
+    searchLayout->addWidget(new QLabel(tr("Select topic to display:")));
+    searchLayout->addWidget(searchResults_);
+    tabs_->addTab(searchPage, tr("Search"));
+
+    auto* splitter = new QSplitter;
+    splitter->addWidget(tabs_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({250, 610});
+    setCentralWidget(splitter);
+
+    connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
+        if (item && !item->data(0, kTopicRole).toString().isEmpty())
+            showTopic(item->data(0, kTopicRole).toString());
+    });
+    connect(indexField_, &QLineEdit::textEdited, this, &HelpViewerWindow::selectIndexEntry);
+    connect(indexField_, &QLineEdit::returnPressed, this, &HelpViewerWindow::openIndexEntry);
+    connect(indexList_, &QListWidget::itemActivated, this, &HelpViewerWindow::openIndexEntry);
+    connect(display, &QPushButton::clicked, this, &HelpViewerWindow::openIndexEntry);
+    connect(searchField_, &QLineEdit::returnPressed, this, &HelpViewerWindow::runSearch);
+    connect(listTopics, &QPushButton::clicked, this, &HelpViewerWindow::runSearch);
+    connect(searchResults_, &QListWidget::itemActivated, this, &HelpViewerWindow::openSearchHit);
+
+    buildContents();
+    buildIndex();
+
+    handle_ = WindowHandleRegistry::process().allocate(
+        [this](unsigned message, std::intptr_t, std::intptr_t) -> std::intptr_t {
+            if (message == WmClose)
+                close();
+            return 0;
+        });
+}
+
+HelpViewerWindow::~HelpViewerWindow()
+{
+    releaseHandle();
+}
+
+void HelpViewerWindow::releaseHandle()
+{
+    if (handle_ == 0)
+        return;
+    const std::intptr_t handle = handle_;
+    WindowHandleRegistry::process().release(handle);
+    handle_ = 0;
+    emit closed(handle);
+}
+
+void HelpViewerWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    // The handle names no window from now on, as a closed window is gone.
+    releaseHandle();
+}
+
+void HelpViewerWindow::buildContents()
+{
+    addContentsItems(nullptr, file_->contents());
+    contents_->expandToDepth(0);
+}
+
+void HelpViewerWindow::addContentsItems(QTreeWidgetItem* parent, const std::vector<SitemapEntry>& entries)
+{
+    for (const SitemapEntry& entry : entries) {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(contents_);
+        item->setText(0, fromStd(entry.name));
+        if (!entry.locals.empty())
+            item->setData(0, kTopicRole, fromStd(entry.locals.front()));
+        const QStyle::StandardPixmap icon = entry.children.empty() ? QStyle::SP_FileIcon : QStyle::SP_DirIcon;
+        item->setIcon(0, style()->standardIcon(icon));
+        addContentsItems(item, entry.children);
+    }
+}
+
+void HelpViewerWindow::buildIndex()
+{
+    // Keywords in alphabetical order, sub-keywords indented under theirs.
+    struct Row {
+        QString text;
+        QString topic;
+        QString sortKey;
+    };
+    std::vector<Row> rows;
+    for (const SitemapEntry& entry : file_->index()) {
+        const QString name = fromStd(entry.name);
+        rows.push_back({name, entry.locals.empty() ? QString() : fromStd(entry.locals.front()), name.toLower()});
+        for (const SitemapEntry& sub : entry.children) {
+            const QString subName = fromStd(sub.name);
+            rows.push_back({QStringLiteral("    ") + subName, sub.locals.empty() ? QString() : fromStd(sub.locals.front()),
+                            name.toLower() + QLatin1Char('\x01') + subName.toLower()});
+        }
+    }
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.sortKey < b.sortKey; });
+    for (const Row& row : rows) {
+        auto* item = new QListWidgetItem(row.text, indexList_);
+        item->setData(kTopicRole, row.topic);
+    }
+}
+
+void HelpViewerWindow::selectIndexEntry(const QString& text)
+{
+    const QString wanted = text.trimmed().toLower();
+    if (wanted.isEmpty())
+        return;
+    for (int i = 0; i < indexList_->count(); ++i) {
+        QListWidgetItem* item = indexList_->item(i);
+        if (item->text().trimmed().toLower().startsWith(wanted)) {
+            indexList_->setCurrentItem(item);
+            indexList_->scrollToItem(item, QAbstractItemView::PositionAtTop);
+            return;
+        }
+    }
+}
+
+void HelpViewerWindow::openIndexEntry()
+{
+    if (QListWidgetItem* item = indexList_->currentItem())
+        showTopic(item->data(kTopicRole).toString());
+}
+
+void HelpViewerWindow::runSearch()
+{
+    if (!search_)
+        search_ = std::make_unique<TopicSearch>(*file_);
+    searchResults_->clear();
+    for (const TopicSearch::Hit& hit : search_->find(searchField_->text().toStdString())) {
+        auto* item = new QListWidgetItem(hit.title.empty() ? fromStd(hit.topic) : fromStd(hit.title), searchResults_);
+        item->setData(kTopicRole, fromStd(hit.topic));
+    }
+    if (searchResults_->count() > 0)
+        searchResults_->setCurrentRow(0);
+}
+
+void HelpViewerWindow::openSearchHit()
+{
+    if (QListWidgetItem* item = searchResults_->currentItem())
+        showTopic(item->data(kTopicRole).toString());
+}
+
+void HelpViewerWindow::showFirstPageOnce()
+{
+    if (browser_->currentTopic().isEmpty())
+        showTopic(fromStd(file_->defaultTopic()));
+}
+
+void HelpViewerWindow::showContents()
+{
+    tabs_->setCurrentWidget(contents_);
+    showFirstPageOnce();
+}
+
+void HelpViewerWindow::showIndex(const QString& keyword)
+{
+    tabs_->setCurrentIndex(1);
+    indexField_->setText(keyword);
+    selectIndexEntry(keyword);
+    indexField_->setFocus();
+    showFirstPageOnce();
+}
+
+void HelpViewerWindow::showSearch(const QString& query, bool execute)
+{
+    tabs_->setCurrentIndex(2);
+    if (!query.isEmpty())
+        searchField_->setText(query);
+    if (execute && !searchField_->text().trimmed().isEmpty())
+        runSearch();
+    searchField_->setFocus();
+    showFirstPageOnce();
+}
+
+bool HelpViewerWindow::showTopic(const QString& link)
+{
+    const auto [path, anchor] = splitAnchor(link);
+    const auto found = file_->findFile(path.toStdString());
+    if (!found)
+        return false;
+    browser_->setSource(TopicBrowser::urlOf(fromStd(*found), anchor));
+    return true;
+}
+
+void HelpViewerWindow::bringToFront()
+{
+    show();
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+} // namespace platform::chm

@@ -1,0 +1,79 @@
+#pragma once
+// The viewer window of one help file: a navigation pane with the contents,
+// the index and the full-text search, the page on the right, and Back,
+// Forward and Home. It has a window handle from the process registry; it is
+// deleted when it closes, and it never keeps the program running.
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+
+class QLineEdit;
+class QListWidget;
+class QTabWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace platform::chm {
+
+class HelpFile;
+class TopicBrowser;
+class TopicSearch;
+struct SitemapEntry;
+
+class HelpViewerWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* parent = nullptr);
+    ~HelpViewerWindow() override;
+
+    std::intptr_t handle() const noexcept { return handle_; }
+    const HelpFile& helpFile() const noexcept { return *file_; }
+
+    // The viewer's commands. showTopic takes an archive path and an optional
+    // "#anchor"; it shows nothing and returns false for a page not in the file.
+    void showContents();
+    void showIndex(const QString& keyword);
+    void showSearch(const QString& query, bool execute);
+    bool showTopic(const QString& archivePath);
+    void bringToFront();
+
+    // The parts, for tests and the screenshot.
+    TopicBrowser& browser() const noexcept { return *browser_; }
+    QTabWidget& navigation() const noexcept { return *tabs_; }
+    QTreeWidget& contentsTree() const noexcept { return *contents_; }
+    QLineEdit& indexField() const noexcept { return *indexField_; }
+    QListWidget& indexList() const noexcept { return *indexList_; }
+    QLineEdit& searchField() const noexcept { return *searchField_; }
+    QListWidget& searchResults() const noexcept { return *searchResults_; }
+
+signals:
+    void closed(std::intptr_t handle);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildContents();
+    void buildIndex();
+    void addContentsItems(QTreeWidgetItem* parent, const std::vector<SitemapEntry>& entries);
+    void selectIndexEntry(const QString& text);
+    void openIndexEntry();
+    void runSearch();
+    void openSearchHit();
+    void showFirstPageOnce();
+    void releaseHandle();
+
+    std::unique_ptr<HelpFile> file_;
+    std::unique_ptr<TopicSearch> search_; // built on the first search
+    std::intptr_t handle_ = 0;
+    TopicBrowser* browser_ = nullptr;
+    QTabWidget* tabs_ = nullptr;
+    QTreeWidget* contents_ = nullptr;
+    QLineEdit* indexField_ = nullptr;
+    QListWidget* indexList_ = nullptr;
+    QLineEdit* searchField_ = nullptr;
+    QListWidget* searchResults_ = nullptr;
+};
+
+} // namespace platform::chm

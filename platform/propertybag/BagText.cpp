@@ -1,0 +1,374 @@
+#include "platform/propertybag/BagText.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+#include "platform/PlatformError.h"
+#include "platform/propertybag/Base64.h"
+#include "platform/propertybag/PropertyErrors.h"
+
+namespace platform {
+
+namespace {
+
+constexpr std::string_view kHeader = "property-bag 1";
+constexpr double kMaxFontSize = 2048;
+
+// ---------------------------------------------------------------- writing
+
+void appendQuoted(std::string& out, std::string_view text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    out += '"';
+    for (const char ch : text) {
+        const auto byte = static_cast<unsigned char>(ch);
+        switch (ch) {
+        case '\\': out += "\\\\"; break;
+        case '"': out += "\\\""; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\t': out += "\\t"; break;
+        default:
+            if (byte < 0x20 || byte == 0x7F) {
+                out += "\\x";
+                out += kHex[byte >> 4];
+                out += kHex[byte & 15];
+            } else {
+                out += ch;
+            }
+        }
+    }
+    out += '"';
+}
+
+template <class Number>
+void appendNumber(std::string& out, Number value)
+{
+    std::array<char, 64> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    out.append(buffer.data(), result.ptr);
+}
+
+void appendValue(std::string& out, const PropertyValue& value)
+{
+    if (const auto* number = std::get_if<std::int32_t>(&value)) {
+        appendNumber(out, *number);
+    } else if (const auto* flag = std::get_if<bool>(&value)) {
+        out += *flag ? "true" : "false";
+    } else if (const auto* text = std::get_if<std::string>(&value)) {
+        appendQuoted(out, *text);
+    } else if (const auto* colour = std::get_if<OleColour>(&value)) {
+        static constexpr char kHex[] = "0123456789ABCDEF";
+        out += "colour 0x";
+        for (int shift = 28; shift >= 0; shift -= 4)
+            out += kHex[(colour->value >> shift) & 15];
+    } else if (const auto* font = std::get_if<FontDesc>(&value)) {
+        out += "font ";
+        appendQuoted(out, font->name);
+        out += ' ';
+        appendNumber(out, font->size);
+        if (font->bold)
+            out += " bold";
+        if (font->italic)
+            out += " italic";
+        if (font->underline)
+            out += " underline";
+        if (font->strikethrough)
+            out += " strikethrough";
+    } else if (const auto* picture = std::get_if<Picture>(&value)) {
+        if (picture->empty()) {
+            out += "picture none";
+            return;
+        }
+        out += "picture ";
+        out += picture->format;
+        out += ' ';
+        appendNumber(out, picture->hotX);
+        out += ' ';
+        appendNumber(out, picture->hotY);
+        out += ' ';
+        out += encodeBase64(picture->data);
+    }
+}
+
+// ---------------------------------------------------------------- reading
+
+bool isIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool isIdentifierChar(char c) { return isIdentifierStart(c) || (c >= '0' && c <= '9'); }
+
+int hexValue(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// Reads one line's value. Every fault throws with the line number.
+class LineReader {
+public:
+    LineReader(std::string_view line, std::size_t lineNumber) : line_(line), lineNumber_(lineNumber) {}
+
+    [[noreturn]] void fail(const std::string& what) const
+    {
+        throw PlatformError(kErrInvalidFileFormat,
+                            "Invalid property bag text, line " + std::to_string(lineNumber_) + ": " + what);
+    }
+
+    void skipSpaces()
+    {
+        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
+            ++pos_;
+    }
+    bool atEnd()
+    {
+        skipSpaces();
+        return pos_ >= line_.size();
+    }
+    bool accept(char c)
+    {
+        skipSpaces();
+        if (pos_ < line_.size() && line_[pos_] == c) {
+            ++pos_;
+            return true;
+        }
+        return false;
+    }
+    void expectEnd()
+    {
+        if (!atEnd())
+            fail("unexpected \"" + std::string(line_.substr(pos_, 20)) + "\" after the value");
+    }
+
+    std::string_view word()
+    {
+        skipSpaces();
+        const std::size_t start = pos_;
+        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
+            ++pos_;
+        return line_.substr(start, pos_ - start);
+    }
+
+    std::string identifier()
+    {
+        skipSpaces();
+        const std::size_t start = pos_;
+        if (pos_ >= line_.size() || !isIdentifierStart(line_[pos_]))
+            fail("expected a property name");
+        while (pos_ < line_.size() && isIdentifierChar(line_[pos_]))
+            ++pos_;
+        return std::string(line_.substr(start, pos_ - start));
+    }
+
+    std::int32_t integer()
+    {
+        const std::string_view text = word();
+        std::int32_t value = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())
+            fail("\"" + std::string(text) + "\" is not a 32-bit integer");
+        return value;
+    }
+
+    double number()
+    {
+        const std::string_view text = word();
+        double value = 0;
+        const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+            fail("\"" + std::string(text) + "\" is not a number");
+        return value;
+    }
+
+    std::string quoted()
+    {
+        skipSpaces();
+        if (pos_ >= line_.size() || line_[pos_] != '"')
+            fail("expected a quoted text");
+        ++pos_;
+        std::string out;
+        while (true) {
+            if (pos_ >= line_.size())
+                fail("the text has no closing quote");
+            const char c = line_[pos_++];
+            if (c == '"')
+                return out;
+            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+                fail("a control character inside a text must be escaped");
+            if (c != '\\') {
+                out += c;
+                continue;
+            }
+            if (pos_ >= line_.size())
+                fail("the text ends in an escape");
+            const char e = line_[pos_++];
+            switch (e) {
+            case '\\': out += '\\'; break;
+            case '"': out += '"'; break;
+            case 'n': out += '\n'; break;
+            case 'r': out += '\r'; break;
+            case 't': out += '\t'; break;
+            case 'x': {
+                const int hi = pos_ < line_.size() ? hexValue(line_[pos_]) : -1;
+                const int lo = pos_ + 1 < line_.size() ? hexValue(line_[pos_ + 1]) : -1;
+                if (hi < 0 || lo < 0)
+                    fail("\\x must be followed by two hexadecimal digits");
+                out += static_cast<char>(hi * 16 + lo);
+                pos_ += 2;
+                break;
+            }
+            default: fail(std::string("unknown escape \\") + e);
+            }
+        }
+    }
+
+    PropertyValue value()
+    {
+        skipSpaces();
+        if (pos_ >= line_.size())
+            fail("expected a value after \"=\"");
+        const char first = line_[pos_];
+        if (first == '"')
+            return quoted();
+        if (first == '-' || (first >= '0' && first <= '9'))
+            return integer();
+        const std::string_view kind = word();
+        if (kind == "true")
+            return true;
+        if (kind == "false")
+            return false;
+        if (kind == "colour")
+            return colour();
+        if (kind == "font")
+            return font();
+        if (kind == "picture")
+            return picture();
+        fail("unknown value \"" + std::string(kind) + "\"");
+    }
+
+private:
+    OleColour colour()
+    {
+        const std::string_view text = word();
+        if (text.size() < 3 || text.size() > 10 || text.substr(0, 2) != "0x")
+            fail("a colour is written 0x followed by up to 8 hexadecimal digits");
+        std::uint32_t value = 0;
+        for (const char c : text.substr(2)) {
+            const int digit = hexValue(c);
+            if (digit < 0)
+                fail("\"" + std::string(text) + "\" is not a hexadecimal colour");
+            value = value * 16 + static_cast<std::uint32_t>(digit);
+        }
+        return OleColour{value};
+    }
+
+    FontDesc font()
+    {
+        FontDesc font;
+        font.name = quoted();
+        font.size = number();
+        if (font.size < 0 || font.size > kMaxFontSize)
+            fail("a font size must lie between 0 and 2048 points");
+        while (!atEnd()) {
+            const std::string_view style = word();
+            bool* flag = style == "bold"            ? &font.bold
+                         : style == "italic"        ? &font.italic
+                         : style == "underline"     ? &font.underline
+                         : style == "strikethrough" ? &font.strikethrough
+                                                    : nullptr;
+            if (!flag)
+                fail("unknown font style \"" + std::string(style) + "\"");
+            if (*flag)
+                fail("font style \"" + std::string(style) + "\" given twice");
+            *flag = true;
+        }
+        return font;
+    }
+
+    Picture picture()
+    {
+        Picture picture;
+        const std::string_view format = word();
+        if (format == "none")
+            return picture;
+        if (format.empty() || format.size() > 16 ||
+            !std::all_of(format.begin(), format.end(), [](char c) { return isIdentifierChar(c); }))
+            fail("expected a picture format such as png, or none");
+        picture.format = std::string(format);
+        picture.hotX = integer();
+        picture.hotY = integer();
+        if (picture.hotX < -1 || picture.hotY < -1)
+            fail("a hot spot is -1 or a pixel position");
+        const std::string_view data = word();
+        auto bytes = decodeBase64(data);
+        if (!bytes || bytes->empty())
+            fail("the picture's data is not base64");
+        picture.data = std::move(*bytes);
+        return picture;
+    }
+
+    std::string_view line_;
+    std::size_t lineNumber_;
+    std::size_t pos_ = 0;
+};
+
+} // namespace
+
+std::string writeBagText(const PropertyBag& bag)
+{
+    std::string out(kHeader);
+    out += '\n';
+    for (const auto& [key, value] : bag.entries()) {
+        out += key;
+        out += " = ";
+        appendValue(out, value);
+        out += '\n';
+    }
+    return out;
+}
+
+PropertyBag readBagText(std::string_view text)
+{
+    PropertyBag bag;
+    bool headerSeen = false;
+    std::size_t lineNumber = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        start = end + 1;
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+
+        LineReader reader(line, lineNumber);
+        if (reader.atEnd() || line.front() == '#')
+            continue;
+        if (!headerSeen) {
+            if (line != kHeader)
+                reader.fail("expected \"" + std::string(kHeader) + "\" first");
+            headerSeen = true;
+            continue;
+        }
+        const std::string key = reader.identifier();
+        if (!reader.accept('='))
+            reader.fail("expected \"=\" after " + key);
+        PropertyValue value = reader.value();
+        reader.expectEnd();
+        if (bag.contains(key))
+            reader.fail("property " + key + " is given twice");
+        bag.set(key, std::move(value));
+    }
+    if (!headerSeen)
+        throw PlatformError(kErrInvalidFileFormat, "Invalid property bag text: it is empty");
+    return bag;
+}
+
+} // namespace platform

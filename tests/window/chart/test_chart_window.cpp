@@ -1,0 +1,173 @@
+// The strategy chart window against the headless main window: it follows the
+// main window's situation, never changes it by itself, and enters a picked
+// hand as a player would.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QStyleFactory>
+#include <QTest>
+
+#include "engine/content/AdviceContent.h"
+#include "platform/form/Input.h"
+#include "window/chart/ChartWindow.h"
+#include "window/model/FrmPoker.h"
+#include "tests/support/QtTestApp.h"
+#include "window/model/StateDump.h"
+
+using namespace platform;
+
+namespace {
+
+const Money& usMoney()
+{
+    static const Money m(MoneyLocale::unitedStates());
+    return m;
+}
+
+class ChartWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+
+    void SetUp() override { frm.Form_Load(); }
+
+    void type(TextBox& box, std::string_view text)
+    {
+        input::moveFocus(box);
+        for (char c : text) {
+            box.setSelection(box.text().size(), 0);
+            input::keyPress(box, c);
+        }
+    }
+    void click(Control& c)
+    {
+        input::moveFocus(c);
+        input::click(c);
+    }
+    std::string dump() const
+    {
+        std::string d;
+        window::appendStateDump(d, frm);
+        return d;
+    }
+    QPoint centreOf(const window::ChartGrid& grid, std::string_view hand)
+    {
+        const int cell = engine::handIndex(hand);
+        return grid.geometry().cellRect(cell / 13, cell % 13).center();
+    }
+
+    window::FrmPoker frm{{}, usMoney()};
+};
+
+TEST_F(ChartWindowTest, FollowsTheMainWindowAndLeavesItAlone)
+{
+    type(frm.state.txtBB, "2");
+    type(frm.state.txtHoleCard, "AK");
+    click(frm.state.optBlinds);
+    click(frm.state.optRaised);
+    const std::string before = dump();
+    window::ChartWindow chart(frm);
+    EXPECT_EQ(dump(), before); // building the chart touched nothing
+    auto sit = chart.situation();
+    EXPECT_EQ(sit.action, engine::PreflopAction::Raised);
+    EXPECT_EQ(sit.position, engine::ChartPosition::Blinds);
+    EXPECT_EQ(sit.bigBlind, "2.00");
+
+    // Its own selectors change the chart, not the main window.
+    chart.findChildren<QComboBox*>()[1]->setCurrentIndex(0); // Early
+    EXPECT_EQ(chart.situation().position, engine::ChartPosition::Early);
+    EXPECT_EQ(dump(), before);
+
+    // A change in the main window brings the chart along.
+    click(frm.state.optLimped);
+    type(frm.state.txtLimpers, "3");
+    sit = chart.situation();
+    EXPECT_EQ(sit.action, engine::PreflopAction::Limped);
+    EXPECT_EQ(sit.position, engine::ChartPosition::Blinds);
+    EXPECT_EQ(sit.limpers, "3");
+    EXPECT_EQ(chart.chart().cells[static_cast<std::size_t>(engine::handIndex("AA"))].bet, "$16.00 to $18.00");
+}
+
+TEST_F(ChartWindowTest, HoverShowsTheBetAndTheAdvicesFirstSentence)
+{
+    type(frm.state.txtBB, "2");
+    click(frm.state.optEarly);
+    click(frm.state.optOpened);
+    window::ChartWindow chart(frm);
+    auto* grid = chart.findChild<window::ChartGrid*>();
+    ASSERT_NE(grid, nullptr);
+    EXPECT_EQ(grid->toolTipFor(engine::handIndex("AK")).toStdString(),
+              "<b>AK</b> &mdash; $8.00 to $12.00<br>Raise from any position to 4-6xBB.");
+    EXPECT_EQ(grid->toolTipFor(engine::handIndex("72")).toStdString(),
+              "<b>72</b> &mdash; Fold<br>This is not a playable hand");
+}
+
+TEST_F(ChartWindowTest, ClickingACellTypesTheHandIntoTheMainWindow)
+{
+    type(frm.state.txtBB, "2");
+    click(frm.state.optLate);
+    click(frm.state.optOpened);
+    type(frm.state.txtHoleCard, "72");
+    window::ChartWindow chart(frm);
+    chart.show();
+    auto* grid = chart.findChild<window::ChartGrid*>();
+    QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "KQs"));
+    EXPECT_EQ(frm.state.txtHoleCard.text(), "KQ");
+    EXPECT_EQ(frm.state.chkSuited.value(), 1);
+    EXPECT_EQ(frm.state.lblCardValue.caption(), "KQs");
+    EXPECT_EQ(frm.state.txtPreFlop.text(), engine::adviceText(engine::AdviceKey::ADV_O_12));
+    // A pair unticks Suited itself; an offsuit hand unticks it by a click.
+    QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "QQ"));
+    EXPECT_EQ(frm.state.lblCardValue.caption(), "QQ");
+    EXPECT_EQ(frm.state.chkSuited.value(), 0);
+    QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "AJs"));
+    QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "T9"));
+    EXPECT_EQ(frm.state.lblCardValue.caption(), "T9");
+    EXPECT_EQ(frm.state.chkSuited.value(), 0);
+    // Every cell the chart shows is what the window now shows.
+    const auto& cell = chart.chart().cells[static_cast<std::size_t>(engine::handIndex("T9"))];
+    EXPECT_EQ(cell.bet, frm.state.lblBetAmount.caption());
+    EXPECT_EQ(cell.advice, frm.state.txtPreFlop.text());
+}
+
+TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
+{
+    window::ChartWindow chart(frm);
+    chart.show();
+    auto* grid = chart.findChild<window::ChartGrid*>();
+    grid->setFocus();
+    grid->setSelected(0);
+    for (int key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down, Qt::Key_Left, Qt::Key_Up, Qt::Key_Up, Qt::Key_Left,
+                    Qt::Key_Left})
+        QTest::keyClick(grid, static_cast<Qt::Key>(key));
+    EXPECT_EQ(grid->selected(), 0); // clamped at the top-left corner
+    for (int i = 0; i < 20; ++i)
+        QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(engine::handText(grid->selected()), "K2");
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(frm.state.txtHoleCard.text(), "K2");
+}
+
+TEST_F(ChartWindowTest, Screenshots)
+{
+    struct {
+        const char* file;
+        int action;
+        int position;
+    } shots[] = {{"chart-opened-early.png", 0, 0}, {"chart-raise-blinds.png", 2, 3}};
+    window::ChartWindow chart(frm);
+    chart.show();
+    chart.findChild<QLineEdit*>()->setText("2");
+    for (const auto& s : shots) {
+        chart.findChildren<QComboBox*>()[0]->setCurrentIndex(s.action);
+        chart.findChildren<QComboBox*>()[1]->setCurrentIndex(s.position);
+        const QImage image = chart.grab().toImage();
+        EXPECT_TRUE(image.save(QStringLiteral(SCREENSHOT_DIR "/") + s.file));
+    }
+}
+
+} // namespace

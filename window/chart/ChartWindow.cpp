@@ -1,0 +1,243 @@
+#include "window/chart/ChartWindow.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QSpinBox>
+#include <QToolTip>
+#include <QVBoxLayout>
+
+#include "platform/form/Input.h"
+#include "window/model/FrmPoker.h"
+
+namespace window {
+
+namespace {
+
+QString toQString(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+} // namespace
+
+ChartGrid::ChartGrid(const engine::Chart& chart, QWidget* parent) : QWidget(parent), chart_(chart)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(geometry_.totalSize());
+}
+
+QSize ChartGrid::sizeHint() const
+{
+    return geometry_.totalSize();
+}
+
+void ChartGrid::setTitle(const QString& title)
+{
+    title_ = title;
+    update();
+}
+
+void ChartGrid::setSelected(int cell)
+{
+    if (cell < 0 || cell >= engine::kHandCount || cell == selected_)
+        return;
+    selected_ = cell;
+    update();
+}
+
+QString ChartGrid::toolTipFor(int cell) const
+{
+    const engine::ChartCell& c = chart_.cells[static_cast<std::size_t>(cell)];
+    const QString bet = c.bet.empty() ? QStringLiteral("(no bet shown)") : toQString(c.bet);
+    return QStringLiteral("<b>%1</b> &mdash; %2<br>%3")
+        .arg(toQString(c.hand).toHtmlEscaped(), bet.toHtmlEscaped(),
+             toQString(engine::firstSentence(c.advice)).toHtmlEscaped());
+}
+
+void ChartGrid::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paintChart(p, chart_, title_, geometry_, hasFocus() ? selected_ : -1);
+}
+
+void ChartGrid::mousePressEvent(QMouseEvent* event)
+{
+    const int cell = geometry_.cellAt(event->position().toPoint());
+    if (cell < 0 || event->button() != Qt::LeftButton)
+        return;
+    setSelected(cell);
+    emit picked(cell);
+}
+
+void ChartGrid::keyPressEvent(QKeyEvent* event)
+{
+    int row = selected_ / 13;
+    int column = selected_ % 13;
+    switch (event->key()) {
+    case Qt::Key_Left: column = std::max(0, column - 1); break;
+    case Qt::Key_Right: column = std::min(12, column + 1); break;
+    case Qt::Key_Up: row = std::max(0, row - 1); break;
+    case Qt::Key_Down: row = std::min(12, row + 1); break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: emit picked(selected_); return;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    setSelected(row * 13 + column);
+}
+
+bool ChartGrid::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int cell = geometry_.cellAt(help->pos());
+        if (cell < 0)
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), toolTipFor(cell), this, geometry_.cellRect(cell / 13, cell % 13));
+        return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update();
+    return QWidget::event(event);
+}
+
+ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::Window), frm_(frm)
+{
+    setWindowTitle(tr("Strategy Chart - Brisvane Tablewise"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    // The main window's green, with white labels.
+    QPalette green = palette();
+    green.setColor(QPalette::Window, QColor(5, 124, 19));
+    green.setColor(QPalette::WindowText, Qt::white);
+    setPalette(green);
+    setAutoFillBackground(true);
+
+    action_ = new QComboBox(this);
+    for (auto a : {engine::PreflopAction::Opened, engine::PreflopAction::Limped, engine::PreflopAction::Raised,
+                   engine::PreflopAction::RaisedCalled, engine::PreflopAction::ReRaised})
+        action_->addItem(toQString(engine::actionName(a)));
+    position_ = new QComboBox(this);
+    for (auto p : {engine::ChartPosition::Early, engine::ChartPosition::Middle, engine::ChartPosition::Late,
+                   engine::ChartPosition::Blinds})
+        position_->addItem(toQString(engine::positionName(p)));
+    limpers_ = new QSpinBox(this);
+    limpers_->setRange(1, 9);
+    bigBlind_ = new QLineEdit(QStringLiteral("1"), this);
+    // What the big-blind box takes: digits with at most one point.
+    bigBlind_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}(\\.[0-9]{0,9})?")), bigBlind_));
+    bigBlind_->setMaximumWidth(110);
+
+    auto* selectors = new QHBoxLayout;
+    auto addSelector = [&](const QString& label, QWidget* w) {
+        auto* l = new QLabel(label, this);
+        l->setBuddy(w);
+        selectors->addWidget(l);
+        selectors->addWidget(w);
+        selectors->addSpacing(12);
+    };
+    addSelector(tr("&Action"), action_);
+    addSelector(tr("&Position"), position_);
+    addSelector(tr("&Limpers"), limpers_);
+    addSelector(tr("&Big blind"), bigBlind_);
+    selectors->addStretch();
+
+    grid_ = new ChartGrid(chart_, this);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(selectors);
+    layout->addWidget(grid_);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(action_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
+    connect(position_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
+    connect(limpers_, &QSpinBox::valueChanged, this, &ChartWindow::recompute);
+    connect(bigBlind_, &QLineEdit::textChanged, this, &ChartWindow::recompute);
+    connect(grid_, &ChartGrid::picked, this, &ChartWindow::pick);
+
+    followMainWindow();
+    recompute();
+    // The main window's every input may change the situation.
+    inputDoneConnection_ = frm_.form.inputDone.connect([this] { followMainWindow(); });
+}
+
+ChartWindow::~ChartWindow()
+{
+    frm_.form.inputDone.disconnect(inputDoneConnection_);
+}
+
+engine::ChartSituation ChartWindow::situation() const
+{
+    engine::ChartSituation s;
+    s.action = static_cast<engine::PreflopAction>(action_->currentIndex());
+    s.position = static_cast<engine::ChartPosition>(position_->currentIndex());
+    s.limpers = std::to_string(limpers_->value());
+    const std::string bb = bigBlind_->text().toStdString();
+    s.bigBlind = bb.empty() || !frm_.state.money.isNumeric(bb) ? "1" : bb;
+    return s;
+}
+
+void ChartWindow::followMainWindow()
+{
+    const engine::PokerState& s = frm_.state;
+    const QSignalBlocker b1(action_), b2(position_), b3(limpers_), b4(bigBlind_);
+    const platform::OptionButton* actions[] = {&s.optOpened, &s.optLimped, &s.optRaised, &s.optRaisedCalled,
+                                               &s.optRaiseReRaise};
+    for (int i = 0; i < 5; ++i)
+        if (actions[i]->value())
+            action_->setCurrentIndex(i);
+    const platform::OptionButton* positions[] = {&s.optEarly, &s.optMiddle, &s.optLate, &s.optBlinds};
+    for (int i = 0; i < 4; ++i)
+        if (positions[i]->value())
+            position_->setCurrentIndex(i);
+    if (const auto limpers = frm_.state.money.toDouble(s.txtLimpers.text()); limpers && *limpers >= 1 && *limpers <= 9)
+        limpers_->setValue(static_cast<int>(*limpers));
+    if (const auto bb = s.money.toDouble(s.txtBB.text()); bb && *bb > 0)
+        bigBlind_->setText(QString::number(*bb, 'f', 2));
+    recompute();
+}
+
+void ChartWindow::recompute()
+{
+    const engine::ChartSituation sit = situation();
+    limpers_->setEnabled(sit.action == engine::PreflopAction::Limped);
+    chart_ = engine::computeChart(sit, frm_.state.money);
+    QString title = toQString(engine::actionName(sit.action)) + QStringLiteral(", ")
+        + toQString(engine::positionName(sit.position)) + QStringLiteral(" position, big blind ")
+        + toQString(frm_.state.money.amountText(frm_.state.money.toDouble(sit.bigBlind).value_or(0)));
+    if (sit.action == engine::PreflopAction::Limped)
+        title += QStringLiteral(", %1 limper%2").arg(limpers_->value()).arg(limpers_->value() == 1 ? "" : "s");
+    grid_->setTitle(title);
+    grid_->update();
+}
+
+void ChartWindow::pick(int cell)
+{
+    if (cell < 0 || cell >= engine::kHandCount)
+        return;
+    const std::string_view hand = engine::handText(cell);
+    engine::PokerState& s = frm_.state;
+    // As a player does it: select what the hole-card box holds, type the two
+    // ranks over it, then tick or untick Suited.
+    platform::InputScope scope(frm_.form);
+    platform::input::moveFocus(s.txtHoleCard);
+    s.txtHoleCard.setSelection(0, s.txtHoleCard.text().size());
+    platform::input::keyPress(s.txtHoleCard, hand[0]);
+    platform::input::keyPress(s.txtHoleCard, hand[1]);
+    const int suited = hand.size() == 3 ? 1 : 0;
+    if (s.chkSuited.value() != suited) {
+        platform::input::moveFocus(s.chkSuited);
+        platform::input::click(s.chkSuited);
+    }
+}
+
+} // namespace window
