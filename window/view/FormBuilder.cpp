@@ -63,6 +63,9 @@ QPalette systemPalette()
 void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout, const MakeWidget& make)
 {
     const QPalette system = systemPalette();
+    QPalette form = system;
+    form.setColor(QPalette::Window, surface.palette().color(QPalette::Window));
+    form.setColor(QPalette::WindowText, surface.palette().color(QPalette::WindowText));
     for (const ControlLayout& l : layout) {
         QWidget* parent = l.container.empty() ? &surface : widgets_.value(qstr(l.container));
         if (!parent)
@@ -79,6 +82,14 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
         case ControlKind::ComboBox:
         case ControlKind::CommandButton:
             w->setPalette(system);
+            break;
+        case ControlKind::OptionButton:
+        case ControlKind::CheckBox:
+            // Windows of their own on the form's colours, whatever the
+            // container they sit in paints.
+            w->setPalette(form);
+            w->setBackgroundRole(QPalette::Window);
+            w->setAutoFillBackground(true);
             break;
         default:
             break;

@@ -1,6 +1,5 @@
 #include "window/view/FormFrame.h"
 
-#include <QChildEvent>
 #include <QPainter>
 #include <QRegion>
 
@@ -23,22 +22,12 @@ void FormFrame::setCaption(const QString& caption)
     if (caption == caption_)
         return;
     caption_ = caption;
-    updateSeeThroughMask();
     update();
 }
 
 void FormFrame::setBordered(bool bordered)
 {
     bordered_ = bordered;
-    updateSeeThroughMask();
-    update();
-}
-
-void FormFrame::setSeeThrough(bool seeThrough)
-{
-    seeThrough_ = seeThrough;
-    setAutoFillBackground(!seeThrough);
-    updateSeeThroughMask();
     update();
 }
 
@@ -76,69 +65,6 @@ void FormFrame::paintEvent(QPaintEvent*)
     p.setPen(palette().color(QPalette::WindowText));
     p.drawText(caption.adjusted(kCaptionGap, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                caption_);
-}
-
-void FormFrame::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    updateSeeThroughMask();
-}
-
-void FormFrame::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    updateSeeThroughMask();
-}
-
-void FormFrame::childEvent(QChildEvent* event)
-{
-    QWidget::childEvent(event);
-    if (!seeThrough_ || !event->child()->isWidgetType())
-        return;
-    if (event->added())
-        event->child()->installEventFilter(this);
-    updateSeeThroughMask();
-}
-
-bool FormFrame::eventFilter(QObject* watched, QEvent* event)
-{
-    switch (event->type()) {
-    case QEvent::Move:
-    case QEvent::Resize:
-    case QEvent::Show:
-    case QEvent::Hide:
-        if (seeThrough_)
-            updateSeeThroughMask();
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
-}
-
-void FormFrame::updateSeeThroughMask()
-{
-    if (!seeThrough_) {
-        clearMask();
-        return;
-    }
-    // Built once the frame shows, with its controls in place.
-    if (!isVisible())
-        return;
-    QRegion shown;
-    if (bordered_) {
-        const int top = borderTop();
-        const QRect outer(0, top, width(), height() - top);
-        shown += QRegion(outer).subtracted(QRegion(outer.adjusted(2, 2, -2, -2)));
-        shown += captionRect();
-    }
-    for (const QObject* child : children()) {
-        const auto* w = qobject_cast<const QWidget*>(child);
-        if (w && !w->isHidden())
-            shown += w->geometry();
-    }
-    // An empty mask would mean no mask at all: keep one pixel.
-    setMask(shown.isEmpty() ? QRegion(0, 0, 1, 1) : shown);
 }
 
 } // namespace window::view

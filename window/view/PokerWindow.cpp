@@ -11,11 +11,12 @@
 #include <cstdlib>
 #include <limits>
 
+#include "platform/handles/QtWindowHandles.h"
 #include "window/model/FrmBrisvaneAbout.h"
+#include "window/model/FrmPokerHelp.h"
 #include "window/view/AboutDialog.h"
 #include "window/view/Artwork.h"
 #include "window/view/FormBinding.h"
-#include "window/view/HelpWiring.h"
 #include "window/view/PostFlopCombo.h"
 #include "window/view/PreFlopFrame.h"
 #include "window/view/StateFile.h"
@@ -61,7 +62,7 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     setCentralWidget(surface_);
 
     builder_.build(*surface_, frmPokerLayout(), [this](const ControlLayout& l, QWidget& parentWidget) -> QWidget* {
-        return l.name == "UltiFrame1" ? makePreFlopFrame(l, parentWidget, metrics_) : nullptr;
+        return l.name == "UltiFrame1" ? makePreFlopFrame(l, parentWidget) : nullptr;
     });
 
     // The position options show their text in the button-face colour.
@@ -85,7 +86,11 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
         programEnd_();
     };
     frm_.menuHooks.showModal = [this](FrmBrisvaneAbout& about) { showAbout(about); };
-    wireWindowHelp(frm_);
+    // The help wrapper knows the window by its handle: F1 and Help > Contents
+    // open viewers it owns, and its closing closes them.
+    frm_.form.setHWnd(platform::registerWidget(*this));
+    wireHelp(frm_);
+    frm_.menuHooks.openContents = openHelpContents;
 
     frm_.Form_Load();
     binding_->render();

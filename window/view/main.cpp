@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <clocale>
+#include <string>
 
+#include "help/basHtmlHelp.h"
+#include "platform/htmlhelp/QtHelpViewer.h"
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShellOpen.h"
+#include "window/model/Product.h"
 #include "window/view/FirstPaintProbe.h"
 #include "window/view/Metrics.h"
 #include "window/view/PokerWindow.h"
@@ -23,7 +27,11 @@ int main(int argc, char* argv[])
 
     platform::QtMessageBox messageBox;
     platform::QtShellOpen shellOpen;
-    window::view::PokerWindow window({&messageBox, &shellOpen, nullptr, nullptr});
+    platform::chm::QtHelpViewer helpViewer;
+    // Error reports of the help carry the program's title.
+    const help::HtmlHelpSession helpSession({&helpViewer, nullptr, &messageBox, std::string(window::kProgramTitle)});
+
+    window::view::PokerWindow window({&messageBox, &shellOpen, &helpViewer, nullptr});
     window::view::FirstPaintProbe::installIfAsked(window);
     window.show();
     return app.exec();

@@ -20,11 +20,12 @@ trap cleanup EXIT
 fail() { echo "e2e: $*" >&2; exit 1; }
 step() { echo "e2e: $*"; }
 
-# ---- Install into a prefix of its own.
+# ---- Install into a prefix of its own: the program beside its help file.
 prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" > "$work/install.log" || { cat "$work/install.log"; fail "install failed"; }
 program=$prefix/bin/brisvane-tablewise
-for f in bin/brisvane-tablewise lib/brisvane-tablewise/brisvane-tablewise bin/tablewise \
+for f in bin/brisvane-tablewise lib/brisvane-tablewise/brisvane-tablewise lib/brisvane-tablewise/BV_Tablewise.chm \
+         bin/tablewise \
          share/applications/example.brisvane.Tablewise.desktop \
          share/metainfo/example.brisvane.Tablewise.metainfo.xml \
          share/icons/hicolor/64x64/apps/example.brisvane.Tablewise.png \
@@ -117,10 +118,13 @@ SESSION
 same_state "$work/state1.txt" "$work/session1.txt"
 grep -q $'^lblGroup\t1$' "$work/state1.txt" || fail "no group 1 for AKs"
 
-# ---- Second run: typing, then the window's close button.
-step "closing the window by its close button"
+# ---- Second run: typing, the help, then the window's close button.
+step "Help > Contents, then closing the window by its close button"
 start "$work/state2.txt"
 typed 5
+keys alt+h Return   # the first item, Contents, has no access key
+help=$(wait_window '^Brisvane Tablewise Help$') || fail "no help viewer"
+import -window "$help" "$shots/e2e-help.png"
 "$close_window" "$win"
 ended
 printf 'type txtBB 5\ndump\n' > "$work/session2.txt"

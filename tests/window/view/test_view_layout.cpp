@@ -10,7 +10,7 @@
 
 #include "CaptionFit.h"
 #include "ViewFixture.h"
-#include "window/view/FormFrame.h"
+#include "FrameControlFacts.h"
 #include "window/view/FormBinding.h"
 
 namespace viewtest {
@@ -59,7 +59,7 @@ TEST_F(ViewTest, FontsAreTheLiberationFacesAtTheDesignedSizes)
         {"cmdResetPartial", "Liberation Sans", 11, false}, {"optOpened", "Liberation Sans", 11, true},
         {"txtBB", "Liberation Sans", 13, false},           {"txtHoleCard", "Liberation Sans", 13, true},
         {"optIn", "Liberation Sans", 13, true},            {"txtPreFlop", "Liberation Sans", 13, false},
-        {"lblLimpers", "Liberation Sans", 11, true},       {"UltiFrame1", "Liberation Sans", 13, true},
+        {"lblLimpers", "Liberation Sans", 11, true},
     };
     for (const auto& c : cases) {
         const QFontInfo shown(widget(c.name)->font());
@@ -117,7 +117,7 @@ TEST_F(ViewTest, ColoursOfTheForm)
     const QColor white(255, 255, 255);
     const QPalette system = QApplication::palette();
     EXPECT_EQ(window->innerArea()->palette().color(QPalette::Window), green);
-    for (const char* name : {"lblBB", "optBlinds", "chkSuited", "Frame2", "frmPot", "UltiFrame1"})
+    for (const char* name : {"lblBB", "optBlinds", "chkSuited", "optOpened", "Frame2", "frmPot"})
         EXPECT_EQ(widget(name)->palette().color(QPalette::WindowText), white) << name;
     for (const char* name : {"optEarly", "optMiddle", "optLate"})
         EXPECT_EQ(widget(name)->palette().color(QPalette::WindowText), system.color(QPalette::Button)) << name;
@@ -125,7 +125,22 @@ TEST_F(ViewTest, ColoursOfTheForm)
         EXPECT_EQ(widget(name)->palette().color(QPalette::Base), system.color(QPalette::Base)) << name;
         EXPECT_EQ(widget(name)->palette().color(QPalette::Window), system.color(QPalette::Window)) << name;
     }
-    EXPECT_TRUE(static_cast<window::view::FormFrame*>(widget("UltiFrame1"))->seeThrough());
+}
+
+TEST_F(ViewTest, ThePreFlopFrameIsTheFrameControlLoadedFromItsStoredProperties)
+{
+    const auto frame = frameControlFacts(*widget("UltiFrame1"));
+    ASSERT_TRUE(frame.has_value());
+    EXPECT_EQ(frame->caption, "Pre-Flop");
+    EXPECT_EQ(frame->backStyle, 0);
+    EXPECT_EQ(frame->cornerRadius, 1);
+    EXPECT_EQ(frame->foreColor, 0x00FFFFFFu);
+    EXPECT_EQ(frame->appearance, 1); // the rest as the control has them by default
+    EXPECT_EQ(frame->alignment, 0);
+    const QFontInfo font(frame->font);
+    EXPECT_EQ(font.family(), QStringLiteral("Liberation Sans"));
+    EXPECT_EQ(font.pixelSize(), 13);
+    EXPECT_TRUE(font.bold());
 }
 
 TEST_F(ViewTest, TheLogoAreaShowsTheHandPointerWithItsHotSpotOnTheFingertip)

@@ -11,6 +11,9 @@
 #include <QTimer>
 
 #include "ViewFixture.h"
+#include "help/basHtmlHelp.h"
+#include "platform/htmlhelp/HelpViewerWindow.h"
+#include "platform/htmlhelp/QtHelpViewer.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/view/AboutDialog.h"
 
@@ -50,6 +53,8 @@ TEST_F(Screenshots, MainWindowEmpty)
     EXPECT_EQ(innerPixel(image, {3, 40}), kGreen); // a hidden label's place
     // The logo shows through the see-through frame: the ace of spades' card.
     EXPECT_EQ(innerPixel(image, {296, 130}).lightness() > 200, true);
+    // The frame's options are green, beside their captions too.
+    EXPECT_EQ(innerPixel(image, {94, 124}), kGreen);
 }
 
 TEST_F(Screenshots, MainWindowAfterAWholeAdvice)
@@ -76,6 +81,26 @@ TEST_F(Screenshots, MainWindowAfterAWholeAdvice)
     for (int x = 12; x < 200; ++x)
         preFlopInk = preFlopInk || innerPixel(image, {x, 306}).lightness() < 100;
     EXPECT_TRUE(preFlopInk);
+}
+
+class HelpScreenshot : public Screenshots {
+protected:
+    platform::chm::QtHelpViewer viewer;
+    help::HtmlHelpSession session{{&viewer, nullptr, &desktop.boxes, "Tablewise"}};
+};
+
+TEST_F(HelpScreenshot, HelpViewerOpenedFromTheMenu)
+{
+    window->menuAction("mnuContents")->trigger();
+    platform::chm::HelpViewerWindow* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* v = qobject_cast<platform::chm::HelpViewerWindow*>(w); v && v->isVisible())
+            help = v;
+    ASSERT_NE(help, nullptr);
+    QApplication::processEvents();
+    const QImage image = help->grab().toImage();
+    EXPECT_TRUE(image.save(shotPath(QStringLiteral("help-viewer.png"))));
+    EXPECT_FALSE(image.isNull());
 }
 
 TEST(AboutScreenshot, AboutWindow)
