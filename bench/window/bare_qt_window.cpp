@@ -15,6 +15,9 @@ int main(int argc, char* argv[])
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     layout->addWidget(new QLineEdit(&window));
+    // As large as the advisor's inner area: the comparison is of what the
+    // advisor puts in its window, not of the window's size.
+    window.resize(377, 757);
     window::view::FirstPaintProbe::installIfAsked(window);
     window.show();
     return app.exec();
