@@ -24,7 +24,7 @@ public:
     platform::Label lblDeveloped{form, "lblDeveloped"};
     platform::Label lblVersion{form, "lblVersion"};
     platform::Label lblAbout{form, "lblAbout"};
-    platform::Picture Image1{form, "Image1"};
+    platform::Image Image1{form, "Image1"};
 
     platform::Ports ports;
 

@@ -41,7 +41,7 @@ public:
     platform::Label lblSuited{form, "lblSuited"};
     platform::Label lblHoleCards{form, "lblHoleCards"};
     platform::Label lblBB{form, "lblBB"};
-    platform::Picture Image1{form, "Image1"};
+    platform::Image Image1{form, "Image1"};
 
     platform::Ports ports;
 

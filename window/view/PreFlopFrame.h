@@ -9,9 +9,7 @@ class QWidget;
 
 namespace window::view {
 
-// The frame control itself (framecontrol::UltiFrame); its header is kept out
-// of the window's own sources, whose form model has a control named as the
-// property bag's picture value.
+// The frame control (framecontrol::UltiFrame), loaded.
 QWidget* makePreFlopFrame(const ControlLayout& layout, QWidget& parent);
 
 } // namespace window::view

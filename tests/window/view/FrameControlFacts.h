@@ -1,6 +1,6 @@
 #pragma once
-// What the window's frame control holds, read in a source of its own: the
-// frame control's header and the form model's cannot meet in one source.
+// What the window's frame control holds, in the plain terms the tests
+// compare.
 
 #include <QFont>
 #include <QRect>
