@@ -109,7 +109,7 @@ void click(Control& control)
         static_cast<Label&>(control).click();
         break;
     case ControlKind::Picture:
-        static_cast<Picture&>(control).click();
+        static_cast<Image&>(control).click();
         break;
     default:
         break;

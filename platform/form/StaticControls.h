@@ -37,9 +37,11 @@ public:
     Frame(Form& form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Frame) {}
 };
 
-class Picture : public CaptionedControl {
+// A picture that lies on its container (the window's logo). Named apart from
+// the property bag's stored picture, which shares the namespace.
+class Image : public CaptionedControl {
 public:
-    Picture(Form& form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Picture) {}
+    Image(Form& form, std::string name) : CaptionedControl(form, std::move(name), ControlKind::Picture) {}
     Event<> click;
 };
 

@@ -9,7 +9,10 @@
 #include "engine/Limpers.h"
 #include "engine/Postflop.h"
 #include "platform/form/Input.h"
+#include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/Layout.h"
+#include "window/model/Product.h"
+#include "window/model/WebLink.h"
 
 namespace window {
 
@@ -60,7 +63,7 @@ std::string upperCase(std::string text)
 
 FrmPoker::FrmPoker(platform::Ports p, const platform::Money& money) : state(money), ports(p)
 {
-    form.setCaption("Brisvane Tablewise");
+    form.setCaption(kProductName);
     applyLayout();
     state.txtHoleCard.setMaxLength(2);
     state.txtBB.setMaxLength(10);
@@ -106,6 +109,7 @@ void FrmPoker::connectHandlers()
                                       &s.optMultiWay})
         b->click.connect([this] { postFlopOption_Click(); });
     cmdResetPartial.click.connect([this] { cmdResetPartial_Click(); });
+    lblHyper.click.connect([this] { lblHyper_Click(); });
 }
 
 void FrmPoker::Form_Load()
@@ -323,6 +327,31 @@ void FrmPoker::cmdResetPartial_Click()
     s.txtFlop.setText({});
     s.txtPreFlop.setText({});
     form.setFocus(s.txtHoleCard);
+}
+
+void FrmPoker::lblHyper_Click()
+{
+    openLink(ports, kSiteAddress);
+}
+
+void FrmPoker::mnuExit_Click()
+{
+    if (menuHooks.endProgram)
+        menuHooks.endProgram();
+}
+
+void FrmPoker::mnuContents_Click()
+{
+    if (menuHooks.openContents)
+        menuHooks.openContents(*this);
+}
+
+void FrmPoker::mnuAbout_Click()
+{
+    FrmBrisvaneAbout about(ports);
+    about.Form_Load();
+    if (menuHooks.showModal)
+        menuHooks.showModal(about);
 }
 
 } // namespace window

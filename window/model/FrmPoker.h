@@ -14,6 +14,8 @@
 
 namespace window {
 
+class FrmBrisvaneAbout;
+
 class FrmPoker {
 public:
     explicit FrmPoker(platform::Ports ports = {}, const platform::Money& money = platform::Money::process());
@@ -39,7 +41,7 @@ public:
     platform::Label lblSuited{form, "lblSuited"};
     platform::Label lblHoleCards{form, "lblHoleCards"};
     platform::Label lblBB{form, "lblBB"};
-    platform::Picture Image1{form, "Image1"};
+    platform::Image Image1{form, "Image1"};
 
     platform::Ports ports;
 
@@ -55,6 +57,23 @@ public:
 
     // Runs once, before the window is first shown; the focus goes to txtBB.
     void Form_Load();
+
+    // The menus. What ends the program, what the help file opens in and what
+    // shows a window modally belong to whoever shows this window.
+    struct MenuHooks {
+        // Ends the process at once: no close notification runs.
+        std::function<void()> endProgram;
+        std::function<void(FrmPoker&)> openContents;
+        // Shows the About window and returns once it has unloaded.
+        std::function<void(FrmBrisvaneAbout&)> showModal;
+    };
+    MenuHooks menuHooks;
+
+    void mnuExit_Click();
+    void mnuContents_Click();
+    // Loads a fresh About window (so its Form_Load runs at every showing) and
+    // shows it modally.
+    void mnuAbout_Click();
 
 private:
     void applyLayout();
@@ -78,6 +97,7 @@ private:
     void cmbPostFlop_Click();
     void postFlopOption_Click();
     void cmdResetPartial_Click();
+    void lblHyper_Click();
 
     // The decision chain the input handlers share: runs the bet routine of the
     // selected action and returns true, or returns false when no action is

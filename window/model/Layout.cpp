@@ -1,5 +1,7 @@
 #include "window/model/Layout.h"
 
+#include "window/model/Product.h"
+
 namespace window {
 
 namespace {
@@ -70,6 +72,18 @@ const ControlLayout* findLayout(std::string_view name)
         if (c.name == name)
             return &c;
     return nullptr;
+}
+
+std::span<const MenuLayout> frmPokerMenus()
+{
+    static const MenuLayout menus[] = {
+        {"mnuFile", "", "&File"},
+        {"mnuExit", "mnuFile", "E&xit"},
+        {"mnuHelp", "", "&Help"},
+        {"mnuContents", "mnuHelp", "Contents"},
+        {"mnuAbout", "mnuHelp", "&About " + std::string(kSiteName) + " " + std::string(kProgramTitle)},
+    };
+    return menus;
 }
 
 } // namespace window

@@ -3,6 +3,7 @@
 // size in twips, tab index and font, in creation order.
 
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "platform/form/Control.h"
@@ -13,6 +14,7 @@ struct FontSpec {
     std::string_view family; // the designed face; views map it to an installed one
     double points;
     bool bold;
+    bool underline = false;
 };
 
 inline constexpr FontSpec kFormFont{"MS Sans Serif", 9.75, true};
@@ -34,6 +36,14 @@ struct ControlLayout {
 std::span<const ControlLayout> frmPokerLayout();
 
 const ControlLayout* findLayout(std::string_view name);
+
+// The menu bar: each menu, then its items, in order.
+struct MenuLayout {
+    std::string_view name;
+    std::string_view parent; // empty: a menu of the bar
+    std::string caption;     // "&" marks the access key
+};
+std::span<const MenuLayout> frmPokerMenus();
 
 // The window's inner area in twips.
 inline constexpr int kFormWidthTwips = 5655;

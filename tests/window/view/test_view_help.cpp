@@ -1,0 +1,92 @@
+// The window's help: F1 from any control shows the window's own topic,
+// Help > Contents opens the contents owned by the window, and closing the
+// window closes the viewers it opened.
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+
+#include "ViewFixture.h"
+#include "help/HelpContext.h"
+#include "help/basHtmlHelp.h"
+#include "platform/htmlhelp/HelpViewerWindow.h"
+#include "platform/htmlhelp/QtHelpViewer.h"
+#include "platform/htmlhelp/TopicBrowser.h"
+#include "platform/ports/RecordingHelpViewer.h"
+
+namespace viewtest {
+namespace {
+
+class RecordedHelp : public ViewTest {
+protected:
+    RecordedHelp() { viewer.result = 0x7001; } // every request shows one viewer window
+    platform::RecordingHelpViewer viewer;
+    // Made before the window, whose start-up registers with the help.
+    help::HtmlHelpSession session{{&viewer, nullptr, &desktop.boxes, "Tablewise"}};
+
+    std::vector<platform::RecordingHelpViewer::Call> shown() const
+    {
+        std::vector<platform::RecordingHelpViewer::Call> calls;
+        for (const auto& c : viewer.calls)
+            if (c.command != platform::HhInitialize && c.command != platform::HhUninitialize)
+                calls.push_back(c);
+        return calls;
+    }
+};
+
+TEST_F(RecordedHelp, F1FromAnyControlShowsTheWindowsTopic)
+{
+    clickEnd("txtHoleCard");
+    key(Qt::Key_F1);
+    click("optEarly");
+    key(Qt::Key_F1);
+    const auto calls = shown();
+    ASSERT_EQ(calls.size(), 2u);
+    for (const auto& c : calls) {
+        EXPECT_EQ(c.command, platform::HhHelpContext);
+        EXPECT_EQ(c.caller, frm().form.hWnd());
+        EXPECT_EQ(std::get<std::int32_t>(c.data), help::kHelpContextMainWindow);
+    }
+    EXPECT_NE(frm().form.hWnd(), 0);
+    EXPECT_EQ(s().txtHoleCard.text(), "");
+    EXPECT_TRUE(desktop.boxes.calls.empty()); // the start-up registered without an error
+}
+
+TEST_F(RecordedHelp, ContentsOpensTheHelpFilesContentsOwnedByTheWindow)
+{
+    window->menuAction("mnuContents")->trigger();
+    const auto calls = shown();
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].command, platform::HhDisplayToc);
+    EXPECT_EQ(calls[0].caller, frm().form.hWnd());
+    EXPECT_TRUE(calls[0].file.ends_with("/BV_Tablewise.chm")) << calls[0].file;
+}
+
+class RealHelp : public ViewTest {
+protected:
+    platform::chm::QtHelpViewer viewer;
+    help::HtmlHelpSession session{{&viewer, nullptr, &desktop.boxes, "Tablewise"}};
+
+    static platform::chm::HelpViewerWindow* openViewer()
+    {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* v = qobject_cast<platform::chm::HelpViewerWindow*>(w); v && v->isVisible())
+                return v;
+        return nullptr;
+    }
+};
+
+TEST_F(RealHelp, ClosingTheWindowClosesTheHelpItOpened)
+{
+    window->menuAction("mnuContents")->trigger();
+    ASSERT_NE(openViewer(), nullptr);
+    EXPECT_EQ(openViewer()->browser().currentTopic(), "/topics/main_window.htm");
+    QTimer::singleShot(0, [&] { window->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(openViewer(), nullptr);
+}
+
+} // namespace
+} // namespace viewtest

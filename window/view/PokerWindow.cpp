@@ -1,0 +1,162 @@
+#include "window/view/PokerWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/handles/QtWindowHandles.h"
+#include "window/model/FrmBrisvaneAbout.h"
+#include "window/model/FrmPokerHelp.h"
+#include "window/view/AboutDialog.h"
+#include "window/view/Artwork.h"
+#include "window/view/FormBinding.h"
+#include "window/view/PostFlopCombo.h"
+#include "window/view/PreFlopFrame.h"
+#include "window/view/StateFile.h"
+
+namespace window::view {
+
+namespace {
+
+QString qstr(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+// A pixel count as a 16-bit integer: nearest, ties to even.
+int toInt16(double pixels)
+{
+    const double n = std::nearbyint(pixels);
+    return static_cast<int>(std::clamp(n, double(std::numeric_limits<std::int16_t>::min()),
+                                        double(std::numeric_limits<std::int16_t>::max())));
+}
+
+void endAtOnce()
+{
+    std::fflush(nullptr);
+    std::_Exit(EXIT_SUCCESS);
+}
+
+} // namespace
+
+PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QWidget* parent)
+    : QMainWindow(parent), frm_(ports, money), metrics_(Metrics::forScreen(screen())), surface_(new QWidget(this)),
+      binding_(std::make_unique<FormBinding>(frm_.form)), builder_(metrics_, *binding_), programEnd_(endAtOnce)
+{
+    setWindowTitle(qstr(frm_.form.caption()));
+    setWindowIcon(programIcon());
+
+    QPalette palette = surface_->palette();
+    palette.setColor(QPalette::Window, kFormGreen);
+    palette.setColor(QPalette::WindowText, kFormText);
+    surface_->setPalette(palette);
+    surface_->setAutoFillBackground(true);
+    surface_->setFixedSize(metrics_.size(kFormWidthTwips, kFormHeightTwips));
+    setCentralWidget(surface_);
+
+    builder_.build(*surface_, frmPokerLayout(), [this](const ControlLayout& l, QWidget& parentWidget) -> QWidget* {
+        return l.name == "UltiFrame1" ? makePreFlopFrame(l, parentWidget) : nullptr;
+    });
+
+    // The position options show their text in the button-face colour.
+    for (const char* name : {"optEarly", "optMiddle", "optLate"}) {
+        QWidget* option = builder_.widget(name);
+        QPalette p = option->palette();
+        p.setColor(QPalette::WindowText, QApplication::palette().color(QPalette::Button));
+        option->setPalette(p);
+    }
+    static_cast<QLineEdit*>(builder_.widget("txtHoleCard"))->setAlignment(Qt::AlignHCenter);
+    builder_.widget("lblHyper")->setCursor(handCursor());
+    auto* logo = static_cast<QLabel*>(builder_.widget("Image1"));
+    logo->setPixmap(scaledTo(logoPicture(), logo->size()));
+
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    frm_.loadHooks.sizeCombo = [this](FrmPoker&) { sizeCombo(); };
+    frm_.menuHooks.endProgram = [this] {
+        writeStateFileIfAsked(frm_);
+        programEnd_();
+    };
+    frm_.menuHooks.showModal = [this](FrmBrisvaneAbout& about) { showAbout(about); };
+    // The help wrapper knows the window by its handle: F1 and Help > Contents
+    // open viewers it owns, and its closing closes them.
+    frm_.form.setHWnd(platform::registerWidget(*this));
+    wireHelp(frm_);
+    frm_.menuHooks.openContents = openHelpContents;
+
+    frm_.Form_Load();
+    binding_->render();
+}
+
+PokerWindow::~PokerWindow() = default;
+
+void PokerWindow::buildMenus()
+{
+    struct Command {
+        std::string_view name;
+        void (FrmPoker::*handler)();
+    };
+    static constexpr Command commands[] = {
+        {"mnuExit", &FrmPoker::mnuExit_Click},
+        {"mnuContents", &FrmPoker::mnuContents_Click},
+        {"mnuAbout", &FrmPoker::mnuAbout_Click},
+    };
+    QHash<QString, QMenu*> menus;
+    for (const MenuLayout& m : frmPokerMenus()) {
+        const QString caption = QString::fromStdString(m.caption);
+        if (m.parent.empty()) {
+            menus.insert(qstr(m.name), menuBar()->addMenu(caption));
+            continue;
+        }
+        QAction* action = menus.value(qstr(m.parent))->addAction(caption);
+        action->setObjectName(qstr(m.name));
+        actions_.insert(qstr(m.name), action);
+        for (const Command& c : commands)
+            if (c.name == m.name)
+                connect(action, &QAction::triggered, this, [this, handler = c.handler] { (frm_.*handler)(); });
+    }
+}
+
+QAction* PokerWindow::menuAction(std::string_view name) const
+{
+    return actions_.value(qstr(name));
+}
+
+// The opened list of the post-flop box reaches down to 5 pixels above the
+// bottom of the window's inner area; the closed box keeps its size.
+void PokerWindow::sizeCombo()
+{
+    auto* combo = static_cast<PostFlopCombo*>(builder_.widget("cmbPostFlop"));
+    const int top = toInt16(combo->geometry().top());
+    const int height = toInt16(surface_->height() - top - 5.0);
+    frm_.state.cmbPostFlop.setDropDownHeight(height);
+}
+
+void PokerWindow::showAbout(FrmBrisvaneAbout& about)
+{
+    AboutDialog dialog(about, metrics_, this);
+    dialog.exec();
+}
+
+void PokerWindow::closeEvent(QCloseEvent* event)
+{
+    if (!frm_.form.close(platform::FormControlMenu)) {
+        event->ignore();
+        return;
+    }
+    writeStateFileIfAsked(frm_);
+    event->accept();
+    // Other windows of the program (a help viewer) may still be open: closing
+    // this one ends the program all the same.
+    QCoreApplication::exit(0);
+}
+
+} // namespace window::view

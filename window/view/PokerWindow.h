@@ -1,0 +1,61 @@
+#pragma once
+// The advisor's main window on screen: the menu bar over the window's inner
+// area, which shows frmPoker's controls as designed and sends them the
+// user's input.
+
+#include <QHash>
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string_view>
+
+#include "platform/money/Money.h"
+#include "platform/ports/Ports.h"
+#include "window/model/FrmPoker.h"
+#include "window/view/FormBuilder.h"
+#include "window/view/Metrics.h"
+
+class QAction;
+
+namespace window::view {
+
+class FormBinding;
+
+class PokerWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit PokerWindow(platform::Ports ports, const platform::Money& money = platform::Money::process(),
+                         QWidget* parent = nullptr);
+    ~PokerWindow() override;
+
+    FrmPoker& model() noexcept { return frm_; }
+    FormBinding& binding() const noexcept { return *binding_; }
+    const Metrics& metrics() const noexcept { return metrics_; }
+    QWidget* innerArea() const noexcept { return surface_; }
+    QWidget* controlWidget(std::string_view name) const { return builder_.widget(name); }
+    QAction* menuAction(std::string_view name) const;
+
+    // What File > Exit does once the state file is written: by default the
+    // process ends at once, with no close notification to anyone.
+    void setProgramEnd(std::function<void()> end) { programEnd_ = std::move(end); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    void sizeCombo();
+    void showAbout(FrmBrisvaneAbout& about);
+
+    FrmPoker frm_;
+    Metrics metrics_;
+    QWidget* surface_;
+    // A member, not a child object: it goes before the model it binds.
+    std::unique_ptr<FormBinding> binding_;
+    FormBuilder builder_;
+    QHash<QString, QAction*> actions_;
+    std::function<void()> programEnd_;
+};
+
+} // namespace window::view
