@@ -79,6 +79,8 @@ std::span<const MenuLayout> frmPokerMenus()
     static const MenuLayout menus[] = {
         {"mnuFile", "", "&File"},
         {"mnuExit", "mnuFile", "E&xit"},
+        {"mnuView", "", "&View"},
+        {"mnuStrategyChart", "mnuView", "&Strategy Chart"},
         {"mnuHelp", "", "&Help"},
         {"mnuContents", "mnuHelp", "Contents"},
         {"mnuAbout", "mnuHelp", "&About " + std::string(kSiteName) + " " + std::string(kProgramTitle)},

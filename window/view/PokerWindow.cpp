@@ -96,7 +96,11 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     binding_->render();
 }
 
-PokerWindow::~PokerWindow() = default;
+PokerWindow::~PokerWindow()
+{
+    // The chart follows this window's model: it goes first.
+    delete chart_;
+}
 
 void PokerWindow::buildMenus()
 {
@@ -122,7 +126,23 @@ void PokerWindow::buildMenus()
         for (const Command& c : commands)
             if (c.name == m.name)
                 connect(action, &QAction::triggered, this, [this, handler = c.handler] { (frm_.*handler)(); });
+        if (m.name == "mnuStrategyChart")
+            connect(action, &QAction::triggered, this, &PokerWindow::showStrategyChart);
     }
+}
+
+// The chart is a window of its own beside this one, not a dialog: one at a
+// time, brought to the front when asked for again.
+void PokerWindow::showStrategyChart()
+{
+    if (!chart_) {
+        chart_ = new ChartWindow(frm_);
+        chart_->setAttribute(Qt::WA_DeleteOnClose);
+        chart_->setWindowIcon(windowIcon());
+    }
+    chart_->show();
+    chart_->raise();
+    chart_->activateWindow();
 }
 
 QAction* PokerWindow::menuAction(std::string_view name) const

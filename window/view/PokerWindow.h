@@ -5,12 +5,14 @@
 
 #include <QHash>
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <string_view>
 
 #include "platform/money/Money.h"
 #include "platform/ports/Ports.h"
+#include "window/chart/ChartWindow.h"
 #include "window/model/FrmPoker.h"
 #include "window/view/FormBuilder.h"
 #include "window/view/Metrics.h"
@@ -35,6 +37,8 @@ public:
     QWidget* innerArea() const noexcept { return surface_; }
     QWidget* controlWidget(std::string_view name) const { return builder_.widget(name); }
     QAction* menuAction(std::string_view name) const;
+    // View > Strategy Chart; null until first opened and after it closes.
+    ChartWindow* strategyChart() const noexcept { return chart_; }
 
     // What File > Exit does once the state file is written: by default the
     // process ends at once, with no close notification to anyone.
@@ -47,6 +51,7 @@ private:
     void buildMenus();
     void sizeCombo();
     void showAbout(FrmBrisvaneAbout& about);
+    void showStrategyChart();
 
     FrmPoker frm_;
     Metrics metrics_;
@@ -56,6 +61,7 @@ private:
     FormBuilder builder_;
     QHash<QString, QAction*> actions_;
     std::function<void()> programEnd_;
+    QPointer<ChartWindow> chart_;
 };
 
 } // namespace window::view

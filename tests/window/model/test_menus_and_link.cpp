@@ -170,7 +170,8 @@ TEST(Menus, CaptionsAndAccessKeys)
     std::vector<std::string> captions;
     for (const window::MenuLayout& m : window::frmPokerMenus())
         captions.push_back(std::string(m.parent) + ">" + m.caption);
-    const std::vector<std::string> expected{">&File", "mnuFile>E&xit", ">&Help", "mnuHelp>Contents",
+    const std::vector<std::string> expected{">&File", "mnuFile>E&xit", ">&View", "mnuView>&Strategy Chart",
+                                            ">&Help", "mnuHelp>Contents",
                                             "mnuHelp>&About Brisvane Tablewise"};
     EXPECT_EQ(captions, expected);
 }

@@ -166,7 +166,8 @@ TEST_F(ViewTest, MenusWithAccessKeysAndNoShortcuts)
             EXPECT_TRUE(item->shortcut().isEmpty());
         }
     }
-    EXPECT_EQ(shown, (QStringList{QStringLiteral("&File"), QStringLiteral("  E&xit"), QStringLiteral("&Help"),
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("&File"), QStringLiteral("  E&xit"), QStringLiteral("&View"),
+                                  QStringLiteral("  &Strategy Chart"), QStringLiteral("&Help"),
                                   QStringLiteral("  Contents"), QStringLiteral("  &About Brisvane Tablewise")}));
 }
 
