@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <string_view>
 
+#include "cli/JsonText.h"
+
 namespace cli {
 
 namespace {
@@ -36,29 +38,6 @@ std::string_view classKey(BetClass c)
 std::string shortGroup(const std::string& group)
 {
     return group == "Not Ranked" ? "-" : group;
-}
-
-void appendJson(std::string& out, std::string_view text)
-{
-    out.push_back('"');
-    for (char c : text) {
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(c));
-                out += buf;
-            } else {
-                out.push_back(c);
-            }
-        }
-    }
-    out.push_back('"');
 }
 
 void appendCsv(std::string& out, std::string_view text)
@@ -148,40 +127,40 @@ std::string chartAsJson(const engine::Chart& chart, const platform::Money& money
 {
     const auto& s = chart.situation;
     std::string out = "{\"title\":";
-    appendJson(out, chartTitle(chart, money));
+    appendJsonString(out, chartTitle(chart, money));
     out += ",\"action\":";
-    appendJson(out, engine::actionName(s.action));
+    appendJsonString(out, engine::actionName(s.action));
     out += ",\"position\":";
-    appendJson(out, engine::positionName(s.position));
+    appendJsonString(out, engine::positionName(s.position));
     out += ",\"bigBlind\":";
-    appendJson(out, s.bigBlind);
+    appendJsonString(out, s.bigBlind);
     if (s.action == engine::PreflopAction::Limped) {
         out += ",\"limpers\":";
-        appendJson(out, s.limpers);
+        appendJsonString(out, s.limpers);
     }
     out += ",\"legend\":{";
     for (BetClass c : kClasses) {
         if (c != BetClass::Raise)
             out += ",";
-        appendJson(out, classKey(c));
+        appendJsonString(out, classKey(c));
         out += ":";
-        appendJson(out, engine::betClassDescription(c));
+        appendJsonString(out, engine::betClassDescription(c));
     }
     out += "},\"cells\":[";
     for (int i = 0; i < engine::kHandCount; ++i) {
         const engine::ChartCell& c = chart.cells[static_cast<std::size_t>(i)];
         out += i ? ",\n" : "\n";
         out += "{\"hand\":";
-        appendJson(out, c.hand);
+        appendJsonString(out, c.hand);
         out += ",\"row\":" + std::to_string(i / 13 + 1) + ",\"column\":" + std::to_string(i % 13 + 1);
         out += ",\"group\":";
-        appendJson(out, c.group);
+        appendJsonString(out, c.group);
         out += ",\"class\":";
-        appendJson(out, classKey(c.betClass));
+        appendJsonString(out, classKey(c.betClass));
         out += ",\"bet\":";
-        appendJson(out, c.bet);
+        appendJsonString(out, c.bet);
         out += ",\"advice\":";
-        appendJson(out, c.advice);
+        appendJsonString(out, c.advice);
         out += "}";
     }
     out += "\n]}\n";

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "cli/Args.h"
+#include "cli/JsonText.h"
 #include "cli/ChartFormat.h"
 #include "cli/ChartPicture.h"
 #include "cli/Replay.h"
@@ -88,29 +89,6 @@ int usageError(std::string_view message)
 {
     std::fprintf(stderr, "tablewise: %.*s\n", static_cast<int>(message.size()), message.data());
     return 2;
-}
-
-void appendJsonString(std::string& out, std::string_view text)
-{
-    out.push_back('"');
-    for (char c : text) {
-        switch (c) {
-        case '"': out.append("\\\""); break;
-        case '\\': out.append("\\\\"); break;
-        case '\n': out.append("\\n"); break;
-        case '\r': out.append("\\r"); break;
-        case '\t': out.append("\\t"); break;
-        default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char buf[8];
-                std::snprintf(buf, sizeof buf, "\\u%04x", static_cast<unsigned>(static_cast<unsigned char>(c)));
-                out.append(buf);
-            } else {
-                out.push_back(c);
-            }
-        }
-    }
-    out.push_back('"');
 }
 
 // Advice texts break lines with CR LF; a terminal wants LF.

@@ -8,6 +8,7 @@
 #include "platform/PlatformError.h"
 #include "platform/propertybag/Base64.h"
 #include "platform/propertybag/PropertyErrors.h"
+#include "platform/text/QuotedText.h"
 
 namespace platform {
 
@@ -17,31 +18,6 @@ constexpr std::string_view kHeader = "property-bag 1";
 constexpr double kMaxFontSize = 2048;
 
 // ---------------------------------------------------------------- writing
-
-void appendQuoted(std::string& out, std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    out += '"';
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (byte < 0x20 || byte == 0x7F) {
-                out += "\\x";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 15];
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
-}
 
 template <class Number>
 void appendNumber(std::string& out, Number value)
@@ -57,16 +33,14 @@ void appendValue(std::string& out, const PropertyValue& value)
         appendNumber(out, *number);
     } else if (const auto* flag = std::get_if<bool>(&value)) {
         out += *flag ? "true" : "false";
-    } else if (const auto* text = std::get_if<std::string>(&value)) {
-        appendQuoted(out, *text);
+    } else if (const auto* string = std::get_if<std::string>(&value)) {
+        text::appendQuoted(out, *string);
     } else if (const auto* colour = std::get_if<OleColour>(&value)) {
-        static constexpr char kHex[] = "0123456789ABCDEF";
         out += "colour 0x";
-        for (int shift = 28; shift >= 0; shift -= 4)
-            out += kHex[(colour->value >> shift) & 15];
+        text::appendHex(out, colour->value, 8);
     } else if (const auto* font = std::get_if<FontDesc>(&value)) {
         out += "font ";
-        appendQuoted(out, font->name);
+        text::appendQuoted(out, font->name);
         out += ' ';
         appendNumber(out, font->size);
         if (font->bold)
@@ -101,17 +75,6 @@ void appendValue(std::string& out, const PropertyValue& value)
 
 bool isIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool isIdentifierChar(char c) { return isIdentifierStart(c) || (c >= '0' && c <= '9'); }
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 // Reads one line's value. Every fault throws with the line number.
 class LineReader {
@@ -192,43 +155,10 @@ public:
     std::string quoted()
     {
         skipSpaces();
-        if (pos_ >= line_.size() || line_[pos_] != '"')
-            fail("expected a quoted text");
-        ++pos_;
         std::string out;
-        while (true) {
-            if (pos_ >= line_.size())
-                fail("the text has no closing quote");
-            const char c = line_[pos_++];
-            if (c == '"')
-                return out;
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                fail("a control character inside a text must be escaped");
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= line_.size())
-                fail("the text ends in an escape");
-            const char e = line_[pos_++];
-            switch (e) {
-            case '\\': out += '\\'; break;
-            case '"': out += '"'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'x': {
-                const int hi = pos_ < line_.size() ? hexValue(line_[pos_]) : -1;
-                const int lo = pos_ + 1 < line_.size() ? hexValue(line_[pos_ + 1]) : -1;
-                if (hi < 0 || lo < 0)
-                    fail("\\x must be followed by two hexadecimal digits");
-                out += static_cast<char>(hi * 16 + lo);
-                pos_ += 2;
-                break;
-            }
-            default: fail(std::string("unknown escape \\") + e);
-            }
-        }
+        if (const std::string wrong = text::readQuoted(line_, pos_, out); !wrong.empty())
+            fail(wrong);
+        return out;
     }
 
     PropertyValue value()
@@ -265,7 +195,7 @@ private:
             fail("a colour is written 0x followed by up to 8 hexadecimal digits");
         std::uint32_t value = 0;
         for (const char c : text.substr(2)) {
-            const int digit = hexValue(c);
+            const int digit = text::hexDigitValue(c);
             if (digit < 0)
                 fail("\"" + std::string(text) + "\" is not a hexadecimal colour");
             value = value * 16 + static_cast<std::uint32_t>(digit);

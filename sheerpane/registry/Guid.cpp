@@ -1,43 +1,22 @@
 #include "sheerpane/registry/Guid.h"
 
+#include "platform/text/QuotedText.h"
+
 namespace sheerpane {
-
-namespace {
-
-constexpr char kHex[] = "0123456789ABCDEF";
-
-void appendHex(std::string& out, std::uint64_t value, int digits)
-{
-    for (int shift = (digits - 1) * 4; shift >= 0; shift -= 4)
-        out += kHex[(value >> shift) & 15];
-}
-
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-} // namespace
 
 std::string toString(const Guid& guid)
 {
     std::string out = "{";
-    appendHex(out, guid.data1, 8);
+    platform::text::appendHex(out, guid.data1, 8);
     out += '-';
-    appendHex(out, guid.data2, 4);
+    platform::text::appendHex(out, guid.data2, 4);
     out += '-';
-    appendHex(out, guid.data3, 4);
+    platform::text::appendHex(out, guid.data3, 4);
     out += '-';
     for (std::size_t i = 0; i < 8; ++i) {
         if (i == 2)
             out += '-';
-        appendHex(out, guid.data4[i], 2);
+        platform::text::appendHex(out, guid.data4[i], 2);
     }
     out += '}';
     return out;
@@ -54,7 +33,7 @@ std::optional<Guid> parseGuid(std::string_view text)
         if (dash != (text[i] == '-'))
             return std::nullopt;
         if (!dash) {
-            if (hexDigit(text[i]) < 0)
+            if (platform::text::hexDigitValue(text[i]) < 0)
                 return std::nullopt;
             digits += text[i];
         }
@@ -62,7 +41,7 @@ std::optional<Guid> parseGuid(std::string_view text)
     const auto number = [&](std::size_t from, std::size_t count) {
         std::uint64_t value = 0;
         for (std::size_t i = from; i < from + count; ++i)
-            value = value * 16 + static_cast<std::uint64_t>(hexDigit(digits[i]));
+            value = value * 16 + static_cast<std::uint64_t>(platform::text::hexDigitValue(digits[i]));
         return value;
     };
     Guid guid;

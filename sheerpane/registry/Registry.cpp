@@ -6,6 +6,7 @@
 
 #include "platform/PlatformError.h"
 #include "platform/propertybag/PropertyErrors.h"
+#include "platform/text/QuotedText.h"
 
 namespace sheerpane {
 
@@ -19,43 +20,7 @@ constexpr std::string_view kPreamble =
 bool isNameStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9') || c == '.' || c == '-'; }
 
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 // ---------------------------------------------------------------- writing
-
-void appendQuoted(std::string& out, std::string_view text)
-{
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    out += '"';
-    for (const char ch : text) {
-        const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (byte < 0x20 || byte == 0x7F) {
-                out += "\\x";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 15];
-            } else {
-                out += ch;
-            }
-        }
-    }
-    out += '"';
-}
 
 void appendItem(std::string& out, const RegistryItem& item)
 {
@@ -64,7 +29,7 @@ void appendItem(std::string& out, const RegistryItem& item)
         const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *number);
         out.append(buffer.data(), result.ptr);
     } else {
-        appendQuoted(out, std::get<std::string>(item));
+        platform::text::appendQuoted(out, std::get<std::string>(item));
     }
 }
 
@@ -147,41 +112,10 @@ private:
 
     std::string quoted()
     {
-        ++pos_; // '"'
         std::string out;
-        while (true) {
-            if (pos_ >= line_.size())
-                fail("the text has no closing quote");
-            const char c = line_[pos_++];
-            if (c == '"')
-                return out;
-            if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-                fail("a control character inside a text must be escaped");
-            if (c != '\\') {
-                out += c;
-                continue;
-            }
-            if (pos_ >= line_.size())
-                fail("the text ends in an escape");
-            const char e = line_[pos_++];
-            switch (e) {
-            case '\\': out += '\\'; break;
-            case '"': out += '"'; break;
-            case 'n': out += '\n'; break;
-            case 'r': out += '\r'; break;
-            case 't': out += '\t'; break;
-            case 'x': {
-                const int hi = pos_ < line_.size() ? hexValue(line_[pos_]) : -1;
-                const int lo = pos_ + 1 < line_.size() ? hexValue(line_[pos_ + 1]) : -1;
-                if (hi < 0 || lo < 0)
-                    fail("\\x must be followed by two hexadecimal digits");
-                out += static_cast<char>(hi * 16 + lo);
-                pos_ += 2;
-                break;
-            }
-            default: fail(std::string("unknown escape \\") + e);
-            }
-        }
+        if (const std::string wrong = platform::text::readQuoted(line_, pos_, out); !wrong.empty())
+            fail(wrong);
+        return out;
     }
 
     std::string_view line_;
