@@ -46,11 +46,11 @@ struct State : engine::PokerState {
 };
 
 // An expected advice: a content key's text, or a literal.
-inline std::string expectedText(std::string_view spec)
+inline std::string expectedText(std::string_view expected)
 {
-    if (const auto key = engine::adviceKeyFromName(spec))
+    if (const auto key = engine::adviceKeyFromName(expected))
         return std::string(engine::adviceText(*key));
-    return std::string(spec);
+    return std::string(expected);
 }
 
 inline const char* posName(Pos p)

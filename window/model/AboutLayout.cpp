@@ -8,8 +8,8 @@ namespace {
 
 using K = platform::ControlKind;
 
-constexpr FontSpec kAddress{"Arial", 9.75, false, true};
-constexpr FontSpec kTitle{"Times New Roman", 9.75, false};
+constexpr DesignedFont kAddress{"Arial", 9.75, false, true};
+constexpr DesignedFont kTitle{"Times New Roman", 9.75, false};
 
 // Captions filled in by the window itself (the address, the credit line and
 // the version) are left empty here.

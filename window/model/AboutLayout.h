@@ -9,7 +9,7 @@
 namespace window {
 
 // The default font of the About window's controls.
-inline constexpr FontSpec kAboutFont{"MS Sans Serif", 8.25, false};
+inline constexpr DesignedFont kAboutFont{"MS Sans Serif", 8.25, false};
 
 std::span<const ControlLayout> frmBrisvaneAboutLayout();
 

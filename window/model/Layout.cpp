@@ -8,10 +8,10 @@ namespace {
 
 using K = platform::ControlKind;
 
-constexpr FontSpec kSmall{"MS Sans Serif", 8.25, false};
-constexpr FontSpec kSmallBold{"MS Sans Serif", 8.25, true};
-constexpr FontSpec kRegular{"MS Sans Serif", 9.75, false};
-constexpr FontSpec kBold = kFormFont;
+constexpr DesignedFont kSmall{"MS Sans Serif", 8.25, false};
+constexpr DesignedFont kSmallBold{"MS Sans Serif", 8.25, true};
+constexpr DesignedFont kRegular{"MS Sans Serif", 9.75, false};
+constexpr DesignedFont kBold = kFormFont;
 
 constexpr ControlLayout kLayout[] = {
     // name               kind              container          caption               left   top    width  height  tab  font

@@ -10,14 +10,14 @@
 
 namespace window {
 
-struct FontSpec {
+struct DesignedFont {
     std::string_view family; // the designed face; views map it to an installed one
     double points;
     bool bold;
     bool underline = false;
 };
 
-inline constexpr FontSpec kFormFont{"MS Sans Serif", 9.75, true};
+inline constexpr DesignedFont kFormFont{"MS Sans Serif", 9.75, true};
 
 struct ControlLayout {
     std::string_view name;
@@ -26,7 +26,7 @@ struct ControlLayout {
     std::string_view caption;
     platform::TwipRect rect;
     int tabIndex; // -1: none
-    FontSpec font;
+    DesignedFont font;
     bool visible = true;
 };
 

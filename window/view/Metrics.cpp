@@ -43,13 +43,13 @@ QFont Metrics::applicationFont()
     return Metrics(1.0).font({"MS Sans Serif", 8.25, false});
 }
 
-QFont Metrics::font(const FontSpec& spec) const
+QFont Metrics::font(const DesignedFont& designed) const
 {
-    QFont f(familyFor(spec.family));
-    f.setStyleHint(spec.family == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(spec.points * 96.0 / 72.0 * scale_))));
-    f.setBold(spec.bold);
-    f.setUnderline(spec.underline);
+    QFont f(familyFor(designed.family));
+    f.setStyleHint(designed.family == "Times New Roman" ? QFont::Serif : QFont::SansSerif);
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(designed.points * 96.0 / 72.0 * scale_))));
+    f.setBold(designed.bold);
+    f.setUnderline(designed.underline);
     return f;
 }
 

@@ -33,7 +33,7 @@ public:
     // Liberation Sans for "MS Sans Serif" and "Arial", Liberation Serif for
     // "Times New Roman", at the pixel size the point size has at 96 dots per
     // inch, scaled.
-    QFont font(const FontSpec& spec) const;
+    QFont font(const DesignedFont& designed) const;
     static QString familyFor(std::string_view designed);
     // The face of the program's menus and dialogs.
     static QFont applicationFont();
