@@ -4,7 +4,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -50,13 +49,3 @@ void BM_SwitchSituationAndPaint(benchmark::State& st)
 
 BENCHMARK(BM_Chart)->DenseRange(0, 4)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SwitchSituationAndPaint)->Unit(benchmark::kMillisecond);
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,1 +1,1 @@
-tablewise_bench(bench_chart SOURCES ${CMAKE_CURRENT_LIST_DIR}/bench_chart.cpp LIBS window_chart)
+tablewise_bench(bench_chart SOURCES bench_chart.cpp QtBenchMain.cpp LIBS window_chart Qt6::Widgets)

@@ -1,1 +1,1 @@
-tablewise_bench(bench_framecontrol SOURCES framecontrol_redraw.cpp LIBS framecontrol)
+tablewise_bench(bench_framecontrol SOURCES framecontrol_redraw.cpp QtBenchMain.cpp LIBS framecontrol)

@@ -1,1 +1,1 @@
-tablewise_bench(bench_sheerpane SOURCES sheerpane_capture.cpp LIBS sheerpane_core)
+tablewise_bench(bench_sheerpane SOURCES sheerpane_capture.cpp QtBenchMain.cpp LIBS sheerpane_core)

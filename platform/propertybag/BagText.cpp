@@ -8,6 +8,7 @@
 #include "platform/PlatformError.h"
 #include "platform/propertybag/Base64.h"
 #include "platform/propertybag/PropertyErrors.h"
+#include "platform/text/Lines.h"
 #include "platform/text/QuotedText.h"
 
 namespace platform {
@@ -272,26 +273,15 @@ PropertyBag readBagText(std::string_view text)
 {
     PropertyBag bag;
     bool headerSeen = false;
-    std::size_t lineNumber = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
+    text::forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
         LineReader reader(line, lineNumber);
         if (reader.atEnd() || line.front() == '#')
-            continue;
+            return;
         if (!headerSeen) {
             if (line != kHeader)
                 reader.fail("expected \"" + std::string(kHeader) + "\" first");
             headerSeen = true;
-            continue;
+            return;
         }
         const std::string key = reader.identifier();
         if (!reader.accept('='))
@@ -301,7 +291,7 @@ PropertyBag readBagText(std::string_view text)
         if (bag.contains(key))
             reader.fail("property " + key + " is given twice");
         bag.set(key, std::move(value));
-    }
+    });
     if (!headerSeen)
         throw PlatformError(kErrInvalidFileFormat, "Invalid property bag text: it is empty");
     return bag;

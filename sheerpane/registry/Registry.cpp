@@ -6,6 +6,7 @@
 
 #include "platform/PlatformError.h"
 #include "platform/propertybag/PropertyErrors.h"
+#include "platform/text/Lines.h"
 #include "platform/text/QuotedText.h"
 
 namespace sheerpane {
@@ -215,26 +216,15 @@ Registry readRegistryText(std::string_view text)
     Registry registry;
     std::vector<RegistrySection> sections;
     bool headerSeen = false;
-    std::size_t lineNumber = 0;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-        ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-
+    platform::text::forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
         LineReader reader(line, lineNumber);
         if (reader.atEnd() || line.front() == '#')
-            continue;
+            return;
         if (!headerSeen) {
             if (line != kHeader)
                 reader.fail("expected \"" + std::string(kHeader) + "\" first");
             headerSeen = true;
-            continue;
+            return;
         }
         const std::size_t first = line.find_first_not_of(" \t");
         if (line[first] == '[') {
@@ -243,7 +233,7 @@ Registry readRegistryText(std::string_view text)
             if (std::any_of(sections.begin(), sections.end(), [&](const auto& s) { return s.path == section.path; }))
                 reader.fail("section [" + section.path + "] is given twice");
             sections.push_back(std::move(section));
-            continue;
+            return;
         }
         if (sections.empty())
             reader.fail("a value before the first section");
@@ -251,7 +241,7 @@ Registry readRegistryText(std::string_view text)
         if (sections.back().find(value.name))
             reader.fail(value.name + " is given twice in [" + sections.back().path + "]");
         sections.back().values.push_back(std::move(value));
-    }
+    });
     if (!headerSeen)
         throw platform::PlatformError(platform::kErrInvalidFileFormat, "Damaged control registry: it is empty");
     for (RegistrySection& section : sections)
