@@ -1,6 +1,6 @@
-// The strategy chart: computing one situation (169 hands through the bet
-// routines on a scratch window state), and switching situations as the chart
-// window does: compute, then paint the whole chart.
+// The strategy chart: computing one situation (the engine's advice for all
+// 169 hands), and switching situations as the chart window does: compute,
+// then paint the whole chart.
 
 #include <benchmark/benchmark.h>
 
@@ -22,7 +22,7 @@ void BM_Chart(benchmark::State& st)
 {
     engine::ChartSituation sit;
     sit.action = static_cast<engine::PreflopAction>(st.range(0));
-    sit.position = engine::ChartPosition::Late;
+    sit.position = engine::Position::Late;
     sit.bigBlind = "2";
     sit.limpers = "3";
     for (auto _ : st)
@@ -38,7 +38,7 @@ void BM_SwitchSituationAndPaint(benchmark::State& st)
     int i = 0;
     for (auto _ : st) {
         sit.action = static_cast<engine::PreflopAction>(i % 5);
-        sit.position = static_cast<engine::ChartPosition>(i++ % 4);
+        sit.position = static_cast<engine::Position>(i++ % 4);
         const engine::Chart chart = engine::computeChart(sit, usMoney());
         QPainter p(&image);
         window::paintChart(p, chart, QStringLiteral("Opened, Early position"), g);

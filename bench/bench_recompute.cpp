@@ -1,8 +1,10 @@
-// One full recomputation in the headless window: a hole-card change runs the
-// bet routine of the selected action through every result control.
+// One full pre-flop recomputation: the engine alone, from a situation to a
+// recommendation, and the window's, from a key press in the hole-card box
+// through every result control.
 
 #include <benchmark/benchmark.h>
 
+#include "engine/Preflop.h"
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
 
@@ -14,50 +16,37 @@ const platform::Money& usMoney()
     return m;
 }
 
-void prepare(window::FrmPoker& frm, platform::OptionButton& action)
+// Two hands that differ in every result: group, bet and advice.
+void BM_AdvisePreflop(benchmark::State& st)
 {
-    frm.Form_Load();
-    auto& s = frm.state;
-    s.txtBB.setText("$2.00");
-    s.optEarly.setValue(true);
-    action.setValue(true);
-    s.txtLimpers.setText("3");
-}
-
-void recompute(benchmark::State& st, platform::OptionButton& (*action)(engine::PokerState&))
-{
-    window::FrmPoker frm({}, usMoney());
-    prepare(frm, action(frm.state));
-    // Two hands that differ in every result: group, bet and advice.
-    const char* hands[] = {"AK", "QQ"};
+    engine::PreflopSituation s;
+    s.action = static_cast<engine::PreflopAction>(st.range(0));
+    s.position = engine::Position::Early;
+    s.bigBlind = "$2.00";
+    s.limpers = "3";
+    const std::string_view hands[] = {"AK", "QQ"};
     int i = 0;
     for (auto _ : st) {
-        frm.state.txtHoleCard.setText(hands[i ^= 1]);
-        benchmark::DoNotOptimize(frm.state.lblBetAmount.caption().data());
+        s.holeCards = hands[i ^= 1];
+        const engine::PreflopRecommendation r = engine::advisePreflop(s, usMoney());
+        benchmark::DoNotOptimize(r.bet.low);
+        benchmark::DoNotOptimize(r.advice);
     }
+    st.SetLabel(std::string(engine::actionName(s.action)));
     st.SetItemsProcessed(st.iterations());
 }
 
-void BM_RecomputeOpened(benchmark::State& st)
-{
-    recompute(st, [](engine::PokerState& s) -> platform::OptionButton& { return s.optOpened; });
-}
-void BM_RecomputeLimped(benchmark::State& st)
-{
-    recompute(st, [](engine::PokerState& s) -> platform::OptionButton& { return s.optLimped; });
-}
-void BM_RecomputeReRaised(benchmark::State& st)
-{
-    recompute(st, [](engine::PokerState& s) -> platform::OptionButton& { return s.optRaiseReRaise; });
-}
-
-// The same through the input API, as a key press arrives from a window:
-// Backspace then a rank, so each press recomputes once.
+// Backspace, then a rank, as a key press arrives from a window: each press
+// recomputes once and writes every result.
 void BM_KeyPressRecompute(benchmark::State& st)
 {
     window::FrmPoker frm({}, usMoney());
-    prepare(frm, frm.state.optOpened);
-    auto& box = frm.state.txtHoleCard;
+    frm.Form_Load();
+    frm.txtBB.setText("$2.00");
+    frm.optEarly.setValue(true);
+    frm.actionOption(static_cast<engine::PreflopAction>(st.range(0))).setValue(true);
+    frm.txtLimpers.setText("3");
+    auto& box = frm.txtHoleCard;
     box.setText("AK");
     platform::input::moveFocus(box);
     const int keys[] = {platform::KeyBackspace, 'Q', platform::KeyBackspace, 'K'};
@@ -66,13 +55,12 @@ void BM_KeyPressRecompute(benchmark::State& st)
         box.setSelection(2, 0);
         platform::input::keyPress(box, keys[i++ & 3]);
     }
+    st.SetLabel(std::string(engine::actionName(static_cast<engine::PreflopAction>(st.range(0)))));
     st.SetItemsProcessed(st.iterations());
 }
 
 } // namespace
 
-BENCHMARK(BM_RecomputeOpened);
-BENCHMARK(BM_RecomputeLimped);
-BENCHMARK(BM_RecomputeReRaised);
-BENCHMARK(BM_KeyPressRecompute);
+BENCHMARK(BM_AdvisePreflop)->DenseRange(0, 4);
+BENCHMARK(BM_KeyPressRecompute)->DenseRange(0, 4);
 BENCHMARK_MAIN();

@@ -17,8 +17,8 @@
 #include "engine/Hand.h"
 #include "engine/Postflop.h"
 #include "engine/content/AdviceContent.h"
-#include "platform/form/Input.h"
-#include "window/model/FrmPoker.h"
+#include "engine/LimperPrompts.h"
+#include "engine/Preflop.h"
 #include "window/model/StateDump.h"
 
 namespace cli {
@@ -108,24 +108,37 @@ void write(const std::string& s)
     std::fwrite(s.data(), 1, s.size(), stdout);
 }
 
-void type(platform::TextControl& box, std::string_view text)
-{
-    platform::input::moveFocus(box);
-    for (char c : text) {
-        box.setSelection(box.text().size(), 0);
-        platform::input::keyPress(box, static_cast<unsigned char>(c));
-    }
-}
-
-void click(platform::Control& c)
-{
-    platform::input::moveFocus(c);
-    platform::input::click(c);
-}
-
 char upper(char c)
 {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+std::optional<engine::PreflopAction> parseAction(std::string_view a)
+{
+    if (a == "opened")
+        return engine::PreflopAction::Opened;
+    if (a == "limped")
+        return engine::PreflopAction::Limped;
+    if (a == "raised")
+        return engine::PreflopAction::Raised;
+    if (a == "raised-called")
+        return engine::PreflopAction::RaisedCalled;
+    if (a == "re-raised")
+        return engine::PreflopAction::ReRaised;
+    return std::nullopt;
+}
+
+std::optional<engine::Position> parsePosition(std::string_view p)
+{
+    if (p == "early")
+        return engine::Position::Early;
+    if (p == "middle")
+        return engine::Position::Middle;
+    if (p == "late")
+        return engine::Position::Late;
+    if (p == "blinds")
+        return engine::Position::Blinds;
+    return std::nullopt;
 }
 
 bool isTypedAmount(std::string_view s)
@@ -190,13 +203,11 @@ int adviseCommand(int argc, char** argv)
         action = args.value("--action");
         if (!action)
             return usageError("advise: --action is required (opened, limped, raised, raised-called, re-raised)");
-        if (*action != "opened" && *action != "limped" && *action != "raised" && *action != "raised-called"
-            && *action != "re-raised")
+        if (!parseAction(*action))
             return usageError("advise: --action \"" + *action
                               + "\" is not opened, limped, raised, raised-called or re-raised");
         position = args.value("--position");
-        if (position && *position != "early" && *position != "middle" && *position != "late"
-            && *position != "blinds")
+        if (position && !parsePosition(*position))
             return usageError("advise: --position \"" + *position + "\" is not early, middle, late or blinds");
         bb = args.value("--bb");
         if (bb && !isTypedAmount(*bb))
@@ -211,46 +222,51 @@ int adviseCommand(int argc, char** argv)
         return usageError("advise: " + e.message);
     }
 
-    window::FrmPoker frm;
-    frm.Form_Load();
-    engine::PokerState& s = frm.state;
+    engine::PreflopSituation situation;
+    situation.action = *parseAction(*action);
+    situation.holeCards = hand;
+    situation.suited = suited;
+    if (position)
+        situation.position = parsePosition(*position);
     if (bb)
-        type(s.txtBB, *bb);
-    type(s.txtHoleCard, hand);
-    if (suited)
-        click(s.chkSuited);
-    if (position) {
-        platform::OptionButton* b = *position == "early"    ? &s.optEarly
-                                    : *position == "middle" ? &s.optMiddle
-                                    : *position == "late"   ? &s.optLate
-                                                            : &s.optBlinds;
-        click(*b);
-    }
-    platform::OptionButton* a = *action == "opened"          ? &s.optOpened
-                                : *action == "limped"        ? &s.optLimped
-                                : *action == "raised"        ? &s.optRaised
-                                : *action == "raised-called" ? &s.optRaisedCalled
-                                                             : &s.optRaiseReRaise;
-    click(*a);
+        situation.bigBlind = *bb;
     if (limpers)
-        type(s.txtLimpers, *limpers);
+        situation.limpers = *limpers;
+    const platform::Money& money = platform::Money::process();
+    const engine::PreflopRecommendation r = engine::advisePreflop(situation, money);
+    const std::string_view handText = r.hand.handText.view();
+    // What the window shows once the action is chosen and the count typed.
+    // Choosing Limped first asks the hands of the limper prompt for their
+    // count and shows the zero prompt to the others; a bet the tables leave
+    // unchanged keeps what that showed.
+    const bool limped = situation.action == engine::PreflopAction::Limped;
+    const bool asksForCount = limped && engine::asksForLimpers(engine::LimperPrompt::OnChoosingLimped, handText);
+    const engine::AdviceText& advice = asksForCount && !limpers ? engine::kEnterAmountOfLimpers : *r.advice;
+    std::string betShown;
+    if (asksForCount && !limpers)
+        betShown.clear();
+    else if (r.bet.kind != engine::Bet::Kind::Unchanged)
+        betShown = engine::betText(r.bet, money);
+    else if (limped && !asksForCount)
+        betShown = engine::betText(engine::Bet::zeroPrompt(), money);
+    const std::string adviceShown = advice.text();
 
     std::string out;
     if (json) {
         out.append("{\"hand\":");
-        appendJsonString(out, s.lblCardValue.caption());
+        appendJsonString(out, handText);
         out.append(",\"group\":");
-        appendJsonString(out, s.lblGroup.caption());
+        appendJsonString(out, r.group);
         out.append(",\"bet\":");
-        appendJsonString(out, s.lblBetAmount.caption());
+        appendJsonString(out, betShown);
         out.append(",\"advice\":");
-        appendJsonString(out, s.txtPreFlop.text());
+        appendJsonString(out, adviceShown);
         out.append("}\n");
     } else {
-        out.append("Hand:   ").append(s.lblCardValue.caption()).append("\n");
-        out.append("Group:  ").append(s.lblGroup.caption()).append("\n");
-        out.append("Bet:    ").append(s.lblBetAmount.caption()).append("\n");
-        out.append("Advice:\n").append(forTerminal(s.txtPreFlop.text())).append("\n");
+        out.append("Hand:   ").append(handText).append("\n");
+        out.append("Group:  ").append(r.group).append("\n");
+        out.append("Bet:    ").append(betShown).append("\n");
+        out.append("Advice:\n").append(forTerminal(adviceShown)).append("\n");
     }
     write(out);
     return 0;
@@ -298,63 +314,33 @@ int postflopCommand(int argc, char** argv)
     if (index < 0)
         return usageError("postflop: CATEGORY \"" + category + "\" is not a category (try --help)");
 
-    window::FrmPoker frm;
-    frm.Form_Load();
-    engine::PokerState& s = frm.state;
-    platform::input::moveFocus(s.cmbPostFlop);
-    platform::input::chooseItem(s.cmbPostFlop, index);
+    engine::PostflopSituation situation;
+    situation.category = engine::kPostFlopCategories[static_cast<std::size_t>(index - 1)];
     if (side)
-        click(*side == "in" ? s.optIn : s.optOut);
+        situation.side = *side == "in" ? engine::PostflopSide::In : engine::PostflopSide::Out;
     if (pot)
-        click(*pot == "raised" ? s.optRaisedPost : s.optLimpedPost);
+        situation.pot = *pot == "raised" ? engine::PostflopPot::Raised : engine::PostflopPot::Limped;
     if (players)
-        click(*players == "heads-up" ? s.optHeadsUp : s.optMultiWay);
+        situation.players = *players == "heads-up" ? engine::PostflopPlayers::HeadsUp : engine::PostflopPlayers::MultiWay;
+    // The window answers a category chosen with no option at all by asking
+    // for the options, whatever the category.
+    const bool anyOption = side || pot || players;
+    const std::string advice =
+        anyOption ? engine::advisePostflop(situation).advice->text() : engine::kEnterCorrectOptions.text();
 
     std::string out;
     if (json) {
         out.append("{\"category\":");
-        appendJsonString(out, s.cmbPostFlop.text());
+        appendJsonString(out, situation.category);
         out.append(",\"advice\":");
-        appendJsonString(out, s.txtFlop.text());
+        appendJsonString(out, advice);
         out.append("}\n");
     } else {
-        out.append(forTerminal(s.txtFlop.text())).append("\n");
+        out.append(forTerminal(advice)).append("\n");
     }
     write(out);
     return 0;
 }
-
-namespace {
-
-std::optional<engine::PreflopAction> parseAction(std::string_view a)
-{
-    if (a == "opened")
-        return engine::PreflopAction::Opened;
-    if (a == "limped")
-        return engine::PreflopAction::Limped;
-    if (a == "raised")
-        return engine::PreflopAction::Raised;
-    if (a == "raised-called")
-        return engine::PreflopAction::RaisedCalled;
-    if (a == "re-raised")
-        return engine::PreflopAction::ReRaised;
-    return std::nullopt;
-}
-
-std::optional<engine::ChartPosition> parsePosition(std::string_view p)
-{
-    if (p == "early")
-        return engine::ChartPosition::Early;
-    if (p == "middle")
-        return engine::ChartPosition::Middle;
-    if (p == "late")
-        return engine::ChartPosition::Late;
-    if (p == "blinds")
-        return engine::ChartPosition::Blinds;
-    return std::nullopt;
-}
-
-} // namespace
 
 int chartCommand(int argc, char** argv)
 {

@@ -1,14 +1,13 @@
 // Pre-flop advice facing a raise, and facing a raise and a call.
 
-#include "engine/Advice.h"
-#include "engine/Hand.h"
-#include "engine/PokerState.h"
+#include "engine/AdviceTables.h"
 
 namespace engine {
 
 namespace {
 
 using enum AdviceKey;
+using Text = AdviceText;
 
 constexpr const char* kPos = "Enter correct position above";
 constexpr const char* kCallFoldToReRaise = "Call, if you have raised and are re-raised then fold.";
@@ -20,9 +19,9 @@ constexpr const char* kCall510 = "Call if the 5/10 rule applies";
 
 // Facing one raise. Rows 1, 2, 15 and 16 read no position.
 constexpr AdviceRow kRaiseRows[] = {
-    //  hands                          Late        Middle      Early       Blinds      none
-    anyPosition("AA, KK", ADV_R_01),
-    anyPosition("QQ", ADV_R_02),
+    //  hands                          Early       Middle      Late        Blinds      none
+    anyPosition<Text>("AA, KK", ADV_R_01),
+    anyPosition<Text>("QQ", ADV_R_02),
     {"JJ",                             ADV_R_03,   ADV_R_03,   ADV_R_03,
         "Re-raise to a pot sized raise. Occasionally call to an early position raiser",          kPos},
     {"AKs",                            ADV_R_04,   ADV_R_04,   ADV_R_04,   "Re-raise to a pot sized raise.", kPos},
@@ -31,7 +30,7 @@ constexpr AdviceRow kRaiseRows[] = {
     {"TT",                             kCallRemember510, kCallRemember510, kCallRemember510, kCallReRaiseLateOpen, kPos},
     {"AJs, KQs",                       kCallWideRange, kCallWideRange, kCallWideRange, ADV_R_07, kPos},
     {"AQ, 99",                         kCallReasonableAny, kCallReasonableAny, kCallReasonableAny, ADV_R_08, kPos},
-    {"JTs, QJs",                       "Call a reasonable raise from the CO or the button.", "Fold", "Fold",
+    {"JTs, QJs",                       "Fold",     "Fold",     "Call a reasonable raise from the CO or the button.",
         "Fold. Call mini-raises when in Big Blind.",                                             kPos},
     {"KJs, ATs",                       "Fold",     "Fold",     "Fold",     ADV_R_09,   kPos},
     {"AJ",                             "Fold",     "Fold",     "Fold",     ADV_R_10,   kPos},
@@ -39,48 +38,36 @@ constexpr AdviceRow kRaiseRows[] = {
                                        "Fold",     "Fold",     "Fold",
         "Call mini-raises when in BB, otherwise fold to normal raises.",                         kPos},
     {"88",                             kCall510,   kCall510,   kCall510,   ADV_R_11,   kPos},
-    anyPosition("22, 33, 44, 55, 66, 77", kCall510),
-    anyPosition("KTs, J9s, QT, QTs, QJ, AT", "Fold this hand from all positions until you develop better reads."),
+    anyPosition<Text>("22, 33, 44, 55, 66, 77", kCall510),
+    anyPosition<Text>("KTs, J9s, QT, QTs, QJ, AT", "Fold this hand from all positions until you develop better reads."),
     {"65s, 76s, 87s, 98s, T9s, 65, 76, 87, 98, T9, JT",
-                                       ADV_R_12,   ADV_R_13,   ADV_R_13,   "Call mini raises in Big Blind.", kPos},
+                                       ADV_R_13,   ADV_R_13,   ADV_R_12,   "Call mini raises in Big Blind.", kPos},
 };
 
-// Facing a raise and a call. Only row 12 reads the position.
+// Facing a raise and a call. Only the JTs and QJs row reads the position.
 constexpr AdviceRow kRaiseCallRows[] = {
-    anyPosition("AA, KK", ADV_RC_01),
-    anyPosition("QQ", "Re-raise to the full size of the pot. If you a re re-raised, fold."),
-    anyPosition("JJ", ADV_RC_02),
-    anyPosition("AKs", ADV_RC_03),
-    anyPosition("AK", ADV_RC_04),
-    anyPosition("AQs", "Call, but play cautiously if an ace flops."),
-    anyPosition("AJs", ADV_RC_05),
-    anyPosition("KQs", "Call."),
-    anyPosition("TT", "Call a reasonable raise from any position if the 5/10 rule applies."),
-    anyPosition("AQ", kCallReasonableAny),
-    anyPosition("99", "Call a reasonable raise from any position if the 5/10 rule applies."),
-    //  hands                          Late        Middle      Early       Blinds      none
-    {"JTs, QJs",                       "Call a reasonable raise.", "Fold", "Fold", "Fold", kPos},
-    anyPosition("KJs, ATs, A2s, A3s, A4s, A5s, A6s, A7s, A8s, A9s, KQ, KJ, AJ", "Fold"),
-    anyPosition("22, 33, 44, 55, 66, 77, 88", kCall510),
-    anyPosition("KTs, J9s, QT, QTs, QJ, AT", "Fold this hand from all positions."),
-    anyPosition("65s, 76s, 87s, 98s, T9s, 65, 76, 87, 98, T9, JT", "Fold from all positions."),
+    anyPosition<Text>("AA, KK", ADV_RC_01),
+    anyPosition<Text>("QQ", "Re-raise to the full size of the pot. If you a re re-raised, fold."),
+    anyPosition<Text>("JJ", ADV_RC_02),
+    anyPosition<Text>("AKs", ADV_RC_03),
+    anyPosition<Text>("AK", ADV_RC_04),
+    anyPosition<Text>("AQs", "Call, but play cautiously if an ace flops."),
+    anyPosition<Text>("AJs", ADV_RC_05),
+    anyPosition<Text>("KQs", "Call."),
+    anyPosition<Text>("TT", "Call a reasonable raise from any position if the 5/10 rule applies."),
+    anyPosition<Text>("AQ", kCallReasonableAny),
+    anyPosition<Text>("99", "Call a reasonable raise from any position if the 5/10 rule applies."),
+    //  hands                          Early       Middle      Late        Blinds      none
+    {"JTs, QJs",                       "Fold",     "Fold",     "Call a reasonable raise.", "Fold", kPos},
+    anyPosition<Text>("KJs, ATs, A2s, A3s, A4s, A5s, A6s, A7s, A8s, A9s, KQ, KJ, AJ", "Fold"),
+    anyPosition<Text>("22, 33, 44, 55, 66, 77, 88", kCall510),
+    anyPosition<Text>("KTs, J9s, QT, QTs, QJ, AT", "Fold this hand from all positions."),
+    anyPosition<Text>("65s, 76s, 87s, 98s, T9s, 65, 76, 87, 98, T9, JT", "Fold from all positions."),
 };
-
-constexpr auto kRaiseIndex = rowIndex(kRaiseRows);
-constexpr auto kRaiseCallIndex = rowIndex(kRaiseCallRows);
 
 } // namespace
 
-void getAdviseRaise(PokerState& s)
-{
-    const int row = findRow(kRaiseIndex, s.lblCardValue.caption());
-    writeAdviceOrFallback(s, row < 0 ? nullptr : &kRaiseRows[row]);
-}
-
-void getAdviseRaiseCall(PokerState& s)
-{
-    const int row = findRow(kRaiseCallIndex, s.lblCardValue.caption());
-    writeAdviceOrFallback(s, row < 0 ? nullptr : &kRaiseCallRows[row]);
-}
+constexpr AdviceTable kRaisedAdvice{kRaiseRows};
+constexpr AdviceTable kRaisedCalledAdvice{kRaiseCallRows};
 
 } // namespace engine

@@ -1,76 +1,91 @@
 #pragma once
-// Bet sizing: the cells of the bet decision tables, the common frame every bet
-// routine runs, and the five routines, one per pre-flop action.
+// Bets: the cells of the bet tables, and the bet a recommendation carries.
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
-#include "engine/Position.h"
+#include "engine/DecisionTable.h"
+
+namespace platform {
+class Money;
+}
 
 namespace engine {
 
-struct PokerState;
+// What a player reads from a bet at a glance.
+enum class BetClass : std::uint8_t {
+    Raise,  // an amount above one big blind, or a re-raise
+    Call,   // one big blind, a call, completing the small blind, the 5/10 rule
+    Fold,
+    Advice, // "see the advice" in any spelling, or no bet
+};
 
-// A bet cell: what goes into lblBetAmount.
-struct BetCell {
-    enum class Kind { Unchanged, Empty, Word, Amount, Range };
-
+// The bet of a recommendation. Amounts are money values; whoever shows the
+// bet writes them in its own format (appendBetText for the window's).
+struct Bet {
+    enum class Kind : std::uint8_t {
+        Unchanged,  // leave what is shown
+        Word,       // "Fold", "Call", "See advice below", "" ...
+        Amount,     // low
+        Range,      // low to high
+        ZeroPrompt, // the zero amount shown beside a prompt for missing input
+    };
     Kind kind = Kind::Unchanged;
-    double low = 0;          // factor of the big blind
-    double high = 0;         // factor of the upper end of a range
-    bool perLimper = false;  // one big blind added per limper (+L)
-    bool needsLimpers = false; // taken only when the limper count is there (†)
+    BetClass betClass = BetClass::Advice;
+    std::string_view word;
+    double low = 0;
+    double high = 0;
+
+    static constexpr Bet zeroPrompt() { return {Kind::ZeroPrompt, BetClass::Advice, {}, 0, 0}; }
+};
+
+// Appends the bet as the window shows it: an amount in the money format, a
+// range as "<low> to <high>", a word as it is; nothing for Unchanged.
+void appendBetText(std::string& out, const Bet& bet, const platform::Money& money);
+std::string betText(const Bet& bet, const platform::Money& money);
+
+// A cell of a bet table: a word, or amounts as factors of the big blind.
+struct BetCell {
+    Bet::Kind kind = Bet::Kind::Unchanged;
+    BetClass betClass = BetClass::Advice;
     const char* word = nullptr;
+    double low = 0;            // factor of the big blind
+    double high = 0;           // factor of the upper end of a range
+    bool perLimper = false;    // one big blind added per limper
+    bool needsLimpers = false; // taken only when there is a limper count
 };
 
 constexpr BetCell kUnchanged{};
-constexpr BetCell kEmpty{BetCell::Kind::Empty};
-constexpr BetCell word(const char* w) { return {BetCell::Kind::Word, 0, 0, false, false, w}; }
+constexpr BetCell word(const char* w, BetClass c) { return {Bet::Kind::Word, c, w, 0, 0, false, false}; }
+constexpr BetCell kEmpty = word("", BetClass::Advice);
 // f x BB to g x BB
-constexpr BetCell range(double f, double g) { return {BetCell::Kind::Range, f, g}; }
-// 1 x BB: the big blind itself
-constexpr BetCell oneBB() { return {BetCell::Kind::Amount, 1}; }
-// f x BB + L, and f x BB + L to g x BB + L; both need the limper count.
-constexpr BetCell amountL(double f) { return {BetCell::Kind::Amount, f, 0, true, true}; }
-constexpr BetCell rangeL(double f, double g) { return {BetCell::Kind::Range, f, g, true, true}; }
-// A cell that needs the limper count without using it.
-constexpr BetCell dagger(BetCell c)
+constexpr BetCell range(double f, double g) { return {Bet::Kind::Range, BetClass::Raise, nullptr, f, g, false, false}; }
+// 1 x BB: the big blind itself, a limp or a call
+constexpr BetCell oneBB() { return {Bet::Kind::Amount, BetClass::Call, nullptr, 1, 0, false, false}; }
+// f x BB + L, and f x BB + L to g x BB + L, where L is one big blind per
+// limper; both need the limper count.
+constexpr BetCell amountL(double f) { return {Bet::Kind::Amount, BetClass::Raise, nullptr, f, 0, true, true}; }
+constexpr BetCell rangeL(double f, double g) { return {Bet::Kind::Range, BetClass::Raise, nullptr, f, g, true, true}; }
+// The cell, taken only when there is a limper count (it does not use it).
+constexpr BetCell needsLimperCount(BetCell c)
 {
     c.needsLimpers = true;
     return c;
 }
 
-struct BetRow {
-    std::string_view hands;
-    BetCell early;
-    BetCell middle;
-    BetCell late;
-    BetCell blinds;
-    BetCell none;
-    // KTs and KT in a limped pot: Late follows the limper rule.
-    bool limperRule = false;
-
-    const BetCell& cell(Position p) const
-    {
-        switch (p) {
-        case Position::Early: return early;
-        case Position::Middle: return middle;
-        case Position::Late: return late;
-        case Position::Blinds: return blinds;
-        case Position::None: break;
-        }
-        return none;
-    }
-};
-
 // The words of the bet tables.
-inline constexpr const char* kFold = "Fold";
-inline constexpr const char* kSeeAdvice = "See advice below";
+inline constexpr BetCell kFold = word("Fold", BetClass::Fold);
+inline constexpr BetCell kSeeAdvice = word("See advice below", BetClass::Advice);
+inline constexpr BetCell kCall = word("Call", BetClass::Call);
 
-// The full pre-flop recomputation of each action.
-void getBetAmtOpen(PokerState& s);
-void getBetAmtLimped(PokerState& s);
-void getBetAmtRaise(PokerState& s);
-void getBetAmtRaiseCall(PokerState& s);
-void getBetAmtRaiseReRaise(PokerState& s);
+using BetRow = PositionRow<BetCell>;
+using BetTable = DecisionTable<BetRow>;
+
+extern const BetTable kOpenedBets;
+extern const BetTable kLimpedBets;
+extern const BetTable kRaisedBets;
+extern const BetTable kRaisedCalledBets;
+extern const BetTable kReRaisedBets;
 
 } // namespace engine

@@ -1,8 +1,7 @@
 // Bet sizing when players have only called the big blind before the player:
 // raises grow by one big blind per limper.
 
-#include "engine/Advice.h"
-#include "engine/BetFrame.h"
+#include "engine/Bet.h"
 
 namespace engine {
 
@@ -10,16 +9,17 @@ namespace {
 
 constexpr BetCell kRaise = rangeL(4, 6);     // 4 x BB + L to 6 x BB + L
 constexpr BetCell kBlinds = rangeL(5, 6);    // 5 x BB + L to 6 x BB + L
-constexpr BetCell kFoldCell = word(kFold);
-constexpr BetCell kSee = word(kSeeAdvice);
-constexpr BetCell kCompleteSB = word("Complete SB");
+constexpr BetCell kSee = kSeeAdvice;
+constexpr BetCell kFoldCell = kFold;
+constexpr BetCell kCompleteSB = word("Complete SB", BetClass::Call);
 
-constexpr BetRow kLimpedBets[] = {
+constexpr BetRow kRows[] = {
     //  hands                          Early       Middle      Late        Blinds      none
     {"AA, AKs, KK, QQ",                kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
-    {"JJ",                             kSee,       kSee,       dagger(kSee), kBlinds,  kEmpty},
+    {"JJ",                             kSee,       kSee,       needsLimperCount(kSee), kBlinds, kEmpty},
     {"AK, AQs, AJs",                   kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
-    {"AQ",                             amountL(4), kRaise,     amountL(4), dagger(word("See Advice below")), kEmpty},
+    {"AQ",                             amountL(4), kRaise,     amountL(4),
+        needsLimperCount(word("See Advice below", BetClass::Advice)),                  kEmpty},
     {"TT, KQs",                        oneBB(),    oneBB(),    kSee,       kBlinds,    kEmpty},
     {"ATs",                            kFoldCell,  kSee,       amountL(4), kCompleteSB, kEmpty},
     {"KJs",                            kFoldCell,  kSee,       amountL(4), kCompleteSB, kEmpty},
@@ -41,13 +41,8 @@ constexpr BetRow kLimpedBets[] = {
     // any other hand text, the empty text included: "Fold"
 };
 
-constexpr auto kLimpedBetIndex = rowIndex(kLimpedBets);
-
 } // namespace
 
-void getBetAmtLimped(PokerState& s)
-{
-    runBetFrame(s, getAdviseLimped, {kLimpedBets, kLimpedBetIndex});
-}
+constexpr BetTable kLimpedBets{kRows};
 
 } // namespace engine

@@ -1,7 +1,6 @@
 // Bet sizing when nobody has entered the pot before the player.
 
-#include "engine/Advice.h"
-#include "engine/BetFrame.h"
+#include "engine/Bet.h"
 
 namespace engine {
 
@@ -9,10 +8,10 @@ namespace {
 
 constexpr BetCell kRaise = range(4, 6);      // from Early, Middle or Late
 constexpr BetCell kBlinds = range(3.5, 4);   // from the blinds
-constexpr BetCell kFoldCell = word(kFold);
-constexpr BetCell kSee = word(kSeeAdvice);
+constexpr BetCell kSee = kSeeAdvice;
+constexpr BetCell kFoldCell = kFold;
 
-constexpr BetRow kOpenBets[] = {
+constexpr BetRow kRows[] = {
     //  hands                          Early       Middle      Late        Blinds      none
     {"AA, AKs, KK, QQ, JJ",            kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
     {"AK, AQs, AJs",                   kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
@@ -39,13 +38,8 @@ constexpr BetRow kOpenBets[] = {
     // any other hand text, the empty text included: "Fold"
 };
 
-constexpr auto kOpenBetIndex = rowIndex(kOpenBets);
-
 } // namespace
 
-void getBetAmtOpen(PokerState& s)
-{
-    runBetFrame(s, getAdviseOpen, {kOpenBets, kOpenBetIndex});
-}
+constexpr BetTable kOpenedBets{kRows};
 
 } // namespace engine

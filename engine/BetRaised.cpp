@@ -1,19 +1,21 @@
-// Bet sizing facing a raise: no amounts, only words.
+// Bet sizing facing a raise, a raise and a call, or a raise and a re-raise:
+// no amounts, only words.
 
-#include "engine/Advice.h"
-#include "engine/BetFrame.h"
+#include "engine/Bet.h"
 
 namespace engine {
 
 namespace {
 
-constexpr BetCell kReRaise = word("Re-Raise to full pot");
-constexpr BetCell kSee = word(kSeeAdvice);
-constexpr BetCell kCall = word("Call");
-constexpr BetCell kFoldCell = word(kFold);
-constexpr BetCell k510 = word("Apply 5/10 Rule");
+constexpr BetCell kReRaise = word("Re-Raise to full pot", BetClass::Raise);
+constexpr BetCell kSee = kSeeAdvice;
+constexpr BetCell kFoldCell = kFold;
+constexpr BetCell k510 = word("Apply 5/10 Rule", BetClass::Call);
+// The re-raised table spells the same words two other ways.
+constexpr BetCell kSeeAdvise = word("See advise below", BetClass::Advice);
+constexpr BetCell kSeeAdviceCapital = word("See Advice below", BetClass::Advice);
 
-constexpr BetRow kRaiseBets[] = {
+constexpr BetRow kRaiseRows[] = {
     //  hands                          Early       Middle      Late        Blinds      none
     {"AA, KK, QQ",                     kReRaise,   kReRaise,   kReRaise,   kReRaise,   kReRaise},
     {"AKs",                            kSee,       kSee,       kSee,       kSee,       kEmpty},
@@ -35,7 +37,7 @@ constexpr BetRow kRaiseBets[] = {
     // any other hand text, the empty text included: "Fold"
 };
 
-constexpr BetRow kRaiseCallBets[] = {
+constexpr BetRow kRaiseCallRows[] = {
     //  hands                          Early       Middle      Late        Blinds      none
     {"AA, KK, QQ",                     kReRaise,   kReRaise,   kReRaise,   kReRaise,   kReRaise},
     {"AKs",                            kSee,       kSee,       kSee,       kSee,       kEmpty},
@@ -53,14 +55,13 @@ constexpr BetRow kRaiseCallBets[] = {
     // any other hand text, the empty text included: "Fold"
 };
 
-constexpr BetRow kReRaiseBets[] = {
+constexpr BetRow kReRaiseRows[] = {
     //  hands                          Early       Middle      Late        Blinds      none
     {"AA, KK",                         kReRaise,   kReRaise,   kReRaise,   kReRaise,   kReRaise},
     {"AKs",                            kCall,      kCall,      kCall,      kCall,      kCall},
-    {"QQ",                             word("See advise below"), word("See advise below"),
-                                       word("See advise below"), word("See advise below"), kUnchanged},
-    {"JJ",                             word("See Advice below"), word("See Advice below"),
-                                       word("See Advice below"), word("See Advice below"), kUnchanged},
+    {"QQ",                             kSeeAdvise, kSeeAdvise, kSeeAdvise, kSeeAdvise, kUnchanged},
+    {"JJ",                             kSeeAdviceCapital, kSeeAdviceCapital, kSeeAdviceCapital, kSeeAdviceCapital,
+                                                                                       kUnchanged},
     {"AJs, KQs",                       kFoldCell,  kFoldCell,  kFoldCell,  kFoldCell,  kFoldCell},
     {"TT, AQs, AK",                    kSee,       kSee,       kSee,       kSee,       kEmpty},
     {"KJs, ATs, QJs, JTs, AQ",         kFoldCell,  kFoldCell,  kFoldCell,  kFoldCell,  kFoldCell},
@@ -68,25 +69,10 @@ constexpr BetRow kReRaiseBets[] = {
     // any other hand text (the weaker hands, all unlisted hands and the empty text): "Fold"
 };
 
-constexpr auto kRaiseBetIndex = rowIndex(kRaiseBets);
-constexpr auto kRaiseCallBetIndex = rowIndex(kRaiseCallBets);
-constexpr auto kReRaiseBetIndex = rowIndex(kReRaiseBets);
-
 } // namespace
 
-void getBetAmtRaise(PokerState& s)
-{
-    runBetFrame(s, getAdviseRaise, {kRaiseBets, kRaiseBetIndex});
-}
-
-void getBetAmtRaiseCall(PokerState& s)
-{
-    runBetFrame(s, getAdviseRaiseCall, {kRaiseCallBets, kRaiseCallBetIndex});
-}
-
-void getBetAmtRaiseReRaise(PokerState& s)
-{
-    runBetFrame(s, getAdviseReRaise, {kReRaiseBets, kReRaiseBetIndex});
-}
+constexpr BetTable kRaisedBets{kRaiseRows};
+constexpr BetTable kRaisedCalledBets{kRaiseCallRows};
+constexpr BetTable kReRaisedBets{kReRaiseRows};
 
 } // namespace engine

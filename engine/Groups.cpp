@@ -1,9 +1,6 @@
 #include "engine/Groups.h"
 
-#include <string_view>
-
-#include "engine/Hand.h"
-#include "engine/PokerState.h"
+#include "engine/DecisionTable.h"
 
 namespace engine {
 
@@ -26,16 +23,14 @@ constexpr GroupRow kGroups[] = {
     {"8", "A9, K9, Q9, J8, T8, 87, 76, 65, 54, J7s, 96s, 85s, 74s, 42s, 32s"},
 };
 
-constexpr auto kGroupIndex = rowIndex(kGroups);
-
-constexpr std::string_view kNotRanked = "Not Ranked";
+constexpr DecisionTable<GroupRow> kGroupTable{kGroups};
 
 } // namespace
 
-void findGroupNo(PokerState& s)
+std::string_view groupOf(std::string_view handText)
 {
-    const int row = findRow(kGroupIndex, s.lblCardValue.caption());
-    s.groupNo.assign(row < 0 ? kNotRanked : kGroups[row].group);
+    const GroupRow* row = kGroupTable.find(handText);
+    return row ? row->group : kNotRanked;
 }
 
 } // namespace engine

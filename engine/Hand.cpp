@@ -1,9 +1,5 @@
 #include "engine/Hand.h"
 
-#include <string>
-
-#include "engine/PokerState.h"
-
 namespace engine {
 
 namespace {
@@ -35,6 +31,11 @@ bool isRank(char c)
     return rankIndex(c) >= 0;
 }
 
+char upperCase(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 } // namespace
 
 std::string_view handText(int index)
@@ -44,38 +45,41 @@ std::string_view handText(int index)
     return std::string_view(kHandTexts.texts[static_cast<std::size_t>(index)].data());
 }
 
-void sortCard(PokerState& s)
+ShortHand::ShortHand(std::string_view text)
 {
-    const std::string& text = s.txtHoleCard.text();
-    if (text.size() != 2 || !isRank(text[0]) || !isRank(text[1]))
-        return;
-    // A pair is itself; two different ranks are put highest first.
-    if (rankIndex(text[0]) <= rankIndex(text[1])) {
-        s.sortedCard.assign(text);
-    } else {
-        const char sorted[2] = {text[1], text[0]};
-        s.sortedCard.assign(sorted, 2);
-    }
+    for (std::size_t i = 0; i < text.size() && i < chars_.size(); ++i)
+        append(text[i]);
 }
 
-void noCheck(PokerState& s)
+std::string upperCase(std::string_view text)
 {
-    const std::string& text = s.txtHoleCard.text();
-    if (text.size() == 2 && text[0] == text[1] && isRank(text[0]))
-        s.chkSuited.setValue(0);
+    std::string out(text);
+    for (char& c : out)
+        c = upperCase(c);
+    return out;
 }
 
-void addCheck(PokerState& s)
+HandReading readHand(std::string_view holeCards, bool suited, std::string_view lastHand)
 {
-    noCheck(s);
-    s.lblCardSort.setCaption(s.sortedCard);
-    if (s.chkSuited.value() == 1) {
-        s.scratch.assign(s.lblCardSort.caption());
-        s.scratch.push_back('s');
-        s.lblCardValue.setCaption(s.scratch);
+    HandReading r;
+    r.holeCards = upperCase(holeCards);
+    const std::string& text = r.holeCards;
+    const bool twoRanks = text.size() == 2 && isRank(text[0]) && isRank(text[1]);
+    r.isPair = twoRanks && text[0] == text[1];
+    r.suited = suited && !r.isPair;
+    if (!twoRanks) {
+        r.sortedHand = ShortHand(lastHand);
+    } else if (rankIndex(text[0]) <= rankIndex(text[1])) {
+        r.sortedHand.append(text[0]);
+        r.sortedHand.append(text[1]);
     } else {
-        s.lblCardValue.setCaption(s.lblCardSort.caption());
+        r.sortedHand.append(text[1]);
+        r.sortedHand.append(text[0]);
     }
+    r.handText = r.sortedHand;
+    if (r.suited)
+        r.handText.append('s');
+    return r;
 }
 
 } // namespace engine

@@ -1,16 +1,14 @@
 #pragma once
-// Hand notation: rank characters, the 169 hand texts, and the routines that
-// turn the typed hole cards into the canonical hand and the hand text.
+// Hand notation: rank characters, the 169 hand texts, and the reading of the
+// typed hole cards into the canonical hand and its hand text.
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace engine {
-
-struct PokerState;
 
 inline constexpr std::string_view kRanks = "AKQJT98765432"; // highest first
 inline constexpr int kHandCount = 169;
@@ -47,46 +45,37 @@ constexpr int handIndex(std::string_view text)
 // The hand text of a grid cell, "AKs", "AK", "QQ".
 std::string_view handText(int index);
 
-// Maps every hand named in the rows of a decision table to its row; -1 for
-// hands in no row. Rows list their hands as the descriptions do ("AA, KK").
-// Evaluated at compile time: a misspelt hand, or one in two rows, fails the build.
-template <class Row, std::size_t N>
-constexpr std::array<std::int8_t, kHandCount> rowIndex(const Row (&rows)[N])
-{
-    std::array<std::int8_t, kHandCount> index{};
-    index.fill(-1);
-    for (std::size_t r = 0; r < N; ++r) {
-        std::string_view list = rows[r].hands;
-        while (!list.empty()) {
-            const auto comma = list.find(',');
-            std::string_view token = list.substr(0, comma);
-            list = comma == std::string_view::npos ? std::string_view{} : list.substr(comma + 1);
-            while (!token.empty() && token.front() == ' ')
-                token.remove_prefix(1);
-            while (!token.empty() && token.back() == ' ')
-                token.remove_suffix(1);
-            const int hand = handIndex(token);
-            if (hand < 0)
-                throw std::logic_error("not a hand text");
-            if (index[static_cast<std::size_t>(hand)] != -1)
-                throw std::logic_error("hand listed in two rows");
-            index[static_cast<std::size_t>(hand)] = static_cast<std::int8_t>(r);
-        }
-    }
-    return index;
-}
+// A hand of at most three characters, kept by value.
+class ShortHand {
+public:
+    constexpr ShortHand() = default;
+    explicit ShortHand(std::string_view text);
+    std::string_view view() const noexcept { return {chars_.data(), size_}; }
+    void append(char c) { chars_[size_++] = c; }
 
-// The row of a table whose hand list holds `handText`, or -1.
-inline int findRow(const std::array<std::int8_t, kHandCount>& index, std::string_view handText)
-{
-    const int hand = handIndex(handText);
-    return hand < 0 ? -1 : index[static_cast<std::size_t>(hand)];
-}
+private:
+    std::array<char, 3> chars_{};
+    std::uint8_t size_ = 0;
+};
 
-// Part of the common frame: the hole-card text is rewritten in upper case
-// before these run.
-void sortCard(PokerState& s);
-void noCheck(PokerState& s);
-void addCheck(PokerState& s);
+// The hole cards as the rules read them.
+struct HandReading {
+    std::string holeCards;  // the typed text with its letters in capitals
+    bool isPair = false;    // two equal ranks: such a hand is never suited
+    bool suited = false;    // Suited as it stands once a pair has cleared it
+    ShortHand sortedHand;   // the canonical hand: two ranks, higher first
+    ShortHand handText;     // the canonical hand with an "s" when suited
+};
+
+// Reads typed hole cards. Two ranks give the canonical hand (a pair is
+// itself, two different ranks go higher first); any other text leaves
+// `lastHand` in force. The hand text is the canonical hand plus "s" when
+// Suited stays ticked: a pair clears Suited, and a stale hand keeps whatever
+// the box says ("QQs" after "QQ" then "Q" with Suited ticked; "s" before any
+// hand was recognised).
+HandReading readHand(std::string_view holeCards, bool suited, std::string_view lastHand);
+
+// The text with a..z in capitals.
+std::string upperCase(std::string_view text);
 
 } // namespace engine

@@ -1,9 +1,7 @@
 #include "engine/Postflop.h"
 
 #include <initializer_list>
-
-#include "engine/Advice.h"
-#include "engine/PokerState.h"
+#include <iterator>
 
 namespace engine {
 
@@ -12,7 +10,7 @@ namespace {
 using enum AdviceKey;
 
 // What one of the three post-flop option pairs must show for a case to
-// apply; the Any values also match a pair with nothing selected.
+// apply; the Any values also match a pair with nothing chosen.
 enum class Side { AnySide, In, Out };
 enum class Pot { AnyPot, Raised, Limped };
 enum class Players { AnyPlayers, HeadsUp, MultiWay };
@@ -24,10 +22,8 @@ struct FlopCase {
     AdviceText advice;
 };
 
-// A category's cases, tried in order; when none applies the options are
-// incomplete and the answer is kEnterCorrectOptions.
+// A category's cases, tried in order.
 struct FlopCategory {
-    std::string_view text;
     std::initializer_list<FlopCase> cases;
 };
 
@@ -35,11 +31,12 @@ using enum Side;
 using enum Pot;
 using enum Players;
 
+// In the order of kPostFlopCategories.
 const FlopCategory kCategories[] = {
-    {"Top Pair - Jacks or Better w/ Good Kicker", {
+    {{ // Top Pair - Jacks or Better w/ Good Kicker
         {AnySide, Raised, AnyPlayers, ADV_F_01},
         {AnySide, Limped, AnyPlayers, ADV_F_02}}},
-    {"Top Pair - Jacks or Better w/ Weak Kicker", {
+    {{ // Top Pair - Jacks or Better w/ Weak Kicker
         {In,  Raised, HeadsUp,  ADV_F_03},
         {In,  Raised, MultiWay, ADV_F_04},
         {In,  Limped, HeadsUp,  ADV_F_05},
@@ -48,77 +45,68 @@ const FlopCategory kCategories[] = {
         {Out, Raised, MultiWay, ADV_F_08},
         {Out, Limped, HeadsUp,  ADV_F_09},
         {Out, Limped, MultiWay, ADV_F_10}}},
-    {"Middle Pair - Tens and Below w/ Decent Kicker", {
+    {{ // Middle Pair - Tens and Below w/ Decent Kicker
         {In,  Raised, AnyPlayers, ADV_F_11},
         {In,  Limped, AnyPlayers, ADV_F_12},
         {Out, Raised, AnyPlayers, ADV_F_13},
         {Out, Limped, AnyPlayers, ADV_F_14}}},
-    {"Top Two Pair", {
+    {{ // Top Two Pair
         {AnySide, Raised, AnyPlayers, ADV_F_15},
         {AnySide, Limped, AnyPlayers, ADV_F_16}}},
-    {"Two Pair", {
+    {{ // Two Pair
         {AnySide, Raised, AnyPlayers, "Raise any bet that is in front of you to a near pot sized bet."},
         {AnySide, Limped, AnyPlayers, ADV_F_17}}},
-    {"Nut Flush", {
+    {{ // Nut Flush
         {AnySide, AnyPot, AnyPlayers, ADV_F_18}}},
-    {"Nut Flush Draw", {
+    {{ // Nut Flush Draw
         {AnySide, Raised, AnyPlayers, ADV_F_19},
         {AnySide, Limped, AnyPlayers, ADV_F_20}}},
-    {"Flush", {
+    {{ // Flush
         {AnySide, AnyPot, AnyPlayers, ADV_F_21}}},
-    {"Non-Nut Flush Draw", {
+    {{ // Non-Nut Flush Draw
         {In,  Limped, AnyPlayers, ADV_F_23},
         {In,  Raised, AnyPlayers, ADV_F_22},
         {Out, Limped, HeadsUp,  ADV_F_24},
         {Out, Limped, MultiWay, ADV_F_25}}},
-    {"Straight", {
+    {{ // Straight
         {AnySide, Raised, AnyPlayers, ADV_F_26},
         {AnySide, Limped, AnyPlayers, ADV_F_27}}},
-    {"Open-Ended Straight Draw or Double Gut-Shot", {
+    {{ // Open-Ended Straight Draw or Double Gut-Shot
         {AnySide, Raised, AnyPlayers, ADV_F_28},
         {AnySide, Limped, AnyPlayers, ADV_F_29}}},
-    {"Trips", {
+    {{ // Trips
         {AnySide, AnyPot, AnyPlayers, ADV_F_30}}},
-    {"Full House", {
+    {{ // Full House
         {AnySide, Raised, AnyPlayers, ADV_F_31},
         {AnySide, Limped, AnyPlayers, "If it is checked to you, bet around 1/2 the pot size."}}},
 };
 
-bool applies(const FlopCase& c, const PokerState& s)
+static_assert(std::size(kCategories) == kPostFlopCategories.size());
+
+bool applies(const FlopCase& c, const PostflopSituation& s)
 {
-    const bool sideOk = c.side == AnySide || (c.side == In ? s.optIn.value() : s.optOut.value());
-    const bool potOk = c.pot == AnyPot || (c.pot == Raised ? s.optRaisedPost.value() : s.optLimpedPost.value());
-    const bool playersOk =
-        c.players == AnyPlayers || (c.players == HeadsUp ? s.optHeadsUp.value() : s.optMultiWay.value());
+    const bool sideOk = c.side == AnySide || s.side == (c.side == In ? PostflopSide::In : PostflopSide::Out);
+    const bool potOk = c.pot == AnyPot || s.pot == (c.pot == Raised ? PostflopPot::Raised : PostflopPot::Limped);
+    const bool playersOk = c.players == AnyPlayers
+        || s.players == (c.players == HeadsUp ? PostflopPlayers::HeadsUp : PostflopPlayers::MultiWay);
     return sideOk && potOk && playersOk;
 }
 
 } // namespace
 
-void getFlopAdvise(PokerState& s)
+PostflopRecommendation advisePostflop(const PostflopSituation& s)
 {
-    const std::string& category = s.cmbPostFlop.text();
-    if (category.empty()) {
-        s.flopAdviseText.clear();
-    } else {
-        for (const FlopCategory& c : kCategories) {
-            if (c.text != category)
-                continue;
-            const FlopCase* chosen = nullptr;
-            for (const FlopCase& fc : c.cases) {
-                if (applies(fc, s)) {
-                    chosen = &fc;
-                    break;
-                }
-            }
-            if (chosen)
-                chosen->advice.writeTo(s.flopAdviseText);
-            else
-                s.flopAdviseText.assign(kEnterCorrectOptions);
-            break;
-        }
+    if (s.category.empty())
+        return {&kNoAdvice};
+    for (std::size_t i = 0; i < kPostFlopCategories.size(); ++i) {
+        if (kPostFlopCategories[i] != s.category)
+            continue;
+        for (const FlopCase& fc : kCategories[i].cases)
+            if (applies(fc, s))
+                return {&fc.advice};
+        return {&kEnterCorrectOptions};
     }
-    s.txtFlop.setText(s.flopAdviseText);
+    return {};
 }
 
 } // namespace engine

@@ -5,11 +5,12 @@
 #include <array>
 #include <string_view>
 
+#include "engine/AdviceText.h"
+#include "engine/Situation.h"
+
 namespace engine {
 
-struct PokerState;
-
-// The categories, in the order of the combo box's list (after its empty item).
+// The categories, in the order of the window's list (after its empty item).
 inline constexpr std::array<std::string_view, 13> kPostFlopCategories = {
     "Top Pair - Jacks or Better w/ Good Kicker",
     "Top Pair - Jacks or Better w/ Weak Kicker",
@@ -26,11 +27,14 @@ inline constexpr std::array<std::string_view, 13> kPostFlopCategories = {
     "Full House",
 };
 
-inline constexpr const char* kEnterCorrectOptions = "Enter the correct options above";
+struct PostflopRecommendation {
+    // The advice for the category and options: the first of the category's
+    // cases the options fit, "Enter the correct options above" when none
+    // does, the empty text for the empty category. Null for a text that is
+    // no category: whatever advice is shown stays.
+    const AdviceText* advice = nullptr;
+};
 
-// Chooses flopAdviseText from the text of cmbPostFlop and the six post-flop
-// options, and shows it in txtFlop. An empty category clears the advice; an
-// unknown one keeps it.
-void getFlopAdvise(PokerState& s);
+PostflopRecommendation advisePostflop(const PostflopSituation& situation);
 
 } // namespace engine

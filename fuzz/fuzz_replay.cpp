@@ -58,7 +58,7 @@ bool isBetText(const platform::Money& money, std::string_view bet)
 
 void checkWindow(const window::FrmPoker& frm)
 {
-    const engine::PokerState& s = frm.state;
+    const window::FrmPoker& s = frm;
     for (const platform::OptionGroup* g :
          {&s.actionGroup, &s.positionGroup, &s.potGroup, &s.playersGroup, &s.postPositionGroup}) {
         int selected = 0;

@@ -55,7 +55,7 @@ void KeyPressToRepaintedAdvice(benchmark::State& state)
         state.SkipWithError("the window did not show");
         return;
     }
-    auto& s = window.model().state;
+    auto& s = window.model();
     platform::input::keyPress(s.txtBB, '2');
     platform::input::click(s.optEarly);
     platform::input::click(s.optOpened);

@@ -15,7 +15,6 @@
 #include <vector>
 
 #include "engine/Groups.h"
-#include "engine/PokerState.h"
 
 namespace {
 
@@ -60,7 +59,6 @@ int main(int argc, char** argv)
     buffer << in.rdbuf();
     std::string page = buffer.str();
 
-    engine::PokerState state;
     std::map<std::string, std::vector<std::string>> members;
     std::ostringstream chart;
     chart << "<table class=\"chart\" cellspacing=\"1\" cellpadding=\"3\" summary=\"Hand groups\">\n";
@@ -68,11 +66,10 @@ int main(int argc, char** argv)
         chart << "<tr>";
         for (std::size_t c = 0; c < kRanks.size(); ++c) {
             const std::string hand = handAt(r, c);
-            state.lblCardValue.setCaption(hand);
-            engine::findGroupNo(state);
-            members[state.groupNo].push_back(hand);
-            const std::string label = state.groupNo == "Not Ranked" ? "&ndash;" : state.groupNo;
-            chart << "<td class=\"" << cssClass(state.groupNo) << "\" title=\"" << hand << "\">" << hand
+            const std::string group(engine::groupOf(hand));
+            members[group].push_back(hand);
+            const std::string label = group == engine::kNotRanked ? "&ndash;" : group;
+            chart << "<td class=\"" << cssClass(group) << "\" title=\"" << hand << "\">" << hand
                   << "<br><small>" << label << "</small></td>";
         }
         chart << "</tr>\n";

@@ -1,17 +1,16 @@
 #pragma once
-// A window state for engine tests, with money in the United States format,
-// and helpers to set its inputs without running any window handler (the
-// engine's controls have no handlers connected here).
+// Money in the United States format, the positions as the tests name them,
+// and expected advice texts by content key.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "engine/PokerState.h"
+#include "engine/Situation.h"
 #include "engine/content/AdviceContent.h"
+#include "platform/money/Money.h"
 
 namespace enginetest {
-
-enum class Pos { None, Early, Middle, Late, Blinds };
 
 inline const platform::Money& usMoney()
 {
@@ -19,31 +18,41 @@ inline const platform::Money& usMoney()
     return m;
 }
 
-struct State : engine::PokerState {
-    State() : engine::PokerState(usMoney()) {}
+// A position, or None for no position chosen.
+enum class Pos { None, Early, Middle, Late, Blinds };
 
-    void position(Pos p)
-    {
-        for (platform::OptionButton* b : {&optEarly, &optMiddle, &optLate, &optBlinds})
-            b->setValue(false);
-        switch (p) {
-        case Pos::Early: optEarly.setValue(true); break;
-        case Pos::Middle: optMiddle.setValue(true); break;
-        case Pos::Late: optLate.setValue(true); break;
-        case Pos::Blinds: optBlinds.setValue(true); break;
-        case Pos::None: break;
-        }
+inline std::optional<engine::Position> position(Pos p)
+{
+    switch (p) {
+    case Pos::Early: return engine::Position::Early;
+    case Pos::Middle: return engine::Position::Middle;
+    case Pos::Late: return engine::Position::Late;
+    case Pos::Blinds: return engine::Position::Blinds;
+    case Pos::None: break;
     }
+    return std::nullopt;
+}
 
-    // Types a hand as the hole-card box and the Suited box hold it: "AKs"
-    // ticks Suited.
-    void hand(std::string_view text)
-    {
-        const bool suited = text.size() == 3 && text[2] == 's';
-        txtHoleCard.setText(text.substr(0, 2));
-        chkSuited.setValue(suited ? 1 : 0);
-    }
-};
+inline const char* posName(Pos p)
+{
+    const auto position = enginetest::position(p);
+    return position ? engine::positionName(*position).data() : "none";
+}
+
+// A pre-flop situation with a hand typed as the hole-card box and the Suited
+// box hold it: "AKs" ticks Suited.
+inline engine::PreflopSituation situation(engine::PreflopAction action, std::string_view hand, Pos pos,
+                                          std::string_view bigBlind = "", std::string_view limpers = "")
+{
+    engine::PreflopSituation s;
+    s.action = action;
+    s.holeCards = hand.substr(0, 2);
+    s.suited = hand.size() == 3 && hand[2] == 's';
+    s.position = position(pos);
+    s.bigBlind = bigBlind;
+    s.limpers = limpers;
+    return s;
+}
 
 // An expected advice: a content key's text, or a literal.
 inline std::string expectedText(std::string_view expected)
@@ -51,18 +60,6 @@ inline std::string expectedText(std::string_view expected)
     if (const auto key = engine::adviceKeyFromName(expected))
         return std::string(engine::adviceText(*key));
     return std::string(expected);
-}
-
-inline const char* posName(Pos p)
-{
-    switch (p) {
-    case Pos::Early: return "Early";
-    case Pos::Middle: return "Middle";
-    case Pos::Late: return "Late";
-    case Pos::Blinds: return "Blinds";
-    case Pos::None: break;
-    }
-    return "none";
 }
 
 } // namespace enginetest

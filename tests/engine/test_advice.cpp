@@ -1,4 +1,4 @@
-// Pre-flop advice: what each advice routine chooses for a hand text, a
+// Pre-flop advice: what each action's table chooses for a hand text, a
 // position and, in a limped pot, the number of limpers. Expectations name
 // content entries by key or give the exact message.
 
@@ -7,13 +7,14 @@
 #include <string>
 
 #include "EngineFixture.h"
-#include "engine/Advice.h"
+#include "engine/LimperCount.h"
+#include "engine/Preflop.h"
 
 using namespace enginetest;
 
 namespace {
 
-enum class Action { Open, Limped, Raise, RaiseCall, ReRaise };
+using Action = engine::PreflopAction;
 
 struct AdviceCase {
     Action action;
@@ -25,19 +26,7 @@ struct AdviceCase {
 
 std::string advise(const AdviceCase& c)
 {
-    State s;
-    s.lblCardValue.setCaption(c.hand);
-    s.position(c.pos);
-    s.txtLimpers.setText(c.limpers);
-    s.adviseText = "stale";
-    switch (c.action) {
-    case Action::Open: engine::getAdviseOpen(s); break;
-    case Action::Limped: engine::getAdviseLimped(s); break;
-    case Action::Raise: engine::getAdviseRaise(s); break;
-    case Action::RaiseCall: engine::getAdviseRaiseCall(s); break;
-    case Action::ReRaise: engine::getAdviseReRaise(s); break;
-    }
-    return s.adviseText;
+    return engine::preflopAdvice(c.action, c.hand, position(c.pos), engine::limperCount(c.limpers, usMoney())).text();
 }
 
 class AdviceTable : public ::testing::TestWithParam<AdviceCase> {};
@@ -48,7 +37,7 @@ TEST_P(AdviceTable, Chooses)
     EXPECT_EQ(advise(c), expectedText(c.expected)) << c.hand << " " << posName(c.pos) << " limpers \"" << c.limpers << "\"";
 }
 
-using enum Action;
+using enum engine::PreflopAction;
 using enum Pos;
 
 constexpr const char* kPosStop = "Enter correct position above.";
@@ -59,27 +48,27 @@ constexpr const char* kNotPlayable = "This is not a playable hand";
 INSTANTIATE_TEST_SUITE_P(
     Unopened, AdviceTable,
     ::testing::Values(
-        AdviceCase{Open, "AA", Blinds, "", "ADV_O_02"}, AdviceCase{Open, "AA", None, "", kPosStop},
-        AdviceCase{Open, "KK", Early, "", "ADV_O_01"}, AdviceCase{Open, "JT", None, "", kPosNoStop},
-        AdviceCase{Open, "JT", Late, "", "ADV_O_35"}, AdviceCase{Open, "A9", Blinds, "", "Fold"},
-        AdviceCase{Open, "A9s", Blinds, "", "ADV_O_33"}, AdviceCase{Open, "A9", None, "", kPosNoStop},
-        AdviceCase{Open, "AAs", Late, "", kNotPlayable}, AdviceCase{Open, "K9s", Middle, "", kNotPlayable},
-        AdviceCase{Open, "72", None, "", kNotPlayable}, AdviceCase{Open, "aa", Early, "", kNotPlayable},
-        AdviceCase{Open, "", Late, "", kHole}, AdviceCase{Open, "", None, "", kHole},
-        AdviceCase{Open, "KQs", Early, "", "Limp"},
-        AdviceCase{Open, "KQs", Middle, "", "Raise 4-6xBB. If you are re-raised, fold."},
-        AdviceCase{Open, "KQs", Late, "", "ADV_O_12"},
-        AdviceCase{Open, "AK", Middle, "", "Raise from any position to 4-6xBB. If you are re-raised call a normal raise."},
-        AdviceCase{Open, "AK", Blinds, "", "ADV_O_09"},
+        AdviceCase{Opened, "AA", Blinds, "", "ADV_O_02"}, AdviceCase{Opened, "AA", None, "", kPosStop},
+        AdviceCase{Opened, "KK", Early, "", "ADV_O_01"}, AdviceCase{Opened, "JT", None, "", kPosNoStop},
+        AdviceCase{Opened, "JT", Late, "", "ADV_O_35"}, AdviceCase{Opened, "A9", Blinds, "", "Fold"},
+        AdviceCase{Opened, "A9s", Blinds, "", "ADV_O_33"}, AdviceCase{Opened, "A9", None, "", kPosNoStop},
+        AdviceCase{Opened, "AAs", Late, "", kNotPlayable}, AdviceCase{Opened, "K9s", Middle, "", kNotPlayable},
+        AdviceCase{Opened, "72", None, "", kNotPlayable}, AdviceCase{Opened, "aa", Early, "", kNotPlayable},
+        AdviceCase{Opened, "", Late, "", kHole}, AdviceCase{Opened, "", None, "", kHole},
+        AdviceCase{Opened, "KQs", Early, "", "Limp"},
+        AdviceCase{Opened, "KQs", Middle, "", "Raise 4-6xBB. If you are re-raised, fold."},
+        AdviceCase{Opened, "KQs", Late, "", "ADV_O_12"},
+        AdviceCase{Opened, "AK", Middle, "", "Raise from any position to 4-6xBB. If you are re-raised call a normal raise."},
+        AdviceCase{Opened, "AK", Blinds, "", "ADV_O_09"},
         // three different folds
-        AdviceCase{Open, "ATs", Early, "", "Fold."}, AdviceCase{Open, "QJs", Early, "", " Fold"},
-        AdviceCase{Open, "QT", Middle, "", " Fold."}, AdviceCase{Open, "KQ", Early, "", "Fold"},
-        AdviceCase{Open, "JTs", Middle, "", " In tighter games, open raise from late middle position. Fold to any re-raise."},
-        AdviceCase{Open, "A5s", Early, "", "Open limp, unless the table is very aggresive"},
-        AdviceCase{Open, "A8", Late, "", "Raise only from the button to a standard raise of 4-6x the BB."},
-        AdviceCase{Open, "22", Middle, "", "Raise, call a reasonable raise if you have position on the raiser."},
-        AdviceCase{Open, "T9s", Blinds, "", "ADV_O_37"}, AdviceCase{Open, "KJ", Blinds, "", "ADV_O_13"},
-        AdviceCase{Open, "AQ", Early, "", "ADV_O_18"}, AdviceCase{Open, "99", Early, "", "ADV_O_21"}));
+        AdviceCase{Opened, "ATs", Early, "", "Fold."}, AdviceCase{Opened, "QJs", Early, "", " Fold"},
+        AdviceCase{Opened, "QT", Middle, "", " Fold."}, AdviceCase{Opened, "KQ", Early, "", "Fold"},
+        AdviceCase{Opened, "JTs", Middle, "", " In tighter games, open raise from late middle position. Fold to any re-raise."},
+        AdviceCase{Opened, "A5s", Early, "", "Open limp, unless the table is very aggresive"},
+        AdviceCase{Opened, "A8", Late, "", "Raise only from the button to a standard raise of 4-6x the BB."},
+        AdviceCase{Opened, "22", Middle, "", "Raise, call a reasonable raise if you have position on the raiser."},
+        AdviceCase{Opened, "T9s", Blinds, "", "ADV_O_37"}, AdviceCase{Opened, "KJ", Blinds, "", "ADV_O_13"},
+        AdviceCase{Opened, "AQ", Early, "", "ADV_O_18"}, AdviceCase{Opened, "99", Early, "", "ADV_O_21"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Limped, AdviceTable,
@@ -113,31 +102,31 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Raised, AdviceTable,
     ::testing::Values(
-        AdviceCase{Raise, "AA", None, "", "ADV_R_01"}, AdviceCase{Raise, "KK", Blinds, "", "ADV_R_01"},
-        AdviceCase{Raise, "QQ", None, "", "ADV_R_02"}, AdviceCase{Raise, "JJ", None, "", kPosNoStop},
-        AdviceCase{Raise, "JJ", Blinds, "", "Re-raise to a pot sized raise. Occasionally call to an early position raiser"},
-        AdviceCase{Raise, "AKs", Blinds, "", "Re-raise to a pot sized raise."},
-        AdviceCase{Raise, "22", None, "", "Call if the 5/10 rule applies"},
-        AdviceCase{Raise, "77", Blinds, "", "Call if the 5/10 rule applies"}, AdviceCase{Raise, "88", None, "", kPosNoStop},
-        AdviceCase{Raise, "88", Blinds, "", "ADV_R_11"},
-        AdviceCase{Raise, "JTs", Late, "", "Call a reasonable raise from the CO or the button."},
-        AdviceCase{Raise, "JTs", Blinds, "", "Fold. Call mini-raises when in Big Blind."},
-        AdviceCase{Raise, "KQ", Blinds, "", "Call mini-raises when in BB, otherwise fold to normal raises."},
-        AdviceCase{Raise, "T9", Blinds, "", "Call mini raises in Big Blind."},
-        AdviceCase{Raise, "AT", None, "", "Fold this hand from all positions until you develop better reads."},
-        AdviceCase{Raise, "K9s", Late, "", kNotPlayable}, AdviceCase{Raise, "AAs", Late, "", kNotPlayable},
-        AdviceCase{Raise, "", Late, "", kHole},
-        AdviceCase{RaiseCall, "JTs", Late, "", "Call a reasonable raise."}, AdviceCase{RaiseCall, "QJs", Middle, "", "Fold"},
-        AdviceCase{RaiseCall, "QJs", Blinds, "", "Fold"}, AdviceCase{RaiseCall, "JTs", None, "", kPosNoStop},
-        AdviceCase{RaiseCall, "KJs", None, "", "Fold"}, AdviceCase{RaiseCall, "A5s", Late, "", "Fold"},
-        AdviceCase{RaiseCall, "AJ", Blinds, "", "Fold"}, AdviceCase{RaiseCall, "KQ", None, "", "Fold"},
-        AdviceCase{RaiseCall, "QQ", None, "", "Re-raise to the full size of the pot. If you a re re-raised, fold."},
-        AdviceCase{RaiseCall, "AA", None, "", "ADV_RC_01"}, AdviceCase{RaiseCall, "AJs", Early, "", "ADV_RC_05"},
-        AdviceCase{RaiseCall, "88", None, "", "Call if the 5/10 rule applies"},
-        AdviceCase{RaiseCall, "AT", Late, "", "Fold this hand from all positions."},
-        AdviceCase{RaiseCall, "JT", Late, "", "Fold from all positions."},
-        AdviceCase{RaiseCall, "K9s", Late, "", kNotPlayable}, AdviceCase{RaiseCall, "AAs", None, "", kNotPlayable},
-        AdviceCase{RaiseCall, "", None, "", kHole}));
+        AdviceCase{Raised, "AA", None, "", "ADV_R_01"}, AdviceCase{Raised, "KK", Blinds, "", "ADV_R_01"},
+        AdviceCase{Raised, "QQ", None, "", "ADV_R_02"}, AdviceCase{Raised, "JJ", None, "", kPosNoStop},
+        AdviceCase{Raised, "JJ", Blinds, "", "Re-raise to a pot sized raise. Occasionally call to an early position raiser"},
+        AdviceCase{Raised, "AKs", Blinds, "", "Re-raise to a pot sized raise."},
+        AdviceCase{Raised, "22", None, "", "Call if the 5/10 rule applies"},
+        AdviceCase{Raised, "77", Blinds, "", "Call if the 5/10 rule applies"}, AdviceCase{Raised, "88", None, "", kPosNoStop},
+        AdviceCase{Raised, "88", Blinds, "", "ADV_R_11"},
+        AdviceCase{Raised, "JTs", Late, "", "Call a reasonable raise from the CO or the button."},
+        AdviceCase{Raised, "JTs", Blinds, "", "Fold. Call mini-raises when in Big Blind."},
+        AdviceCase{Raised, "KQ", Blinds, "", "Call mini-raises when in BB, otherwise fold to normal raises."},
+        AdviceCase{Raised, "T9", Blinds, "", "Call mini raises in Big Blind."},
+        AdviceCase{Raised, "AT", None, "", "Fold this hand from all positions until you develop better reads."},
+        AdviceCase{Raised, "K9s", Late, "", kNotPlayable}, AdviceCase{Raised, "AAs", Late, "", kNotPlayable},
+        AdviceCase{Raised, "", Late, "", kHole},
+        AdviceCase{RaisedCalled, "JTs", Late, "", "Call a reasonable raise."}, AdviceCase{RaisedCalled, "QJs", Middle, "", "Fold"},
+        AdviceCase{RaisedCalled, "QJs", Blinds, "", "Fold"}, AdviceCase{RaisedCalled, "JTs", None, "", kPosNoStop},
+        AdviceCase{RaisedCalled, "KJs", None, "", "Fold"}, AdviceCase{RaisedCalled, "A5s", Late, "", "Fold"},
+        AdviceCase{RaisedCalled, "AJ", Blinds, "", "Fold"}, AdviceCase{RaisedCalled, "KQ", None, "", "Fold"},
+        AdviceCase{RaisedCalled, "QQ", None, "", "Re-raise to the full size of the pot. If you a re re-raised, fold."},
+        AdviceCase{RaisedCalled, "AA", None, "", "ADV_RC_01"}, AdviceCase{RaisedCalled, "AJs", Early, "", "ADV_RC_05"},
+        AdviceCase{RaisedCalled, "88", None, "", "Call if the 5/10 rule applies"},
+        AdviceCase{RaisedCalled, "AT", Late, "", "Fold this hand from all positions."},
+        AdviceCase{RaisedCalled, "JT", Late, "", "Fold from all positions."},
+        AdviceCase{RaisedCalled, "K9s", Late, "", kNotPlayable}, AdviceCase{RaisedCalled, "AAs", None, "", kNotPlayable},
+        AdviceCase{RaisedCalled, "", None, "", kHole}));
 
 // The joined re-raise texts, built from the entries as the table says.
 std::string joined(std::initializer_list<const char*> parts)
@@ -179,7 +168,7 @@ TEST(ReRaiseAdvice, JoinsLeadHeadingAndNotes)
         {"K9s", Early, kNotPlayable},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(advise({ReRaise, c.hand, c.pos, "", ""}), c.expected) << c.hand << " " << posName(c.pos);
+        EXPECT_EQ(advise({ReRaised, c.hand, c.pos, "", ""}), c.expected) << c.hand << " " << posName(c.pos);
 }
 
 } // namespace

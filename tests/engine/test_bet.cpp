@@ -6,13 +6,13 @@
 #include <string>
 
 #include "EngineFixture.h"
-#include "engine/Bet.h"
+#include "engine/Preflop.h"
 
 using namespace enginetest;
 
 namespace {
 
-enum class Action { Open, Limped, Raise, RaiseCall, ReRaise };
+using Action = engine::PreflopAction;
 
 struct BetCase {
     Action action;
@@ -20,63 +20,47 @@ struct BetCase {
     Pos pos;
     const char* bb;
     const char* limpers;
-    const char* expected; // lblBetAmount afterwards; "prev" means left as it was
+    const char* expected; // the bet as the window shows it; "prev" means left as it was
 };
 
-constexpr const char* kPrevious = "previous bet";
 const std::string kHugeCount(305, '9');
 const std::string kHugerCount(400, '9'); // more than a double holds
-
-void run(State& s, Action a)
-{
-    switch (a) {
-    case Action::Open: engine::getBetAmtOpen(s); break;
-    case Action::Limped: engine::getBetAmtLimped(s); break;
-    case Action::Raise: engine::getBetAmtRaise(s); break;
-    case Action::RaiseCall: engine::getBetAmtRaiseCall(s); break;
-    case Action::ReRaise: engine::getBetAmtRaiseReRaise(s); break;
-    }
-}
 
 class BetTable : public ::testing::TestWithParam<BetCase> {};
 
 TEST_P(BetTable, Writes)
 {
     const BetCase& c = GetParam();
-    State s;
-    s.hand(c.hand);
-    s.position(c.pos);
-    s.txtBB.setText(c.bb);
-    s.txtLimpers.setText(c.limpers);
-    s.lblBetAmount.setCaption(kPrevious);
-    run(s, c.action);
-    const std::string expected = std::string(c.expected) == "prev" ? kPrevious : c.expected;
-    EXPECT_EQ(s.lblBetAmount.caption(), expected)
-        << c.hand << " " << posName(c.pos) << " bb \"" << c.bb << "\" limpers \"" << c.limpers << "\"";
+    const engine::PreflopRecommendation r =
+        engine::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), usMoney());
+    const std::string shown =
+        r.bet.kind == engine::Bet::Kind::Unchanged ? "prev" : engine::betText(r.bet, usMoney());
+    EXPECT_EQ(shown, c.expected) << c.hand << " " << posName(c.pos) << " bb \"" << c.bb << "\" limpers \""
+                                 << c.limpers << "\"";
 }
 
-using enum Action;
+using enum engine::PreflopAction;
 using enum Pos;
 
 INSTANTIATE_TEST_SUITE_P(
     Unopened, BetTable,
     ::testing::Values(
-        BetCase{Open, "AA", Early, "2", "", "$8.00 to $12.00"}, BetCase{Open, "AA", Blinds, "2", "", "$7.00 to $8.00"},
-        BetCase{Open, "KQs", Early, "2", "", "$2.00"}, BetCase{Open, "AA", Blinds, "2.5", "", "$8.75 to $10.00"},
-        BetCase{Open, "AA", Early, "1000", "", "$4,000.00 to $6,000.00"},
-        BetCase{Open, "AA", Early, "", "", "$0.00 to $0.00"}, BetCase{Open, "AA", Early, "1.2.5", "", "$0.00 to $0.00"},
-        BetCase{Open, "AA", Early, "$5.00", "", "$20.00 to $30.00"},
-        BetCase{Open, "AA", Middle, "($2.00)", "", "($8.00) to ($12.00)"},
-        BetCase{Open, "AA", None, "2", "", ""}, BetCase{Open, "76s", None, "2", "", "prev"},
-        BetCase{Open, "76s", Blinds, "2", "", "See advice below"}, BetCase{Open, "A9", Blinds, "2", "", "Fold"},
-        BetCase{Open, "A8", Blinds, "2", "", "Fold"}, BetCase{Open, "A8", Late, "2", "", "$8.00 to $12.00"},
-        BetCase{Open, "99", Early, "2", "", "See advice below"}, BetCase{Open, "99", Middle, "2", "", "See advice below"},
-        BetCase{Open, "99", Late, "2", "", "$8.00 to $12.00"}, BetCase{Open, "AA", Blinds, "0.25", "", "$0.88 to $1.00"},
-        BetCase{Open, "AA", Early, "0.25", "", "$1.00 to $1.50"}, BetCase{Open, "72", None, "2", "", "Fold"},
-        BetCase{Open, "KJs", Early, "2", "", "Fold"}, BetCase{Open, "QJs", Middle, "2", "", "$2.00"},
-        BetCase{Open, "ATs", Early, "3", "", "$3.00"}, BetCase{Open, "A2s", Late, "2", "", "$2.00"},
-        BetCase{Open, "A8s", Late, "2", "", "$8.00 to $12.00"},
-        BetCase{Open, "AA", Early, "9999999999", "", "$39,999,999,996.00 to $59,999,999,994.00"}));
+        BetCase{Opened, "AA", Early, "2", "", "$8.00 to $12.00"}, BetCase{Opened, "AA", Blinds, "2", "", "$7.00 to $8.00"},
+        BetCase{Opened, "KQs", Early, "2", "", "$2.00"}, BetCase{Opened, "AA", Blinds, "2.5", "", "$8.75 to $10.00"},
+        BetCase{Opened, "AA", Early, "1000", "", "$4,000.00 to $6,000.00"},
+        BetCase{Opened, "AA", Early, "", "", "$0.00 to $0.00"}, BetCase{Opened, "AA", Early, "1.2.5", "", "$0.00 to $0.00"},
+        BetCase{Opened, "AA", Early, "$5.00", "", "$20.00 to $30.00"},
+        BetCase{Opened, "AA", Middle, "($2.00)", "", "($8.00) to ($12.00)"},
+        BetCase{Opened, "AA", None, "2", "", ""}, BetCase{Opened, "76s", None, "2", "", "prev"},
+        BetCase{Opened, "76s", Blinds, "2", "", "See advice below"}, BetCase{Opened, "A9", Blinds, "2", "", "Fold"},
+        BetCase{Opened, "A8", Blinds, "2", "", "Fold"}, BetCase{Opened, "A8", Late, "2", "", "$8.00 to $12.00"},
+        BetCase{Opened, "99", Early, "2", "", "See advice below"}, BetCase{Opened, "99", Middle, "2", "", "See advice below"},
+        BetCase{Opened, "99", Late, "2", "", "$8.00 to $12.00"}, BetCase{Opened, "AA", Blinds, "0.25", "", "$0.88 to $1.00"},
+        BetCase{Opened, "AA", Early, "0.25", "", "$1.00 to $1.50"}, BetCase{Opened, "72", None, "2", "", "Fold"},
+        BetCase{Opened, "KJs", Early, "2", "", "Fold"}, BetCase{Opened, "QJs", Middle, "2", "", "$2.00"},
+        BetCase{Opened, "ATs", Early, "3", "", "$3.00"}, BetCase{Opened, "A2s", Late, "2", "", "$2.00"},
+        BetCase{Opened, "A8s", Late, "2", "", "$8.00 to $12.00"},
+        BetCase{Opened, "AA", Early, "9999999999", "", "$39,999,999,996.00 to $59,999,999,994.00"}));
 
 INSTANTIATE_TEST_SUITE_P(
     Limped, BetTable,
@@ -108,86 +92,66 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     Raised, BetTable,
     ::testing::Values(
-        BetCase{Raise, "AA", None, "2", "", "Re-Raise to full pot"}, BetCase{Raise, "QQ", Blinds, "", "", "Re-Raise to full pot"},
-        BetCase{Raise, "JTs", Late, "2", "", "Call"}, BetCase{Raise, "JTs", Early, "2", "", "Fold"},
-        BetCase{Raise, "JTs", Middle, "2", "", "Fold"}, BetCase{Raise, "JTs", Blinds, "2", "", ""},
-        BetCase{Raise, "QJs", Blinds, "2", "", ""}, BetCase{Raise, "AJs", None, "2", "", "See advice below"},
-        BetCase{Raise, "AKs", None, "2", "", ""}, BetCase{Raise, "22", None, "2", "", "Apply 5/10 Rule"},
-        BetCase{Raise, "88", Blinds, "2", "", "Apply 5/10 Rule"}, BetCase{Raise, "KTs", None, "2", "", "Fold"},
-        BetCase{Raise, "", None, "2", "", "Fold"}, BetCase{RaiseCall, "JTs", Blinds, "2", "", "Fold"},
-        BetCase{RaiseCall, "JTs", None, "2", "", "Fold"}, BetCase{RaiseCall, "JTs", Late, "2", "", "Call"},
-        BetCase{RaiseCall, "99", None, "2", "", "Call"}, BetCase{RaiseCall, "AQ", Blinds, "2", "", "Call"},
-        BetCase{RaiseCall, "55", Early, "2", "", "Apply 5/10 Rule"}, BetCase{RaiseCall, "QJs", Late, "2", "", "See advice below"},
-        BetCase{RaiseCall, "QJs", None, "2", "", ""}, BetCase{RaiseCall, "AK", None, "2", "", ""},
-        BetCase{ReRaise, "99", Early, "2", "", "See advice below"}, BetCase{ReRaise, "99", None, "2", "", ""},
-        BetCase{ReRaise, "QQ", None, "2", "", "prev"}, BetCase{ReRaise, "JJ", None, "2", "", "prev"},
-        BetCase{ReRaise, "QQ", Late, "2", "", "See advise below"}, BetCase{ReRaise, "JJ", Blinds, "2", "", "See Advice below"},
-        BetCase{ReRaise, "AKs", None, "2", "", "Call"}, BetCase{ReRaise, "AA", None, "2", "", "Re-Raise to full pot"},
-        BetCase{ReRaise, "AQ", Late, "2", "", "Fold"}, BetCase{ReRaise, "A5s", Blinds, "2", "", "Fold"}));
+        BetCase{Raised, "AA", None, "2", "", "Re-Raise to full pot"}, BetCase{Raised, "QQ", Blinds, "", "", "Re-Raise to full pot"},
+        BetCase{Raised, "JTs", Late, "2", "", "Call"}, BetCase{Raised, "JTs", Early, "2", "", "Fold"},
+        BetCase{Raised, "JTs", Middle, "2", "", "Fold"}, BetCase{Raised, "JTs", Blinds, "2", "", ""},
+        BetCase{Raised, "QJs", Blinds, "2", "", ""}, BetCase{Raised, "AJs", None, "2", "", "See advice below"},
+        BetCase{Raised, "AKs", None, "2", "", ""}, BetCase{Raised, "22", None, "2", "", "Apply 5/10 Rule"},
+        BetCase{Raised, "88", Blinds, "2", "", "Apply 5/10 Rule"}, BetCase{Raised, "KTs", None, "2", "", "Fold"},
+        BetCase{Raised, "", None, "2", "", "Fold"}, BetCase{RaisedCalled, "JTs", Blinds, "2", "", "Fold"},
+        BetCase{RaisedCalled, "JTs", None, "2", "", "Fold"}, BetCase{RaisedCalled, "JTs", Late, "2", "", "Call"},
+        BetCase{RaisedCalled, "99", None, "2", "", "Call"}, BetCase{RaisedCalled, "AQ", Blinds, "2", "", "Call"},
+        BetCase{RaisedCalled, "55", Early, "2", "", "Apply 5/10 Rule"}, BetCase{RaisedCalled, "QJs", Late, "2", "", "See advice below"},
+        BetCase{RaisedCalled, "QJs", None, "2", "", ""}, BetCase{RaisedCalled, "AK", None, "2", "", ""},
+        BetCase{ReRaised, "99", Early, "2", "", "See advice below"}, BetCase{ReRaised, "99", None, "2", "", ""},
+        BetCase{ReRaised, "QQ", None, "2", "", "prev"}, BetCase{ReRaised, "JJ", None, "2", "", "prev"},
+        BetCase{ReRaised, "QQ", Late, "2", "", "See advise below"}, BetCase{ReRaised, "JJ", Blinds, "2", "", "See Advice below"},
+        BetCase{ReRaised, "AKs", None, "2", "", "Call"}, BetCase{ReRaised, "AA", None, "2", "", "Re-Raise to full pot"},
+        BetCase{ReRaised, "AQ", Late, "2", "", "Fold"}, BetCase{ReRaised, "A5s", Blinds, "2", "", "Fold"}));
 
-TEST(BetFrame, UpperCasesShowsGroupAndAdviceAndKeepsTheBigBlindText)
+TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
 {
-    State s;
-    int holeCardChanges = 0;
-    s.txtHoleCard.change.connect([&] { ++holeCardChanges; });
-    s.txtHoleCard.setText("ak");
-    holeCardChanges = 0;
-    s.chkSuited.setValue(1);
-    s.position(Pos::Early);
-    s.txtBB.setText("$2.00");
-    engine::getBetAmtOpen(s);
-    EXPECT_EQ(s.txtHoleCard.text(), "AK");
-    EXPECT_EQ(holeCardChanges, 1); // the rewrite in upper case is a change
-    EXPECT_EQ(s.lblCardValue.caption(), "AKs");
-    EXPECT_EQ(s.lblGroup.caption(), "1");
-    EXPECT_EQ(s.txtPreFlop.text(), expectedText("ADV_O_05"));
-    EXPECT_EQ(s.bbText, "$2.00");
-    EXPECT_EQ(s.betAmtLow, 8.0);
-    EXPECT_EQ(s.betAmtHigh, 12.0);
-    // The same inputs again give the same display.
-    engine::getBetAmtOpen(s);
-    EXPECT_EQ(holeCardChanges, 1);
-    EXPECT_EQ(s.lblBetAmount.caption(), "$8.00 to $12.00");
+    const engine::PreflopRecommendation r =
+        engine::advisePreflop(situation(Opened, "aks", Pos::Early, "$2.00"), usMoney());
+    EXPECT_EQ(r.hand.holeCards, "AK"); // the box is rewritten in capitals
+    EXPECT_EQ(r.hand.handText.view(), "AKs");
+    EXPECT_EQ(r.group, "1");
+    EXPECT_EQ(r.advice->text(), expectedText("ADV_O_05"));
+    EXPECT_EQ(r.bigBlindText, "$2.00");
+    EXPECT_EQ(r.bet.kind, engine::Bet::Kind::Range);
+    EXPECT_EQ(r.bet.low, 8.0);
+    EXPECT_EQ(r.bet.high, 12.0);
+    EXPECT_EQ(engine::betText(r.bet, usMoney()), "$8.00 to $12.00");
+    EXPECT_EQ(r.bet.betClass, engine::BetClass::Raise);
 }
 
-TEST(BetFrame, AnUnusableBigBlindCountsAsZero)
+TEST(PreflopRecommendation, AnUnusableBigBlindCountsAsZero)
 {
-    State s;
-    s.hand("AA");
-    s.position(Pos::Blinds);
     for (const char* bb : {"", ".", "1.2.5", "abc", "1,000"}) {
-        s.txtBB.setText(bb);
-        engine::getBetAmtOpen(s);
-        EXPECT_EQ(s.bbText, "0") << bb;
-        EXPECT_EQ(s.lblBetAmount.caption(), "$0.00 to $0.00") << bb;
+        const engine::PreflopRecommendation r = engine::advisePreflop(situation(Opened, "AA", Pos::Blinds, bb), usMoney());
+        EXPECT_EQ(r.bigBlindText, "0") << bb;
+        EXPECT_EQ(engine::betText(r.bet, usMoney()), "$0.00 to $0.00") << bb;
     }
 }
 
-TEST(BetFrame, UnrecognisedHandKeepsTheLastHandAndStillShowsGroupAndAdvice)
+TEST(PreflopRecommendation, AnUnrecognisedHandKeepsTheLastHandAndStillGivesGroupAndAdvice)
 {
-    State s;
-    s.position(Pos::Late);
-    s.txtBB.setText("2");
-    s.hand("QJ");
-    engine::getBetAmtOpen(s);
-    s.txtHoleCard.setText("A");
-    engine::getBetAmtOpen(s);
-    EXPECT_EQ(s.lblCardValue.caption(), "QJ");
-    EXPECT_EQ(s.lblBetAmount.caption(), "$8.00 to $12.00");
-    EXPECT_EQ(s.lblGroup.caption(), "5");
+    engine::PreflopSituation s = situation(Opened, "QJ", Pos::Late, "2");
+    const engine::PreflopRecommendation first = engine::advisePreflop(s, usMoney());
+    s.lastHand = first.hand.sortedHand.view();
+    s.holeCards = "A";
+    const engine::PreflopRecommendation r = engine::advisePreflop(s, usMoney());
+    EXPECT_EQ(r.hand.handText.view(), "QJ");
+    EXPECT_EQ(engine::betText(r.bet, usMoney()), "$8.00 to $12.00");
+    EXPECT_EQ(r.group, "5");
 }
 
-TEST(BetFrame, KTsWithoutLimpersAsksForThemAndLeavesTheBet)
+TEST(PreflopRecommendation, KTsWithoutLimpersAsksForThemAndLeavesTheBet)
 {
-    State s;
-    s.hand("KTs");
-    s.position(Pos::Late);
-    s.txtBB.setText("2");
-    s.lblBetAmount.setCaption(kPrevious);
-    engine::getBetAmtLimped(s);
-    EXPECT_EQ(s.lblBetAmount.caption(), kPrevious);
-    EXPECT_EQ(s.txtPreFlop.text(), "Enter amount of Limpers");
-    EXPECT_EQ(s.lblGroup.caption(), "4");
+    const engine::PreflopRecommendation r = engine::advisePreflop(situation(Limped, "KTs", Pos::Late, "2"), usMoney());
+    EXPECT_EQ(r.bet.kind, engine::Bet::Kind::Unchanged);
+    EXPECT_EQ(r.advice->text(), "Enter amount of Limpers");
+    EXPECT_EQ(r.group, "4");
 }
 
 } // namespace

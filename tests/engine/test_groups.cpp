@@ -7,20 +7,14 @@
 #include <sstream>
 #include <string>
 
-#include "EngineFixture.h"
 #include "engine/Groups.h"
 #include "engine/Hand.h"
-
-using namespace enginetest;
 
 namespace {
 
 std::string groupOf(std::string_view handText)
 {
-    State s;
-    s.lblCardValue.setCaption(handText);
-    engine::findGroupNo(s);
-    return s.groupNo;
+    return std::string(engine::groupOf(handText));
 }
 
 struct GroupCase {
@@ -43,16 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
                       GroupCase{"32s", "8"}, GroupCase{"32", "Not Ranked"}, GroupCase{"", "Not Ranked"},
                       GroupCase{"s", "Not Ranked"}, GroupCase{"QQs", "Not Ranked"}, GroupCase{"aks", "Not Ranked"},
                       GroupCase{"KA", "Not Ranked"}));
-
-TEST(GroupLookup, AlwaysOverwritesThePreviousGroup)
-{
-    State s;
-    s.lblCardValue.setCaption("AA");
-    engine::findGroupNo(s);
-    s.lblCardValue.setCaption("72");
-    engine::findGroupNo(s);
-    EXPECT_EQ(s.groupNo, "Not Ranked");
-}
 
 TEST(GroupTable, CardCombinationsPerGroup)
 {

@@ -6,19 +6,16 @@
 #include <set>
 #include <string>
 
-#include "EngineFixture.h"
 #include "engine/Hand.h"
-
-using namespace enginetest;
 
 namespace {
 
 struct NormaliseCase {
     const char* previous; // a hand recognised before, or ""
-    const char* typed;    // upper case, as the callers leave it
+    const char* typed;
     int suited;
-    const char* sorted;   // lblCardSort afterwards
-    const char* value;    // lblCardValue afterwards
+    const char* sorted;   // the canonical hand afterwards
+    const char* value;    // the hand text afterwards
     int suitedAfter;
 };
 
@@ -27,19 +24,13 @@ class Normalise : public ::testing::TestWithParam<NormaliseCase> {};
 TEST_P(Normalise, PublishesTheCanonicalHand)
 {
     const NormaliseCase& c = GetParam();
-    State s;
-    if (*c.previous) {
-        s.txtHoleCard.setText(c.previous);
-        engine::sortCard(s);
-    }
-    s.txtHoleCard.setText(c.typed);
-    s.chkSuited.setValue(c.suited);
-    engine::sortCard(s);
-    engine::addCheck(s);
-    EXPECT_EQ(s.lblCardSort.caption(), c.sorted);
-    EXPECT_EQ(s.sortedCard, c.sorted);
-    EXPECT_EQ(s.lblCardValue.caption(), c.value);
-    EXPECT_EQ(s.chkSuited.value(), c.suitedAfter);
+    std::string last;
+    if (*c.previous)
+        last = engine::readHand(c.previous, false, "").sortedHand.view();
+    const engine::HandReading r = engine::readHand(c.typed, c.suited == 1, last);
+    EXPECT_EQ(r.sortedHand.view(), c.sorted);
+    EXPECT_EQ(r.handText.view(), c.value);
+    EXPECT_EQ(r.suited ? 1 : 0, c.suitedAfter);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -50,7 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
                       NormaliseCase{"", "T9", 1, "T9", "T9s", 1}, NormaliseCase{"", "TJ", 0, "JT", "JT", 0},
                       // not recognised: the last recognised hand stays in force
                       NormaliseCase{"QJ", "A", 0, "QJ", "QJ", 0}, NormaliseCase{"QJ", "A1", 1, "QJ", "QJs", 1},
-                      NormaliseCase{"QJ", "A0", 0, "QJ", "QJ", 0}, NormaliseCase{"QJ", "ak", 0, "QJ", "QJ", 0},
+                      NormaliseCase{"QJ", "A0", 0, "QJ", "QJ", 0}, NormaliseCase{"QJ", "AKQ", 0, "QJ", "QJ", 0},
+                      // read in capitals, as the box is rewritten
+                      NormaliseCase{"QJ", "ak", 0, "AK", "AK", 0}, NormaliseCase{"", "tt", 1, "TT", "TT", 0},
                       NormaliseCase{"QJ", "", 0, "QJ", "QJ", 0},
                       // a stale pair with Suited ticked gets the "s" nobody can type
                       NormaliseCase{"QQ", "Q", 1, "QQ", "QQs", 1},
@@ -58,18 +51,14 @@ INSTANTIATE_TEST_SUITE_P(
                       NormaliseCase{"", "", 0, "", "", 0}, NormaliseCase{"", "", 1, "", "s", 1},
                       NormaliseCase{"", "AKQ", 0, "", "", 0}));
 
-TEST(Normalise, UntickingSuitedForAPairRaisesItsClickInsideAddCheck)
+TEST(Normalise, RewritesTheTypedTextInCapitalsAndTellsAPair)
 {
-    State s;
-    std::string seenInsideClick = "not run";
-    s.chkSuited.setValue(1);
-    s.chkSuited.click.connect([&] { seenInsideClick = s.lblCardSort.caption(); });
-    s.txtHoleCard.setText("JJ");
-    engine::sortCard(s);
-    engine::addCheck(s);
-    // The click ran before addCheck wrote the labels.
-    EXPECT_EQ(seenInsideClick, "");
-    EXPECT_EQ(s.lblCardValue.caption(), "JJ");
+    const engine::HandReading r = engine::readHand("q7", true, "");
+    EXPECT_EQ(r.holeCards, "Q7");
+    EXPECT_FALSE(r.isPair);
+    EXPECT_TRUE(engine::readHand("jj", true, "").isPair);
+    EXPECT_FALSE(engine::readHand("j", true, "").isPair);
+    EXPECT_EQ(engine::readHand("a1x", false, "").holeCards, "A1X");
 }
 
 TEST(HandGrid, EveryCellHasOneHandTextAndBack)

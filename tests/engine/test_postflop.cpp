@@ -19,32 +19,36 @@ struct FlopCase {
 
 class FlopTable : public ::testing::TestWithParam<FlopCase> {};
 
-void select(State& s, std::string_view options)
+engine::PostflopSituation situation(std::string_view category, std::string_view options)
 {
+    engine::PostflopSituation s;
+    s.category = category;
     for (char o : options) {
         switch (o) {
-        case 'I': s.optIn.setValue(true); break;
-        case 'O': s.optOut.setValue(true); break;
-        case 'R': s.optRaisedPost.setValue(true); break;
-        case 'L': s.optLimpedPost.setValue(true); break;
-        case 'H': s.optHeadsUp.setValue(true); break;
-        case 'M': s.optMultiWay.setValue(true); break;
+        case 'I': s.side = engine::PostflopSide::In; break;
+        case 'O': s.side = engine::PostflopSide::Out; break;
+        case 'R': s.pot = engine::PostflopPot::Raised; break;
+        case 'L': s.pot = engine::PostflopPot::Limped; break;
+        case 'H': s.players = engine::PostflopPlayers::HeadsUp; break;
+        case 'M': s.players = engine::PostflopPlayers::MultiWay; break;
         default: break;
         }
     }
+    return s;
+}
+
+// The advice, or "prev" when the recommendation leaves the shown advice.
+std::string advise(std::string_view category, std::string_view options)
+{
+    const engine::AdviceText* advice = engine::advisePostflop(situation(category, options)).advice;
+    return advice ? advice->text() : "prev";
 }
 
 TEST_P(FlopTable, Chooses)
 {
     const FlopCase& c = GetParam();
-    State s;
-    s.flopAdviseText = "previous advice";
-    s.cmbPostFlop.setText(c.category);
-    select(s, c.options);
-    engine::getFlopAdvise(s);
-    const std::string expected = std::string(c.expected) == "prev" ? "previous advice" : expectedText(c.expected);
-    EXPECT_EQ(s.flopAdviseText, expected) << c.category << " [" << c.options << "]";
-    EXPECT_EQ(s.txtFlop.text(), expected);
+    const std::string expected = std::string(c.expected) == "prev" ? "prev" : expectedText(c.expected);
+    EXPECT_EQ(advise(c.category, c.options), expected) << c.category << " [" << c.options << "]";
 }
 
 constexpr const char* kOptions = "Enter the correct options above";
@@ -87,14 +91,8 @@ TEST(FlopCategories, ListAndTableAgree)
 {
     // Every listed category has a rule of its own: with every option selected
     // none of them keeps a stale advice.
-    for (std::string_view category : engine::kPostFlopCategories) {
-        State s;
-        s.flopAdviseText = "stale";
-        s.cmbPostFlop.setText(category);
-        select(s, "ORM");
-        engine::getFlopAdvise(s);
-        EXPECT_NE(s.flopAdviseText, "stale") << category;
-    }
+    for (std::string_view category : engine::kPostFlopCategories)
+        EXPECT_NE(advise(category, "ORM"), "prev") << category;
 }
 
 } // namespace

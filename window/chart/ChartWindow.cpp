@@ -123,12 +123,10 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
     setAutoFillBackground(true);
 
     action_ = new QComboBox(this);
-    for (auto a : {engine::PreflopAction::Opened, engine::PreflopAction::Limped, engine::PreflopAction::Raised,
-                   engine::PreflopAction::RaisedCalled, engine::PreflopAction::ReRaised})
+    for (engine::PreflopAction a : engine::kPreflopActions)
         action_->addItem(toQString(engine::actionName(a)));
     position_ = new QComboBox(this);
-    for (auto p : {engine::ChartPosition::Early, engine::ChartPosition::Middle, engine::ChartPosition::Late,
-                   engine::ChartPosition::Blinds})
+    for (engine::Position p : engine::kPositions)
         position_->addItem(toQString(engine::positionName(p)));
     limpers_ = new QSpinBox(this);
     limpers_->setRange(1, 9);
@@ -179,27 +177,22 @@ engine::ChartSituation ChartWindow::situation() const
 {
     engine::ChartSituation s;
     s.action = static_cast<engine::PreflopAction>(action_->currentIndex());
-    s.position = static_cast<engine::ChartPosition>(position_->currentIndex());
+    s.position = static_cast<engine::Position>(position_->currentIndex());
     s.limpers = std::to_string(limpers_->value());
     const std::string bb = bigBlind_->text().toStdString();
-    s.bigBlind = bb.empty() || !frm_.state.money.isNumeric(bb) ? "1" : bb;
+    s.bigBlind = bb.empty() || !frm_.money.isNumeric(bb) ? "1" : bb;
     return s;
 }
 
 void ChartWindow::followMainWindow()
 {
-    const engine::PokerState& s = frm_.state;
+    const FrmPoker& s = frm_;
     const QSignalBlocker b1(action_), b2(position_), b3(limpers_), b4(bigBlind_);
-    const platform::OptionButton* actions[] = {&s.optOpened, &s.optLimped, &s.optRaised, &s.optRaisedCalled,
-                                               &s.optRaiseReRaise};
-    for (int i = 0; i < 5; ++i)
-        if (actions[i]->value())
-            action_->setCurrentIndex(i);
-    const platform::OptionButton* positions[] = {&s.optEarly, &s.optMiddle, &s.optLate, &s.optBlinds};
-    for (int i = 0; i < 4; ++i)
-        if (positions[i]->value())
-            position_->setCurrentIndex(i);
-    if (const auto limpers = frm_.state.money.toDouble(s.txtLimpers.text()); limpers && *limpers >= 1 && *limpers <= 9)
+    if (const auto action = s.selectedAction())
+        action_->setCurrentIndex(static_cast<int>(*action));
+    if (const auto position = s.selectedPosition())
+        position_->setCurrentIndex(static_cast<int>(*position));
+    if (const auto limpers = s.money.toDouble(s.txtLimpers.text()); limpers && *limpers >= 1 && *limpers <= 9)
         limpers_->setValue(static_cast<int>(*limpers));
     if (const auto bb = s.money.toDouble(s.txtBB.text()); bb && *bb > 0)
         bigBlind_->setText(QString::number(*bb, 'f', 2));
@@ -210,10 +203,10 @@ void ChartWindow::recompute()
 {
     const engine::ChartSituation sit = situation();
     limpers_->setEnabled(sit.action == engine::PreflopAction::Limped);
-    chart_ = engine::computeChart(sit, frm_.state.money);
+    chart_ = engine::computeChart(sit, frm_.money);
     QString title = toQString(engine::actionName(sit.action)) + QStringLiteral(", ")
         + toQString(engine::positionName(sit.position)) + QStringLiteral(" position, big blind ")
-        + toQString(frm_.state.money.amountText(frm_.state.money.toDouble(sit.bigBlind).value_or(0)));
+        + toQString(frm_.money.amountText(frm_.money.toDouble(sit.bigBlind).value_or(0)));
     if (sit.action == engine::PreflopAction::Limped)
         title += QStringLiteral(", %1 limper%2").arg(limpers_->value()).arg(limpers_->value() == 1 ? "" : "s");
     grid_->setTitle(title);
@@ -225,7 +218,7 @@ void ChartWindow::pick(int cell)
     if (cell < 0 || cell >= engine::kHandCount)
         return;
     const std::string_view hand = engine::handText(cell);
-    engine::PokerState& s = frm_.state;
+    FrmPoker& s = frm_;
     // As a player does it: select what the hole-card box holds, type the two
     // ranks over it, then tick or untick Suited.
     platform::InputScope scope(frm_.form);

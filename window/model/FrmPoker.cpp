@@ -2,12 +2,13 @@
 
 #include <array>
 #include <string_view>
+#include <utility>
 
-#include "engine/Bet.h"
+#include "engine/AdviceText.h"
 #include "engine/Groups.h"
-#include "engine/Hand.h"
-#include "engine/Limpers.h"
+#include "engine/LimperPrompts.h"
 #include "engine/Postflop.h"
+#include "engine/Preflop.h"
 #include "platform/form/Input.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/Layout.h"
@@ -18,9 +19,7 @@ namespace window {
 
 namespace {
 
-constexpr const char* kZeroDollars = "$0.00";
-constexpr const char* kEnterHoleCards = "Enter Hole Cards";
-constexpr const char* kEnterBigBlind = "Enter Big Blind Amount";
+using engine::PreflopAction;
 
 constexpr std::string_view kHoleCardKeys = "AaKkQqJjTt23456789";
 
@@ -31,42 +30,18 @@ bool passes(int key, std::string_view allowed)
     return key > 0 && key < 128 && allowed.find(static_cast<char>(key)) != std::string_view::npos;
 }
 
-bool isOneOf(std::string_view hand, std::initializer_list<std::string_view> hands)
-{
-    for (std::string_view h : hands)
-        if (h == hand)
-            return true;
-    return false;
-}
-
-// Hands whose limped advice needs the number of limpers before anything else.
-bool asksForLimpersOnPositionChange(std::string_view hand)
-{
-    return isOneOf(hand, {"AA", "KK", "QQ", "AKs", "AQs", "AJs", "AK", "AQ", "AT"});
-}
-
-bool asksForLimpersOnLimped(std::string_view hand)
-{
-    return isOneOf(hand, {"AA", "KK", "QQ", "AKs", "AQs", "AJs", "AK", "AQ", "AT", "99", "ATs", "KQs", "KJs", "JJ",
-                          "TT", "KT"});
-}
-
-std::string upperCase(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return text;
-}
-
 } // namespace
 
-FrmPoker::FrmPoker(platform::Ports p, const platform::Money& money) : state(money), ports(p)
+FrmPoker::FrmPoker(platform::Ports p, const platform::Money& m) : money(m), ports(p)
 {
     form.setCaption(kProductName);
+    lblCardSort.setVisible(false);
+    lblCardValue.setVisible(false);
+    txtPreFlop.setMultiLine(true);
+    txtFlop.setMultiLine(true);
     applyLayout();
-    state.txtHoleCard.setMaxLength(2);
-    state.txtBB.setMaxLength(10);
+    txtHoleCard.setMaxLength(2);
+    txtBB.setMaxLength(10);
     connectHandlers();
 }
 
@@ -86,27 +61,52 @@ void FrmPoker::applyLayout()
     }
 }
 
+platform::OptionButton& FrmPoker::actionOption(PreflopAction a)
+{
+    return *actionOptions_[static_cast<std::size_t>(a)];
+}
+
+platform::OptionButton& FrmPoker::positionOption(engine::Position p)
+{
+    return *positionOptions_[static_cast<std::size_t>(p)];
+}
+
+std::optional<PreflopAction> FrmPoker::selectedAction() const
+{
+    for (PreflopAction a : engine::kPreflopActions)
+        if (actionOptions_[static_cast<std::size_t>(a)]->value())
+            return a;
+    return std::nullopt;
+}
+
+std::optional<engine::Position> FrmPoker::selectedPosition() const
+{
+    for (engine::Position p : engine::kPositions)
+        if (positionOptions_[static_cast<std::size_t>(p)]->value())
+            return p;
+    return std::nullopt;
+}
+
 void FrmPoker::connectHandlers()
 {
-    engine::PokerState& s = state;
-    s.txtHoleCard.keyPress.connect([this](int& k) { txtHoleCard_KeyPress(k); });
-    s.txtBB.keyPress.connect([this](int& k) { txtBB_KeyPress(k); });
-    s.txtLimpers.keyPress.connect([this](int& k) { txtLimpers_KeyPress(k); });
-    s.txtHoleCard.change.connect([this] { txtHoleCard_Change(); });
-    s.txtBB.change.connect([this] { txtBB_Change(); });
-    s.txtLimpers.change.connect([this] { txtLimpers_Change(); });
-    s.txtBB.lostFocus.connect([this] { txtBB_LostFocus(); });
-    s.chkSuited.click.connect([this] { chkSuited_Click(); });
-    for (platform::OptionButton* b : {&s.optEarly, &s.optMiddle, &s.optLate, &s.optBlinds})
-        b->click.connect([this] { position_Click(); });
-    s.optOpened.click.connect([this] { optOpened_Click(); });
-    s.optLimped.click.connect([this] { optLimped_Click(); });
-    s.optRaised.click.connect([this] { optRaised_Click(); });
-    s.optRaisedCalled.click.connect([this] { optRaisedCalled_Click(); });
-    s.optRaiseReRaise.click.connect([this] { optRaiseReRaise_Click(); });
-    s.cmbPostFlop.click.connect([this] { cmbPostFlop_Click(); });
-    for (platform::OptionButton* b : {&s.optIn, &s.optOut, &s.optRaisedPost, &s.optLimpedPost, &s.optHeadsUp,
-                                      &s.optMultiWay})
+    txtHoleCard.keyPress.connect([this](int& k) { txtHoleCard_KeyPress(k); });
+    txtBB.keyPress.connect([this](int& k) { txtBB_KeyPress(k); });
+    txtLimpers.keyPress.connect([this](int& k) { txtLimpers_KeyPress(k); });
+    txtHoleCard.change.connect([this] { txtHoleCard_Change(); });
+    txtBB.change.connect([this] { txtBB_Change(); });
+    txtLimpers.change.connect([this] { txtLimpers_Change(); });
+    txtBB.lostFocus.connect([this] { txtBB_LostFocus(); });
+    chkSuited.click.connect([this] { chkSuited_Click(); });
+    for (engine::Position p : engine::kPositions)
+        positionOption(p).click.connect([this] { position_Click(); });
+    for (PreflopAction a : engine::kPreflopActions) {
+        if (a == PreflopAction::Limped)
+            optLimped.click.connect([this] { optLimped_Click(); });
+        else
+            actionOption(a).click.connect([this, a] { otherAction_Click(a); });
+    }
+    cmbPostFlop.click.connect([this] { cmbPostFlop_Click(); });
+    for (platform::OptionButton* b : {&optIn, &optOut, &optRaisedPost, &optLimpedPost, &optHeadsUp, &optMultiWay})
         b->click.connect([this] { postFlopOption_Click(); });
     cmdResetPartial.click.connect([this] { cmdResetPartial_Click(); });
     lblHyper.click.connect([this] { lblHyper_Click(); });
@@ -116,9 +116,9 @@ void FrmPoker::Form_Load()
 {
     if (loadHooks.sizeCombo)
         loadHooks.sizeCombo(*this);
-    state.cmbPostFlop.addItem({});
+    cmbPostFlop.addItem({});
     for (std::string_view category : engine::kPostFlopCategories)
-        state.cmbPostFlop.addItem(std::string(category));
+        cmbPostFlop.addItem(std::string(category));
     try {
         if (loadHooks.initFormHelp)
             loadHooks.initFormHelp(*this);
@@ -126,7 +126,7 @@ void FrmPoker::Form_Load()
         if (loadHooks.reportLoadError)
             loadHooks.reportLoadError(*this, e);
     }
-    form.setFocus(state.txtBB);
+    form.setFocus(txtBB);
 }
 
 // Key filters: a key that does not pass is set to 0 and goes no further.
@@ -149,184 +149,205 @@ void FrmPoker::txtLimpers_KeyPress(int& keyAscii)
         keyAscii = 0;
 }
 
+void FrmPoker::applyHand(const engine::HandReading& hand)
+{
+    txtHoleCard.setText(hand.holeCards);
+    sortedCard.assign(hand.sortedHand.view());
+    if (hand.isPair)
+        chkSuited.setValue(0);
+    lblCardSort.setCaption(sortedCard);
+    lblCardValue.setCaption(hand.handText.view());
+}
+
+void FrmPoker::showBet(const engine::Bet& bet)
+{
+    if (bet.kind == engine::Bet::Kind::Unchanged)
+        return;
+    shownText_.clear();
+    engine::appendBetText(shownText_, bet, money);
+    lblBetAmount.setCaption(shownText_);
+}
+
+void FrmPoker::showText(platform::TextBox& box, const engine::AdviceText& text)
+{
+    text.assignTo(shownText_);
+    box.setText(shownText_);
+}
+
+void FrmPoker::recompute(PreflopAction action)
+{
+    engine::PreflopSituation s;
+    s.action = action;
+    s.holeCards = txtHoleCard.text();
+    s.suited = chkSuited.value() == 1;
+    s.position = selectedPosition();
+    s.limpers = txtLimpers.text();
+    s.bigBlind = txtBB.text();
+    s.lastHand = sortedCard;
+    const engine::PreflopRecommendation r = engine::advisePreflop(s, money);
+    bbText.assign(r.bigBlindText);
+    // The nested handlers the hand's writes run recompute the same inputs, so
+    // the recommendation still holds when they return.
+    applyHand(r.hand);
+    groupNo.assign(r.group);
+    r.advice->assignTo(adviseText);
+    showBet(r.bet);
+    lblGroup.setCaption(groupNo);
+    txtPreFlop.setText(adviseText);
+}
+
 void FrmPoker::showLimperPrompt()
 {
-    state.txtPreFlop.setText(engine::kEnterAmountOfLimpers);
-    state.lblBetAmount.setCaption(kZeroDollars);
+    showText(txtPreFlop, engine::kEnterAmountOfLimpers);
+    showBet(engine::Bet::zeroPrompt());
 }
 
 bool FrmPoker::runSelectedAction(LimperCheck check)
 {
-    engine::PokerState& s = state;
-    if (s.optOpened.value()) {
-        engine::getBetAmtOpen(s);
-        return true;
-    }
-    if (s.optLimped.value()) {
-        const bool noCount = s.txtLimpers.text().empty();
-        if (noCount && check == LimperCheck::AnyHand) {
+    const std::optional<PreflopAction> action = selectedAction();
+    if (!action)
+        return false;
+    if (*action == PreflopAction::Limped && txtLimpers.text().empty()) {
+        const bool prompt = check == LimperCheck::AnyHand
+            || (check == LimperCheck::PromptHands
+                && engine::asksForLimpers(engine::LimperPrompt::OnPositionChange, lblCardValue.caption()));
+        if (prompt) {
             showLimperPrompt();
             return true;
         }
-        if (noCount && check == LimperCheck::PromptHands
-            && asksForLimpersOnPositionChange(s.lblCardValue.caption())) {
-            showLimperPrompt();
-            return true;
-        }
-        engine::getBetAmtLimped(s);
-        return true;
     }
-    if (s.optRaised.value()) {
-        engine::getBetAmtRaise(s);
-        return true;
-    }
-    if (s.optRaisedCalled.value()) {
-        engine::getBetAmtRaiseCall(s);
-        return true;
-    }
-    if (s.optRaiseReRaise.value()) {
-        engine::getBetAmtRaiseReRaise(s);
-        return true;
-    }
-    return false;
+    recompute(*action);
+    return true;
 }
 
 void FrmPoker::txtHoleCard_Change()
 {
-    engine::PokerState& s = state;
-    if (!s.txtHoleCard.text().empty() && !s.txtBB.text().empty() && runSelectedAction(LimperCheck::AnyHand))
+    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::AnyHand))
         return;
-    if (s.txtHoleCard.text().empty()) {
-        s.txtPreFlop.setText(kEnterHoleCards);
-        s.lblBetAmount.setCaption(kZeroDollars);
+    if (txtHoleCard.text().empty()) {
+        showText(txtPreFlop, engine::kEnterHoleCards);
+        showBet(engine::Bet::zeroPrompt());
     }
 }
 
 void FrmPoker::txtBB_Change()
 {
-    engine::PokerState& s = state;
-    if (!s.txtHoleCard.text().empty() && !s.txtBB.text().empty() && runSelectedAction(LimperCheck::None))
+    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::None))
         return;
-    if (s.txtBB.text().empty()) {
-        s.txtPreFlop.setText(kEnterBigBlind);
-        s.lblBetAmount.setCaption(kZeroDollars);
+    if (txtBB.text().empty()) {
+        showText(txtPreFlop, engine::kEnterBigBlind);
+        showBet(engine::Bet::zeroPrompt());
     }
 }
 
 void FrmPoker::chkSuited_Click()
 {
-    if (!state.txtHoleCard.text().empty())
+    if (!txtHoleCard.text().empty())
         runSelectedAction(LimperCheck::AnyHand);
 }
 
 void FrmPoker::position_Click()
 {
-    if (!state.txtHoleCard.text().empty() && !state.txtBB.text().empty())
+    if (!txtHoleCard.text().empty() && !txtBB.text().empty())
         runSelectedAction(LimperCheck::PromptHands);
 }
 
 void FrmPoker::txtLimpers_Change()
 {
-    if (!state.txtLimpers.text().empty())
-        engine::getBetAmtLimped(state);
+    if (!txtLimpers.text().empty())
+        recompute(PreflopAction::Limped);
     else
         showLimperPrompt();
 }
 
 void FrmPoker::txtBB_LostFocus()
 {
-    engine::PokerState& s = state;
-    const auto value = s.money.toDouble(s.txtBB.text());
+    const auto value = money.toDouble(txtBB.text());
     if (value)
-        s.txtBB.setText(s.money.amountText(*value));
+        txtBB.setText(money.amountText(*value));
     else
-        s.txtBB.setText({});
+        txtBB.setText({});
 }
 
-void FrmPoker::optOpened_Click()
+void FrmPoker::otherAction_Click(PreflopAction action)
 {
-    if (!state.optLimped.value())
-        state.txtLimpers.setText({});
-    engine::getBetAmtOpen(state);
-}
-
-void FrmPoker::optRaised_Click()
-{
-    if (!state.optLimped.value())
-        state.txtLimpers.setText({});
-    engine::getBetAmtRaise(state);
-}
-
-void FrmPoker::optRaisedCalled_Click()
-{
-    if (!state.optLimped.value())
-        state.txtLimpers.setText({});
-    engine::getBetAmtRaiseCall(state);
-}
-
-void FrmPoker::optRaiseReRaise_Click()
-{
-    if (!state.optLimped.value())
-        state.txtLimpers.setText({});
-    engine::getBetAmtRaiseReRaise(state);
+    if (!optLimped.value())
+        txtLimpers.setText({});
+    recompute(action);
 }
 
 void FrmPoker::optLimped_Click()
 {
-    engine::PokerState& s = state;
-    s.txtHoleCard.setText(upperCase(s.txtHoleCard.text()));
-    s.txtPreFlop.setText(engine::kEnterAmountOfLimpers);
-    s.lblBetAmount.setCaption(kZeroDollars);
-    s.lblGroup.setCaption(s.groupNo);
-    engine::sortCard(s);
-    engine::addCheck(s);
-    engine::findGroupNo(s);
-    if (asksForLimpersOnLimped(s.lblCardValue.caption())) {
-        s.txtHoleCard.setText(upperCase(s.txtHoleCard.text()));
-        s.txtPreFlop.setText(engine::kEnterAmountOfLimpers);
-        s.lblBetAmount.setCaption({});
-        s.lblGroup.setCaption(s.groupNo);
-        form.setFocus(s.txtLimpers);
+    txtHoleCard.setText(engine::upperCase(txtHoleCard.text()));
+    showText(txtPreFlop, engine::kEnterAmountOfLimpers);
+    showBet(engine::Bet::zeroPrompt());
+    lblGroup.setCaption(groupNo);
+    applyHand(engine::readHand(txtHoleCard.text(), chkSuited.value() == 1, sortedCard));
+    groupNo.assign(engine::groupOf(lblCardValue.caption()));
+    if (engine::asksForLimpers(engine::LimperPrompt::OnChoosingLimped, lblCardValue.caption())) {
+        showText(txtPreFlop, engine::kEnterAmountOfLimpers);
+        lblBetAmount.setCaption({});
+        lblGroup.setCaption(groupNo);
+        form.setFocus(txtLimpers);
     } else {
-        engine::getBetAmtLimped(s);
+        recompute(PreflopAction::Limped);
     }
-    s.lblGroup.setCaption(s.groupNo);
+    lblGroup.setCaption(groupNo);
+}
+
+void FrmPoker::showPostflopAdvice()
+{
+    engine::PostflopSituation s;
+    s.category = cmbPostFlop.text();
+    if (optIn.value())
+        s.side = engine::PostflopSide::In;
+    else if (optOut.value())
+        s.side = engine::PostflopSide::Out;
+    if (optRaisedPost.value())
+        s.pot = engine::PostflopPot::Raised;
+    else if (optLimpedPost.value())
+        s.pot = engine::PostflopPot::Limped;
+    if (optHeadsUp.value())
+        s.players = engine::PostflopPlayers::HeadsUp;
+    else if (optMultiWay.value())
+        s.players = engine::PostflopPlayers::MultiWay;
+    if (const engine::AdviceText* advice = engine::advisePostflop(s).advice)
+        advice->assignTo(flopAdviseText);
+    txtFlop.setText(flopAdviseText);
 }
 
 void FrmPoker::cmbPostFlop_Click()
 {
-    engine::PokerState& s = state;
-    const bool anyOption = s.optIn.value() || s.optOut.value() || s.optHeadsUp.value() || s.optMultiWay.value()
-        || s.optLimpedPost.value() || s.optRaisedPost.value();
+    const bool anyOption =
+        optIn.value() || optOut.value() || optHeadsUp.value() || optMultiWay.value() || optLimpedPost.value()
+        || optRaisedPost.value();
     if (!anyOption)
-        s.flopAdviseText.assign(engine::kEnterCorrectOptions);
+        engine::kEnterCorrectOptions.assignTo(flopAdviseText);
     else
-        engine::getFlopAdvise(s);
-    s.txtFlop.setText(s.flopAdviseText);
+        showPostflopAdvice();
+    txtFlop.setText(flopAdviseText);
 }
 
 void FrmPoker::postFlopOption_Click()
 {
-    engine::getFlopAdvise(state);
+    showPostflopAdvice();
 }
 
 void FrmPoker::cmdResetPartial_Click()
 {
-    engine::PokerState& s = state;
-    s.txtHoleCard.setText({});
-    s.chkSuited.setValue(0);
-    for (platform::OptionButton* b : {&s.optBlinds, &s.optEarly, &s.optMiddle, &s.optLate, &s.optOpened,
-                                      &s.optLimped, &s.optRaised, &s.optRaisedCalled, &s.optRaiseReRaise,
-                                      &s.optRaisedPost, &s.optLimpedPost, &s.optIn, &s.optOut, &s.optHeadsUp,
-                                      &s.optMultiWay})
+    txtHoleCard.setText({});
+    chkSuited.setValue(0);
+    for (platform::OptionButton* b : {&optBlinds, &optEarly, &optMiddle, &optLate, &optOpened, &optLimped, &optRaised,
+                                      &optRaisedCalled, &optRaiseReRaise, &optRaisedPost, &optLimpedPost, &optIn,
+                                      &optOut, &optHeadsUp, &optMultiWay})
         b->setValue(false);
-    s.txtLimpers.setText({});
-    s.lblGroup.setCaption({});
-    s.lblBetAmount.setCaption({});
-    s.cmbPostFlop.setListIndex(0);
-    s.txtFlop.setText({});
-    s.txtPreFlop.setText({});
-    form.setFocus(s.txtHoleCard);
+    txtLimpers.setText({});
+    lblGroup.setCaption({});
+    lblBetAmount.setCaption({});
+    cmbPostFlop.setListIndex(0);
+    txtFlop.setText({});
+    txtPreFlop.setText({});
+    form.setFocus(txtHoleCard);
 }
 
 void FrmPoker::lblHyper_Click()

@@ -1,15 +1,26 @@
 #pragma once
-// The advisor's main window as a model: its controls (the engine's window
-// state plus the rest of the window), the handlers that recompute the advice
-// on every input change, start-up and Reset. Views mirror it and send it
-// input; nothing here draws.
+// The advisor's main window as a model: its controls, the values it keeps for
+// its whole life, the handlers that recompute the advice on every input
+// change, start-up and Reset. It adapts the engine to the controls: each
+// handler reads the controls into a situation, asks the engine, and writes
+// the recommendation back. Views mirror it and send it input; nothing here
+// draws.
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
-#include "engine/PokerState.h"
+#include "engine/AdviceText.h"
+#include "engine/Bet.h"
+#include "engine/Hand.h"
+#include "engine/Situation.h"
 #include "platform/PlatformError.h"
+#include "platform/form/Form.h"
 #include "platform/form/StaticControls.h"
+#include "platform/form/TextControl.h"
+#include "platform/form/ToggleControls.h"
+#include "platform/money/Money.h"
 #include "platform/ports/Ports.h"
 
 namespace window {
@@ -22,8 +33,45 @@ public:
     FrmPoker(const FrmPoker&) = delete;
     FrmPoker& operator=(const FrmPoker&) = delete;
 
-    engine::PokerState state;
-    platform::Form& form = state.form;
+    const platform::Money& money;
+    platform::Form form{"frmPoker"};
+
+    // Option groups: the option buttons of one container.
+    platform::OptionGroup actionGroup;       // the "Pre-Flop" frame
+    platform::OptionGroup positionGroup;     // "Position"
+    platform::OptionGroup potGroup;          // post-flop "Pot"
+    platform::OptionGroup playersGroup;      // post-flop "Players"
+    platform::OptionGroup postPositionGroup; // post-flop "Position"
+
+    // Inputs.
+    platform::TextBox txtBB{form, "txtBB"};
+    platform::TextBox txtHoleCard{form, "txtHoleCard"};
+    platform::CheckBox chkSuited{form, "chkSuited"};
+    platform::OptionButton optEarly{form, "optEarly", positionGroup};
+    platform::OptionButton optMiddle{form, "optMiddle", positionGroup};
+    platform::OptionButton optLate{form, "optLate", positionGroup};
+    platform::OptionButton optBlinds{form, "optBlinds", positionGroup};
+    platform::OptionButton optOpened{form, "optOpened", actionGroup};
+    platform::OptionButton optLimped{form, "optLimped", actionGroup};
+    platform::OptionButton optRaised{form, "optRaised", actionGroup};
+    platform::OptionButton optRaisedCalled{form, "optRaisedCalled", actionGroup};
+    platform::OptionButton optRaiseReRaise{form, "optRaiseReRaise", actionGroup};
+    platform::TextBox txtLimpers{form, "txtLimpers"};
+    platform::ComboBox cmbPostFlop{form, "cmbPostFlop"};
+    platform::OptionButton optIn{form, "optIn", postPositionGroup};
+    platform::OptionButton optOut{form, "optOut", postPositionGroup};
+    platform::OptionButton optRaisedPost{form, "optRaisedPost", potGroup};
+    platform::OptionButton optLimpedPost{form, "optLimpedPost", potGroup};
+    platform::OptionButton optHeadsUp{form, "optHeadsUp", playersGroup};
+    platform::OptionButton optMultiWay{form, "optMultiWay", playersGroup};
+
+    // Results; the two hand labels are hidden.
+    platform::Label lblCardSort{form, "lblCardSort"};
+    platform::Label lblCardValue{form, "lblCardValue"};
+    platform::Label lblGroup{form, "lblGroup"};
+    platform::Label lblBetAmount{form, "lblBetAmount"};
+    platform::TextBox txtPreFlop{form, "txtPreFlop"};
+    platform::TextBox txtFlop{form, "txtFlop"};
 
     // The rest of the window.
     platform::CommandButton cmdResetPartial{form, "cmdResetPartial"};
@@ -43,7 +91,20 @@ public:
     platform::Label lblBB{form, "lblBB"};
     platform::Image Image1{form, "Image1"};
 
+    // Values the window keeps for its whole life.
+    std::string sortedCard;     // last recognised canonical hand
+    std::string groupNo;        // "1" to "8" or "Not Ranked"
+    std::string adviseText;     // current pre-flop advice
+    std::string flopAdviseText; // current post-flop advice
+    std::string bbText;         // big blind of the last bet computation
+
     platform::Ports ports;
+
+    // The pre-flop action and position the options show, if any.
+    std::optional<engine::PreflopAction> selectedAction() const;
+    std::optional<engine::Position> selectedPosition() const;
+    platform::OptionButton& actionOption(engine::PreflopAction a);
+    platform::OptionButton& positionOption(engine::Position p);
 
     // Start-up: what a view or the help wiring adds to Form_Load. sizeCombo
     // sizes the post-flop list; initFormHelp binds the help handler and may
@@ -89,22 +150,37 @@ private:
     void txtBB_LostFocus();
     void chkSuited_Click();
     void position_Click();
-    void optOpened_Click();
     void optLimped_Click();
-    void optRaised_Click();
-    void optRaisedCalled_Click();
-    void optRaiseReRaise_Click();
+    // Opened, Raise, Raise and Call, Raise and Re-Raise.
+    void otherAction_Click(engine::PreflopAction action);
     void cmbPostFlop_Click();
     void postFlopOption_Click();
     void cmdResetPartial_Click();
     void lblHyper_Click();
 
-    // The decision chain the input handlers share: runs the bet routine of the
-    // selected action and returns true, or returns false when no action is
-    // selected.
+    // The decision chain the input handlers share: recomputes the selected
+    // action and returns true, or returns false when no action is selected.
+    // In a limped pot with no count it shows the limper prompt instead:
+    // always (AnyHand), or for the hands that ask for it on a position change.
     enum class LimperCheck { None, AnyHand, PromptHands };
     bool runSelectedAction(LimperCheck check);
     void showLimperPrompt();
+
+    // The whole pre-flop recomputation of one action, written back to the
+    // controls.
+    void recompute(engine::PreflopAction action);
+    // Rewrites the hole cards in capitals and unticks Suited for a pair (each
+    // write runs its control's handler, nested), then shows the hand.
+    void applyHand(const engine::HandReading& hand);
+    void showBet(const engine::Bet& bet);
+    void showText(platform::TextBox& box, const engine::AdviceText& text);
+    void showPostflopAdvice();
+
+    // In the order of engine::kPreflopActions and engine::kPositions.
+    const std::array<platform::OptionButton*, 5> actionOptions_{&optOpened, &optLimped, &optRaised,
+                                                                &optRaisedCalled, &optRaiseReRaise};
+    const std::array<platform::OptionButton*, 4> positionOptions_{&optEarly, &optMiddle, &optLate, &optBlinds};
+    std::string shownText_; // a text on its way into a control, kept to reuse its memory
 };
 
 } // namespace window

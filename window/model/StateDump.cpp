@@ -40,7 +40,7 @@ void line(std::string& out, std::string_view name, long value)
 
 void appendStateDump(std::string& out, const FrmPoker& frm)
 {
-    const engine::PokerState& s = frm.state;
+    const FrmPoker& s = frm;
     line(out, "txtBB", s.txtBB.text());
     line(out, "txtHoleCard", s.txtHoleCard.text());
     line(out, "chkSuited", s.chkSuited.value());

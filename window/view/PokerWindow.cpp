@@ -157,7 +157,7 @@ void PokerWindow::sizeCombo()
     auto* combo = static_cast<PostFlopCombo*>(builder_.widget("cmbPostFlop"));
     const int top = toInt16(combo->geometry().top());
     const int height = toInt16(surface_->height() - top - 5.0);
-    frm_.state.cmbPostFlop.setDropDownHeight(height);
+    frm_.cmbPostFlop.setDropDownHeight(height);
 }
 
 void PokerWindow::showAbout(FrmBrisvaneAbout& about)

@@ -64,38 +64,38 @@ protected:
 
 TEST_F(ChartWindowTest, FollowsTheMainWindowAndLeavesItAlone)
 {
-    type(frm.state.txtBB, "2");
-    type(frm.state.txtHoleCard, "AK");
-    click(frm.state.optBlinds);
-    click(frm.state.optRaised);
+    type(frm.txtBB, "2");
+    type(frm.txtHoleCard, "AK");
+    click(frm.optBlinds);
+    click(frm.optRaised);
     const std::string before = dump();
     window::ChartWindow chart(frm);
     EXPECT_EQ(dump(), before); // building the chart touched nothing
     auto sit = chart.situation();
     EXPECT_EQ(sit.action, engine::PreflopAction::Raised);
-    EXPECT_EQ(sit.position, engine::ChartPosition::Blinds);
+    EXPECT_EQ(sit.position, engine::Position::Blinds);
     EXPECT_EQ(sit.bigBlind, "2.00");
 
     // Its own selectors change the chart, not the main window.
     chart.findChildren<QComboBox*>()[1]->setCurrentIndex(0); // Early
-    EXPECT_EQ(chart.situation().position, engine::ChartPosition::Early);
+    EXPECT_EQ(chart.situation().position, engine::Position::Early);
     EXPECT_EQ(dump(), before);
 
     // A change in the main window brings the chart along.
-    click(frm.state.optLimped);
-    type(frm.state.txtLimpers, "3");
+    click(frm.optLimped);
+    type(frm.txtLimpers, "3");
     sit = chart.situation();
     EXPECT_EQ(sit.action, engine::PreflopAction::Limped);
-    EXPECT_EQ(sit.position, engine::ChartPosition::Blinds);
+    EXPECT_EQ(sit.position, engine::Position::Blinds);
     EXPECT_EQ(sit.limpers, "3");
     EXPECT_EQ(chart.chart().cells[static_cast<std::size_t>(engine::handIndex("AA"))].bet, "$16.00 to $18.00");
 }
 
 TEST_F(ChartWindowTest, HoverShowsTheBetAndTheAdvicesFirstSentence)
 {
-    type(frm.state.txtBB, "2");
-    click(frm.state.optEarly);
-    click(frm.state.optOpened);
+    type(frm.txtBB, "2");
+    click(frm.optEarly);
+    click(frm.optOpened);
     window::ChartWindow chart(frm);
     auto* grid = chart.findChild<window::ChartGrid*>();
     ASSERT_NE(grid, nullptr);
@@ -107,30 +107,30 @@ TEST_F(ChartWindowTest, HoverShowsTheBetAndTheAdvicesFirstSentence)
 
 TEST_F(ChartWindowTest, ClickingACellTypesTheHandIntoTheMainWindow)
 {
-    type(frm.state.txtBB, "2");
-    click(frm.state.optLate);
-    click(frm.state.optOpened);
-    type(frm.state.txtHoleCard, "72");
+    type(frm.txtBB, "2");
+    click(frm.optLate);
+    click(frm.optOpened);
+    type(frm.txtHoleCard, "72");
     window::ChartWindow chart(frm);
     chart.show();
     auto* grid = chart.findChild<window::ChartGrid*>();
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "KQs"));
-    EXPECT_EQ(frm.state.txtHoleCard.text(), "KQ");
-    EXPECT_EQ(frm.state.chkSuited.value(), 1);
-    EXPECT_EQ(frm.state.lblCardValue.caption(), "KQs");
-    EXPECT_EQ(frm.state.txtPreFlop.text(), engine::adviceText(engine::AdviceKey::ADV_O_12));
+    EXPECT_EQ(frm.txtHoleCard.text(), "KQ");
+    EXPECT_EQ(frm.chkSuited.value(), 1);
+    EXPECT_EQ(frm.lblCardValue.caption(), "KQs");
+    EXPECT_EQ(frm.txtPreFlop.text(), engine::adviceText(engine::AdviceKey::ADV_O_12));
     // A pair unticks Suited itself; an offsuit hand unticks it by a click.
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "QQ"));
-    EXPECT_EQ(frm.state.lblCardValue.caption(), "QQ");
-    EXPECT_EQ(frm.state.chkSuited.value(), 0);
+    EXPECT_EQ(frm.lblCardValue.caption(), "QQ");
+    EXPECT_EQ(frm.chkSuited.value(), 0);
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "AJs"));
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf(*grid, "T9"));
-    EXPECT_EQ(frm.state.lblCardValue.caption(), "T9");
-    EXPECT_EQ(frm.state.chkSuited.value(), 0);
+    EXPECT_EQ(frm.lblCardValue.caption(), "T9");
+    EXPECT_EQ(frm.chkSuited.value(), 0);
     // Every cell the chart shows is what the window now shows.
     const auto& cell = chart.chart().cells[static_cast<std::size_t>(engine::handIndex("T9"))];
-    EXPECT_EQ(cell.bet, frm.state.lblBetAmount.caption());
-    EXPECT_EQ(cell.advice, frm.state.txtPreFlop.text());
+    EXPECT_EQ(cell.bet, frm.lblBetAmount.caption());
+    EXPECT_EQ(cell.advice, frm.txtPreFlop.text());
 }
 
 TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
@@ -149,7 +149,7 @@ TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
     QTest::keyClick(grid, Qt::Key_Right);
     EXPECT_EQ(engine::handText(grid->selected()), "K2");
     QTest::keyClick(grid, Qt::Key_Return);
-    EXPECT_EQ(frm.state.txtHoleCard.text(), "K2");
+    EXPECT_EQ(frm.txtHoleCard.text(), "K2");
 }
 
 TEST_F(ChartWindowTest, Screenshots)

@@ -54,7 +54,7 @@ TEST_F(FrmPokerHelp, LoadRegistersTheWindowWithKeyPreview)
 
 TEST_F(FrmPokerHelp, F1InAnyFieldShowsTheMainWindowsTopic)
 {
-    for (platform::Control* field : std::initializer_list<platform::Control*>{&frm.state.txtBB, &frm.state.txtHoleCard, &frm.state.cmbPostFlop}) {
+    for (platform::Control* field : std::initializer_list<platform::Control*>{&frm.txtBB, &frm.txtHoleCard, &frm.cmbPostFlop}) {
         platform::input::moveFocus(*field);
         EXPECT_EQ(platform::input::keyDown(frm.form, platform::KeyF1, 0), 0) << field->name();
         EXPECT_EQ(last().command, platform::HhHelpContext);

@@ -6,12 +6,13 @@
 #include <string>
 
 #include "engine/Chart.h"
+#include "engine/Preflop.h"
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
 
 using namespace platform;
 using engine::BetClass;
-using engine::ChartPosition;
+using engine::Position;
 using engine::PreflopAction;
 
 namespace {
@@ -32,7 +33,7 @@ Shown windowShows(std::string_view hand, const engine::ChartSituation& sit)
 {
     window::FrmPoker frm({}, usMoney());
     frm.Form_Load();
-    auto& s = frm.state;
+    auto& s = frm;
     auto type = [](TextBox& box, std::string_view text) {
         input::moveFocus(box);
         for (char c : text) {
@@ -48,17 +49,15 @@ Shown windowShows(std::string_view hand, const engine::ChartSituation& sit)
     type(s.txtHoleCard, hand.substr(0, 2));
     if (hand.size() == 3)
         click(s.chkSuited);
-    OptionButton* position[] = {&s.optEarly, &s.optMiddle, &s.optLate, &s.optBlinds};
-    click(*position[static_cast<int>(sit.position)]);
-    OptionButton* action[] = {&s.optOpened, &s.optLimped, &s.optRaised, &s.optRaisedCalled, &s.optRaiseReRaise};
-    click(*action[static_cast<int>(sit.action)]);
+    click(s.positionOption(sit.position));
+    click(s.actionOption(sit.action));
     if (sit.action == PreflopAction::Limped)
         type(s.txtLimpers, sit.limpers);
     return {s.lblGroup.caption(), s.lblBetAmount.caption(), s.txtPreFlop.text()};
 }
 
 class ChartMatchesWindow
-    : public ::testing::TestWithParam<std::tuple<PreflopAction, ChartPosition, const char*>> {};
+    : public ::testing::TestWithParam<std::tuple<PreflopAction, Position, const char*>> {};
 
 TEST_P(ChartMatchesWindow, EveryCell)
 {
@@ -83,26 +82,52 @@ INSTANTIATE_TEST_SUITE_P(
     EverySituation, ChartMatchesWindow,
     ::testing::Combine(::testing::Values(PreflopAction::Opened, PreflopAction::Limped, PreflopAction::Raised,
                                          PreflopAction::RaisedCalled, PreflopAction::ReRaised),
-                       ::testing::Values(ChartPosition::Early, ChartPosition::Middle, ChartPosition::Late,
-                                         ChartPosition::Blinds),
+                       ::testing::ValuesIn(engine::kPositions),
                        ::testing::Values("1", "3")));
 
 struct ClassCase {
-    const char* bet;
+    PreflopAction action;
+    const char* hand;
+    Position position;
+    const char* bb;
+    const char* limpers;
+    const char* bet; // as the window shows it
     BetClass expected;
 };
 
-TEST(BetClasses, ByTheBetText)
+TEST(BetClasses, ComeWithTheBet)
 {
+    using enum PreflopAction;
+    using enum Position;
+    const std::string huge(400, '9');
     const ClassCase cases[] = {
-        {"$8.00 to $12.00", BetClass::Raise},   {"$10.00", BetClass::Raise},      {"$2.00", BetClass::Call},
-        {"Re-Raise to full pot", BetClass::Raise}, {"Call", BetClass::Call},      {"Complete SB", BetClass::Call},
-        {"Apply 5/10 Rule", BetClass::Call},    {"Fold", BetClass::Fold},         {"See advice below", BetClass::Advice},
-        {"See advise below", BetClass::Advice}, {"See Advice below", BetClass::Advice}, {"", BetClass::Advice},
-        {"Amount too large", BetClass::Raise},  {"$1.50", BetClass::Call},
+        {Opened, "AA", Early, "2", "", "$8.00 to $12.00", BetClass::Raise},
+        {Limped, "AQ", Early, "2", "3", "$14.00", BetClass::Raise},
+        {Opened, "KQs", Early, "2", "", "$2.00", BetClass::Call},
+        {Raised, "AA", Late, "2", "", "Re-Raise to full pot", BetClass::Raise},
+        {RaisedCalled, "99", Late, "2", "", "Call", BetClass::Call},
+        {Limped, "ATs", Blinds, "2", "3", "Complete SB", BetClass::Call},
+        {Raised, "22", Late, "2", "", "Apply 5/10 Rule", BetClass::Call},
+        {Opened, "KJs", Early, "2", "", "Fold", BetClass::Fold},
+        {Raised, "AJs", Late, "2", "", "See advice below", BetClass::Advice},
+        {ReRaised, "QQ", Late, "2", "", "See advise below", BetClass::Advice},
+        {ReRaised, "JJ", Blinds, "2", "", "See Advice below", BetClass::Advice},
+        {Raised, "JTs", Blinds, "2", "", "", BetClass::Advice},
+        {Limped, "AA", Early, "2", huge.c_str(), "Amount too large to Amount too large", BetClass::Raise},
+        {Opened, "A2s", Late, "1.5", "", "$1.50", BetClass::Call},
     };
-    for (const ClassCase& c : cases)
-        EXPECT_EQ(engine::classifyBet(c.bet, 2.0, usMoney()), c.expected) << c.bet;
+    for (const ClassCase& c : cases) {
+        engine::PreflopSituation s;
+        s.action = c.action;
+        s.holeCards = std::string_view(c.hand).substr(0, 2);
+        s.suited = std::string_view(c.hand).size() == 3;
+        s.position = c.position;
+        s.bigBlind = c.bb;
+        s.limpers = c.limpers;
+        const engine::PreflopRecommendation r = engine::advisePreflop(s, usMoney());
+        EXPECT_EQ(engine::betText(r.bet, usMoney()), c.bet) << c.hand;
+        EXPECT_EQ(r.bet.betClass, c.expected) << c.bet;
+    }
 }
 
 TEST(ChartText, FirstSentence)

@@ -25,7 +25,7 @@ const Money& usMoney()
 
 struct Window : ::testing::Test {
     window::FrmPoker frm{{}, usMoney()};
-    engine::PokerState& s = frm.state;
+    window::FrmPoker& s = frm;
 
     void SetUp() override { frm.Form_Load(); }
 
@@ -242,6 +242,49 @@ TEST_F(Window, PostFlopNeedsOneOptionBeforeTheCategoryCounts)
     EXPECT_EQ(s.txtFlop.text(), "");
 }
 
+// The recomputation rewrites the hole cards in capitals and unticks Suited
+// for a pair; each write runs its control's handler at once, nested, and the
+// outer computation's writes decide what stays shown.
+TEST_F(Window, TheCapitalsRewriteIsOneChangeAndRunsItsHandlerNested)
+{
+    type(s.txtBB, U"2");
+    click(s.optEarly);
+    click(s.optOpened);
+    click(s.chkSuited);
+    int changes = 0;
+    s.txtHoleCard.change.connect([&] { ++changes; });
+    input::moveFocus(s.txtHoleCard);
+    input::insertText(s.txtHoleCard, "ak");
+    EXPECT_EQ(s.txtHoleCard.text(), "AK");
+    EXPECT_EQ(changes, 2); // the paste, then the rewrite in capitals
+    EXPECT_EQ(s.lblCardValue.caption(), "AKs");
+    EXPECT_EQ(s.lblGroup.caption(), "1");
+    EXPECT_EQ(s.txtPreFlop.text(), engine::adviceText(engine::AdviceKey::ADV_O_05));
+    EXPECT_EQ(s.bbText, "$2.00");
+    EXPECT_EQ(s.lblBetAmount.caption(), "$8.00 to $12.00");
+    // The same inputs again change nothing.
+    click(s.optMiddle);
+    click(s.optEarly);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(s.lblBetAmount.caption(), "$8.00 to $12.00");
+}
+
+TEST_F(Window, APairUnticksSuitedAfterTheCapitalsAndBeforeTheHandIsShown)
+{
+    type(s.txtBB, U"2");
+    click(s.optEarly);
+    click(s.optOpened);
+    click(s.chkSuited);
+    std::vector<std::string> seen;
+    s.chkSuited.click.connect([&] { seen.push_back(s.txtHoleCard.text() + "/" + std::to_string(s.chkSuited.value())); });
+    input::moveFocus(s.txtHoleCard);
+    input::insertText(s.txtHoleCard, "jj");
+    EXPECT_EQ(seen, (std::vector<std::string>{"JJ/0"}));
+    EXPECT_EQ(s.chkSuited.value(), 0);
+    EXPECT_EQ(s.lblCardValue.caption(), "JJ");
+    EXPECT_EQ(s.sortedCard, "JJ");
+}
+
 TEST(FormLoad, AHelpWiringFailureIsReportedAndTheLoadGoesOn)
 {
     window::FrmPoker frm({}, usMoney());
@@ -253,13 +296,13 @@ TEST(FormLoad, AHelpWiringFailureIsReportedAndTheLoadGoesOn)
     int sized = 0;
     frm.loadHooks.sizeCombo = [&](window::FrmPoker& f) {
         ++sized;
-        EXPECT_TRUE(f.state.cmbPostFlop.items().empty()); // sized before it is filled
+        EXPECT_TRUE(f.cmbPostFlop.items().empty()); // sized before it is filled
     };
     frm.Form_Load();
     EXPECT_EQ(sized, 1);
     EXPECT_EQ(reports, (std::vector<std::string>{"457: This key is already associated"}));
-    EXPECT_EQ(frm.state.cmbPostFlop.items().size(), 14u);
-    EXPECT_EQ(frm.form.focus(), &frm.state.txtBB);
+    EXPECT_EQ(frm.cmbPostFlop.items().size(), 14u);
+    EXPECT_EQ(frm.form.focus(), &frm.txtBB);
 }
 
 } // namespace

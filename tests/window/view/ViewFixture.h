@@ -51,7 +51,7 @@ protected:
     void TearDown() override { window.reset(); }
 
     window::FrmPoker& frm() { return window->model(); }
-    engine::PokerState& s() { return window->model().state; }
+    window::FrmPoker& s() { return window->model(); }
     QWidget* widget(std::string_view name) const { return window->controlWidget(name); }
 
     static QWidget* focused() { return QApplication::focusWidget(); }

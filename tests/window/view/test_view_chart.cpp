@@ -33,14 +33,14 @@ TEST_F(ChartFromTheMenu, OpensOneNonModalWindowThatFollowsTheAdvisor)
     EXPECT_EQ(openChart(), chart); // asked again: the same window, raised
     auto sit = chart->situation();
     EXPECT_EQ(sit.action, engine::PreflopAction::Raised);
-    EXPECT_EQ(sit.position, engine::ChartPosition::Blinds);
+    EXPECT_EQ(sit.position, engine::Position::Blinds);
     EXPECT_EQ(sit.bigBlind, "2.00");
 
     // The advisor still takes input while the chart is open.
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     click("optLate");
-    EXPECT_EQ(chart->situation().position, engine::ChartPosition::Late);
+    EXPECT_EQ(chart->situation().position, engine::Position::Late);
 }
 
 TEST_F(ChartFromTheMenu, APickedHandShowsInTheAdvisorsWidgets)

@@ -348,7 +348,7 @@ TEST_F(ViewTest, ExitEndsTheProcessAtOnceAfterWritingTheDump)
             window::view::PokerWindow program(desktop.ports(), usMoney());
             program.show();
             program.model().form.queryUnload.connect([&](int&, int) { QFile(notified).open(QIODevice::WriteOnly); });
-            platform::input::keyPress(program.model().state.txtBB, '4');
+            platform::input::keyPress(program.model().txtBB, '4');
             program.menuAction("mnuExit")->trigger();
             std::_Exit(3); // not reached when Exit ends the program
         },

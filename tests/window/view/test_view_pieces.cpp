@@ -69,7 +69,7 @@ protected:
         return c ? c->name() : std::string();
     }
     window::FrmPoker frm;
-    engine::PokerState& s = frm.state;
+    window::FrmPoker& s = frm;
 };
 
 TEST_F(Navigation, TabVisitsEachGroupOnceAtItsSelectedOrFirstOption)

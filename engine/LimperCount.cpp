@@ -1,17 +1,17 @@
-#include "engine/Limpers.h"
+#include "engine/LimperCount.h"
 
 #include <charconv>
 #include <limits>
-#include <string>
+
+#include "platform/money/Money.h"
 
 namespace engine {
 
-std::optional<double> limperCount(const PokerState& s)
+std::optional<double> limperCount(std::string_view text, const platform::Money& money)
 {
-    const std::string& text = s.txtLimpers.text();
     if (text.empty())
         return std::nullopt;
-    if (text.find_first_not_of("0123456789") == std::string::npos) {
+    if (text.find_first_not_of("0123456789") == std::string_view::npos) {
         double value = 0;
         const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
         if (ec == std::errc::result_out_of_range)
@@ -19,7 +19,7 @@ std::optional<double> limperCount(const PokerState& s)
         if (ec == std::errc{} && ptr == text.data() + text.size())
             return value;
     }
-    return s.money.toDouble(text);
+    return money.toDouble(text);
 }
 
 } // namespace engine

@@ -1,0 +1,111 @@
+#include "engine/Preflop.h"
+
+#include <optional>
+
+#include "engine/AdviceTables.h"
+#include "engine/Groups.h"
+#include "engine/LimperCount.h"
+
+namespace engine {
+
+namespace {
+
+struct ActionTables {
+    const AdviceTable& advice;
+    const BetTable& bets;
+};
+
+const ActionTables& tablesFor(PreflopAction a)
+{
+    static const ActionTables kTables[] = {
+        {kOpenedAdvice, kOpenedBets},             // Opened
+        {kLimpedAdvice, kLimpedBets},             // Limped
+        {kRaisedAdvice, kRaisedBets},             // Raised
+        {kRaisedCalledAdvice, kRaisedCalledBets}, // RaisedCalled
+        {kReRaisedAdvice, kReRaisedBets},         // ReRaised
+    };
+    return kTables[static_cast<std::size_t>(a)];
+}
+
+} // namespace
+
+const AdviceText& preflopAdvice(PreflopAction action, std::string_view handText, std::optional<Position> position,
+                                std::optional<double> limpers)
+{
+    const AdviceRow* row = tablesFor(action).advice.find(handText);
+    if (!row)
+        return handText.empty() ? kEnterHoleCards : kNotPlayable;
+    if (row->limperRule)
+        return limperRuleAdvice(*row, position, limpers);
+    return row->cell(position);
+}
+
+namespace {
+
+// f x BB, with BB x L added per limper; 1 x BB is the big blind itself. A big
+// blind of zero adds nothing per limper, however many there are.
+Bet betOf(const BetCell& cell, double bb, double limpers)
+{
+    Bet bet;
+    bet.kind = cell.kind;
+    bet.betClass = cell.betClass;
+    switch (cell.kind) {
+    case Bet::Kind::Unchanged:
+    case Bet::Kind::ZeroPrompt:
+        return bet;
+    case Bet::Kind::Word:
+        bet.word = cell.word;
+        return bet;
+    case Bet::Kind::Amount:
+    case Bet::Kind::Range:
+        break;
+    }
+    auto amount = [&](double f) {
+        const double base = f == 1 ? bb : bb * f;
+        const double perLimpers = bb == 0 ? 0 : bb * limpers;
+        return cell.perLimper ? base + perLimpers : base;
+    };
+    bet.low = amount(cell.low);
+    if (cell.kind == Bet::Kind::Range)
+        bet.high = amount(cell.high);
+    return bet;
+}
+
+} // namespace
+
+Bet preflopBet(PreflopAction action, std::string_view handText, std::optional<Position> position, double bb,
+               std::optional<double> limpers)
+{
+    const BetRow* row = tablesFor(action).bets.find(handText);
+    if (!row)
+        return betOf(kFold, bb, 0);
+    if (row->limperRule && !limpers)
+        return {}; // the advice asks for the count; the bet stays
+    if (row->limperRule && position == Position::Late) {
+        if (*limpers == 1)
+            return betOf(amountL(4), bb, *limpers);
+        if (*limpers > 1)
+            return betOf(oneBB(), bb, *limpers);
+        return betOf(row->none, bb, *limpers);
+    }
+    const BetCell& cell = row->cell(position);
+    if (cell.needsLimpers && !limpers)
+        return betOf(row->none, bb, 0);
+    return betOf(cell, bb, limpers.value_or(0));
+}
+
+PreflopRecommendation advisePreflop(const PreflopSituation& s, const platform::Money& money)
+{
+    PreflopRecommendation r;
+    r.hand = readHand(s.holeCards, s.suited, s.lastHand);
+    const std::string_view handText = r.hand.handText.view();
+    r.group = groupOf(handText);
+    const std::optional<double> limpers = limperCount(s.limpers, money);
+    r.advice = &preflopAdvice(s.action, handText, s.position, limpers);
+    const std::optional<double> bb = money.toDouble(s.bigBlind);
+    r.bigBlindText = bb ? s.bigBlind : std::string_view("0");
+    r.bet = preflopBet(s.action, handText, s.position, bb.value_or(0.0), limpers);
+    return r;
+}
+
+} // namespace engine
