@@ -154,7 +154,7 @@ bool ReplaySession::Impl::run(std::string_view line, long number)
         auto& box = static_cast<platform::TextControl&>(*control);
         focusFirst(box);
         for (char32_t key : keys_) {
-            box.setSelection(platform::utf8::length(box.text()), 0);
+            box.moveCaretToEnd();
             platform::input::keyPress(box, static_cast<int>(key));
         }
         return true;
@@ -175,7 +175,7 @@ bool ReplaySession::Impl::run(std::string_view line, long number)
         auto& box = static_cast<platform::TextControl&>(*control);
         focusFirst(box);
         for (long i = 0; i < count; ++i) {
-            box.setSelection(platform::utf8::length(box.text()), 0);
+            box.moveCaretToEnd();
             platform::input::keyPress(box, platform::KeyBackspace);
         }
         return true;

@@ -13,11 +13,22 @@ namespace engine {
 inline constexpr std::string_view kRanks = "AKQJT98765432"; // highest first
 inline constexpr int kHandCount = 169;
 
+namespace detail {
+constexpr std::array<std::int8_t, 256> rankIndexTable()
+{
+    std::array<std::int8_t, 256> t{};
+    t.fill(-1);
+    for (std::size_t i = 0; i < kRanks.size(); ++i)
+        t[static_cast<unsigned char>(kRanks[i])] = static_cast<std::int8_t>(i);
+    return t;
+}
+inline constexpr std::array<std::int8_t, 256> kRankIndex = rankIndexTable();
+} // namespace detail
+
 // 0 for "A" up to 12 for "2"; -1 for anything else.
 constexpr int rankIndex(char c)
 {
-    const auto pos = kRanks.find(c);
-    return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
+    return detail::kRankIndex[static_cast<unsigned char>(c)];
 }
 
 // The hand texts in a 13x13 grid, aces first: pairs on the diagonal, suited

@@ -1,6 +1,5 @@
 #include "engine/LimperCount.h"
 
-#include <charconv>
 #include <limits>
 
 #include "platform/money/Money.h"
@@ -11,15 +10,11 @@ std::optional<double> limperCount(std::string_view text, const platform::Money& 
 {
     if (text.empty())
         return std::nullopt;
-    if (text.find_first_not_of("0123456789") == std::string_view::npos) {
-        double value = 0;
-        const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-        if (ec == std::errc::result_out_of_range)
-            return std::numeric_limits<double>::infinity();
-        if (ec == std::errc{} && ptr == text.data() + text.size())
-            return value;
-    }
-    return money.toDouble(text);
+    const std::optional<double> value = money.toDouble(text);
+    // Digits alone too many for a double: an infinite count.
+    if (!value && text.find_first_not_of("0123456789") == std::string_view::npos)
+        return std::numeric_limits<double>::infinity();
+    return value;
 }
 
 } // namespace engine

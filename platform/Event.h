@@ -2,9 +2,10 @@
 // A notification with any number of listeners, called synchronously in the
 // order they connected. A listener may connect or disconnect listeners (itself
 // included) while the event is being raised; those changes take effect for the
-// next raise.
+// next raise: a raise calls exactly the listeners connected when it began.
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -24,42 +25,74 @@ public:
     int connect(Handler handler)
     {
         const int id = nextId_++;
-        handlers_.push_back({id, std::make_shared<Handler>(std::move(handler))});
+        entries_.push_back(std::make_unique<Entry>(Entry{id, std::move(handler), 0}));
         return id;
     }
 
     void disconnect(int id)
     {
-        for (auto it = handlers_.begin(); it != handlers_.end(); ++it) {
-            if (it->id == id) {
-                handlers_.erase(it);
-                return;
-            }
+        for (auto it = entries_.begin(); it != entries_.end(); ++it) {
+            Entry& e = **it;
+            if (e.id != id || e.removedAt != 0)
+                continue;
+            if (raising_ == 0)
+                entries_.erase(it);
+            else
+                e.removedAt = ++removals_; // raises under way still call it; it goes when they end
+            return;
         }
     }
 
-    bool empty() const noexcept { return handlers_.empty(); }
+    bool empty() const noexcept
+    {
+        for (const auto& e : entries_)
+            if (e->removedAt == 0)
+                return false;
+        return true;
+    }
 
     void operator()(Args... args) const
     {
-        if (handlers_.size() == 1) {
-            // The common case: hold the one handler alive across the call, in
-            // case it disconnects itself.
-            auto keep = handlers_.front().fn;
-            (*keep)(args...);
-            return;
+        // Entries are held by pointer, so one connected or removed during a
+        // handler never moves the handler being called.
+        const std::size_t count = entries_.size();
+        const std::uint64_t began = removals_;
+        ++raising_;
+        struct Finish {
+            const Event& event;
+            ~Finish()
+            {
+                if (--event.raising_ == 0)
+                    event.purge();
+            }
+        } finish{*this};
+        for (std::size_t i = 0; i < count; ++i) {
+            Entry& e = *entries_[i];
+            if (e.removedAt != 0 && e.removedAt <= began)
+                continue; // removed before this raise began
+            e.fn(args...);
         }
-        const auto snapshot = handlers_;
-        for (const auto& entry : snapshot)
-            (*entry.fn)(args...);
     }
 
 private:
     struct Entry {
         int id;
-        std::shared_ptr<Handler> fn;
+        Handler fn;
+        std::uint64_t removedAt; // 0 while connected
     };
-    std::vector<Entry> handlers_;
+
+    void purge() const
+    {
+        if (removals_ == purged_)
+            return;
+        std::erase_if(entries_, [](const std::unique_ptr<Entry>& e) { return e->removedAt != 0; });
+        purged_ = removals_;
+    }
+
+    mutable std::vector<std::unique_ptr<Entry>> entries_;
+    mutable int raising_ = 0;
+    mutable std::uint64_t removals_ = 0;
+    mutable std::uint64_t purged_ = 0;
     int nextId_ = 1;
 };
 

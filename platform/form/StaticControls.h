@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "platform/form/Control.h"
+#include "platform/text/StoreText.h"
 
 namespace platform {
 
@@ -13,7 +14,7 @@ public:
     using Control::Control;
 
     const std::string& caption() const noexcept { return caption_; }
-    void setCaption(std::string_view caption) { caption_.assign(caption); }
+    void setCaption(std::string_view caption) { storeText(caption_, caption); }
 
 private:
     std::string caption_;

@@ -2,9 +2,15 @@
 
 #include <algorithm>
 
+#include "platform/text/StoreText.h"
 #include "platform/text/Utf8.h"
 
 namespace platform {
+
+std::size_t TextControl::selStart() const
+{
+    return selStart_ == kCaretAtEnd ? utf8::length(text_) : selStart_;
+}
 
 void TextControl::setSelection(std::size_t start, std::size_t length)
 {
@@ -15,10 +21,9 @@ void TextControl::setSelection(std::size_t start, std::size_t length)
 
 void TextControl::assignText(std::string_view text, bool byUser, bool notify)
 {
-    if (text == text_)
+    if (!storeText(text_, text))
         return;
-    text_.assign(text);
-    selStart_ = utf8::length(text_);
+    selStart_ = kCaretAtEnd;
     selLength_ = 0;
     if (notify)
         textChanged(byUser);

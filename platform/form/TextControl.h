@@ -18,10 +18,15 @@ public:
     const std::string& text() const noexcept { return text_; }
 
     // Caret and selection, as the user left them.
-    std::size_t selStart() const noexcept { return selStart_; }
+    std::size_t selStart() const;
     std::size_t selLength() const noexcept { return selLength_; }
     // Clamped to the text.
     void setSelection(std::size_t start, std::size_t length);
+    void moveCaretToEnd() noexcept
+    {
+        selStart_ = kCaretAtEnd;
+        selLength_ = 0;
+    }
 
     // The typed-length limit in code points; 0 means none. It limits typing
     // only, never text set by code.
@@ -43,6 +48,11 @@ protected:
 
 private:
     friend struct TextEditing;
+    // Text set by code puts the caret at its end; the end is counted in code
+    // points only when someone asks for it, since advice texts are long and
+    // rarely edited.
+    static constexpr std::size_t kCaretAtEnd = static_cast<std::size_t>(-1);
+
     std::string text_;
     std::size_t selStart_ = 0;
     std::size_t selLength_ = 0;

@@ -6,7 +6,9 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <iterator>
+#include <limits>
 
 namespace platform {
 
@@ -28,6 +30,34 @@ bool isExactHalfCent(double a)
     const auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
     e -= 53;
     return std::countr_zero(m) + e + 3 == 0;
+}
+
+// Below this an amount converts to whole cents exactly: a double's 53-bit
+// significand times 100 (7 bits) fits the 64 bits of the x87 long double, and
+// adding a half to it stays exact while it is below 2^57.
+constexpr double kCentsExactBelow = std::numeric_limits<long double>::digits >= 64 ? 1e15 : 0.0;
+
+// Writes "<whole>.<cents>" for 0 <= a < kCentsExactBelow, rounded to the
+// nearest cent and an exact half cent away from zero, as the general path
+// does; returns the end.
+char* writeCents(char* buf, double a)
+{
+    const long double hundredfold = static_cast<long double>(a) * 100.0L;
+    auto cents = static_cast<std::uint64_t>(std::floor(hundredfold + 0.5L));
+    char digits[24];
+    char* d = digits + sizeof digits;
+    for (int i = 0; i < 2; ++i) {
+        *--d = static_cast<char>('0' + cents % 10);
+        cents /= 10;
+    }
+    *--d = '.';
+    do {
+        *--d = static_cast<char>('0' + cents % 10);
+        cents /= 10;
+    } while (cents > 0);
+    const auto n = static_cast<std::size_t>(digits + sizeof digits - d);
+    std::memcpy(buf, d, n);
+    return buf + n;
 }
 
 // Adds one unit in the last place of a decimal text such as "12.34".
@@ -166,8 +196,53 @@ std::optional<double> Money::toDouble(std::string_view text) const
 
 namespace {
 
-// Converts "digits[.digits]" (ASCII, at least one digit). A value too large for
-// a double is refused; one too small to tell from zero is zero.
+// Reads the digits of "digits[.digits]" as they come. Up to 15 digits the
+// value is exact: the digits as an integer are exact in a double, and so is
+// the power of ten, so one division rounds correctly, exactly as the general
+// conversion does. Longer numbers go the general way.
+class ShortDecimal {
+public:
+    void digit(char c)
+    {
+        if (++count_ <= 15)
+            digits_ = digits_ * 10 + static_cast<std::uint64_t>(c - '0');
+        if (inFraction_)
+            ++decimals_;
+    }
+    void point() { inFraction_ = true; }
+    bool empty() const { return count_ == 0; }
+    bool exact() const { return count_ <= 15; }
+    double value() const
+    {
+        static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+        const double whole = static_cast<double>(digits_);
+        return decimals_ > 0 ? whole / kPowersOfTen[decimals_] : whole;
+    }
+
+private:
+    std::uint64_t digits_ = 0;
+    int count_ = 0;
+    int decimals_ = 0;
+    bool inFraction_ = false;
+};
+
+// The digits of a number without its separators, for the general conversion.
+class PlainNumber {
+public:
+    explicit PlainNumber(std::size_t capacity) { text_.reserve(capacity); }
+    void digit(char c) { text_.push_back(c); }
+    void point() { text_.push_back('.'); }
+    bool empty() const { return text_.empty(); }
+    std::string_view view() const { return text_; }
+
+private:
+    std::string text_;
+};
+
+// Converts "digits[.digits]" (ASCII, at least one digit) of any length. A
+// value too large for a double is refused; one too small to tell from zero is
+// zero.
 std::optional<double> convertPlain(std::string_view s)
 {
     double value = 0;
@@ -185,22 +260,68 @@ std::optional<double> convertPlain(std::string_view s)
     return value;
 }
 
+// The typed form: digits with at most one ".", at least one digit.
+template <class Sink>
+bool scanTyped(std::string_view text, Sink& sink)
+{
+    int points = 0;
+    for (char c : text) {
+        if (isDigit(c)) {
+            sink.digit(c);
+        } else if (c == '.') {
+            if (++points > 1)
+                return false;
+            sink.point();
+        } else {
+            return false;
+        }
+    }
+    return !sink.empty();
+}
+
+// A written number: digits grouped by the separator, then the decimal point
+// and digits.
+template <class Sink>
+bool scanWritten(std::string_view number, std::string_view sep, std::string_view point, Sink& sink)
+{
+    std::size_t i = 0;
+    bool afterSeparator = false;
+    while (i < number.size()) {
+        if (isDigit(number[i])) {
+            sink.digit(number[i++]);
+            afterSeparator = false;
+        } else if (!sep.empty() && !sink.empty() && !afterSeparator && number.substr(i).starts_with(sep)) {
+            i += sep.size();
+            afterSeparator = true;
+        } else {
+            break;
+        }
+    }
+    if (sink.empty() || afterSeparator)
+        return false;
+    if (i < number.size()) {
+        if (!number.substr(i).starts_with(point))
+            return false;
+        i += point.size();
+        sink.point();
+        for (; i < number.size(); ++i) {
+            if (!isDigit(number[i]))
+                return false;
+            sink.digit(number[i]);
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 std::optional<double> Money::parseTyped(std::string_view text) const
 {
-    bool digit = false;
-    int points = 0;
-    for (char c : text) {
-        if (isDigit(c))
-            digit = true;
-        else if (c == '.')
-            ++points;
-        else
-            return std::nullopt;
-    }
-    if (!digit || points > 1)
+    ShortDecimal d;
+    if (!scanTyped(text, d))
         return std::nullopt;
+    if (d.exact())
+        return d.value();
     return convertPlain(text);
 }
 
@@ -221,37 +342,16 @@ std::optional<double> Money::parseMoney(std::string_view text) const
 
 std::optional<double> Money::parseNumber(std::string_view number) const
 {
-    const std::string& sep = locale_.thousandsSep;
-    const std::string& point = locale_.decimalPoint;
-    std::string plain;
-    plain.reserve(number.size());
-    std::size_t i = 0;
-    bool afterSeparator = false;
-    while (i < number.size()) {
-        if (isDigit(number[i])) {
-            plain.push_back(number[i++]);
-            afterSeparator = false;
-        } else if (!sep.empty() && !plain.empty() && !afterSeparator && number.substr(i).starts_with(sep)) {
-            i += sep.size();
-            afterSeparator = true;
-        } else {
-            break;
-        }
-    }
-    if (plain.empty() || afterSeparator)
+    const std::string_view sep = locale_.thousandsSep;
+    const std::string_view point = locale_.decimalPoint;
+    ShortDecimal d;
+    if (!scanWritten(number, sep, point, d))
         return std::nullopt;
-    if (i < number.size()) {
-        if (!number.substr(i).starts_with(point))
-            return std::nullopt;
-        i += point.size();
-        plain.push_back('.');
-        for (; i < number.size(); ++i) {
-            if (!isDigit(number[i]))
-                return std::nullopt;
-            plain.push_back(number[i]);
-        }
-    }
-    return convertPlain(plain);
+    if (d.exact())
+        return d.value();
+    PlainNumber plain(number.size() + 1);
+    scanWritten(number, sep, point, plain);
+    return convertPlain(plain.view());
 }
 
 void Money::appendGrouped(std::string& out, std::string_view digits) const
@@ -294,7 +394,9 @@ void Money::appendAmount(std::string& out, double value) const
     const double a = std::fabs(value);
     char buf[512];
     char* end = nullptr;
-    if (isExactHalfCent(a)) {
+    if (a < kCentsExactBelow) {
+        end = writeCents(buf, a);
+    } else if (isExactHalfCent(a)) {
         end = std::to_chars(buf, buf + sizeof buf - 1, a, std::chars_format::fixed, 3).ptr;
         --end; // drop the 5 of the half cent and round away from zero
         incrementLastDigit(buf, end);

@@ -38,25 +38,30 @@ std::size_t sequenceLength(std::string_view text, std::size_t pos)
     return n;
 }
 
+// The byte after the code point (or invalid byte) at `pos`.
+std::size_t next(std::string_view text, std::size_t pos)
+{
+    if (static_cast<unsigned char>(text[pos]) < 0x80)
+        return pos + 1;
+    const std::size_t n = sequenceLength(text, pos);
+    return pos + (n ? n : 1);
+}
+
 } // namespace
 
 std::size_t length(std::string_view text)
 {
     std::size_t count = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++count) {
-        const std::size_t n = sequenceLength(text, pos);
-        pos += n ? n : 1;
-    }
+    for (std::size_t pos = 0; pos < text.size(); ++count)
+        pos = next(text, pos);
     return count;
 }
 
 std::size_t offsetOf(std::string_view text, std::size_t index)
 {
     std::size_t pos = 0;
-    for (std::size_t i = 0; i < index && pos < text.size(); ++i) {
-        const std::size_t n = sequenceLength(text, pos);
-        pos += n ? n : 1;
-    }
+    for (std::size_t i = 0; i < index && pos < text.size(); ++i)
+        pos = next(text, pos);
     return pos;
 }
 

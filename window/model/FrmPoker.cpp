@@ -10,6 +10,7 @@
 #include "engine/Postflop.h"
 #include "engine/Preflop.h"
 #include "platform/form/Input.h"
+#include "platform/text/StoreText.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/Layout.h"
 #include "window/model/Product.h"
@@ -152,7 +153,7 @@ void FrmPoker::txtLimpers_KeyPress(int& keyAscii)
 void FrmPoker::applyHand(const engine::HandReading& hand)
 {
     txtHoleCard.setText(hand.holeCards);
-    sortedCard.assign(hand.sortedHand.view());
+    platform::storeText(sortedCard, hand.sortedHand.view());
     if (hand.isPair)
         chkSuited.setValue(0);
     lblCardSort.setCaption(sortedCard);
@@ -185,12 +186,15 @@ void FrmPoker::recompute(PreflopAction action)
     s.bigBlind = txtBB.text();
     s.lastHand = sortedCard;
     const engine::PreflopRecommendation r = engine::advisePreflop(s, money);
-    bbText.assign(r.bigBlindText);
+    platform::storeText(bbText, r.bigBlindText);
     // The nested handlers the hand's writes run recompute the same inputs, so
     // the recommendation still holds when they return.
     applyHand(r.hand);
-    groupNo.assign(r.group);
-    r.advice->assignTo(adviseText);
+    platform::storeText(groupNo, r.group);
+    if (r.advice != adviseTextSource_) {
+        r.advice->assignTo(adviseText);
+        adviseTextSource_ = r.advice;
+    }
     showBet(r.bet);
     lblGroup.setCaption(groupNo);
     txtPreFlop.setText(adviseText);
@@ -283,7 +287,7 @@ void FrmPoker::optLimped_Click()
     showBet(engine::Bet::zeroPrompt());
     lblGroup.setCaption(groupNo);
     applyHand(engine::readHand(txtHoleCard.text(), chkSuited.value() == 1, sortedCard));
-    groupNo.assign(engine::groupOf(lblCardValue.caption()));
+    platform::storeText(groupNo, engine::groupOf(lblCardValue.caption()));
     if (engine::asksForLimpers(engine::LimperPrompt::OnChoosingLimped, lblCardValue.caption())) {
         showText(txtPreFlop, engine::kEnterAmountOfLimpers);
         lblBetAmount.setCaption({});

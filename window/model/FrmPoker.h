@@ -181,6 +181,7 @@ private:
                                                                 &optRaisedCalled, &optRaiseReRaise};
     const std::array<platform::OptionButton*, 4> positionOptions_{&optEarly, &optMiddle, &optLate, &optBlinds};
     std::string shownText_; // a text on its way into a control, kept to reuse its memory
+    const engine::AdviceText* adviseTextSource_ = nullptr; // what adviseText was last written from
 };
 
 } // namespace window

@@ -206,4 +206,31 @@ TEST(Events, AListenerMayDisconnectItselfWhileRaised)
     EXPECT_EQ(second, 2);
 }
 
+TEST(Events, ChangesMadeWhileRaisedCountFromTheNextRaise)
+{
+    Event<> event;
+    std::vector<std::string> calls;
+    int second = 0;
+    bool nested = false;
+    event.connect([&] {
+        calls.push_back("first");
+        if (second != 0) {
+            event.disconnect(second);
+            second = 0;
+            event.connect([&] { calls.push_back("added"); });
+            if (!nested) {
+                nested = true;
+                event(); // begins after the removal and the addition
+            }
+        }
+    });
+    second = event.connect([&] { calls.push_back("second"); });
+    event();
+    EXPECT_EQ(calls, (std::vector<std::string>{"first", "first", "added", "second"}));
+    calls.clear();
+    event();
+    EXPECT_EQ(calls, (std::vector<std::string>{"first", "added"}));
+    EXPECT_FALSE(event.empty());
+}
+
 } // namespace

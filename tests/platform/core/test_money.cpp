@@ -3,8 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <limits>
 #include <optional>
@@ -52,6 +55,57 @@ INSTANTIATE_TEST_SUITE_P(
                       AmountCase{std::numeric_limits<double>::infinity(), "Amount too large"},
                       AmountCase{-std::numeric_limits<double>::infinity(), "Amount too large"},
                       AmountCase{std::numeric_limits<double>::quiet_NaN(), "Amount unavailable"}));
+
+// A plain reference: the correctly rounded decimal of the double, with an
+// exact half cent (tested on the binary value) going away from zero.
+std::string referenceCents(double a)
+{
+    char buf[512];
+    int e = 0;
+    const double f = std::frexp(a, &e);
+    const auto m = static_cast<std::uint64_t>(std::ldexp(f, 53));
+    const bool half = a != 0 && std::countr_zero(m) + (e - 53) + 3 == 0;
+    if (!half)
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, 2).ptr);
+    // "x.xx5" exactly: drop the 5 and carry one cent up.
+    std::string t(buf, std::to_chars(buf, buf + sizeof buf, a, std::chars_format::fixed, 3).ptr);
+    t.pop_back();
+    for (std::size_t i = t.size(); i-- > 0;) {
+        if (t[i] == '.')
+            continue;
+        if (t[i] != '9') {
+            ++t[i];
+            return t;
+        }
+        t[i] = '0';
+    }
+    return "1" + t;
+}
+
+TEST(UsAmount, EveryAmountBelowAQuadrillionRoundsAsTheExactDecimalDoes)
+{
+    // Random amounts of every size, the binary neighbours of each x.xx5, and
+    // exact half cents.
+    std::uint64_t state = 42;
+    auto next = [&] {
+        state = state * 6364136223846793005ull + 1442695040888963407ull;
+        return state >> 11;
+    };
+    const Money plain(MoneyLocale{"", ".", "", "", "", "-", true, true, 0, 0, 1, 1});
+    for (int i = 0; i < 200000; ++i) {
+        const double magnitude = std::pow(10.0, static_cast<double>(next() % 16));
+        double a = static_cast<double>(next()) / static_cast<double>(1ull << 53) * magnitude;
+        if (i % 3 == 1) {
+            a = (std::floor(a * 100) + 0.5) / 100;
+            a = std::nextafter(a, i % 2 ? 0.0 : 1e300);
+        } else if (i % 3 == 2) {
+            a = static_cast<double>(next() % 100000) / 8; // multiples of 0.125: halves and quarters of a cent
+        }
+        if (a >= 1e15)
+            continue;
+        EXPECT_EQ(plain.amountText(a), referenceCents(a)) << std::hexfloat << a;
+    }
+}
 
 TEST(UsAmount, RangeJoinsTwoAmounts)
 {
