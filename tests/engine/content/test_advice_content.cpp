@@ -424,6 +424,39 @@ TEST(AdviceTerms, AreSpelledOneWayEverywhere)
     }
 }
 
+// The 5/10 rule is defined in one sentence, the same wherever an entry defines
+// it, and named in one phrase ("when the 5/10 rule applies", or "does not
+// apply") wherever an entry only applies it.
+TEST(AdviceTerms, TheFiveTenRuleIsDefinedAndNamedOneWay)
+{
+    constexpr std::string_view definition =
+        "The 5/10 rule: call when the raise is at most 5% of the smaller of your stack and the raiser's, fold "
+        "when it is more than 10%, and in between call only against a player who will pay you off when you flop "
+        "a set.";
+    constexpr std::string_view rule = "5/10 rule";
+    constexpr std::string_view applied = "when the ";
+    const auto defining = {"ADV_O_14", "ADV_O_21", "ADV_R_11", "ADV_RR_15"};
+    for (std::size_t i = 0; i < kAdviceKeyCount; ++i) {
+        const auto key = static_cast<AdviceKey>(i);
+        const std::string_view t = adviceText(key);
+        const bool defines = std::find(defining.begin(), defining.end(), adviceKeyName(key)) != defining.end();
+        EXPECT_EQ(t.find(definition) != std::string_view::npos, defines) << adviceKeyName(key);
+        // Stakes in percent belong to the definition only.
+        if (!defines) {
+            EXPECT_FALSE(containsWord(t, "5%")) << adviceKeyName(key);
+        }
+        for (auto at = t.find(rule); at != std::string_view::npos; at = t.find(rule, at + 1)) {
+            const bool inDefinition = t.substr(at - std::min<std::size_t>(at, 4)).starts_with(definition);
+            const std::string_view after = t.substr(at + rule.size());
+            const bool named = at >= applied.size() &&
+                               lowered(t.substr(at - applied.size(), applied.size())) == applied &&
+                               (after.starts_with(" applies") || after.starts_with(" does not apply"));
+            EXPECT_TRUE(inDefinition || named)
+                << adviceKeyName(key) << ": [" << t.substr(at - std::min<std::size_t>(at, 20), 40) << "]";
+        }
+    }
+}
+
 TEST(AdviceKeyNames, EveryNameIsFoundAndNamesItsOwnKey)
 {
     for (std::size_t i = 0; i < std::size(kExpected); ++i) {
