@@ -362,6 +362,25 @@ TEST(AdviceSpecialSentences, OnlyTwoEntriesStartWithASpace)
     }
 }
 
+// The unopened-pot entries for the blinds also cover the big blind after a
+// limp from the small blind, in one sentence that names that case.
+TEST(AdviceSpecialSentences, BigBlindAfterASmallBlindLimpIsOneSentenceNamingTheLimp)
+{
+    constexpr std::string_view clause =
+        "If instead you are in the big blind and the small blind has limped, with everyone else folded, ";
+    for (const char* name : {"ADV_O_08", "ADV_O_09", "ADV_O_11", "ADV_O_13", "ADV_O_15", "ADV_O_19", "ADV_O_22",
+                             "ADV_O_25", "ADV_O_26", "ADV_O_29", "ADV_O_31", "ADV_O_33", "ADV_O_37"}) {
+        const std::string_view t = text(name);
+        const auto at = t.find(clause);
+        ASSERT_NE(at, std::string_view::npos) << name;
+        EXPECT_TRUE(t.substr(0, at).ends_with(". ")) << name << ": the clause starts a sentence";
+        EXPECT_EQ(t.find(clause, at + 1), std::string_view::npos) << name;
+        const auto end = t.find(". ", at);
+        ASSERT_NE(end, std::string_view::npos) << name;
+        EXPECT_NE(t.substr(at, end - at).find("raise"), std::string_view::npos) << name << ": the sentence says raise";
+    }
+}
+
 // Entries that give the same advice as another entry carry their own wording.
 TEST(AdviceTwins, SameAdviceIsWordedItsOwnWay)
 {
