@@ -222,17 +222,22 @@ bool isLetterOrDigit(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// Whether `word` stands in `text` as a whole word (or words), not inside a longer one.
-bool containsWord(std::string_view text, std::string_view word)
+// Where `word` first stands in `text` as a whole word (or words), not inside a longer one.
+std::size_t findWord(std::string_view text, std::string_view word)
 {
     for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
         const bool startsWord = at == 0 || !isLetterOrDigit(text[at - 1]);
         const auto after = at + word.size();
         const bool endsWord = after == text.size() || !isLetterOrDigit(text[after]);
         if (startsWord && endsWord)
-            return true;
+            return at;
     }
-    return false;
+    return std::string_view::npos;
+}
+
+bool containsWord(std::string_view text, std::string_view word)
+{
+    return findWord(text, word) != std::string_view::npos;
 }
 
 TEST(AdviceContentTable, ListsEveryKeyInKeyOrder)
@@ -407,8 +412,7 @@ TEST(AdviceTerms, AreSpelledOneWayEverywhere)
 {
     // A spelling to avoid, and the one to write.
     const std::pair<std::string_view, std::string_view> variants[] = {
-        {"cutoff", "CO"},
-        {"cut-off", "CO"},
+        {"cut-off", "cutoff"},
         {"minimum raise", "mini-raise"},
         {"min-raise", "mini-raise"},
         {"mini raise", "mini-raise"},
@@ -440,6 +444,20 @@ TEST(AdviceTerms, AreSpelledOneWayEverywhere)
         for (const auto& [wrong, right] : variants)
             EXPECT_FALSE(containsWord(t, lowered(wrong)))
                 << adviceKeyName(key) << " writes \"" << wrong << "\"; write \"" << right << "\"";
+    }
+}
+
+// "CO" is an abbreviation the help explains; an entry spells out "cutoff"
+// before it first writes "CO".
+TEST(AdviceTerms, CutoffIsSpelledOutBeforeCO)
+{
+    for (std::size_t i = 0; i < kAdviceKeyCount; ++i) {
+        const auto key = static_cast<AdviceKey>(i);
+        const std::string_view t = adviceText(key);
+        const auto co = findWord(t, "CO");
+        if (co == std::string_view::npos)
+            continue;
+        EXPECT_LT(findWord(t, "cutoff"), co) << adviceKeyName(key);
     }
 }
 
