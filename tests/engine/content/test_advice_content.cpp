@@ -222,17 +222,22 @@ bool isLetterOrDigit(char c)
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
 }
 
-// Whether `word` stands in `text` as a whole word (or words), not inside a longer one.
-bool containsWord(std::string_view text, std::string_view word)
+// Where `word` first stands in `text` as a whole word (or words), not inside a longer one.
+std::size_t findWord(std::string_view text, std::string_view word)
 {
     for (auto at = text.find(word); at != std::string_view::npos; at = text.find(word, at + 1)) {
         const bool startsWord = at == 0 || !isLetterOrDigit(text[at - 1]);
         const auto after = at + word.size();
         const bool endsWord = after == text.size() || !isLetterOrDigit(text[after]);
         if (startsWord && endsWord)
-            return true;
+            return at;
     }
-    return false;
+    return std::string_view::npos;
+}
+
+bool containsWord(std::string_view text, std::string_view word)
+{
+    return findWord(text, word) != std::string_view::npos;
 }
 
 TEST(AdviceContentTable, ListsEveryKeyInKeyOrder)
@@ -362,6 +367,25 @@ TEST(AdviceSpecialSentences, OnlyTwoEntriesStartWithASpace)
     }
 }
 
+// The unopened-pot entries for the blinds also cover the big blind after a
+// limp from the small blind, in one sentence that names that case.
+TEST(AdviceSpecialSentences, BigBlindAfterASmallBlindLimpIsOneSentenceNamingTheLimp)
+{
+    constexpr std::string_view clause =
+        "If instead you are in the big blind and the small blind has limped, with everyone else folded, ";
+    for (const char* name : {"ADV_O_08", "ADV_O_09", "ADV_O_11", "ADV_O_13", "ADV_O_15", "ADV_O_19", "ADV_O_22",
+                             "ADV_O_25", "ADV_O_26", "ADV_O_29", "ADV_O_31", "ADV_O_33", "ADV_O_37"}) {
+        const std::string_view t = text(name);
+        const auto at = t.find(clause);
+        ASSERT_NE(at, std::string_view::npos) << name;
+        EXPECT_TRUE(t.substr(0, at).ends_with(". ")) << name << ": the clause starts a sentence";
+        EXPECT_EQ(t.find(clause, at + 1), std::string_view::npos) << name;
+        const auto end = t.find(". ", at);
+        ASSERT_NE(end, std::string_view::npos) << name;
+        EXPECT_NE(t.substr(at, end - at).find("raise"), std::string_view::npos) << name << ": the sentence says raise";
+    }
+}
+
 // Entries that give the same advice as another entry carry their own wording.
 TEST(AdviceTwins, SameAdviceIsWordedItsOwnWay)
 {
@@ -388,8 +412,7 @@ TEST(AdviceTerms, AreSpelledOneWayEverywhere)
 {
     // A spelling to avoid, and the one to write.
     const std::pair<std::string_view, std::string_view> variants[] = {
-        {"cutoff", "CO"},
-        {"cut-off", "CO"},
+        {"cut-off", "cutoff"},
         {"minimum raise", "mini-raise"},
         {"min-raise", "mini-raise"},
         {"mini raise", "mini-raise"},
@@ -421,6 +444,53 @@ TEST(AdviceTerms, AreSpelledOneWayEverywhere)
         for (const auto& [wrong, right] : variants)
             EXPECT_FALSE(containsWord(t, lowered(wrong)))
                 << adviceKeyName(key) << " writes \"" << wrong << "\"; write \"" << right << "\"";
+    }
+}
+
+// "CO" is an abbreviation the help explains; an entry spells out "cutoff"
+// before it first writes "CO".
+TEST(AdviceTerms, CutoffIsSpelledOutBeforeCO)
+{
+    for (std::size_t i = 0; i < kAdviceKeyCount; ++i) {
+        const auto key = static_cast<AdviceKey>(i);
+        const std::string_view t = adviceText(key);
+        const auto co = findWord(t, "CO");
+        if (co == std::string_view::npos)
+            continue;
+        EXPECT_LT(findWord(t, "cutoff"), co) << adviceKeyName(key);
+    }
+}
+
+// The 5/10 rule is defined in one sentence, the same wherever an entry defines
+// it, and named in one phrase ("when the 5/10 rule applies", or "does not
+// apply") wherever an entry only applies it.
+TEST(AdviceTerms, TheFiveTenRuleIsDefinedAndNamedOneWay)
+{
+    constexpr std::string_view definition =
+        "The 5/10 rule: call when the raise is at most 5% of the smaller of your stack and the raiser's, fold "
+        "when it is more than 10%, and in between call only against a player who will pay you off when you flop "
+        "a set.";
+    constexpr std::string_view rule = "5/10 rule";
+    constexpr std::string_view applied = "when the ";
+    const auto defining = {"ADV_O_14", "ADV_O_21", "ADV_R_11", "ADV_RR_15"};
+    for (std::size_t i = 0; i < kAdviceKeyCount; ++i) {
+        const auto key = static_cast<AdviceKey>(i);
+        const std::string_view t = adviceText(key);
+        const bool defines = std::find(defining.begin(), defining.end(), adviceKeyName(key)) != defining.end();
+        EXPECT_EQ(t.find(definition) != std::string_view::npos, defines) << adviceKeyName(key);
+        // Stakes in percent belong to the definition only.
+        if (!defines) {
+            EXPECT_FALSE(containsWord(t, "5%")) << adviceKeyName(key);
+        }
+        for (auto at = t.find(rule); at != std::string_view::npos; at = t.find(rule, at + 1)) {
+            const bool inDefinition = t.substr(at - std::min<std::size_t>(at, 4)).starts_with(definition);
+            const std::string_view after = t.substr(at + rule.size());
+            const bool named = at >= applied.size() &&
+                               lowered(t.substr(at - applied.size(), applied.size())) == applied &&
+                               (after.starts_with(" applies") || after.starts_with(" does not apply"));
+            EXPECT_TRUE(inDefinition || named)
+                << adviceKeyName(key) << ": [" << t.substr(at - std::min<std::size_t>(at, 20), 40) << "]";
+        }
     }
 }
 
