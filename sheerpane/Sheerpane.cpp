@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QPaintEvent>
 
+#include "platform/GuardedCall.h"
 #include "platform/PlatformError.h"
 #include "platform/draw/FontConvert.h"
 #include "platform/draw/SystemColours.h"
@@ -28,21 +29,6 @@ namespace {
 
 using platform::OleColour;
 using platform::PlatformError;
-
-// Bag defaults.
-constexpr OleColour kDefBackColor{0x8000000F};  // button face
-constexpr OleColour kDefForeColor{0x80000012};  // button text
-constexpr bool kDefEnabled = true;
-constexpr std::int32_t kDefBorderStyle = Sheerpane::FixedSingle;
-constexpr std::int32_t kDefAppearance = Sheerpane::ThreeD;
-constexpr bool kDefFontUnderline = false;
-constexpr bool kDefFontTransparent = true;
-constexpr bool kDefFontStrikethru = false;
-constexpr double kDefFontSize = 0;
-constexpr bool kDefFontItalic = false;
-constexpr bool kDefFontBold = false;
-constexpr std::int32_t kDefMousePointer = 0;
-constexpr std::int32_t kDefBackStyle = Sheerpane::Transparent;
 
 // Border colours, given once at construction.
 constexpr std::uint32_t kButtonShadow = 0x80000010;
@@ -111,76 +97,10 @@ void Sheerpane::setAmbient(platform::Ambient ambient)
 
 // ---------------------------------------------------------------- life cycle
 
-void Sheerpane::InitProperties()
-{
-    sited_ = true;
-    QWidget::setFont(platform::draw::toQFont(ambient_.font));
-    setCaption(QString::fromStdString(ambient_.displayName));
-    backStyle_ = Transparent;
-    setBorderStyle(FixedSingle);
-}
-
-void Sheerpane::ReadProperties(const platform::PropertyBag& bag)
-{
-    sited_ = true;
-    surfaceBackColor(bag.readColour("BackColor", kDefBackColor).value);
-    surfaceForeColor(bag.readColour("ForeColor", kDefForeColor).value);
-    surfaceEnabled(bag.readBoolean("Enabled", kDefEnabled));
-    QWidget::setFont(platform::draw::toQFont(bag.readFont("Font", ambient_.font)));
-    setBorderStyle(static_cast<BorderStyles>(bag.readInteger("BorderStyle", kDefBorderStyle)));
-    setCaption(QString::fromStdString(bag.readText("Caption", ambient_.displayName)));
-    surfaceAppearance(bag.readInteger("Appearance", kDefAppearance));
-    const bool underline = bag.readBoolean("FontUnderline", kDefFontUnderline);
-    changeFont([&](QFont& font) { font.setUnderline(underline); });
-    fontTransparent_ = bag.readBoolean("FontTransparent", kDefFontTransparent);
-    const bool strikethru = bag.readBoolean("FontStrikethru", kDefFontStrikethru);
-    changeFont([&](QFont& font) { font.setStrikeOut(strikethru); });
-    // Their defaults say nothing: the font keeps what "Font" gave it.
-    if (const double size = bag.readNumber("FontSize", kDefFontSize); size != 0)
-        surfaceFontSize(size);
-    if (const std::string name = bag.readText("FontName", ""); !name.empty())
-        surfaceFontName(QString::fromStdString(name));
-    const bool italic = bag.readBoolean("FontItalic", kDefFontItalic);
-    changeFont([&](QFont& font) { font.setItalic(italic); });
-    const bool bold = bag.readBoolean("FontBold", kDefFontBold);
-    changeFont([&](QFont& font) { font.setBold(bold); });
-    setMouseIcon(bag.readPicture("MouseIcon", {}));
-    surfaceMousePointer(bag.readInteger("MousePointer", kDefMousePointer));
-    if (ambient_.userMode)
-        setMyParent(window());
-    backStyle_ = bag.readInteger("BackStyle", kDefBackStyle);
-}
-
-void Sheerpane::WriteProperties(platform::PropertyBag& bag) const
-{
-    bag.write("BackColor", OleColour{backColor_}, kDefBackColor);
-    bag.write("ForeColor", OleColour{foreColor_}, kDefForeColor);
-    bag.write("Enabled", Enabled(), kDefEnabled);
-    bag.write("Font", platform::draw::toFontDesc(font()), ambient_.font);
-    bag.write("BorderStyle", borderStyle_, kDefBorderStyle);
-    bag.write("Caption", caption_.toStdString(), ambient_.displayName);
-    bag.write("Appearance", appearance_, kDefAppearance);
-    bag.write("FontUnderline", FontUnderline(), kDefFontUnderline);
-    bag.write("FontTransparent", fontTransparent_, kDefFontTransparent);
-    bag.write("FontStrikethru", FontStrikethru(), kDefFontStrikethru);
-    bag.write("FontSize", FontSize(), kDefFontSize);
-    bag.write("FontName", FontName().toStdString(), std::string());
-    bag.write("FontItalic", FontItalic(), kDefFontItalic);
-    bag.write("FontBold", FontBold(), kDefFontBold);
-    bag.write("MouseIcon", mouseIcon_, platform::Picture{});
-    bag.write("MousePointer", mousePointer_, kDefMousePointer);
-    bag.write("BackStyle", backStyle_, kDefBackStyle);
-}
-
 bool Sheerpane::ReadProperties(const QString& bagText)
 {
-    try {
-        ReadProperties(platform::readBagText(bagText.toStdString()));
-        return true;
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-        return false;
-    }
+    return platform::guardedCall([&] { ReadProperties(platform::readBagText(bagText.toStdString())); },
+                                 errorReporter());
 }
 
 QString Sheerpane::WriteProperties() const
@@ -206,18 +126,16 @@ void Sheerpane::siteInQtHost()
         ambient_.displayName = objectName().isEmpty() ? std::string("Sheerpane1") : objectName().toStdString();
         ambient_.font = platform::draw::toFontDesc(parentWidget() ? parentWidget()->font() : QApplication::font());
     }
-    try {
-        // Only a control placed new on a form being designed is initialised;
-        // anywhere else it comes from a saved form.
-        if (designMode_ && !changes_.any())
-            InitProperties();
-        else
-            ReadProperties(propertiesSetSoFar());
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    } catch (const std::exception& error) {
-        raiseError(kErrInternal, error.what());
-    }
+    // Only a control placed new on a form being designed is initialised;
+    // anywhere else it comes from a saved form.
+    platform::guardedCall(
+        [&] {
+            if (designMode_ && !changes_.any())
+                InitProperties();
+            else
+                ReadProperties(propertiesSetSoFar());
+        },
+        errorReporter());
     if (designMode_ && !ambientGiven_)
         connect(this, &QObject::objectNameChanged, this, &Sheerpane::followNewName);
 }
@@ -245,6 +163,11 @@ platform::PropertyBag Sheerpane::propertiesSetSoFar() const
         if (const platform::PropertyValue* value = all.find(key))
             bag.set(key, *value);
     return bag;
+}
+
+std::function<void(long, const std::string&)> Sheerpane::errorReporter()
+{
+    return [this](long number, const std::string& description) { raiseError(number, description); };
 }
 
 void Sheerpane::raiseError(long number, const std::string& description)
@@ -408,32 +331,16 @@ void Sheerpane::setBackStyle(BackStyleConstants value)
 
 // ---------------------------------------------------------------- Qt property writes
 
-void Sheerpane::writeAppearance(AppearanceConstants value)
+// Through the property's setter in the table; no exception may cross Qt.
+void Sheerpane::writeProperty(std::string_view name, const platform::PropertyValue& value)
 {
-    try {
-        setAppearance(value);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
+    platform::guardedCall([&] { properties().set(*this, name, value); }, errorReporter());
 }
 
-void Sheerpane::writeFontSize(double points)
-{
-    try {
-        setFontSize(points);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
-}
-
-void Sheerpane::writeFontName(const QString& value)
-{
-    try {
-        setFontName(value);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
-}
+void Sheerpane::writeAppearance(AppearanceConstants value) { writeProperty("Appearance", platform::toPropertyValue(value)); }
+void Sheerpane::writeFontSize(double points) { writeProperty("FontSize", points); }
+void Sheerpane::writeFontName(const QString& value) { writeProperty("FontName", value.toStdString()); }
+void Sheerpane::writeMousePointer(int value) { writeProperty("MousePointer", value); }
 
 QPixmap Sheerpane::mouseIconPixmap() const
 {
@@ -442,20 +349,7 @@ QPixmap Sheerpane::mouseIconPixmap() const
 
 void Sheerpane::writeMouseIcon(const QPixmap& value)
 {
-    try {
-        setMouseIcon(value.isNull() ? platform::Picture{} : platform::draw::toPicture(value.toImage()));
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
-}
-
-void Sheerpane::writeMousePointer(int value)
-{
-    try {
-        setMousePointer(value);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
+    writeProperty("MouseIcon", value.isNull() ? platform::Picture{} : platform::draw::toPicture(value.toImage()));
 }
 
 // ---------------------------------------------------------------- the surface
@@ -512,8 +406,7 @@ void Sheerpane::surfaceMousePointer(std::int32_t value)
     applyMousePointer();
 }
 
-template <class Change>
-void Sheerpane::changeFont(Change change)
+void Sheerpane::changeFont(const std::function<void(QFont&)>& change)
 {
     QFont changed = font();
     change(changed);

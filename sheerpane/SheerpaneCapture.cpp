@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPointer>
 
+#include "platform/GuardedCall.h"
 #include "platform/PlatformError.h"
 #include "platform/draw/DeviceCaps.h"
 #include "platform/draw/Gdi.h"
@@ -61,13 +62,7 @@ void Sheerpane::queueParentPaint()
         this,
         [this] {
             parentPaintQueued_ = false;
-            try {
-                MyParent_Paint();
-            } catch (const platform::PlatformError& error) {
-                raiseError(error.number(), error.description());
-            } catch (const std::exception& error) {
-                raiseError(kErrInternal, error.what());
-            }
+            platform::guardedCall([this] { MyParent_Paint(); }, errorReporter());
         },
         Qt::QueuedConnection);
 }
