@@ -2,9 +2,9 @@
 
 #include "framecontrol/UltiFrame.h"
 
-#include "framecontrol/MousePointers.h"
 #include "framecontrol/PictureBox.h"
 #include "platform/PlatformError.h"
+#include "platform/qt/MousePointers.h"
 #include "platform/propertybag/PropertyErrors.h"
 #include "platform/sound/CanberraSound.h"
 #include "platform/sound/SoundFlags.h"
@@ -50,9 +50,9 @@ void UltiFrame::applyToSurface()
 
 void UltiFrame::applyMousePointer()
 {
-    if (mousePointer_ == kPointerCustom && mouseIcon_.shape() == Qt::BitmapCursor)
+    if (mousePointer_ == platform::qt::kPointerCustom && mouseIcon_.shape() == Qt::BitmapCursor)
         setCursor(mouseIcon_);
-    else if (const auto shape = cursorShapeOf(mousePointer_))
+    else if (const auto shape = platform::qt::cursorShapeOf(mousePointer_))
         setCursor(*shape);
     else
         unsetCursor();
@@ -198,7 +198,7 @@ void UltiFrame::setMouseIcon(const QCursor& value)
 
 void UltiFrame::setMousePointer(std::int32_t value)
 {
-    if (!isMousePointer(value))
+    if (!platform::qt::isMousePointer(value))
         invalidValue("MousePointer", value);
     mousePointer_ = value;
     applyMousePointer();

@@ -4,12 +4,12 @@
 #include "framecontrol/UltiFrame.h"
 #include "platform/draw/FontConvert.h"
 #include "platform/propertybag/PropertyTable.h"
+#include "platform/qt/Twips.h"
 
 namespace framecontrol {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
 constexpr int kPlacedWidthTwips = 1500;
 constexpr int kPlacedHeightTwips = 750;
 
@@ -92,7 +92,8 @@ void UltiFrame::InitProperties()
     properties().place(*this, ambient_);
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
-    resize(kPlacedWidthTwips / kTwipsPerPixel, kPlacedHeightTwips / kTwipsPerPixel);
+    const platform::qt::Twips twips;
+    resize(twips.toPixels(kPlacedWidthTwips), twips.toPixels(kPlacedHeightTwips));
 }
 
 void UltiFrame::ReadProperties(const platform::PropertyBag& bag)

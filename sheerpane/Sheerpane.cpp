@@ -18,10 +18,12 @@
 #include "platform/propertybag/BagText.h"
 #include "sheerpane/BorderLine.h"
 #include "sheerpane/CaptionLabel.h"
-#include "sheerpane/MousePointers.h"
+#include "platform/qt/EtchedFrame.h"
+#include "platform/qt/MousePointers.h"
 #include "sheerpane/SheerpaneErrors.h"
 #include "sheerpane/WindowHandles.h"
 #include "sheerpane/server/LiveObjects.h"
+#include "platform/qt/QtText.h"
 
 using namespace sheerpane;
 
@@ -29,10 +31,6 @@ namespace {
 
 using platform::OleColour;
 using platform::PlatformError;
-
-// Border colours, given once at construction.
-constexpr std::uint32_t kButtonShadow = 0x80000010;
-constexpr std::uint32_t kHighlight3D = 0x80000014;
 
 constexpr double kMaxFontSize = 2048;
 
@@ -62,10 +60,15 @@ Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<W
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
 
-    linTop_ = {new BorderLine(this, kButtonShadow), new BorderLine(this, kHighlight3D)};
-    linLeft_ = {new BorderLine(this, kButtonShadow), new BorderLine(this, kHighlight3D)};
-    linRight_ = {new BorderLine(this, kHighlight3D), new BorderLine(this, kButtonShadow)};
-    linBottom_ = {new BorderLine(this, kHighlight3D), new BorderLine(this, kButtonShadow)};
+    using platform::qt::kBottomRightColours;
+    using platform::qt::kTopLeftColours;
+    const auto pair = [this](const std::array<std::uint32_t, 2>& colours) {
+        return std::array<BorderLine*, 2>{new BorderLine(this, colours[0]), new BorderLine(this, colours[1])};
+    };
+    linTop_ = pair(kTopLeftColours);
+    linLeft_ = pair(kTopLeftColours);
+    linRight_ = pair(kBottomRightColours);
+    linBottom_ = pair(kBottomRightColours);
     const auto name = [](std::array<BorderLine*, 2>& pair, const char* base) {
         for (int i = 0; i < 2; ++i)
             pair[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i));
@@ -99,7 +102,7 @@ void Sheerpane::setAmbient(platform::Ambient ambient)
 
 bool Sheerpane::ReadProperties(const QString& bagText)
 {
-    return platform::guardedCall([&] { ReadProperties(platform::readBagText(bagText.toStdString())); },
+    return platform::guardedCall([&] { ReadProperties(platform::readBagText(platform::qt::toUtf8(bagText))); },
                                  errorReporter());
 }
 
@@ -107,7 +110,7 @@ QString Sheerpane::WriteProperties() const
 {
     platform::PropertyBag bag;
     WriteProperties(bag);
-    return QString::fromStdString(platform::writeBagText(bag));
+    return platform::qt::toQString(platform::writeBagText(bag));
 }
 
 // ---------------------------------------------------------------- Qt hosts
@@ -123,7 +126,7 @@ void Sheerpane::siteInQtHost()
 {
     if (!ambientGiven_) {
         ambient_.userMode = !designMode_;
-        ambient_.displayName = objectName().isEmpty() ? std::string("Sheerpane1") : objectName().toStdString();
+        ambient_.displayName = objectName().isEmpty() ? std::string("Sheerpane1") : platform::qt::toUtf8(objectName());
         ambient_.font = platform::draw::toFontDesc(parentWidget() ? parentWidget()->font() : QApplication::font());
     }
     // Only a control placed new on a form being designed is initialised;
@@ -145,8 +148,8 @@ void Sheerpane::siteInQtHost()
 // gives it then. So while it is the name, the caption follows a renaming.
 void Sheerpane::followNewName(const QString& name)
 {
-    const QString previous = QString::fromStdString(ambient_.displayName);
-    ambient_.displayName = name.toStdString();
+    const QString previous = platform::qt::toQString(ambient_.displayName);
+    ambient_.displayName = platform::qt::toUtf8(name);
     if (caption_ == previous)
         setCaption(name);
 }
@@ -172,7 +175,7 @@ std::function<void(long, const std::string&)> Sheerpane::errorReporter()
 
 void Sheerpane::raiseError(long number, const std::string& description)
 {
-    const QString text = QString::fromStdString(description);
+    const QString text = platform::qt::toQString(description);
     if (isSignalConnected(QMetaMethod::fromSignal(&Sheerpane::errorRaised)))
         emit errorRaised(static_cast<int>(number), text);
     else
@@ -339,7 +342,7 @@ void Sheerpane::writeProperty(std::string_view name, const platform::PropertyVal
 
 void Sheerpane::writeAppearance(AppearanceConstants value) { writeProperty("Appearance", platform::toPropertyValue(value)); }
 void Sheerpane::writeFontSize(double points) { writeProperty("FontSize", points); }
-void Sheerpane::writeFontName(const QString& value) { writeProperty("FontName", value.toStdString()); }
+void Sheerpane::writeFontName(const QString& value) { writeProperty("FontName", platform::qt::toUtf8(value)); }
 void Sheerpane::writeMousePointer(int value) { writeProperty("MousePointer", value); }
 
 QPixmap Sheerpane::mouseIconPixmap() const
@@ -394,13 +397,13 @@ void Sheerpane::surfaceFontSize(double points)
 void Sheerpane::surfaceFontName(const QString& value)
 {
     if (value.trimmed().isEmpty())
-        invalidValue("FontName", "\"" + value.toStdString() + "\"");
+        invalidValue("FontName", "\"" + platform::qt::toUtf8(value) + "\"");
     changeFont([&](QFont& font) { font.setFamily(value); });
 }
 
 void Sheerpane::surfaceMousePointer(std::int32_t value)
 {
-    if (!isMousePointer(value))
+    if (!platform::qt::isMousePointer(value))
         invalidValue("MousePointer", std::to_string(value));
     mousePointer_ = value;
     applyMousePointer();
@@ -415,9 +418,9 @@ void Sheerpane::changeFont(const std::function<void(QFont&)>& change)
 
 void Sheerpane::applyMousePointer()
 {
-    if (mousePointer_ == kPointerCustom && !mouseIcon_.empty())
+    if (mousePointer_ == platform::qt::kPointerCustom && !mouseIcon_.empty())
         setCursor(platform::draw::toQCursor(mouseIcon_));
-    else if (const auto shape = cursorShapeOf(mousePointer_))
+    else if (const auto shape = platform::qt::cursorShapeOf(mousePointer_))
         setCursor(*shape);
     else
         unsetCursor();
@@ -425,16 +428,17 @@ void Sheerpane::applyMousePointer()
 
 // ---------------------------------------------------------------- layout and painting
 
-Twips Sheerpane::twips() const
+platform::qt::Twips Sheerpane::twips() const
 {
-    return Twips::ofDpi(logicalDpiX());
+    return platform::qt::Twips::ofDpi(logicalDpiX());
 }
 
 void Sheerpane::layOutConstituents()
 {
-    const Twips scale = twips();
-    const BorderLayout layout = layOutBorder(scale.fromPixels(width()), scale.fromPixels(height()),
-                                             scale.onePixel(), scale.fromPixels(lblCaption_->height()));
+    const platform::qt::Twips scale = twips();
+    const platform::qt::EtchedFrameLayout layout =
+        platform::qt::layOutEtchedFrame(scale.fromPixels(width()), scale.fromPixels(height()), scale.onePixel(),
+                                        scale.fromPixels(lblCaption_->height()));
     lblCaption_->move(scale.toPixels(layout.captionLeft), scale.toPixels(layout.captionTop));
     for (std::size_t i = 0; i < 2; ++i) {
         linTop_[i]->place(layout.top[i], scale);

@@ -33,7 +33,7 @@
 #include "platform/propertybag/PropertyBag.h"
 #include "platform/propertybag/PropertyChanges.h"
 #include "platform/propertybag/PropertyTable.h"
-#include "sheerpane/Twips.h"
+#include "platform/qt/Twips.h"
 #include "sheerpane/capture/StdPicture.h"
 #include "sheerpane/capture/WindowGdi.h"
 
@@ -175,7 +175,7 @@ public:
     sheerpane::BorderLine& linLeft(int index) const { return *linLeft_.at(static_cast<std::size_t>(index)); }
     sheerpane::BorderLine& linRight(int index) const { return *linRight_.at(static_cast<std::size_t>(index)); }
     sheerpane::BorderLine& linBottom(int index) const { return *linBottom_.at(static_cast<std::size_t>(index)); }
-    sheerpane::Twips twips() const;
+    platform::qt::Twips twips() const;
 
 signals:
     // Arguments are references: with a direct connection, a handler's

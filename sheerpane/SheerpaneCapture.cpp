@@ -112,7 +112,7 @@ void Sheerpane::setPicture(StdPicture picture)
 
 StdPicture Sheerpane::CaptureSelf()
 {
-    const Twips scale = twips();
+    const platform::qt::Twips scale = twips();
     const int width = scale.toPixels(scale.fromPixels(this->width()));
     const int height = scale.toPixels(scale.fromPixels(this->height()));
     return CaptureWindow(hWnd(), false, 0, 0, width, height);

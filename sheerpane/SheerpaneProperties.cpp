@@ -3,6 +3,7 @@
 #include "platform/draw/FontConvert.h"
 #include "platform/propertybag/PropertyTable.h"
 #include "sheerpane/Sheerpane.h"
+#include "platform/qt/QtText.h"
 
 namespace {
 
@@ -46,12 +47,12 @@ const platform::PropertyTable<Sheerpane>& Sheerpane::properties()
          .get = propertyGet<&Sheerpane::BorderStyle>, .set = propertyPut<&Sheerpane::setBorderStyle>,
          .load = propertyPut<&Sheerpane::setBorderStyle>},
         {.name = "Caption", .defaultValue = std::string(), .ambientDefault = AmbientDefault::DisplayName,
-         .get = [](const Sheerpane& pane) -> Value { return pane.caption_.toStdString(); },
+         .get = [](const Sheerpane& pane) -> Value { return platform::qt::toUtf8(pane.caption_); },
          .set = [](Sheerpane& pane, const Value& value) {
-             pane.setCaption(QString::fromStdString(std::get<std::string>(value)));
+             pane.setCaption(platform::qt::toQString(std::get<std::string>(value)));
          },
          .load = [](Sheerpane& pane, const Value& value) {
-             pane.setCaption(QString::fromStdString(std::get<std::string>(value)));
+             pane.setCaption(platform::qt::toQString(std::get<std::string>(value)));
          }},
         {.name = "Appearance", .defaultValue = kDefaultAppearance,
          .get = propertyGet<&Sheerpane::Appearance>, .set = propertyPut<&Sheerpane::setAppearance>,
@@ -81,13 +82,13 @@ const platform::PropertyTable<Sheerpane>& Sheerpane::properties()
          },
          .placed = false},
         {.name = "FontName", .defaultValue = std::string(),
-         .get = [](const Sheerpane& pane) -> Value { return pane.FontName().toStdString(); },
+         .get = [](const Sheerpane& pane) -> Value { return platform::qt::toUtf8(pane.FontName()); },
          .set = [](Sheerpane& pane, const Value& value) {
-             pane.setFontName(QString::fromStdString(std::get<std::string>(value)));
+             pane.setFontName(platform::qt::toQString(std::get<std::string>(value)));
          },
          .load = [](Sheerpane& pane, const Value& value) {
              if (const std::string& name = std::get<std::string>(value); !name.empty())
-                 pane.surfaceFontName(QString::fromStdString(name));
+                 pane.surfaceFontName(platform::qt::toQString(name));
          },
          .placed = false},
         {.name = "FontItalic", .defaultValue = false,

@@ -23,6 +23,7 @@
 
 #include "sheerpane/demo/ControlServer.h"
 #include "sheerpane/demo/DemoForm.h"
+#include "platform/qt/QtText.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ int choice(const QCommandLineParser& parser, const QString& option, const QStrin
         return otherwise;
     const int index = static_cast<int>(names.indexOf(parser.value(option).toLower()));
     if (index < 0)
-        throw std::runtime_error("--" + option.toStdString() + " takes " + names.join(QStringLiteral(" or ")).toStdString());
+        throw std::runtime_error("--" + platform::qt::toUtf8(option) + " takes " + platform::qt::toUtf8(names.join(QStringLiteral(" or "))));
     return index;
 }
 
@@ -85,7 +86,7 @@ int main(int argc, char** argv)
     sheerpanedemo::DemoForm form;
     try {
         if (!parser.isSet(QStringLiteral("no-control"))) {
-            sheerpanedemo::ControlServer server(findLibrary(parser.value(QStringLiteral("library"))).toStdString());
+            sheerpanedemo::ControlServer server(platform::qt::toUtf8(findLibrary(parser.value(QStringLiteral("library")))));
             server.registerServer();
             form.placeControl(sheerpanedemo::createRegisteredControl("SheerpaneLib.Sheerpane"));
         }
@@ -101,7 +102,7 @@ int main(int argc, char** argv)
         if (screenshot) {
             std::fprintf(stderr, "sheerpane-demo: %s\n", error.what());
         } else {
-            QMessageBox::critical(nullptr, QStringLiteral("Sheerpane demo"), QString::fromStdString(error.what()));
+            QMessageBox::critical(nullptr, QStringLiteral("Sheerpane demo"), platform::qt::toQString(error.what()));
         }
         return 1;
     }

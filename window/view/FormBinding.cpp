@@ -18,13 +18,14 @@
 #include <QSignalBlocker>
 
 #include "platform/form/Input.h"
+#include "platform/qt/InputCodes.h"
 #include "platform/text/Utf8.h"
 #include "window/view/FocusNavigation.h"
 #include "window/view/FormFrame.h"
-#include "window/view/KeyCodes.h"
 #include "window/view/PostFlopCombo.h"
 #include "window/view/TextInput.h"
 #include "window/view/TextMapping.h"
+#include "platform/qt/QtText.h"
 
 namespace window::view {
 
@@ -80,7 +81,7 @@ bool showsItems(const QComboBox& combo, const std::vector<std::string>& items)
     if (combo.count() != static_cast<int>(items.size()))
         return false;
     for (int i = 0; i < combo.count(); ++i)
-        if (combo.itemText(i) != QString::fromStdString(items[static_cast<std::size_t>(i)]))
+        if (combo.itemText(i) != platform::qt::toQString(items[static_cast<std::size_t>(i)]))
             return false;
     return true;
 }
@@ -201,7 +202,7 @@ void FormBinding::showControl(const Bound& b)
             if (combo && !showsItems(*combo, model.items())) {
                 combo->clear();
                 for (const std::string& item : model.items())
-                    combo->addItem(QString::fromStdString(item));
+                    combo->addItem(platform::qt::toQString(item));
             }
             if (combo && combo->currentIndex() != model.listIndex())
                 combo->setCurrentIndex(model.listIndex());
@@ -230,18 +231,18 @@ void FormBinding::showControl(const Bound& b)
         break;
     case ControlKind::Label:
         if (auto* label = qobject_cast<QLabel*>(w)) {
-            const QString caption = QString::fromStdString(static_cast<const platform::Label&>(c).caption());
+            const QString caption = platform::qt::toQString(static_cast<const platform::Label&>(c).caption());
             if (label->text() != caption)
                 label->setText(caption);
         }
         break;
     case ControlKind::CommandButton:
         if (auto* button = qobject_cast<QPushButton*>(w))
-            button->setText(QString::fromStdString(static_cast<const platform::CommandButton&>(c).caption()));
+            button->setText(platform::qt::toQString(static_cast<const platform::CommandButton&>(c).caption()));
         break;
     case ControlKind::Frame:
         if (auto* frame = qobject_cast<FormFrame*>(w))
-            frame->setCaption(QString::fromStdString(static_cast<const platform::Frame&>(c).caption()));
+            frame->setCaption(platform::qt::toQString(static_cast<const platform::Frame&>(c).caption()));
         break;
     case ControlKind::Picture:
         break;
@@ -341,8 +342,8 @@ void FormBinding::focusIn(Bound& b, const QFocusEvent& event)
 bool FormBinding::keyPress(Bound& b, const QKeyEvent& event)
 {
     platform::InputScope scope(form_);
-    const int code = formKeyCode(event);
-    if (code != 0 && platform::input::keyDown(form_, code, formShiftState(event)) == 0)
+    const int code = platform::qt::keyCodeOf(event.key(), event.modifiers());
+    if (code != 0 && platform::input::keyDown(form_, code, platform::qt::shiftOf(event.modifiers())) == 0)
         return true;
 
     const Qt::KeyboardModifiers chord = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
