@@ -11,16 +11,6 @@
 
 namespace framecontrol {
 
-namespace {
-
-[[noreturn]] void invalidValue(const char* property, std::int32_t value)
-{
-    throw platform::PlatformError(platform::kErrInvalidPropertyValue,
-                                  std::string("Invalid property value: ") + property + " = " + std::to_string(value));
-}
-
-} // namespace
-
 UltiFrame::UltiFrame(QWidget* parent, platform::Ambient ambient)
     : QWidget(parent), ambient_(std::move(ambient)), surfaceImage_(std::make_shared<QImage>()),
       surfaceDC_(surfaceImage_)
@@ -84,8 +74,7 @@ void UltiFrame::setBackColor(std::uint32_t value)
 
 void UltiFrame::setBackStyle(std::int32_t value)
 {
-    if (value != ufTransparent && value != ufOpaque)
-        invalidValue("BackStyle", value);
+    checkValue("BackStyle", value);
     backStyle_ = value;
     setSurfaceBackStyle(value);
     markChanged("BackStyle");
@@ -115,9 +104,7 @@ void UltiFrame::setBorderShadowColor(std::uint32_t value)
 
 void UltiFrame::setBorderStyle(std::int32_t value)
 {
-    // Pen styles 0 (solid) to 6 (inside frame).
-    if (value < 0 || value > 6)
-        invalidValue("BorderStyle", value);
+    checkValue("BorderStyle", value);
     borderStyle_ = value;
     markChanged("BorderStyle");
     Redraw();
@@ -198,8 +185,7 @@ void UltiFrame::setMouseIcon(const QCursor& value)
 
 void UltiFrame::setMousePointer(std::int32_t value)
 {
-    if (!platform::qt::isMousePointer(value))
-        invalidValue("MousePointer", value);
+    checkValue("MousePointer", value);
     mousePointer_ = value;
     applyMousePointer();
     markChanged("MousePointer");
@@ -207,8 +193,7 @@ void UltiFrame::setMousePointer(std::int32_t value)
 
 void UltiFrame::setOLEDropMode(std::int32_t value)
 {
-    if (value != 0 && value != 1)
-        invalidValue("OLEDropMode", value);
+    checkValue("OLEDropMode", value);
     oleDropMode_ = value;
     setAcceptDrops(value == 1);
     markChanged("OLEDropMode");

@@ -167,6 +167,8 @@ private:
     // The saved properties: name, default, how to read and store each.
     static const platform::PropertyTable<UltiFrame>& properties();
     void takeFixedDefaults();
+    // Throws PlatformError 380 for a value the property does not take.
+    static void checkValue(std::string_view name, std::int32_t value);
 
     // Drawing.
     void Redraw();

@@ -4,6 +4,7 @@
 #include "framecontrol/UltiFrame.h"
 #include "platform/draw/FontConvert.h"
 #include "platform/propertybag/PropertyTable.h"
+#include "platform/qt/MousePointers.h"
 #include "platform/qt/Twips.h"
 
 namespace framecontrol {
@@ -12,6 +13,19 @@ namespace {
 
 constexpr int kPlacedWidthTwips = 1500;
 constexpr int kPlacedHeightTwips = 750;
+
+template <std::int32_t Low, std::int32_t High>
+bool inRange(const platform::PropertyValue& value)
+{
+    const auto* number = std::get_if<std::int32_t>(&value);
+    return number && *number >= Low && *number <= High;
+}
+
+bool isMousePointer(const platform::PropertyValue& value)
+{
+    const auto* number = std::get_if<std::int32_t>(&value);
+    return number && platform::qt::isMousePointer(*number);
+}
 
 } // namespace
 
@@ -32,7 +46,8 @@ const platform::PropertyTable<UltiFrame>& UltiFrame::properties()
         {.name = "BackColor", .defaultValue = OleColour{0x8000000F}, // button face
          .get = propertyGet<&UltiFrame::backColor_>, .load = propertyPut<&UltiFrame::backColor_>},
         {.name = "BackStyle", .defaultValue = 1,
-         .get = propertyGet<&UltiFrame::backStyle_>, .load = propertyPut<&UltiFrame::backStyle_>},
+         .get = propertyGet<&UltiFrame::backStyle_>, .load = propertyPut<&UltiFrame::backStyle_>,
+         .valid = inRange<ufTransparent, ufOpaque>},
         {.name = "BorderColor", .defaultValue = OleColour{0x80000006}, // window frame
          .get = propertyGet<&UltiFrame::borderColor_>, .load = propertyPut<&UltiFrame::borderColor_>},
         {.name = "BorderHighLightColor", .defaultValue = OleColour{0x80000014}, // 3-D highlight
@@ -40,8 +55,10 @@ const platform::PropertyTable<UltiFrame>& UltiFrame::properties()
          .load = propertyPut<&UltiFrame::borderHighLightColor_>},
         {.name = "BorderShadowColor", .defaultValue = OleColour{0x80000010}, // button shadow
          .get = propertyGet<&UltiFrame::borderShadowColor_>, .load = propertyPut<&UltiFrame::borderShadowColor_>},
+        // The pen styles 0 (solid) to 6 (inside frame).
         {.name = "BorderStyle", .defaultValue = 0,
-         .get = propertyGet<&UltiFrame::borderStyle_>, .load = propertyPut<&UltiFrame::borderStyle_>},
+         .get = propertyGet<&UltiFrame::borderStyle_>, .load = propertyPut<&UltiFrame::borderStyle_>,
+         .valid = inRange<0, 6>},
         // Placed new, the control shows its name; loaded, only what was saved.
         {.name = "Caption", .defaultValue = std::string(), .placedDefault = AmbientDefault::DisplayName,
          .get = propertyGet<&UltiFrame::caption_>, .load = propertyPut<&UltiFrame::caption_>},
@@ -72,12 +89,17 @@ const platform::PropertyTable<UltiFrame>& UltiFrame::properties()
          .readPass = 2},
         {.name = "MousePointer", .defaultValue = 0,
          .get = propertyGet<&UltiFrame::mousePointer_>, .load = propertyPut<&UltiFrame::mousePointer_>,
-         .readPass = 1},
+         .valid = isMousePointer, .readPass = 1},
         {.name = "OLEDropMode", .defaultValue = 0,
          .get = propertyGet<&UltiFrame::oleDropMode_>, .load = propertyPut<&UltiFrame::oleDropMode_>,
-         .readPass = 1},
+         .valid = inRange<0, 1>, .readPass = 1},
     });
     return table;
+}
+
+void UltiFrame::checkValue(std::string_view name, std::int32_t value)
+{
+    properties().check(name, value);
 }
 
 void UltiFrame::takeFixedDefaults()

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "platform/PlatformError.h"
@@ -29,6 +30,7 @@ template <class Control>
 struct PropertyEntry {
     using Get = PropertyValue (*)(const Control&);
     using Put = void (*)(Control&, const PropertyValue&);
+    using Check = bool (*)(const PropertyValue&);
 
     std::string_view name;
     // The default in the bag, unless the host gives it.
@@ -41,6 +43,9 @@ struct PropertyEntry {
     Put set = nullptr;
     // What first placement and load do with a value.
     Put load = nullptr;
+    // The values the property takes, where the setter checks them: a load
+    // refuses the others as the setter does (PlatformError 380).
+    Check valid = nullptr;
     // Whether first placement gives the property its default.
     bool placed = true;
     // Loading reads pass 0 first, then pass 1, ...; within a pass, in the
@@ -88,18 +93,26 @@ public:
     }
 
     // Load: each property from the bag, or its default when the bag lacks it.
+    // Every value is read and checked before the first is taken, so a bag
+    // that is refused leaves the control as it was.
     void read(Control& control, const PropertyBag& bag, const Ambient& ambient) const
     {
-        for (int pass = 0; pass < passes_; ++pass)
-            read(control, bag, ambient, pass);
+        readPasses(control, bag, ambient, 0, passes_);
     }
     // One pass of a load, for a control that does something between two.
     void read(Control& control, const PropertyBag& bag, const Ambient& ambient, int pass) const
     {
-        for (const Entry& entry : entries_)
-            if (entry.readPass == pass && entry.load)
-                entry.load(control, bag.read(entry.name, defaultOf(entry, ambient)));
+        readPasses(control, bag, ambient, pass, pass + 1);
     }
+
+    // Throws PlatformError 380 for a value the property does not take.
+    void check(const Entry& entry, const PropertyValue& value) const
+    {
+        if (entry.valid && !entry.valid(value))
+            throw PlatformError(kErrInvalidPropertyValue,
+                                "Invalid property value: " + std::string(entry.name) + " = " + describe(value));
+    }
+    void check(std::string_view name, const PropertyValue& value) const { check(entry(name), value); }
 
     // Save: every property with its default (a default is not stored).
     void write(const Control& control, PropertyBag& bag, const Ambient& ambient) const
@@ -119,6 +132,27 @@ public:
     }
 
 private:
+    void readPasses(Control& control, const PropertyBag& bag, const Ambient& ambient, int first, int end) const
+    {
+        std::vector<std::pair<const Entry*, PropertyValue>> values;
+        for (int pass = first; pass < end; ++pass)
+            for (const Entry& entry : entries_)
+                if (entry.readPass == pass && entry.load) {
+                    PropertyValue value = bag.read(entry.name, defaultOf(entry, ambient));
+                    check(entry, value);
+                    values.emplace_back(&entry, std::move(value));
+                }
+        for (const auto& [entry, value] : values)
+            entry->load(control, value);
+    }
+
+    static std::string describe(const PropertyValue& value)
+    {
+        if (const auto* number = std::get_if<std::int32_t>(&value))
+            return std::to_string(*number);
+        return std::string(describeKind(value));
+    }
+
     static PropertyValue fromAmbient(AmbientDefault source, const Ambient& ambient, PropertyValue otherwise)
     {
         switch (source) {
