@@ -77,9 +77,13 @@ Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<W
     name(linLeft_, "linLeft");
     name(linRight_, "linRight");
     name(linBottom_, "linBottom");
-    // After the lines, so that it stands over them.
+    // After the lines, so that it stands over them. It stands on the
+    // control's own background colour, not on the captured picture: button
+    // text on a photograph of a card table cannot be read.
     lblCaption_ = new CaptionLabel(this, [this](QPainter& painter, const QRect& area) {
-        paintBackground(painter, area, lblCaption_->pos());
+        platform::draw::ColourRef rgb = 0;
+        platform::draw::OleTranslateColor(backColor_, rgb);
+        painter.fillRect(area, platform::draw::toQColor(rgb));
     });
     lblCaption_->setObjectName(QStringLiteral("lblCaption"));
     lblCaption_->setCaption(withSpaces(caption_));
