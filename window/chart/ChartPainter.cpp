@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include "platform/qt/QtText.h"
 
 namespace window {
 
@@ -59,9 +58,9 @@ void paintChart(QPainter& p, const engine::Chart& chart, const QString& title, c
         p.drawRect(r.adjusted(0, 0, -1, -1));
         p.setPen(betClassTextColour(c.betClass));
         p.setFont(handFont);
-        p.drawText(r.adjusted(0, 3, 0, -r.height() / 2), Qt::AlignHCenter | Qt::AlignBottom, platform::qt::toQString(c.hand));
+        p.drawText(r.adjusted(0, 3, 0, -r.height() / 2), Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(c.hand));
         p.setFont(groupFont);
-        const QString group = c.group == "Not Ranked" ? QStringLiteral("-") : platform::qt::toQString(c.group);
+        const QString group = c.group == "Not Ranked" ? QStringLiteral("-") : QString::fromStdString(c.group);
         p.drawText(r.adjusted(0, r.height() / 2, 0, -3), Qt::AlignHCenter | Qt::AlignTop, group);
     }
     if (selected >= 0 && selected < engine::kHandCount) {
