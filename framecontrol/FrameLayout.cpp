@@ -4,7 +4,8 @@ namespace framecontrol {
 
 int floorHalf(int n)
 {
-    return n >= 0 ? n / 2 : -((-n + 1) / 2);
+    // An arithmetic shift rounds down, and cannot overflow as negating can.
+    return n >> 1;
 }
 
 int halfToEven(int n)

@@ -2,47 +2,14 @@
 
 #include "framecontrol/UltiFrame.h"
 
-#include "framecontrol/MousePointers.h"
 #include "framecontrol/PictureBox.h"
 #include "platform/PlatformError.h"
-#include "platform/draw/FontConvert.h"
+#include "platform/qt/MousePointers.h"
 #include "platform/propertybag/PropertyErrors.h"
 #include "platform/sound/CanberraSound.h"
 #include "platform/sound/SoundFlags.h"
 
 namespace framecontrol {
-
-namespace {
-
-constexpr int kTwipsPerPixel = 15;
-constexpr int kPlacedWidthTwips = 1500;
-constexpr int kPlacedHeightTwips = 750;
-
-// Bag defaults of the stored values.
-constexpr std::int32_t kDefAlignment = 0;
-constexpr std::int32_t kDefAppearance = 1;
-constexpr platform::OleColour kDefBackColor{0x8000000F};
-constexpr std::int32_t kDefBackStyle = 1;
-constexpr platform::OleColour kDefBorderColor{0x80000006};
-constexpr platform::OleColour kDefBorderHighLightColor{0x80000014};
-constexpr platform::OleColour kDefBorderShadowColor{0x80000010};
-constexpr std::int32_t kDefBorderStyle = 0;
-constexpr std::int32_t kDefCaptionStyle = 0;
-constexpr bool kDefClipControls = true;
-constexpr std::int32_t kDefCornerRadius = 0;
-constexpr bool kDefEnabled = true;
-constexpr std::int32_t kDefFont3D = 0;
-constexpr platform::OleColour kDefForeColor{0x80000012};
-constexpr std::int32_t kDefMousePointer = 0;
-constexpr std::int32_t kDefOLEDropMode = 0;
-
-[[noreturn]] void invalidValue(const char* property, std::int32_t value)
-{
-    throw platform::PlatformError(platform::kErrInvalidPropertyValue,
-                                  std::string("Invalid property value: ") + property + " = " + std::to_string(value));
-}
-
-} // namespace
 
 UltiFrame::UltiFrame(QWidget* parent, platform::Ambient ambient)
     : QWidget(parent), ambient_(std::move(ambient)), surfaceImage_(std::make_shared<QImage>()),
@@ -52,91 +19,11 @@ UltiFrame::UltiFrame(QWidget* parent, platform::Ambient ambient)
     picFrame_->setObjectName(QStringLiteral("picFrame"));
     picFrame_->setGeometry(rect());
     picFrame_->lower();
+    takeFixedDefaults();
     setMouseTracking(true);
 }
 
 UltiFrame::~UltiFrame() = default;
-
-// ---------------------------------------------------------------- life cycle
-
-void UltiFrame::InitProperties()
-{
-    alignment_ = 0;
-    appearance_ = 1;
-    backColor_ = 0x8000000F;
-    backStyle_ = 1;
-    borderColor_ = 0x80000006;
-    borderHighLightColor_ = 0x80000014;
-    borderShadowColor_ = 0x80000010;
-    borderStyle_ = 0;
-    caption_ = ambient_.displayName;
-    captionStyle_ = 0;
-    clipControls_ = true;
-    cornerRadius_ = 0;
-    enabled_ = true;
-    font3D_ = 0;
-    foreColor_ = 0x80000012;
-    mousePointer_ = 0;
-    oleDropMode_ = 0;
-
-    picFrame_->setFont(platform::draw::toQFont(ambient_.font));
-    mouseIcon_ = QCursor();
-    picFrame_->setForeColor(foreColor_);
-    applyToSurface();
-    resize(kPlacedWidthTwips / kTwipsPerPixel, kPlacedHeightTwips / kTwipsPerPixel);
-}
-
-void UltiFrame::ReadProperties(const platform::PropertyBag& bag)
-{
-    alignment_ = bag.readInteger("Alignment", kDefAlignment);
-    appearance_ = bag.readInteger("Appearance", kDefAppearance);
-    backColor_ = bag.readColour("BackColor", kDefBackColor).value;
-    backStyle_ = bag.readInteger("BackStyle", kDefBackStyle);
-    borderColor_ = bag.readColour("BorderColor", kDefBorderColor).value;
-    borderHighLightColor_ = bag.readColour("BorderHighLightColor", kDefBorderHighLightColor).value;
-    borderShadowColor_ = bag.readColour("BorderShadowColor", kDefBorderShadowColor).value;
-    borderStyle_ = bag.readInteger("BorderStyle", kDefBorderStyle);
-    caption_ = bag.readText("Caption", "");
-    clipControls_ = bag.readBoolean("ClipControls", kDefClipControls);
-    cornerRadius_ = bag.readInteger("CornerRadius", kDefCornerRadius);
-    captionStyle_ = bag.readInteger("CaptionStyle", kDefCaptionStyle);
-    enabled_ = bag.readBoolean("Enabled", kDefEnabled);
-    font3D_ = bag.readInteger("Font3D", kDefFont3D);
-    foreColor_ = bag.readColour("ForeColor", kDefForeColor).value;
-    mousePointer_ = bag.readInteger("MousePointer", kDefMousePointer);
-    oleDropMode_ = bag.readInteger("OLEDropMode", kDefOLEDropMode);
-
-    picFrame_->setFont(platform::draw::toQFont(bag.readFont("Font", ambient_.font)));
-    mouseIcon_ = platform::draw::toQCursor(bag.readPicture("MouseIcon", {}));
-
-    picFrame_->setForeColor(foreColor_);
-    applyToSurface();
-    Redraw();
-}
-
-void UltiFrame::WriteProperties(platform::PropertyBag& bag) const
-{
-    using platform::OleColour;
-    bag.write("Alignment", alignment_, kDefAlignment);
-    bag.write("Appearance", appearance_, kDefAppearance);
-    bag.write("BackColor", OleColour{backColor_}, kDefBackColor);
-    bag.write("BackStyle", backStyle_, kDefBackStyle);
-    bag.write("BorderColor", OleColour{borderColor_}, kDefBorderColor);
-    bag.write("BorderHighLightColor", OleColour{borderHighLightColor_}, kDefBorderHighLightColor);
-    bag.write("BorderShadowColor", OleColour{borderShadowColor_}, kDefBorderShadowColor);
-    bag.write("BorderStyle", borderStyle_, kDefBorderStyle);
-    bag.write("Caption", caption_, std::string());
-    bag.write("CaptionStyle", captionStyle_, kDefCaptionStyle);
-    bag.write("ClipControls", clipControls_, kDefClipControls);
-    bag.write("CornerRadius", cornerRadius_, kDefCornerRadius);
-    bag.write("Enabled", enabled_, kDefEnabled);
-    bag.write("Font", platform::draw::toFontDesc(Font()), ambient_.font);
-    bag.write("Font3D", font3D_, kDefFont3D);
-    bag.write("ForeColor", OleColour{foreColor_}, kDefForeColor);
-    bag.write("MouseIcon", platform::draw::toPicture(mouseIcon_), platform::Picture{});
-    bag.write("MousePointer", mousePointer_, kDefMousePointer);
-    bag.write("OLEDropMode", oleDropMode_, kDefOLEDropMode);
-}
 
 // The stored values the surface and the picture box carry. The picture box
 // takes BackColor too, as its setter gives it: a loaded colour must show.
@@ -153,9 +40,9 @@ void UltiFrame::applyToSurface()
 
 void UltiFrame::applyMousePointer()
 {
-    if (mousePointer_ == kPointerCustom && mouseIcon_.shape() == Qt::BitmapCursor)
+    if (mousePointer_ == platform::qt::kPointerCustom && mouseIcon_.shape() == Qt::BitmapCursor)
         setCursor(mouseIcon_);
-    else if (const auto shape = cursorShapeOf(mousePointer_))
+    else if (const auto shape = platform::qt::cursorShapeOf(mousePointer_))
         setCursor(*shape);
     else
         unsetCursor();
@@ -187,8 +74,7 @@ void UltiFrame::setBackColor(std::uint32_t value)
 
 void UltiFrame::setBackStyle(std::int32_t value)
 {
-    if (value != ufTransparent && value != ufOpaque)
-        invalidValue("BackStyle", value);
+    checkValue("BackStyle", value);
     backStyle_ = value;
     setSurfaceBackStyle(value);
     markChanged("BackStyle");
@@ -218,9 +104,7 @@ void UltiFrame::setBorderShadowColor(std::uint32_t value)
 
 void UltiFrame::setBorderStyle(std::int32_t value)
 {
-    // Pen styles 0 (solid) to 6 (inside frame).
-    if (value < 0 || value > 6)
-        invalidValue("BorderStyle", value);
+    checkValue("BorderStyle", value);
     borderStyle_ = value;
     markChanged("BorderStyle");
     Redraw();
@@ -301,8 +185,7 @@ void UltiFrame::setMouseIcon(const QCursor& value)
 
 void UltiFrame::setMousePointer(std::int32_t value)
 {
-    if (!isMousePointer(value))
-        invalidValue("MousePointer", value);
+    checkValue("MousePointer", value);
     mousePointer_ = value;
     applyMousePointer();
     markChanged("MousePointer");
@@ -310,8 +193,7 @@ void UltiFrame::setMousePointer(std::int32_t value)
 
 void UltiFrame::setOLEDropMode(std::int32_t value)
 {
-    if (value != 0 && value != 1)
-        invalidValue("OLEDropMode", value);
+    checkValue("OLEDropMode", value);
     oleDropMode_ = value;
     setAcceptDrops(value == 1);
     markChanged("OLEDropMode");

@@ -27,6 +27,7 @@
 #include "platform/propertybag/Ambient.h"
 #include "platform/propertybag/PropertyBag.h"
 #include "platform/propertybag/PropertyChanges.h"
+#include "platform/propertybag/PropertyTable.h"
 
 namespace platform {
 class SoundPort;
@@ -163,6 +164,12 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The saved properties: name, default, how to read and store each.
+    static const platform::PropertyTable<UltiFrame>& properties();
+    void takeFixedDefaults();
+    // Throws PlatformError 380 for a value the property does not take.
+    static void checkValue(std::string_view name, std::int32_t value);
+
     // Drawing.
     void Redraw();
     void applyBackStyle();
@@ -185,24 +192,24 @@ private:
     platform::SoundPort* soundPort_ = nullptr;
     std::unique_ptr<platform::SoundPort> ownSound_;
 
-    // Stored property values.
-    std::int32_t alignment_ = 0;
-    std::int32_t appearance_ = 1;
-    std::uint32_t backColor_ = 0x8000000F;
-    std::int32_t backStyle_ = 1;
-    std::uint32_t borderColor_ = 0x80000006;
-    std::uint32_t borderHighLightColor_ = 0x80000014;
-    std::uint32_t borderShadowColor_ = 0x80000010;
-    std::int32_t borderStyle_ = 0;
+    // Stored property values; their defaults are in the property table.
+    std::int32_t alignment_;
+    std::int32_t appearance_;
+    std::uint32_t backColor_;
+    std::int32_t backStyle_;
+    std::uint32_t borderColor_;
+    std::uint32_t borderHighLightColor_;
+    std::uint32_t borderShadowColor_;
+    std::int32_t borderStyle_;
     std::string caption_;
-    std::int32_t captionStyle_ = 0;
-    bool clipControls_ = true;
-    std::int32_t cornerRadius_ = 0;
-    bool enabled_ = true;
-    std::int32_t font3D_ = 0;
-    std::uint32_t foreColor_ = 0x80000012;
-    std::int32_t mousePointer_ = 0;
-    std::int32_t oleDropMode_ = 0;
+    std::int32_t captionStyle_;
+    bool clipControls_;
+    std::int32_t cornerRadius_;
+    bool enabled_;
+    std::int32_t font3D_;
+    std::uint32_t foreColor_;
+    std::int32_t mousePointer_;
+    std::int32_t oleDropMode_;
 
     // The layout of the last redraw.
     int captionWidth_ = 0;

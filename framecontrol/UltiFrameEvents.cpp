@@ -13,42 +13,21 @@
 #include "framecontrol/DragMimeData.h"
 #include "framecontrol/PictureBox.h"
 #include "framecontrol/UltiFrame.h"
+#include "platform/qt/InputCodes.h"
+#include "platform/qt/Twips.h"
 
 namespace framecontrol {
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0F;
+using platform::qt::buttonOf;
+using platform::qt::buttonsOf;
+using platform::qt::shiftOf;
 
-std::int16_t buttonCode(Qt::MouseButton button)
+// The control's scale: twips, at a fixed 15 to the pixel.
+float toTwips(double pixels)
 {
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-std::int16_t buttonsCode(Qt::MouseButtons buttons)
-{
-    std::int16_t code = 0;
-    for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (buttons & button)
-            code = static_cast<std::int16_t>(code | buttonCode(button));
-    return code;
-}
-
-std::int16_t shiftCode(Qt::KeyboardModifiers modifiers)
-{
-    std::int16_t code = 0;
-    if (modifiers & Qt::ShiftModifier)
-        code |= 1;
-    if (modifiers & Qt::ControlModifier)
-        code |= 2;
-    if (modifiers & Qt::AltModifier)
-        code |= 4;
-    return code;
+    return static_cast<float>(platform::qt::Twips().perPixel() * pixels);
 }
 
 constexpr std::int32_t kEffectBits = vbDropEffectCopy | vbDropEffectMove | vbDropEffectLink;
@@ -91,21 +70,21 @@ void UltiFrame::showEvent(QShowEvent*)
 void UltiFrame::raiseMouse(platform::Event<std::int16_t&, std::int16_t&, float&, float&>& event, QMouseEvent* qt,
                            std::int16_t button)
 {
-    std::int16_t shift = shiftCode(qt->modifiers());
-    float x = static_cast<float>(qt->position().x()) * kTwipsPerPixel;
-    float y = static_cast<float>(qt->position().y()) * kTwipsPerPixel;
+    std::int16_t shift = shiftOf(qt->modifiers());
+    float x = toTwips(qt->position().x());
+    float y = toTwips(qt->position().y());
     event(button, shift, x, y);
 }
 
 void UltiFrame::mousePressEvent(QMouseEvent* event)
 {
     suppressClick_ = false;
-    raiseMouse(MouseDown, event, buttonCode(event->button()));
+    raiseMouse(MouseDown, event, buttonOf(event->button()));
 }
 
 void UltiFrame::mouseReleaseEvent(QMouseEvent* event)
 {
-    raiseMouse(MouseUp, event, buttonCode(event->button()));
+    raiseMouse(MouseUp, event, buttonOf(event->button()));
     // A click is a left press and release over the control; the release that
     // ends a double click is not.
     if (event->button() == Qt::LeftButton && !suppressClick_ && rect().contains(event->position().toPoint()))
@@ -119,13 +98,13 @@ void UltiFrame::mouseDoubleClickEvent(QMouseEvent* event)
         suppressClick_ = true;
         DblClick();
     } else {
-        raiseMouse(MouseDown, event, buttonCode(event->button()));
+        raiseMouse(MouseDown, event, buttonOf(event->button()));
     }
 }
 
 void UltiFrame::mouseMoveEvent(QMouseEvent* event)
 {
-    raiseMouse(MouseMove, event, buttonsCode(event->buttons()));
+    raiseMouse(MouseMove, event, buttonsOf(event->buttons()));
 }
 
 // ---------------------------------------------------------------- drop target
@@ -134,10 +113,10 @@ void UltiFrame::raiseDragOver(QDropEvent* event, std::int16_t state)
 {
     dropData_.emplace(event->mimeData());
     std::int32_t effect = static_cast<std::int32_t>(event->possibleActions()) & kEffectBits;
-    std::int16_t button = buttonsCode(event->buttons());
-    std::int16_t shift = shiftCode(event->modifiers());
-    float x = static_cast<float>(event->position().x()) * kTwipsPerPixel;
-    float y = static_cast<float>(event->position().y()) * kTwipsPerPixel;
+    std::int16_t button = buttonsOf(event->buttons());
+    std::int16_t shift = shiftOf(event->modifiers());
+    float x = toTwips(event->position().x());
+    float y = toTwips(event->position().y());
     OLEDragOver(*dropData_, effect, button, shift, x, y, state);
 
     const Qt::DropAction action = chooseAction(effect & static_cast<std::int32_t>(event->possibleActions()),
@@ -170,8 +149,8 @@ void UltiFrame::dragLeaveEvent(QDragLeaveEvent* event)
     std::int16_t button = 0;
     std::int16_t shift = 0;
     const QPoint at = mapFromGlobal(QCursor::pos());
-    float x = static_cast<float>(at.x()) * kTwipsPerPixel;
-    float y = static_cast<float>(at.y()) * kTwipsPerPixel;
+    float x = toTwips(at.x());
+    float y = toTwips(at.y());
     std::int16_t state = 1;
     OLEDragOver(*dropData_, effect, button, shift, x, y, state);
     dropData_.reset();
@@ -182,10 +161,10 @@ void UltiFrame::dropEvent(QDropEvent* event)
 {
     OleDataObject dataObject(event->mimeData());
     std::int32_t effect = static_cast<std::int32_t>(event->possibleActions()) & kEffectBits;
-    std::int16_t button = buttonsCode(event->buttons());
-    std::int16_t shift = shiftCode(event->modifiers());
-    float x = static_cast<float>(event->position().x()) * kTwipsPerPixel;
-    float y = static_cast<float>(event->position().y()) * kTwipsPerPixel;
+    std::int16_t button = buttonsOf(event->buttons());
+    std::int16_t shift = shiftOf(event->modifiers());
+    float x = toTwips(event->position().x());
+    float y = toTwips(event->position().y());
     OLEDragDrop(dataObject, effect, button, shift, x, y);
     dropData_.reset();
 

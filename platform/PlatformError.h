@@ -7,6 +7,10 @@
 
 namespace platform {
 
+// A failure that is no platform error of its own (an exception of the
+// language's library, say), as reported where such errors are caught.
+inline constexpr long kErrInternal = 51;
+
 class PlatformError : public std::runtime_error {
 public:
     PlatformError(long number, std::string description)

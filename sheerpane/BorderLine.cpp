@@ -33,17 +33,10 @@ void BorderLine::place(const LineEnds& ends, const Twips& twips)
 
 void BorderLine::paintEvent(QPaintEvent*)
 {
-    if (from_ == to_)
-        return;
     platform::draw::ColourRef rgb = 0;
     platform::draw::OleTranslateColor(borderColor_, rgb);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setPen(QPen(platform::draw::toQColor(rgb), 0));
-    // The end point belongs to whatever comes next: stop one step short.
-    const auto step = [](int d) { return d > 0 ? 1 : (d < 0 ? -1 : 0); };
-    const QPoint delta = to_ - from_;
-    painter.drawLine(from_, to_ - QPoint(step(delta.x()), step(delta.y())));
+    platform::qt::drawFrameLine(painter, from_, to_, platform::draw::toQColor(rgb));
 }
 
 } // namespace sheerpane

@@ -7,10 +7,13 @@
 
 #include <QWidget>
 
-#include "sheerpane/BorderLayout.h"
-#include "sheerpane/Twips.h"
+#include "platform/qt/EtchedFrame.h"
+#include "platform/qt/Twips.h"
 
 namespace sheerpane {
+
+using platform::qt::LineEnds;
+using platform::qt::Twips;
 
 class BorderLine : public QWidget {
 public:

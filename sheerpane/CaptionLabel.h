@@ -1,7 +1,7 @@
 #pragma once
 // The caption label: its text in a font and colour fixed by the control's
 // design, always just as large as its text. It covers the border lines where
-// it stands and shows the control's background behind its letters.
+// it stands, on a background its owner paints.
 
 #include <functional>
 

@@ -11,16 +11,19 @@
 #include <QPainter>
 #include <QPaintEvent>
 
+#include "platform/GuardedCall.h"
 #include "platform/PlatformError.h"
 #include "platform/draw/FontConvert.h"
 #include "platform/draw/SystemColours.h"
 #include "platform/propertybag/BagText.h"
 #include "sheerpane/BorderLine.h"
 #include "sheerpane/CaptionLabel.h"
-#include "sheerpane/MousePointers.h"
+#include "platform/qt/EtchedFrame.h"
+#include "platform/qt/MousePointers.h"
 #include "sheerpane/SheerpaneErrors.h"
 #include "sheerpane/WindowHandles.h"
 #include "sheerpane/server/LiveObjects.h"
+#include "platform/qt/QtText.h"
 
 using namespace sheerpane;
 
@@ -28,25 +31,6 @@ namespace {
 
 using platform::OleColour;
 using platform::PlatformError;
-
-// Bag defaults.
-constexpr OleColour kDefBackColor{0x8000000F};  // button face
-constexpr OleColour kDefForeColor{0x80000012};  // button text
-constexpr bool kDefEnabled = true;
-constexpr std::int32_t kDefBorderStyle = Sheerpane::FixedSingle;
-constexpr std::int32_t kDefAppearance = Sheerpane::ThreeD;
-constexpr bool kDefFontUnderline = false;
-constexpr bool kDefFontTransparent = true;
-constexpr bool kDefFontStrikethru = false;
-constexpr double kDefFontSize = 0;
-constexpr bool kDefFontItalic = false;
-constexpr bool kDefFontBold = false;
-constexpr std::int32_t kDefMousePointer = 0;
-constexpr std::int32_t kDefBackStyle = Sheerpane::Transparent;
-
-// Border colours, given once at construction.
-constexpr std::uint32_t kButtonShadow = 0x80000010;
-constexpr std::uint32_t kHighlight3D = 0x80000014;
 
 constexpr double kMaxFontSize = 2048;
 
@@ -76,10 +60,15 @@ Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<W
     policy.setRetainSizeWhenHidden(true);
     setSizePolicy(policy);
 
-    linTop_ = {new BorderLine(this, kButtonShadow), new BorderLine(this, kHighlight3D)};
-    linLeft_ = {new BorderLine(this, kButtonShadow), new BorderLine(this, kHighlight3D)};
-    linRight_ = {new BorderLine(this, kHighlight3D), new BorderLine(this, kButtonShadow)};
-    linBottom_ = {new BorderLine(this, kHighlight3D), new BorderLine(this, kButtonShadow)};
+    using platform::qt::kBottomRightColours;
+    using platform::qt::kTopLeftColours;
+    const auto pair = [this](const std::array<std::uint32_t, 2>& colours) {
+        return std::array<BorderLine*, 2>{new BorderLine(this, colours[0]), new BorderLine(this, colours[1])};
+    };
+    linTop_ = pair(kTopLeftColours);
+    linLeft_ = pair(kTopLeftColours);
+    linRight_ = pair(kBottomRightColours);
+    linBottom_ = pair(kBottomRightColours);
     const auto name = [](std::array<BorderLine*, 2>& pair, const char* base) {
         for (int i = 0; i < 2; ++i)
             pair[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i));
@@ -88,9 +77,13 @@ Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<W
     name(linLeft_, "linLeft");
     name(linRight_, "linRight");
     name(linBottom_, "linBottom");
-    // After the lines, so that it stands over them.
+    // After the lines, so that it stands over them. It stands on the
+    // control's own background colour, not on the captured picture: button
+    // text on a photograph of a card table cannot be read.
     lblCaption_ = new CaptionLabel(this, [this](QPainter& painter, const QRect& area) {
-        paintBackground(painter, area, lblCaption_->pos());
+        platform::draw::ColourRef rgb = 0;
+        platform::draw::OleTranslateColor(backColor_, rgb);
+        painter.fillRect(area, platform::draw::toQColor(rgb));
     });
     lblCaption_->setObjectName(QStringLiteral("lblCaption"));
     lblCaption_->setCaption(withSpaces(caption_));
@@ -111,83 +104,17 @@ void Sheerpane::setAmbient(platform::Ambient ambient)
 
 // ---------------------------------------------------------------- life cycle
 
-void Sheerpane::InitProperties()
-{
-    sited_ = true;
-    QWidget::setFont(platform::draw::toQFont(ambient_.font));
-    setCaption(QString::fromStdString(ambient_.displayName));
-    backStyle_ = Transparent;
-    setBorderStyle(FixedSingle);
-}
-
-void Sheerpane::ReadProperties(const platform::PropertyBag& bag)
-{
-    sited_ = true;
-    surfaceBackColor(bag.readColour("BackColor", kDefBackColor).value);
-    surfaceForeColor(bag.readColour("ForeColor", kDefForeColor).value);
-    surfaceEnabled(bag.readBoolean("Enabled", kDefEnabled));
-    QWidget::setFont(platform::draw::toQFont(bag.readFont("Font", ambient_.font)));
-    setBorderStyle(static_cast<BorderStyles>(bag.readInteger("BorderStyle", kDefBorderStyle)));
-    setCaption(QString::fromStdString(bag.readText("Caption", ambient_.displayName)));
-    surfaceAppearance(bag.readInteger("Appearance", kDefAppearance));
-    const bool underline = bag.readBoolean("FontUnderline", kDefFontUnderline);
-    changeFont([&](QFont& font) { font.setUnderline(underline); });
-    fontTransparent_ = bag.readBoolean("FontTransparent", kDefFontTransparent);
-    const bool strikethru = bag.readBoolean("FontStrikethru", kDefFontStrikethru);
-    changeFont([&](QFont& font) { font.setStrikeOut(strikethru); });
-    // Their defaults say nothing: the font keeps what "Font" gave it.
-    if (const double size = bag.readNumber("FontSize", kDefFontSize); size != 0)
-        surfaceFontSize(size);
-    if (const std::string name = bag.readText("FontName", ""); !name.empty())
-        surfaceFontName(QString::fromStdString(name));
-    const bool italic = bag.readBoolean("FontItalic", kDefFontItalic);
-    changeFont([&](QFont& font) { font.setItalic(italic); });
-    const bool bold = bag.readBoolean("FontBold", kDefFontBold);
-    changeFont([&](QFont& font) { font.setBold(bold); });
-    setMouseIcon(bag.readPicture("MouseIcon", {}));
-    surfaceMousePointer(bag.readInteger("MousePointer", kDefMousePointer));
-    if (ambient_.userMode)
-        setMyParent(window());
-    backStyle_ = bag.readInteger("BackStyle", kDefBackStyle);
-}
-
-void Sheerpane::WriteProperties(platform::PropertyBag& bag) const
-{
-    bag.write("BackColor", OleColour{backColor_}, kDefBackColor);
-    bag.write("ForeColor", OleColour{foreColor_}, kDefForeColor);
-    bag.write("Enabled", Enabled(), kDefEnabled);
-    bag.write("Font", platform::draw::toFontDesc(font()), ambient_.font);
-    bag.write("BorderStyle", borderStyle_, kDefBorderStyle);
-    bag.write("Caption", caption_.toStdString(), ambient_.displayName);
-    bag.write("Appearance", appearance_, kDefAppearance);
-    bag.write("FontUnderline", FontUnderline(), kDefFontUnderline);
-    bag.write("FontTransparent", fontTransparent_, kDefFontTransparent);
-    bag.write("FontStrikethru", FontStrikethru(), kDefFontStrikethru);
-    bag.write("FontSize", FontSize(), kDefFontSize);
-    bag.write("FontName", FontName().toStdString(), std::string());
-    bag.write("FontItalic", FontItalic(), kDefFontItalic);
-    bag.write("FontBold", FontBold(), kDefFontBold);
-    bag.write("MouseIcon", mouseIcon_, platform::Picture{});
-    bag.write("MousePointer", mousePointer_, kDefMousePointer);
-    bag.write("BackStyle", backStyle_, kDefBackStyle);
-}
-
 bool Sheerpane::ReadProperties(const QString& bagText)
 {
-    try {
-        ReadProperties(platform::readBagText(bagText.toStdString()));
-        return true;
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-        return false;
-    }
+    return platform::guardedCall([&] { ReadProperties(platform::readBagText(platform::qt::toUtf8(bagText))); },
+                                 errorReporter());
 }
 
 QString Sheerpane::WriteProperties() const
 {
     platform::PropertyBag bag;
     WriteProperties(bag);
-    return QString::fromStdString(platform::writeBagText(bag));
+    return platform::qt::toQString(platform::writeBagText(bag));
 }
 
 // ---------------------------------------------------------------- Qt hosts
@@ -203,21 +130,19 @@ void Sheerpane::siteInQtHost()
 {
     if (!ambientGiven_) {
         ambient_.userMode = !designMode_;
-        ambient_.displayName = objectName().isEmpty() ? std::string("Sheerpane1") : objectName().toStdString();
+        ambient_.displayName = objectName().isEmpty() ? std::string("Sheerpane1") : platform::qt::toUtf8(objectName());
         ambient_.font = platform::draw::toFontDesc(parentWidget() ? parentWidget()->font() : QApplication::font());
     }
-    try {
-        // Only a control placed new on a form being designed is initialised;
-        // anywhere else it comes from a saved form.
-        if (designMode_ && !changes_.any())
-            InitProperties();
-        else
-            ReadProperties(propertiesSetSoFar());
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    } catch (const std::exception& error) {
-        raiseError(kErrInternal, error.what());
-    }
+    // Only a control placed new on a form being designed is initialised;
+    // anywhere else it comes from a saved form.
+    platform::guardedCall(
+        [&] {
+            if (designMode_ && !changes_.any())
+                InitProperties();
+            else
+                ReadProperties(propertiesSetSoFar());
+        },
+        errorReporter());
     if (designMode_ && !ambientGiven_)
         connect(this, &QObject::objectNameChanged, this, &Sheerpane::followNewName);
 }
@@ -227,8 +152,8 @@ void Sheerpane::siteInQtHost()
 // gives it then. So while it is the name, the caption follows a renaming.
 void Sheerpane::followNewName(const QString& name)
 {
-    const QString previous = QString::fromStdString(ambient_.displayName);
-    ambient_.displayName = name.toStdString();
+    const QString previous = platform::qt::toQString(ambient_.displayName);
+    ambient_.displayName = platform::qt::toUtf8(name);
     if (caption_ == previous)
         setCaption(name);
 }
@@ -247,9 +172,14 @@ platform::PropertyBag Sheerpane::propertiesSetSoFar() const
     return bag;
 }
 
+std::function<void(long, const std::string&)> Sheerpane::errorReporter()
+{
+    return [this](long number, const std::string& description) { raiseError(number, description); };
+}
+
 void Sheerpane::raiseError(long number, const std::string& description)
 {
-    const QString text = QString::fromStdString(description);
+    const QString text = platform::qt::toQString(description);
     if (isSignalConnected(QMetaMethod::fromSignal(&Sheerpane::errorRaised)))
         emit errorRaised(static_cast<int>(number), text);
     else
@@ -408,32 +338,16 @@ void Sheerpane::setBackStyle(BackStyleConstants value)
 
 // ---------------------------------------------------------------- Qt property writes
 
-void Sheerpane::writeAppearance(AppearanceConstants value)
+// Through the property's setter in the table; no exception may cross Qt.
+void Sheerpane::writeProperty(std::string_view name, const platform::PropertyValue& value)
 {
-    try {
-        setAppearance(value);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
+    platform::guardedCall([&] { properties().set(*this, name, value); }, errorReporter());
 }
 
-void Sheerpane::writeFontSize(double points)
-{
-    try {
-        setFontSize(points);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
-}
-
-void Sheerpane::writeFontName(const QString& value)
-{
-    try {
-        setFontName(value);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
-}
+void Sheerpane::writeAppearance(AppearanceConstants value) { writeProperty("Appearance", platform::toPropertyValue(value)); }
+void Sheerpane::writeFontSize(double points) { writeProperty("FontSize", points); }
+void Sheerpane::writeFontName(const QString& value) { writeProperty("FontName", platform::qt::toUtf8(value)); }
+void Sheerpane::writeMousePointer(int value) { writeProperty("MousePointer", value); }
 
 QPixmap Sheerpane::mouseIconPixmap() const
 {
@@ -442,20 +356,7 @@ QPixmap Sheerpane::mouseIconPixmap() const
 
 void Sheerpane::writeMouseIcon(const QPixmap& value)
 {
-    try {
-        setMouseIcon(value.isNull() ? platform::Picture{} : platform::draw::toPicture(value.toImage()));
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
-}
-
-void Sheerpane::writeMousePointer(int value)
-{
-    try {
-        setMousePointer(value);
-    } catch (const PlatformError& error) {
-        raiseError(error.number(), error.description());
-    }
+    writeProperty("MouseIcon", value.isNull() ? platform::Picture{} : platform::draw::toPicture(value.toImage()));
 }
 
 // ---------------------------------------------------------------- the surface
@@ -500,20 +401,19 @@ void Sheerpane::surfaceFontSize(double points)
 void Sheerpane::surfaceFontName(const QString& value)
 {
     if (value.trimmed().isEmpty())
-        invalidValue("FontName", "\"" + value.toStdString() + "\"");
+        invalidValue("FontName", "\"" + platform::qt::toUtf8(value) + "\"");
     changeFont([&](QFont& font) { font.setFamily(value); });
 }
 
 void Sheerpane::surfaceMousePointer(std::int32_t value)
 {
-    if (!isMousePointer(value))
+    if (!platform::qt::isMousePointer(value))
         invalidValue("MousePointer", std::to_string(value));
     mousePointer_ = value;
     applyMousePointer();
 }
 
-template <class Change>
-void Sheerpane::changeFont(Change change)
+void Sheerpane::changeFont(const std::function<void(QFont&)>& change)
 {
     QFont changed = font();
     change(changed);
@@ -522,9 +422,9 @@ void Sheerpane::changeFont(Change change)
 
 void Sheerpane::applyMousePointer()
 {
-    if (mousePointer_ == kPointerCustom && !mouseIcon_.empty())
+    if (mousePointer_ == platform::qt::kPointerCustom && !mouseIcon_.empty())
         setCursor(platform::draw::toQCursor(mouseIcon_));
-    else if (const auto shape = cursorShapeOf(mousePointer_))
+    else if (const auto shape = platform::qt::cursorShapeOf(mousePointer_))
         setCursor(*shape);
     else
         unsetCursor();
@@ -532,16 +432,17 @@ void Sheerpane::applyMousePointer()
 
 // ---------------------------------------------------------------- layout and painting
 
-Twips Sheerpane::twips() const
+platform::qt::Twips Sheerpane::twips() const
 {
-    return Twips::ofDpi(logicalDpiX());
+    return platform::qt::Twips::ofDpi(logicalDpiX());
 }
 
 void Sheerpane::layOutConstituents()
 {
-    const Twips scale = twips();
-    const BorderLayout layout = layOutBorder(scale.fromPixels(width()), scale.fromPixels(height()),
-                                             scale.onePixel(), scale.fromPixels(lblCaption_->height()));
+    const platform::qt::Twips scale = twips();
+    const platform::qt::EtchedFrameLayout layout =
+        platform::qt::layOutEtchedFrame(scale.fromPixels(width()), scale.fromPixels(height()), scale.onePixel(),
+                                        scale.fromPixels(lblCaption_->height()));
     lblCaption_->move(scale.toPixels(layout.captionLeft), scale.toPixels(layout.captionTop));
     for (std::size_t i = 0; i < 2; ++i) {
         linTop_[i]->place(layout.top[i], scale);

@@ -18,7 +18,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string_view>
 
 #include <QFont>
 #include <QList>
@@ -30,7 +32,8 @@
 #include "platform/propertybag/Ambient.h"
 #include "platform/propertybag/PropertyBag.h"
 #include "platform/propertybag/PropertyChanges.h"
-#include "sheerpane/Twips.h"
+#include "platform/propertybag/PropertyTable.h"
+#include "platform/qt/Twips.h"
 #include "sheerpane/capture/StdPicture.h"
 #include "sheerpane/capture/WindowGdi.h"
 
@@ -172,7 +175,7 @@ public:
     sheerpane::BorderLine& linLeft(int index) const { return *linLeft_.at(static_cast<std::size_t>(index)); }
     sheerpane::BorderLine& linRight(int index) const { return *linRight_.at(static_cast<std::size_t>(index)); }
     sheerpane::BorderLine& linBottom(int index) const { return *linBottom_.at(static_cast<std::size_t>(index)); }
-    sheerpane::Twips twips() const;
+    platform::qt::Twips twips() const;
 
 signals:
     // Arguments are references: with a direct connection, a handler's
@@ -202,8 +205,23 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    // The saved properties: name, default, getter, setter, and what placing
+    // and loading do with a value.
+    static const platform::PropertyTable<Sheerpane>& properties();
+
+    // The defaults that are not the host's (the table's, and the control's
+    // own before it is placed or loaded).
+    static constexpr uint kDefaultBackColor = 0x8000000F; // button face
+    static constexpr uint kDefaultForeColor = 0x80000012; // button text
+    static constexpr std::int32_t kDefaultBackStyle = Transparent;
+    static constexpr std::int32_t kDefaultBorderStyle = FixedSingle;
+    static constexpr std::int32_t kDefaultAppearance = ThreeD;
+    static constexpr bool kDefaultFontTransparent = true;
+    static constexpr std::int32_t kDefaultMousePointer = 0;
+
     // Property writes from Qt (Designer, QUiLoader, setProperty): no
     // exception may cross Qt, so failures go to errorRaised.
+    void writeProperty(std::string_view name, const platform::PropertyValue& value);
     void writeAppearance(AppearanceConstants value);
     void writeFontSize(double points);
     void writeFontName(const QString& value);
@@ -219,8 +237,7 @@ private:
     void surfaceFontSize(double points);
     void surfaceFontName(const QString& value);
     void surfaceMousePointer(std::int32_t value);
-    template <class Change>
-    void changeFont(Change change);
+    void changeFont(const std::function<void(QFont&)>& change);
     void applyMousePointer();
     void markChanged(const char* key) { changes_.mark(key); }
     void showCaptionIfDue();
@@ -237,6 +254,7 @@ private:
     void followNewName(const QString& name);
     platform::PropertyBag propertiesSetSoFar() const;
     void raiseError(long number, const std::string& description);
+    std::function<void(long, const std::string&)> errorReporter();
 
     // Events.
     void raiseMouse(void (Sheerpane::*signal)(qint16&, qint16&, float&, float&), QMouseEvent* qt, qint16 button);
@@ -248,18 +266,18 @@ private:
     platform::PropertyChanges changes_;
 
     // Fields of the control.
-    std::int32_t backStyle_ = Transparent;
-    std::int32_t borderStyle_ = FixedSingle;
+    std::int32_t backStyle_ = kDefaultBackStyle;
+    std::int32_t borderStyle_ = kDefaultBorderStyle;
     QString caption_;
     bool imageShown_ = false;
     bool painting_ = false;
 
     // Settings of the surface.
-    uint backColor_ = 0x8000000F;
-    uint foreColor_ = 0x80000012;
-    std::int32_t appearance_ = ThreeD;
-    bool fontTransparent_ = true;
-    std::int32_t mousePointer_ = 0;
+    uint backColor_ = kDefaultBackColor;
+    uint foreColor_ = kDefaultForeColor;
+    std::int32_t appearance_ = kDefaultAppearance;
+    bool fontTransparent_ = kDefaultFontTransparent;
+    std::int32_t mousePointer_ = kDefaultMousePointer;
     platform::Picture mouseIcon_;
     sheerpane::StdPicture picture_;
 

@@ -5,6 +5,7 @@
 #include <QEvent>
 #include <QPointer>
 
+#include "platform/GuardedCall.h"
 #include "platform/PlatformError.h"
 #include "platform/draw/DeviceCaps.h"
 #include "platform/draw/Gdi.h"
@@ -61,13 +62,7 @@ void Sheerpane::queueParentPaint()
         this,
         [this] {
             parentPaintQueued_ = false;
-            try {
-                MyParent_Paint();
-            } catch (const platform::PlatformError& error) {
-                raiseError(error.number(), error.description());
-            } catch (const std::exception& error) {
-                raiseError(kErrInternal, error.what());
-            }
+            platform::guardedCall([this] { MyParent_Paint(); }, errorReporter());
         },
         Qt::QueuedConnection);
 }
@@ -117,7 +112,7 @@ void Sheerpane::setPicture(StdPicture picture)
 
 StdPicture Sheerpane::CaptureSelf()
 {
-    const Twips scale = twips();
+    const platform::qt::Twips scale = twips();
     const int width = scale.toPixels(scale.fromPixels(this->width()));
     const int height = scale.toPixels(scale.fromPixels(this->height()));
     return CaptureWindow(hWnd(), false, 0, 0, width, height);

@@ -3,31 +3,16 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-#include "sheerpane/KeyCodes.h"
+#include "platform/qt/InputCodes.h"
 #include "sheerpane/Sheerpane.h"
 
 using namespace sheerpane;
+using platform::qt::buttonOf;
+using platform::qt::buttonsOf;
+using platform::qt::keyCodeOf;
+using platform::qt::shiftOf;
 
 namespace {
-
-qint16 buttonCode(Qt::MouseButton button)
-{
-    switch (button) {
-    case Qt::LeftButton: return 1;
-    case Qt::RightButton: return 2;
-    case Qt::MiddleButton: return 4;
-    default: return 0;
-    }
-}
-
-qint16 buttonsCode(Qt::MouseButtons buttons)
-{
-    qint16 code = 0;
-    for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
-        if (buttons & button)
-            code = static_cast<qint16>(code | buttonCode(button));
-    return code;
-}
 
 // The character a key press types, as a 16-bit code; 0 for none.
 qint16 keyAsciiOf(const QKeyEvent& event)
@@ -85,12 +70,12 @@ void Sheerpane::raiseMouse(void (Sheerpane::*signal)(qint16&, qint16&, float&, f
 void Sheerpane::mousePressEvent(QMouseEvent* event)
 {
     suppressClick_ = false;
-    raiseMouse(&Sheerpane::MouseDown, event, buttonCode(event->button()));
+    raiseMouse(&Sheerpane::MouseDown, event, buttonOf(event->button()));
 }
 
 void Sheerpane::mouseReleaseEvent(QMouseEvent* event)
 {
-    raiseMouse(&Sheerpane::MouseUp, event, buttonCode(event->button()));
+    raiseMouse(&Sheerpane::MouseUp, event, buttonOf(event->button()));
     // A click is a left press and release over the control; the release that
     // ends a double click is not one.
     if (event->button() == Qt::LeftButton && !suppressClick_ && rect().contains(event->position().toPoint()))
@@ -104,12 +89,12 @@ void Sheerpane::mouseDoubleClickEvent(QMouseEvent* event)
         suppressClick_ = true;
         emit DblClick();
     } else {
-        raiseMouse(&Sheerpane::MouseDown, event, buttonCode(event->button()));
+        raiseMouse(&Sheerpane::MouseDown, event, buttonOf(event->button()));
     }
 }
 
 void Sheerpane::mouseMoveEvent(QMouseEvent* event)
 {
-    raiseMouse(&Sheerpane::MouseMove, event, buttonsCode(event->buttons()));
+    raiseMouse(&Sheerpane::MouseMove, event, buttonsOf(event->buttons()));
 }
 

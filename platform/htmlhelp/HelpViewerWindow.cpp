@@ -18,6 +18,7 @@
 #include "platform/htmlhelp/HelpFile.h"
 #include "platform/htmlhelp/TopicBrowser.h"
 #include "platform/htmlhelp/TopicSearch.h"
+#include "platform/qt/QtText.h"
 
 namespace platform::chm {
 
@@ -25,10 +26,7 @@ namespace {
 
 constexpr int kTopicRole = Qt::UserRole;
 
-QString fromStd(const std::string& s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using platform::qt::toQString;
 
 // Splits "path#anchor".
 std::pair<QString, QString> splitAnchor(const QString& link)
@@ -46,7 +44,7 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(file_->title().empty() ? tr("Help") : fromStd(file_->title()));
+    setWindowTitle(file_->title().empty() ? tr("Help") : toQString(file_->title()));
     resize(860, 620);
 
     browser_ = new TopicBrowser(*file_, this);
@@ -66,7 +64,7 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
     forward->setShortcut(QKeySequence::Forward);
     connect(back, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward, &QAction::triggered, browser_, &QTextBrowser::forward);
-    connect(home, &QAction::triggered, this, [this] { showTopic(fromStd(file_->defaultTopic())); });
+    connect(home, &QAction::triggered, this, [this] { showTopic(toQString(file_->defaultTopic())); });
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
 
@@ -165,9 +163,9 @@ void HelpViewerWindow::addContentsItems(QTreeWidgetItem* parent, const std::vect
 {
     for (const SitemapEntry& entry : entries) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(contents_);
-        item->setText(0, fromStd(entry.name));
+        item->setText(0, toQString(entry.name));
         if (!entry.locals.empty())
-            item->setData(0, kTopicRole, fromStd(entry.locals.front()));
+            item->setData(0, kTopicRole, toQString(entry.locals.front()));
         const QStyle::StandardPixmap icon = entry.children.empty() ? QStyle::SP_FileIcon : QStyle::SP_DirIcon;
         item->setIcon(0, style()->standardIcon(icon));
         addContentsItems(item, entry.children);
@@ -184,11 +182,11 @@ void HelpViewerWindow::buildIndex()
     };
     std::vector<Row> rows;
     for (const SitemapEntry& entry : file_->index()) {
-        const QString name = fromStd(entry.name);
-        rows.push_back({name, entry.locals.empty() ? QString() : fromStd(entry.locals.front()), name.toLower()});
+        const QString name = toQString(entry.name);
+        rows.push_back({name, entry.locals.empty() ? QString() : toQString(entry.locals.front()), name.toLower()});
         for (const SitemapEntry& sub : entry.children) {
-            const QString subName = fromStd(sub.name);
-            rows.push_back({QStringLiteral("    ") + subName, sub.locals.empty() ? QString() : fromStd(sub.locals.front()),
+            const QString subName = toQString(sub.name);
+            rows.push_back({QStringLiteral("    ") + subName, sub.locals.empty() ? QString() : toQString(sub.locals.front()),
                             name.toLower() + QLatin1Char('\x01') + subName.toLower()});
         }
     }
@@ -226,8 +224,8 @@ void HelpViewerWindow::runSearch()
         search_ = std::make_unique<TopicSearch>(*file_);
     searchResults_->clear();
     for (const TopicSearch::Hit& hit : search_->find(searchField_->text().toStdString())) {
-        auto* item = new QListWidgetItem(hit.title.empty() ? fromStd(hit.topic) : fromStd(hit.title), searchResults_);
-        item->setData(kTopicRole, fromStd(hit.topic));
+        auto* item = new QListWidgetItem(hit.title.empty() ? toQString(hit.topic) : toQString(hit.title), searchResults_);
+        item->setData(kTopicRole, toQString(hit.topic));
     }
     if (searchResults_->count() > 0)
         searchResults_->setCurrentRow(0);
@@ -242,7 +240,7 @@ void HelpViewerWindow::openSearchHit()
 void HelpViewerWindow::showFirstPageOnce()
 {
     if (browser_->currentTopic().isEmpty())
-        showTopic(fromStd(file_->defaultTopic()));
+        showTopic(toQString(file_->defaultTopic()));
 }
 
 void HelpViewerWindow::showContents()
@@ -277,7 +275,7 @@ bool HelpViewerWindow::showTopic(const QString& link)
     const auto found = file_->findFile(path.toStdString());
     if (!found)
         return false;
-    browser_->setSource(TopicBrowser::urlOf(fromStd(*found), anchor));
+    browser_->setSource(TopicBrowser::urlOf(toQString(*found), anchor));
     return true;
 }
 

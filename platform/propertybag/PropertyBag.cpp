@@ -92,6 +92,11 @@ double PropertyBag::readNumber(std::string_view key, double defaultValue) const
     return readAs(*this, key, defaultValue);
 }
 
+PropertyValue PropertyBag::read(std::string_view key, const PropertyValue& defaultValue) const
+{
+    return std::visit([&](const auto& value) { return PropertyValue(readAs(*this, key, value)); }, defaultValue);
+}
+
 const PropertyValue* PropertyBag::find(std::string_view key) const
 {
     auto it = std::find_if(entries_.begin(), entries_.end(), [&](const auto& e) { return e.first == key; });

@@ -23,6 +23,8 @@ public:
     Picture readPicture(std::string_view key, const Picture& defaultValue) const;
     // A stored integer reads as a number too.
     double readNumber(std::string_view key, double defaultValue) const;
+    // Reads the kind of value the default is.
+    PropertyValue read(std::string_view key, const PropertyValue& defaultValue) const;
 
     // Stores the value, or removes the key when the value equals the default.
     void write(std::string_view key, PropertyValue value, const PropertyValue& defaultValue);

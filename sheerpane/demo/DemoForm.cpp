@@ -22,7 +22,7 @@ constexpr int kPanelWidth = 240;
 
 } // namespace
 
-DemoForm::DemoForm()
+DemoForm::DemoForm() : cards_(dealer_.deal())
 {
     setWindowTitle(QStringLiteral("Sheerpane demo"));
     setFixedSize(kPictureWidth + kPanelWidth, kFormHeight);
@@ -49,7 +49,8 @@ DemoForm::DemoForm()
     layout->addRow(QStringLiteral("Appearance"), appearance_);
 
     auto* note = new QLabel(QStringLiteral("A transparent Sheerpane shows the picture it captured when the form "
-                                           "painted; the form repaints after each change."),
+                                           "painted; the form repaints after each change. Deal puts new cards "
+                                           "on the table behind it."),
                             this);
     note->setWordWrap(true);
     note->setGeometry(kPictureWidth + 12, 220, kPanelWidth - 24, 100);
@@ -77,8 +78,9 @@ void DemoForm::placeControl(QWidget* control)
     // Controls of the form's own, inside the frame: they stay opaque.
     auto* odds = new QLabel(QStringLiteral("Four to one: call"), control);
     odds->setGeometry(24, 40, 200, 24);
-    auto* deal = new QPushButton(QStringLiteral("Deal"), control);
-    deal->setGeometry(24, 160, 90, 30);
+    dealButton_ = new QPushButton(QStringLiteral("Deal"), control);
+    dealButton_->setGeometry(24, 160, 90, 30);
+    connect(dealButton_, &QPushButton::clicked, this, &DemoForm::deal);
     applySwitches();
 }
 
@@ -86,6 +88,37 @@ void DemoForm::chooseBackStyle(int value) { backStyle_->setCurrentIndex(backStyl
 void DemoForm::chooseBorderStyle(int value) { borderStyle_->setCurrentIndex(borderStyle_->findData(value)); }
 void DemoForm::chooseAppearance(int value) { appearance_->setCurrentIndex(appearance_->findData(value)); }
 void DemoForm::typeCaption(const QString& caption) { caption_->setText(caption); }
+
+void DemoForm::pressDeal()
+{
+    if (dealButton_)
+        dealButton_->click();
+    else
+        deal();
+}
+
+void DemoForm::deal()
+{
+    cards_ = dealer_.deal();
+    if (!control_) {
+        update();
+        return;
+    }
+    // A see-through control keeps the picture it captured until it stops
+    // showing it: opaque for one paint of the form, then back, and it
+    // captures the new table.
+    const QVariant backStyle = control_->property("BackStyle");
+    control_->setProperty("BackStyle", 1);
+    repaint();
+    QMetaObject::invokeMethod(
+        this,
+        [this, backStyle] {
+            if (control_)
+                control_->setProperty("BackStyle", backStyle);
+            update();
+        },
+        Qt::QueuedConnection);
+}
 
 void DemoForm::applySwitches()
 {
@@ -102,7 +135,7 @@ void DemoForm::applySwitches()
 void DemoForm::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintTablePicture(painter, QRect(0, 0, kPictureWidth, kFormHeight));
+    paintTablePicture(painter, QRect(0, 0, kPictureWidth, kFormHeight), cards_);
     painter.fillRect(QRect(kPictureWidth, 0, kPanelWidth, kFormHeight), palette().window());
 }
 

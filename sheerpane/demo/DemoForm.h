@@ -5,9 +5,13 @@
 
 #include <QPointer>
 #include <QWidget>
+#include <utility>
+
+#include "sheerpane/demo/CardDealer.h"
 
 class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace sheerpanedemo {
 
@@ -29,6 +33,13 @@ public:
     void chooseBorderStyle(int value);
     void chooseAppearance(int value);
     void typeCaption(const QString& caption);
+    // Deals two new cards onto the table, as the Deal button on the control
+    // does (without the control, straight onto the table).
+    void pressDeal();
+
+public slots:
+    // New cards on the felt; a see-through control captures the table anew.
+    void deal();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,6 +51,9 @@ private:
     void applySwitches();
 
     QPointer<QWidget> control_;
+    QPointer<QPushButton> dealButton_;
+    CardDealer dealer_;
+    std::pair<Card, Card> cards_;
     QComboBox* backStyle_;
     QComboBox* borderStyle_;
     QComboBox* appearance_;

@@ -38,7 +38,7 @@ void paintCard(QPainter& painter, const QRectF& card, double angle, const QStrin
 
 } // namespace
 
-void paintTablePicture(QPainter& painter, const QRect& area)
+void paintTablePicture(QPainter& painter, const QRect& area, const std::pair<Card, Card>& cards)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -63,9 +63,9 @@ void paintTablePicture(QPainter& painter, const QRect& area)
         paintChip(painter, at, unit * 1.6, chips[i % 4]);
     }
     paintCard(painter, QRectF(area.center().x() - unit * 6, area.center().y() - unit * 4, unit * 6, unit * 8.5), -8,
-              QStringLiteral("A\u2660"), Qt::black);
+              cards.first.face, cards.first.ink);
     paintCard(painter, QRectF(area.center().x() + unit * 1, area.center().y() - unit * 4, unit * 6, unit * 8.5), 9,
-              QStringLiteral("K\u2665"), QColor(190, 20, 30));
+              cards.second.face, cards.second.ink);
     painter.restore();
 }
 

@@ -5,13 +5,18 @@
 //
 //   sheerpane-demo [--library FILE] [--back-style transparent|opaque]
 //                  [--border-style none|fixed-single] [--appearance flat|3d]
-//                  [--caption TEXT] [--no-control] [--screenshot FILE.png]
+//                  [--caption TEXT] [--no-control] [--deals N]
+//                  [--screenshot FILE.png]
+//
+// The control is registered for this user while the demo runs, unless it
+// was registered already, and taken out again when the demo ends.
 //
 // With --screenshot the form is drawn off screen once the control has
 // settled, written to the file, and the program ends; it prints where the
 // control stands on the form.
 
 #include <cstdio>
+#include <optional>
 #include <stdexcept>
 
 #include <QApplication>
@@ -23,6 +28,8 @@
 
 #include "sheerpane/demo/ControlServer.h"
 #include "sheerpane/demo/DemoForm.h"
+#include "sheerpane/demo/DemoRegistration.h"
+#include "platform/qt/QtText.h"
 
 namespace {
 
@@ -49,7 +56,7 @@ int choice(const QCommandLineParser& parser, const QString& option, const QStrin
         return otherwise;
     const int index = static_cast<int>(names.indexOf(parser.value(option).toLower()));
     if (index < 0)
-        throw std::runtime_error("--" + option.toStdString() + " takes " + names.join(QStringLiteral(" or ")).toStdString());
+        throw std::runtime_error("--" + platform::qt::toUtf8(option) + " takes " + platform::qt::toUtf8(names.join(QStringLiteral(" or "))));
     return index;
 }
 
@@ -77,17 +84,29 @@ int main(int argc, char** argv)
         {QStringLiteral("appearance"), QStringLiteral("flat or 3d."), QStringLiteral("look")},
         {QStringLiteral("caption"), QStringLiteral("The control's caption."), QStringLiteral("text")},
         {QStringLiteral("no-control"), QStringLiteral("Show the form without the control.")},
+        {QStringLiteral("deals"), QStringLiteral("Press Deal this many times once the form shows."),
+         QStringLiteral("n")},
         {QStringLiteral("screenshot"), QStringLiteral("Write the form to a PNG file and end."), QStringLiteral("file")},
     });
     parser.process(app);
     const bool screenshot = parser.isSet(QStringLiteral("screenshot"));
 
+    const std::string progId = "SheerpaneLib.Sheerpane";
+    std::optional<sheerpanedemo::ControlServer> server;
+    std::optional<sheerpanedemo::DemoRegistration> registration;
     sheerpanedemo::DemoForm form;
+    int deals = 0;
     try {
         if (!parser.isSet(QStringLiteral("no-control"))) {
-            sheerpanedemo::ControlServer server(findLibrary(parser.value(QStringLiteral("library"))).toStdString());
-            server.registerServer();
-            form.placeControl(sheerpanedemo::createRegisteredControl("SheerpaneLib.Sheerpane"));
+            server.emplace(platform::qt::toUtf8(findLibrary(parser.value(QStringLiteral("library")))));
+            registration.emplace(*server, progId);
+            form.placeControl(sheerpanedemo::createRegisteredControl(progId));
+        }
+        if (parser.isSet(QStringLiteral("deals"))) {
+            bool number = false;
+            deals = parser.value(QStringLiteral("deals")).toInt(&number);
+            if (!number || deals < 0)
+                throw std::runtime_error("--deals takes a number of deals");
         }
         form.chooseBackStyle(choice(parser, QStringLiteral("back-style"),
                                     {QStringLiteral("transparent"), QStringLiteral("opaque")}, 0));
@@ -101,12 +120,17 @@ int main(int argc, char** argv)
         if (screenshot) {
             std::fprintf(stderr, "sheerpane-demo: %s\n", error.what());
         } else {
-            QMessageBox::critical(nullptr, QStringLiteral("Sheerpane demo"), QString::fromStdString(error.what()));
+            QMessageBox::critical(nullptr, QStringLiteral("Sheerpane demo"), platform::qt::toQString(error.what()));
         }
         return 1;
     }
 
     form.show();
+    if (deals > 0) {
+        settle(400);
+        for (int i = 0; i < deals; ++i)
+            form.pressDeal();
+    }
     if (!screenshot)
         return QApplication::exec();
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include <vector>
 
 #include "FrameFixture.h"
@@ -162,6 +165,27 @@ TEST(Caption, CaptionStyleOtherThanZeroWrapsWithinTheFrame)
     EXPECT_GE(frame->captionHeight(), 2 * oneLine);
     EXPECT_LE(frame->captionWidth(), 120 - 14);
     EXPECT_EQ(frame->borderRect().top, frame->captionHeight() / 2);
+}
+
+} // namespace
+
+namespace {
+
+// The extreme corner radii draw, and put the caption where half the radius
+// says: far left for the smallest, far right of the left edge for the largest.
+TEST(CornerRadius, TheExtremesDrawAndPlaceTheCaptionByHalfTheRadius)
+{
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const std::pair<int, int> cases[] = {{kMin, -1073741819}, {kMin + 1, -1073741819}, {kMax, 1073741828}};
+    for (const auto& [radius, left] : cases) {
+        auto frame = frametest::makeFrame(160, 80);
+        frame->setAppearance(framecontrol::ufEtched);
+        frame->setCornerRadius(radius);
+        EXPECT_EQ(frame->captionRect().left, left) << radius;
+        frame->resize(170, 90);
+        EXPECT_EQ(frametest::render(*frame).size(), QSize(170, 90));
+    }
 }
 
 } // namespace

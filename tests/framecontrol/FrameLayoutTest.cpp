@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <utility>
+
 #include "framecontrol/FrameLayout.h"
 
 namespace {
@@ -61,6 +64,30 @@ TEST(BorderRect, RunsThroughTheMiddleOfTheCaption)
     }
     ASSERT_TRUE(placeBorder(0, FrameOrigin{200, 100, 0, 0}, 0, rc));
     EXPECT_EQ(rc, (Rect{0, 0, 200, 100}));
+}
+
+} // namespace
+
+namespace {
+
+// Halving works for every integer, the smallest ones too.
+TEST(FloorHalf, CoversTheWholeRange)
+{
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    const std::pair<int, int> cases[] = {{kMin, -1073741824}, {kMin + 1, -1073741824}, {kMin + 2, -1073741823},
+                                         {kMax, 1073741823},   {-1, -1},                {0, 0}};
+    for (const auto& [n, expected] : cases)
+        EXPECT_EQ(framecontrol::floorHalf(n), expected) << n;
+}
+
+TEST(CaptionPlaces, TheSmallestRadiusPutsTheCaptionFarLeftNotFarRight)
+{
+    const framecontrol::FrameOrigin frame{200, 100, 0, 0};
+    framecontrol::Rect rc;
+    ASSERT_TRUE(framecontrol::placeCaption(0, frame, framecontrol::floorHalf(std::numeric_limits<int>::min()), 40,
+                                           12, rc));
+    EXPECT_EQ(rc.left, -1073741819);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPixmap>
 
 #include "FrameFixture.h"
@@ -166,6 +167,63 @@ TEST(Load, AValueOfTheWrongKindIsATypeMismatchForTheHost)
     } catch (const platform::PlatformError& error) {
         EXPECT_EQ(error.number(), platform::kErrTypeMismatch);
     }
+}
+
+} // namespace
+
+namespace {
+
+// Every value a setter refuses, stored in a bag: the load refuses it with the
+// setter's error, leaves the frame as it was, and nothing draws it later.
+struct RefusedCase {
+    const char* key;
+    std::int32_t value;
+};
+
+class LoadRefuses : public testing::TestWithParam<RefusedCase> {};
+
+TEST_P(LoadRefuses, WhatTheSetterRefuses)
+{
+    const RefusedCase& c = GetParam();
+    platform::PropertyBag bag;
+    bag.set("Caption", std::string("Loaded"));
+    bag.set(c.key, c.value);
+    auto frame = frametest::makeFrame(120, 60);
+    try {
+        frame->ReadProperties(bag);
+        FAIL() << c.key << " = " << c.value << " loaded";
+    } catch (const platform::PlatformError& error) {
+        EXPECT_EQ(error.number(), platform::kErrInvalidPropertyValue);
+        EXPECT_NE(error.description().find(c.key), std::string::npos) << error.description();
+    }
+    EXPECT_EQ(frame->Caption(), "Pre-Flop"); // nothing of the bag was taken
+    // Resizing and showing redraw it as before.
+    frame->resize(140, 70);
+    frame->hide();
+    frame->show();
+    QApplication::processEvents();
+    EXPECT_EQ(frametest::render(*frame).size(), QSize(140, 70));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, LoadRefuses,
+    testing::Values(RefusedCase{"BorderStyle", 7}, RefusedCase{"BorderStyle", 9}, RefusedCase{"BorderStyle", -1},
+                    RefusedCase{"BackStyle", 2}, RefusedCase{"BackStyle", -1}, RefusedCase{"MousePointer", 16},
+                    RefusedCase{"MousePointer", -1}, RefusedCase{"OLEDropMode", 2},
+                    RefusedCase{"OLEDropMode", -1}));
+
+TEST(LoadRefuses, NothingAtTheEdgesOfWhatIsAllowed)
+{
+    platform::PropertyBag bag;
+    bag.set("BorderStyle", 6);
+    bag.set("BackStyle", 0);
+    bag.set("MousePointer", 99);
+    bag.set("OLEDropMode", 1);
+    const auto frame = loaded(bag);
+    EXPECT_EQ(frame->BorderStyle(), 6);
+    EXPECT_EQ(frame->BackStyle(), 0);
+    EXPECT_EQ(frame->MousePointer(), 99);
+    EXPECT_EQ(frame->OLEDropMode(), 1);
 }
 
 } // namespace

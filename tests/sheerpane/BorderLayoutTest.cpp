@@ -4,15 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "PaneFixture.h"
-#include "sheerpane/BorderLayout.h"
+#include "platform/qt/EtchedFrame.h"
 #include "sheerpane/BorderLine.h"
 #include "sheerpane/CaptionLabel.h"
 
 namespace {
 
-using sheerpane::BorderLayout;
-using sheerpane::layOutBorder;
-using sheerpane::LineEnds;
+using BorderLayout = platform::qt::EtchedFrameLayout;
+using platform::qt::LineEnds;
 
 struct LayoutCase {
     int width, height, onePixel, labelHeight;
@@ -24,7 +23,7 @@ class BorderLayoutTable : public testing::TestWithParam<LayoutCase> {};
 TEST_P(BorderLayoutTable, PlacesTheLabelAndEveryLine)
 {
     const LayoutCase& c = GetParam();
-    const BorderLayout got = layOutBorder(c.width, c.height, static_cast<std::int16_t>(c.onePixel), c.labelHeight);
+    const BorderLayout got = platform::qt::layOutEtchedFrame(c.width, c.height, c.onePixel, c.labelHeight);
     EXPECT_EQ(got.captionLeft, c.expected.captionLeft);
     EXPECT_EQ(got.captionTop, c.expected.captionTop);
     for (std::size_t i = 0; i < 2; ++i) {

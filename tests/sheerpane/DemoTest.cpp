@@ -11,8 +11,12 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 
+#include <dlfcn.h>
 #include <unistd.h>
 
+#include <cstdlib>
+
+#include "sheerpane/registry/Registry.h"
 #include "sheerpane/registry/RegistryFile.h"
 
 namespace {
@@ -97,12 +101,84 @@ TEST_F(Demo, SeeThroughShowsThePictureBehindAndOpaqueCoversIt)
               bare.image.copy(0, 0, control.left(), bare.image.height()));
 }
 
-TEST_F(Demo, LeavesTheControlRegisteredForThisUser)
+// Deal puts new cards on the felt, and the see-through frame shows them: its
+// captured background is taken anew, as the bare table with the same deal.
+TEST_F(Demo, DealPutsNewCardsBehindTheSeeThroughFrame)
 {
+    const Shot before = run(QStringLiteral("before-deal"), {QStringLiteral("--back-style"),
+                                                            QStringLiteral("transparent")});
+    const Shot dealt = run(QStringLiteral("dealt"), {QStringLiteral("--back-style"), QStringLiteral("transparent"),
+                                                     QStringLiteral("--deals"), QStringLiteral("1")});
+    const Shot bareDealt = run(QStringLiteral("bare-dealt"), {QStringLiteral("--no-control"),
+                                                              QStringLiteral("--deals"), QStringLiteral("1")});
+    ASSERT_FALSE(dealt.control.isEmpty());
+    int open = 0;
+    int changed = 0;
+    for (int y = dealt.control.top(); y <= dealt.control.bottom(); ++y)
+        for (int x = dealt.control.left(); x <= dealt.control.right(); ++x) {
+            if (!inOpenInterior(dealt.control, x, y))
+                continue;
+            ++open;
+            ASSERT_EQ(dealt.image.pixel(x, y), bareDealt.image.pixel(x, y)) << x << "," << y;
+            changed += dealt.image.pixel(x, y) != before.image.pixel(x, y) ? 1 : 0;
+        }
+    EXPECT_GT(changed, 200); // the cards in the middle of the table
+    EXPECT_LT(changed, open / 4); // and nothing else
+}
+
+// The caption stands on the control's face colour, not on the felt.
+TEST_F(Demo, TheCaptionCanBeReadOnTheFelt)
+{
+    const Shot clear = run(QStringLiteral("caption"), {QStringLiteral("--back-style"), QStringLiteral("transparent"),
+                                                       QStringLiteral("--caption"), QStringLiteral("Pot odds")});
+    const Shot opaque = run(QStringLiteral("caption-opaque"), {QStringLiteral("--back-style"),
+                                                               QStringLiteral("opaque")});
+    ASSERT_FALSE(clear.control.isEmpty());
+    const QRgb face = opaque.image.pixel(opaque.control.right() - 20, opaque.control.center().y());
+    int onFace = 0;
+    int dark = 0;
+    const QRect caption(clear.control.left() + 12, clear.control.top() + 1, 40, 8);
+    for (int y = caption.top(); y <= caption.bottom(); ++y)
+        for (int x = caption.left(); x <= caption.right(); ++x) {
+            const QRgb pixel = clear.image.pixel(x, y);
+            onFace += pixel == face ? 1 : 0;
+            dark += qGray(pixel) < 64 ? 1 : 0;
+        }
+    EXPECT_GT(onFace, caption.width() * caption.height() / 3);
+    EXPECT_GT(dark, 10); // the letters
+}
+
+// The demo registers the control only while it runs: nothing it added stays,
+// and a registration made before it is left as it was.
+TEST_F(Demo, TakesOutOnlyTheRegistrationItMade)
+{
+    const fs::path file = data / "control-registry" / "registry";
     run(QStringLiteral("registered"), {QStringLiteral("--border-style"), QStringLiteral("none")});
-    const sheerpane::Registry registry = sheerpane::loadRegistry(data / "control-registry" / "registry");
-    ASSERT_NE(registry.find("ProgIDs/SheerpaneLib.Sheerpane"), nullptr);
+    const sheerpane::Registry after = fs::exists(file) ? sheerpane::loadRegistry(file) : sheerpane::Registry{};
+    EXPECT_EQ(after.find("ProgIDs/SheerpaneLib.Sheerpane"), nullptr);
+    EXPECT_EQ(sheerpane::writeRegistryText(after).find("Classes/"), std::string::npos)
+        << sheerpane::writeRegistryText(after);
+
+    // Registered before, by the library itself, beside another control.
+    ::setenv("XDG_DATA_HOME", data.c_str(), 1);
+    void* library = dlopen(SHEERPANE_LIBRARY_FILE, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    using Call = long (*)();
+    const auto registerServer = reinterpret_cast<Call>(dlsym(library, "DllRegisterServer"));
+    ASSERT_NE(registerServer, nullptr);
+    EXPECT_EQ(registerServer(), 0);
+    sheerpane::updateRegistry(file, [](sheerpane::Registry& registry) {
+        sheerpane::RegistrySection other;
+        other.path = "ProgIDs/Other.Control";
+        other.values.push_back({"Class", {sheerpane::RegistryItem{std::string("{00000000-0000-0000-0000-000000000001}")}}});
+        registry.put(other);
+        return true;
+    });
+    const std::string before = sheerpane::writeRegistryText(sheerpane::loadRegistry(file));
+    run(QStringLiteral("registered-before"), {});
+    EXPECT_EQ(sheerpane::writeRegistryText(sheerpane::loadRegistry(file)), before);
     fs::remove(QStringLiteral(SHEERPANE_SHOTS_DIR "/sheerpane-demo-registered.png").toStdString());
+    fs::remove(QStringLiteral(SHEERPANE_SHOTS_DIR "/sheerpane-demo-registered-before.png").toStdString());
 }
 
 } // namespace

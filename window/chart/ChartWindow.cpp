@@ -16,15 +16,13 @@
 
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
+#include "platform/qt/QtText.h"
 
 namespace window {
 
 namespace {
 
-QString toQString(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using platform::qt::toQString;
 
 } // namespace
 
@@ -179,7 +177,7 @@ engine::ChartSituation ChartWindow::situation() const
     s.action = static_cast<engine::PreflopAction>(action_->currentIndex());
     s.position = static_cast<engine::Position>(position_->currentIndex());
     s.limpers = std::to_string(limpers_->value());
-    const std::string bb = bigBlind_->text().toStdString();
+    const std::string bb = platform::qt::toUtf8(bigBlind_->text());
     s.bigBlind = bb.empty() || !frm_.money.isNumeric(bb) ? "1" : bb;
     return s;
 }

@@ -10,6 +10,7 @@
 #include "window/view/Artwork.h"
 #include "window/view/FormBinding.h"
 #include "window/view/FormFrame.h"
+#include "platform/qt/QtText.h"
 
 namespace window::view {
 
@@ -28,7 +29,7 @@ AboutDialog::AboutDialog(FrmBrisvaneAbout& about, const Metrics& metrics, QWidge
     : QDialog(parent), about_(about), metrics_(metrics), surface_(new QWidget(this)),
       binding_(std::make_unique<FormBinding>(about.form)), builder_(metrics_, *binding_)
 {
-    setWindowTitle(QString::fromStdString(about_.form.caption()));
+    setWindowTitle(platform::qt::toQString(about_.form.caption()));
     setWindowIcon(programIcon());
     QPalette palette = surface_->palette();
     palette.setColor(QPalette::Window, kFormGreen);

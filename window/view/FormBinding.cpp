@@ -1,123 +1,37 @@
 #include "window/view/FormBinding.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QComboBox>
-#include <QContextMenuEvent>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMimeData>
 #include <QPlainTextEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 
 #include "platform/form/Input.h"
-#include "platform/text/Utf8.h"
-#include "window/view/FocusNavigation.h"
-#include "window/view/FormFrame.h"
-#include "window/view/KeyCodes.h"
-#include "window/view/PostFlopCombo.h"
-#include "window/view/TextInput.h"
-#include "window/view/TextMapping.h"
 
 namespace window::view {
 
-namespace {
-
-using platform::ControlKind;
-
-bool isMultiLine(const platform::Control& c)
+FormBinding::FormBinding(platform::Form& form, QObject* parent)
+    : QObject(parent), form_(form), renderer_(form, bound_),
+      input_(form, renderer_, [this](const QObject* object) { return find(object); }, mouseMoved)
 {
-    return c.kind() == ControlKind::TextBox && static_cast<const platform::TextBox&>(c).multiLine();
 }
 
-bool isClickable(const platform::Control& c)
-{
-    switch (c.kind()) {
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-    case ControlKind::CommandButton:
-    case ControlKind::Label:
-    case ControlKind::Picture:
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Keys that only move the caret or extend the selection.
-bool isCaretKey(int key)
-{
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
-}
-
-std::u32string codePoints(const QString& text)
-{
-    const QList<uint> ucs4 = text.toUcs4();
-    return std::u32string(ucs4.begin(), ucs4.end());
-}
-
-bool showsItems(const QComboBox& combo, const std::vector<std::string>& items)
-{
-    if (combo.count() != static_cast<int>(items.size()))
-        return false;
-    for (int i = 0; i < combo.count(); ++i)
-        if (combo.itemText(i) != QString::fromStdString(items[static_cast<std::size_t>(i)]))
-            return false;
-    return true;
-}
-
-QString displayText(std::string_view modelText, bool multiLine)
-{
-    return TextMapping(modelText, multiLine).display();
-}
-
-} // namespace
-
-FormBinding::FormBinding(platform::Form& form, QObject* parent) : QObject(parent), form_(form)
-{
-    inputDoneId_ = form_.inputDone.connect([this] { render(); });
-}
-
-FormBinding::~FormBinding()
-{
-    form_.inputDone.disconnect(inputDoneId_);
-}
+FormBinding::~FormBinding() = default;
 
 void FormBinding::bind(platform::Control& control, QWidget& widget)
 {
-    auto owned = std::make_unique<Bound>(Bound{&control, &widget, std::nullopt});
-    Bound& b = *owned;
+    auto owned = std::make_unique<BoundControl>(BoundControl{&control, &widget, std::nullopt});
+    BoundControl& b = *owned;
     bound_.push_back(std::move(owned));
-    widget.installEventFilter(this);
+    widget.installEventFilter(&input_);
 
     if (auto* edit = qobject_cast<QLineEdit*>(&widget)) {
         b.text.emplace(edit);
     } else if (auto* multi = qobject_cast<QPlainTextEdit*>(&widget)) {
         b.text.emplace(multi);
-        multi->viewport()->installEventFilter(this);
+        multi->viewport()->installEventFilter(&input_);
     } else if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
         if (QLineEdit* field = combo->lineEdit()) {
             b.text.emplace(field);
-            field->installEventFilter(this);
+            field->installEventFilter(&input_);
         }
         connect(combo, &QComboBox::activated, this, [this, &b](int index) {
             platform::input::chooseItem(static_cast<platform::ComboBox&>(*b.control), index);
@@ -129,23 +43,23 @@ void FormBinding::bind(platform::Control& control, QWidget& widget)
     // it. A change of text that did not come from the model is undone.
     QWidget* textWidget = b.text->widget();
     if (auto* edit = qobject_cast<QLineEdit*>(textWidget)) {
-        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, &b] { syncSelection(b); });
-        connect(edit, &QLineEdit::selectionChanged, this, [this, &b] { syncSelection(b); });
+        connect(edit, &QLineEdit::cursorPositionChanged, this, [this, &b] { input_.syncSelection(b); });
+        connect(edit, &QLineEdit::selectionChanged, this, [this, &b] { input_.syncSelection(b); });
         connect(edit, &QLineEdit::textChanged, this, [this] {
-            if (!rendering_)
+            if (!renderer_.rendering())
                 QMetaObject::invokeMethod(this, &FormBinding::render, Qt::QueuedConnection);
         });
     } else if (auto* multi = qobject_cast<QPlainTextEdit*>(textWidget)) {
-        connect(multi, &QPlainTextEdit::cursorPositionChanged, this, [this, &b] { syncSelection(b); });
-        connect(multi, &QPlainTextEdit::selectionChanged, this, [this, &b] { syncSelection(b); });
+        connect(multi, &QPlainTextEdit::cursorPositionChanged, this, [this, &b] { input_.syncSelection(b); });
+        connect(multi, &QPlainTextEdit::selectionChanged, this, [this, &b] { input_.syncSelection(b); });
         connect(multi, &QPlainTextEdit::textChanged, this, [this] {
-            if (!rendering_)
+            if (!renderer_.rendering())
                 QMetaObject::invokeMethod(this, &FormBinding::render, Qt::QueuedConnection);
         });
     }
 }
 
-FormBinding::Bound* FormBinding::find(const QObject* object) const
+BoundControl* FormBinding::find(const QObject* object) const
 {
     const auto* w = qobject_cast<const QWidget*>(object);
     for (const auto& b : bound_) {
@@ -167,466 +81,13 @@ QWidget* FormBinding::widgetOf(const platform::Control& control) const
 
 platform::Control* FormBinding::controlOf(const QObject* object) const
 {
-    const Bound* b = find(object);
+    const BoundControl* b = find(object);
     return b ? b->control : nullptr;
 }
 
-// ---- Showing the model.
-
 void FormBinding::render()
 {
-    const bool wasRendering = rendering_;
-    rendering_ = true;
-    for (const auto& b : bound_)
-        showControl(*b);
-    showFocus();
-    rendering_ = wasRendering;
-}
-
-void FormBinding::showControl(const Bound& b)
-{
-    const platform::Control& c = *b.control;
-    QWidget* w = b.widget;
-    const QSignalBlocker block(w);
-    if (w->isHidden() == c.visible())
-        w->setVisible(c.visible());
-
-    switch (c.kind()) {
-    case ControlKind::TextBox:
-    case ControlKind::ComboBox: {
-        const auto& box = static_cast<const platform::TextControl&>(c);
-        if (c.kind() == ControlKind::ComboBox) {
-            auto* combo = qobject_cast<QComboBox*>(w);
-            const auto& model = static_cast<const platform::ComboBox&>(c);
-            if (combo && !showsItems(*combo, model.items())) {
-                combo->clear();
-                for (const std::string& item : model.items())
-                    combo->addItem(QString::fromStdString(item));
-            }
-            if (combo && combo->currentIndex() != model.listIndex())
-                combo->setCurrentIndex(model.listIndex());
-            if (auto* postFlop = qobject_cast<PostFlopCombo*>(w))
-                postFlop->setDropDownExtent(model.dropDownHeight());
-        }
-        if (!b.text)
-            break;
-        const QSignalBlocker blockText(b.text->widget());
-        const TextMapping mapping(box.text(), isMultiLine(c));
-        b.text->show(mapping, mapping.toDisplay(box.selStart()), mapping.toDisplay(box.selStart() + box.selLength()));
-        break;
-    }
-    case ControlKind::CheckBox:
-        if (auto* check = qobject_cast<QCheckBox*>(w)) {
-            const int value = static_cast<const platform::CheckBox&>(c).value();
-            const Qt::CheckState state = value == 1 ? Qt::Checked : value == 2 ? Qt::PartiallyChecked : Qt::Unchecked;
-            if (state == Qt::PartiallyChecked)
-                check->setTristate(true);
-            check->setCheckState(state);
-        }
-        break;
-    case ControlKind::OptionButton:
-        if (auto* option = qobject_cast<QRadioButton*>(w))
-            option->setChecked(static_cast<const platform::OptionButton&>(c).value());
-        break;
-    case ControlKind::Label:
-        if (auto* label = qobject_cast<QLabel*>(w)) {
-            const QString caption = QString::fromStdString(static_cast<const platform::Label&>(c).caption());
-            if (label->text() != caption)
-                label->setText(caption);
-        }
-        break;
-    case ControlKind::CommandButton:
-        if (auto* button = qobject_cast<QPushButton*>(w))
-            button->setText(QString::fromStdString(static_cast<const platform::CommandButton&>(c).caption()));
-        break;
-    case ControlKind::Frame:
-        if (auto* frame = qobject_cast<FormFrame*>(w))
-            frame->setCaption(QString::fromStdString(static_cast<const platform::Frame&>(c).caption()));
-        break;
-    case ControlKind::Picture:
-        break;
-    }
-}
-
-void FormBinding::showFocus()
-{
-    const platform::Control* focus = form_.focus();
-    QWidget* w = focus ? widgetOf(*focus) : nullptr;
-    if (!w || QApplication::activePopupWidget())
-        return;
-    QWidget* target = w->focusProxy() ? w->focusProxy() : w;
-    if (QApplication::focusWidget() == target || target->window()->focusWidget() == target)
-        return;
-    target->setFocus(Qt::OtherFocusReason);
-}
-
-void FormBinding::syncSelection(Bound& b)
-{
-    if (rendering_ || !b.text || !b.text->widget()->hasFocus())
-        return;
-    auto& box = static_cast<platform::TextControl&>(*b.control);
-    const TextMapping mapping(box.text(), isMultiLine(*b.control));
-    const std::size_t start = mapping.toModel(b.text->selectionStart());
-    const std::size_t end = mapping.toModel(b.text->selectionEnd());
-    box.setSelection(start, end - start);
-}
-
-// ---- Input.
-
-bool FormBinding::eventFilter(QObject* watched, QEvent* event)
-{
-    Bound* b = find(watched);
-    if (!b)
-        return false;
-    switch (event->type()) {
-    case QEvent::FocusIn:
-        focusIn(*b, static_cast<const QFocusEvent&>(*event));
-        return false;
-    case QEvent::KeyPress:
-        return keyPress(*b, static_cast<const QKeyEvent&>(*event));
-    case QEvent::KeyRelease:
-        return !b->text; // a button would click on the release of Space
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-        return mouse(*b, watched, static_cast<const QMouseEvent&>(*event));
-    case QEvent::ContextMenu:
-        if (b->text)
-            contextMenu(*b, static_cast<const QContextMenuEvent&>(*event));
-        return true;
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        return drop(*b, watched, static_cast<QDropEvent&>(*event));
-    case QEvent::DragLeave:
-        return true;
-    case QEvent::InputMethod: {
-        const auto& im = static_cast<const QInputMethodEvent&>(*event);
-        if (b->text && !im.commitString().isEmpty()) {
-            platform::InputScope scope(form_);
-            auto& box = static_cast<platform::TextControl&>(*b->control);
-            for (char32_t c : codePoints(im.commitString()))
-                platform::input::keyPress(box, static_cast<int>(c));
-        }
-        return true;
-    }
-    case QEvent::Wheel:
-        // The closed combo box would change its item; nothing else here scrolls
-        // but the multi-line boxes.
-        return !b->text || !b->text->multiLine();
-    default:
-        return false;
-    }
-}
-
-void FormBinding::focusIn(Bound& b, const QFocusEvent& event)
-{
-    if (rendering_)
-        return;
-    switch (event.reason()) {
-    case Qt::MouseFocusReason:
-    case Qt::TabFocusReason:
-    case Qt::BacktabFocusReason:
-    case Qt::ShortcutFocusReason:
-        break;
-    default:
-        return; // a menu, a popup, a dialog or the window's activation
-    }
-    if (form_.focus() == b.control)
-        return;
-    platform::input::moveFocus(*b.control);
-}
-
-bool FormBinding::keyPress(Bound& b, const QKeyEvent& event)
-{
-    platform::InputScope scope(form_);
-    const int code = formKeyCode(event);
-    if (code != 0 && platform::input::keyDown(form_, code, formShiftState(event)) == 0)
-        return true;
-
-    const Qt::KeyboardModifiers chord = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const int key = event.key();
-    if ((key == Qt::Key_Tab || key == Qt::Key_Backtab) && !chord) {
-        const bool backwards = key == Qt::Key_Backtab || (event.modifiers() & Qt::ShiftModifier);
-        platform::Control* from = form_.focus() ? form_.focus() : b.control;
-        if (platform::Control* next = nextTabStop(form_, from, backwards))
-            platform::input::moveFocus(*next);
-        return true;
-    }
-    if (b.text)
-        return textKey(b, event);
-    if (chord)
-        return true;
-
-    // Keys a button would act on by itself are the model's; others (Escape,
-    // function keys) go on to the window.
-    switch (key) {
-    case Qt::Key_Space:
-    case Qt::Key_Select:
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Left:
-    case Qt::Key_Up:
-    case Qt::Key_Right:
-    case Qt::Key_Down:
-        break;
-    default:
-        return false;
-    }
-    platform::Control& c = *b.control;
-    switch (c.kind()) {
-    case ControlKind::OptionButton:
-        if (key == Qt::Key_Left || key == Qt::Key_Up || key == Qt::Key_Right || key == Qt::Key_Down) {
-            const bool backwards = key == Qt::Key_Left || key == Qt::Key_Up;
-            platform::OptionButton& next = nextInGroup(static_cast<platform::OptionButton&>(c), backwards);
-            platform::input::moveFocus(next);
-            platform::input::click(next);
-        } else if (key == Qt::Key_Space) {
-            platform::input::click(c);
-        }
-        break;
-    case ControlKind::CheckBox:
-        if (key == Qt::Key_Space)
-            platform::input::click(c);
-        break;
-    case ControlKind::CommandButton:
-        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)
-            platform::input::click(c);
-        break;
-    default:
-        break;
-    }
-    return true;
-}
-
-bool FormBinding::textKey(Bound& b, const QKeyEvent& event)
-{
-    auto& box = static_cast<platform::TextControl&>(*b.control);
-    const Qt::KeyboardModifiers m = event.modifiers();
-    const bool control = m & Qt::ControlModifier;
-    const bool alt = m & (Qt::AltModifier | Qt::MetaModifier);
-    const bool shift = m & Qt::ShiftModifier;
-    const int key = event.key();
-
-    if (box.kind() == ControlKind::ComboBox && !control) {
-        if ((key == Qt::Key_Up || key == Qt::Key_Down) && !alt) {
-            auto& combo = static_cast<platform::ComboBox&>(box);
-            const int last = static_cast<int>(combo.items().size()) - 1;
-            const int next = std::clamp(combo.listIndex() + (key == Qt::Key_Down ? 1 : -1), 0, std::max(last, 0));
-            if (last >= 0 && next != combo.listIndex())
-                platform::input::chooseItem(combo, next);
-            return true;
-        }
-        if (key == Qt::Key_F4 || (alt && (key == Qt::Key_Up || key == Qt::Key_Down)))
-            return false; // opens or closes the list
-    }
-    if (control && !alt) {
-        if (key >= Qt::Key_A && key <= Qt::Key_Z) {
-            controlChord(b, 1 + (key - Qt::Key_A));
-            return true;
-        }
-        if (key == Qt::Key_Insert) {
-            copy(box);
-            return true;
-        }
-        return !isCaretKey(key); // Ctrl with an arrow, Home or End moves by words or to an end
-    }
-    if (alt)
-        return true;
-    switch (key) {
-    case Qt::Key_Backspace:
-        backspace(box);
-        return true;
-    case Qt::Key_Delete:
-        if (shift)
-            cut(box);
-        else
-            deleteForward(box);
-        return true;
-    case Qt::Key_Insert:
-        if (shift)
-            paste(box);
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        platform::input::keyPress(box, platform::KeyReturn);
-        return true;
-    case Qt::Key_Escape:
-        platform::input::keyPress(box, 27);
-        return true;
-    default:
-        break;
-    }
-    if (isCaretKey(key))
-        return false;
-    for (char32_t c : codePoints(event.text()))
-        if (!platform::utf8::isControl(c))
-            platform::input::keyPress(box, static_cast<int>(c));
-    return true;
-}
-
-// Control and a letter types a control character (Ctrl+A is 1, Ctrl+Z 26):
-// the box's key filter sees it first, and only a character it lets through
-// does its edit.
-void FormBinding::controlChord(Bound& b, int code)
-{
-    auto& box = static_cast<platform::TextControl&>(*b.control);
-    if (code == platform::KeyBackspace) {
-        backspace(box);
-        return;
-    }
-    if (code == platform::KeyTab || code == platform::KeyReturn) {
-        platform::input::keyPress(box, code);
-        return;
-    }
-    int key = code;
-    box.keyPress(key);
-    switch (key) {
-    case 1: // Ctrl+A
-        box.setSelection(0, platform::utf8::length(box.text()));
-        break;
-    case 3: // Ctrl+C
-        copy(box);
-        break;
-    case 22: // Ctrl+V
-        paste(box);
-        break;
-    case 24: // Ctrl+X
-        cut(box);
-        break;
-    default:
-        break;
-    }
-}
-
-bool FormBinding::mouse(Bound& b, QObject* watched, const QMouseEvent& event)
-{
-    if (b.text) {
-        // Placing the caret and selecting are the widget's. The middle button
-        // pastes the selection, filtered as any paste.
-        if (event.button() != Qt::MiddleButton)
-            return false;
-        if (event.type() == QEvent::MouseButtonRelease && QGuiApplication::clipboard()->supportsSelection()) {
-            platform::InputScope scope(form_);
-            placeCaret(b, watched, event.position().toPoint());
-            paste(static_cast<platform::TextControl&>(*b.control), true);
-        }
-        return true;
-    }
-    auto* button = qobject_cast<QAbstractButton*>(b.widget);
-    switch (event.type()) {
-    case QEvent::MouseMove:
-        if (mouseMoved && !pressed_) {
-            platform::InputScope scope(form_);
-            mouseMoved(*b.control);
-        }
-        return true;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (event.button() == Qt::LeftButton && isClickable(*b.control)) {
-            pressed_ = b.control;
-            if (button)
-                button->setDown(true);
-        }
-        return true;
-    case QEvent::MouseButtonRelease:
-        if (event.button() == Qt::LeftButton && pressed_ == b.control) {
-            pressed_ = nullptr;
-            if (button)
-                button->setDown(false);
-            if (b.widget->rect().contains(event.position().toPoint()))
-                platform::input::click(*b.control);
-        }
-        return true;
-    default:
-        return true;
-    }
-}
-
-void FormBinding::placeCaret(Bound& b, QObject* watched, QPoint point)
-{
-    // The multi-line box measures from its viewport, the field from itself.
-    QWidget* measured = b.text->widget();
-    if (auto* multi = qobject_cast<QPlainTextEdit*>(measured))
-        measured = multi->viewport();
-    const QPoint local = measured->mapFromGlobal(static_cast<QWidget*>(watched)->mapToGlobal(point));
-    auto& box = static_cast<platform::TextControl&>(*b.control);
-    const TextMapping mapping(box.text(), isMultiLine(*b.control));
-    box.setSelection(mapping.toModel(b.text->positionAt(local)), 0);
-}
-
-void FormBinding::contextMenu(Bound& b, const QContextMenuEvent& event)
-{
-    auto& box = static_cast<platform::TextControl&>(*b.control);
-    const bool selected = box.selLength() > 0;
-    const bool clipboardHasText = !QGuiApplication::clipboard()->text().isEmpty();
-    QMenu menu(b.widget);
-    QAction* cutAction = menu.addAction(tr("Cu&t"));
-    QAction* copyAction = menu.addAction(tr("&Copy"));
-    QAction* pasteAction = menu.addAction(tr("&Paste"));
-    QAction* deleteAction = menu.addAction(tr("&Delete"));
-    menu.addSeparator();
-    QAction* selectAllAction = menu.addAction(tr("Select &All"));
-    cutAction->setEnabled(selected);
-    copyAction->setEnabled(selected);
-    deleteAction->setEnabled(selected);
-    pasteAction->setEnabled(clipboardHasText);
-    selectAllAction->setEnabled(!box.text().empty());
-
-    QAction* chosen = menu.exec(event.globalPos());
-    if (!chosen)
-        return;
-    platform::InputScope scope(form_);
-    if (chosen == cutAction)
-        cut(box);
-    else if (chosen == copyAction)
-        copy(box);
-    else if (chosen == pasteAction)
-        paste(box);
-    else if (chosen == deleteAction)
-        deleteForward(box);
-    else if (chosen == selectAllAction)
-        box.setSelection(0, platform::utf8::length(box.text()));
-}
-
-bool FormBinding::drop(Bound& b, QObject* watched, QDropEvent& event)
-{
-    if (!b.text || !event.mimeData()->hasText()) {
-        event.ignore();
-        return true;
-    }
-    // Dropped text is copied in, never moved: the place it came from keeps it.
-    event.setDropAction(Qt::CopyAction);
-    event.accept();
-    if (event.type() != QEvent::Drop)
-        return true;
-    platform::InputScope scope(form_);
-    placeCaret(b, watched, event.position().toPoint());
-    typeText(static_cast<platform::TextControl&>(*b.control), codePoints(event.mimeData()->text()));
-    return true;
-}
-
-void FormBinding::copy(const platform::TextControl& box) const
-{
-    if (box.selLength() == 0)
-        return;
-    QGuiApplication::clipboard()->setText(displayText(selectedText(box), isMultiLine(box)));
-}
-
-void FormBinding::cut(platform::TextControl& box)
-{
-    if (box.selLength() == 0)
-        return;
-    copy(box);
-    platform::input::deleteRange(box, box.selStart(), box.selLength());
-}
-
-void FormBinding::paste(platform::TextControl& box, bool selectionClipboard)
-{
-    const QString text = QGuiApplication::clipboard()->text(selectionClipboard ? QClipboard::Selection
-                                                                                : QClipboard::Clipboard);
-    typeText(box, codePoints(text));
+    renderer_.render();
 }
 
 } // namespace window::view

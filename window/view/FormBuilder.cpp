@@ -13,6 +13,7 @@
 #include "window/view/FormBinding.h"
 #include "window/view/FormFrame.h"
 #include "window/view/PostFlopCombo.h"
+#include "platform/qt/QtText.h"
 
 namespace window::view {
 
@@ -20,10 +21,7 @@ namespace {
 
 using platform::ControlKind;
 
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using platform::qt::toQString;
 
 bool isLightweight(ControlKind kind)
 {
@@ -67,13 +65,13 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
     form.setColor(QPalette::Window, surface.palette().color(QPalette::Window));
     form.setColor(QPalette::WindowText, surface.palette().color(QPalette::WindowText));
     for (const ControlLayout& l : layout) {
-        QWidget* parent = l.container.empty() ? &surface : widgets_.value(qstr(l.container));
+        QWidget* parent = l.container.empty() ? &surface : widgets_.value(toQString(l.container));
         if (!parent)
             parent = &surface;
         QWidget* w = make ? make(l, *parent) : nullptr;
         if (!w)
             w = makeDefault(l, *parent);
-        w->setObjectName(qstr(l.name));
+        w->setObjectName(toQString(l.name));
         w->setGeometry(metrics_.rect(l.rect));
         w->setFont(metrics_.font(l.font));
         w->setFocusPolicy(takesFocus(l.kind) ? Qt::StrongFocus : Qt::NoFocus);
@@ -94,7 +92,7 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
         default:
             break;
         }
-        widgets_.insert(qstr(l.name), w);
+        widgets_.insert(toQString(l.name), w);
         if (platform::Control* c = binding_.form().find(l.name))
             binding_.bind(*c, *w);
     }
@@ -103,12 +101,12 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
 
 QWidget* FormBuilder::widget(std::string_view name) const
 {
-    return widgets_.value(qstr(name));
+    return widgets_.value(toQString(name));
 }
 
 QWidget* FormBuilder::makeDefault(const ControlLayout& l, QWidget& parent) const
 {
-    const QString caption = qstr(l.caption);
+    const QString caption = toQString(l.caption);
     switch (l.kind) {
     case ControlKind::TextBox: {
         const auto* model = binding_.form().find(l.name);

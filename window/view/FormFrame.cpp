@@ -3,12 +3,13 @@
 #include <QPainter>
 #include <QRegion>
 
+#include "platform/qt/EtchedFrame.h"
+
 namespace window::view {
 
 namespace {
 
-constexpr int kCaptionIndent = 8; // from the frame's left edge to the caption's gap
-constexpr int kCaptionGap = 2;    // cleared on each side of the caption text
+constexpr int kCaptionGap = 1; // cleared on each side of the caption text
 
 } // namespace
 
@@ -36,12 +37,9 @@ QRect FormFrame::captionRect() const
     if (!bordered_ || caption_.isEmpty())
         return {};
     const QFontMetrics fm(font());
-    return QRect(kCaptionIndent, 0, fm.horizontalAdvance(caption_) + 2 * kCaptionGap, fm.height());
-}
-
-int FormFrame::borderTop() const
-{
-    return caption_.isEmpty() ? 0 : QFontMetrics(font()).height() / 2;
+    const platform::qt::EtchedFrameLayout layout = platform::qt::layOutEtchedFrame(width(), height(), 1, fm.height());
+    return QRect(layout.captionLeft, layout.captionTop, fm.horizontalAdvance(caption_) + 2 * kCaptionGap,
+                 fm.height());
 }
 
 void FormFrame::paintEvent(QPaintEvent*)
@@ -49,16 +47,11 @@ void FormFrame::paintEvent(QPaintEvent*)
     if (!bordered_)
         return;
     QPainter p(this);
-    const int top = borderTop();
-    const QRect r(0, top, width() - 1, height() - top - 1);
     const QRect caption = captionRect();
     // The border stops on each side of the caption.
     p.setClipRegion(QRegion(rect()).subtracted(caption));
-    // Etched: a shadow line with a highlight line just inside and below it.
-    p.setPen(palette().color(QPalette::Dark));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
-    p.setPen(palette().color(QPalette::Light));
-    p.drawRect(r.adjusted(1, 1, 0, 0));
+    platform::qt::paintEtchedFrame(p, size(), caption.height(), palette().color(QPalette::Dark),
+                                   palette().color(QPalette::Light));
     if (caption.isEmpty())
         return;
     p.setClipping(false);

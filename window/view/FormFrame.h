@@ -25,7 +25,6 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int borderTop() const;
 
     QString caption_;
     bool bordered_ = true;

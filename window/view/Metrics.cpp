@@ -4,6 +4,8 @@
 #include <QScreen>
 #include <cmath>
 
+#include "platform/qt/Twips.h"
+
 namespace window::view {
 
 Metrics Metrics::forScreen(const QScreen* screen)
@@ -16,7 +18,7 @@ Metrics Metrics::forScreen(const QScreen* screen)
 
 int Metrics::px(int twips) const
 {
-    return static_cast<int>(std::lround(twips / 15.0 * scale_));
+    return static_cast<int>(std::lround(twips / platform::qt::Twips().perPixel() * scale_));
 }
 
 QRect Metrics::rect(const platform::TwipRect& r) const

@@ -20,15 +20,13 @@
 #include "window/view/PostFlopCombo.h"
 #include "window/view/PreFlopFrame.h"
 #include "window/view/StateFile.h"
+#include "platform/qt/QtText.h"
 
 namespace window::view {
 
 namespace {
 
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+using platform::qt::toQString;
 
 // A pixel count as a 16-bit integer: nearest, ties to even.
 int toInt16(double pixels)
@@ -50,7 +48,7 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     : QMainWindow(parent), frm_(ports, money), metrics_(Metrics::forScreen(screen())), surface_(new QWidget(this)),
       binding_(std::make_unique<FormBinding>(frm_.form)), builder_(metrics_, *binding_), programEnd_(endAtOnce)
 {
-    setWindowTitle(qstr(frm_.form.caption()));
+    setWindowTitle(toQString(frm_.form.caption()));
     setWindowIcon(programIcon());
 
     QPalette palette = surface_->palette();
@@ -115,14 +113,14 @@ void PokerWindow::buildMenus()
     };
     QHash<QString, QMenu*> menus;
     for (const MenuLayout& m : frmPokerMenus()) {
-        const QString caption = QString::fromStdString(m.caption);
+        const QString caption = platform::qt::toQString(m.caption);
         if (m.parent.empty()) {
-            menus.insert(qstr(m.name), menuBar()->addMenu(caption));
+            menus.insert(toQString(m.name), menuBar()->addMenu(caption));
             continue;
         }
-        QAction* action = menus.value(qstr(m.parent))->addAction(caption);
-        action->setObjectName(qstr(m.name));
-        actions_.insert(qstr(m.name), action);
+        QAction* action = menus.value(toQString(m.parent))->addAction(caption);
+        action->setObjectName(toQString(m.name));
+        actions_.insert(toQString(m.name), action);
         for (const Command& c : commands)
             if (c.name == m.name)
                 connect(action, &QAction::triggered, this, [this, handler = c.handler] { (frm_.*handler)(); });
@@ -147,7 +145,7 @@ void PokerWindow::showStrategyChart()
 
 QAction* PokerWindow::menuAction(std::string_view name) const
 {
-    return actions_.value(qstr(name));
+    return actions_.value(toQString(name));
 }
 
 // The opened list of the post-flop box reaches down to 5 pixels above the

@@ -7,6 +7,7 @@
 #include "platform/PlatformError.h"
 #include "platform/propertybag/BagText.h"
 #include "window/view/Metrics.h"
+#include "platform/qt/QtText.h"
 
 namespace window::view {
 
@@ -24,7 +25,7 @@ QWidget* makePreFlopFrame(const ControlLayout& layout, QWidget& parent)
     ambient.displayName = std::string(layout.name);
     // The host's font: the window's, in points (which follow the screen's
     // density by themselves).
-    ambient.font = {Metrics::familyFor(layout.font.family).toStdString(), layout.font.points, layout.font.bold};
+    ambient.font = {platform::qt::toUtf8(Metrics::familyFor(layout.font.family)), layout.font.points, layout.font.bold};
     auto* frame = new framecontrol::UltiFrame(&parent, ambient);
     QFile stored(QString::fromLatin1(kStoredProperties));
     try {

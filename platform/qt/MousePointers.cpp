@@ -1,8 +1,8 @@
-#include "sheerpane/MousePointers.h"
+#include "platform/qt/MousePointers.h"
 
 #include <array>
 
-namespace sheerpane {
+namespace platform::qt {
 
 namespace {
 
@@ -39,4 +39,4 @@ std::optional<Qt::CursorShape> cursorShapeOf(int pointer)
     return kShapes[static_cast<std::size_t>(pointer - 1)];
 }
 
-} // namespace sheerpane
+} // namespace platform::qt

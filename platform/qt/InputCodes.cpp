@@ -1,8 +1,8 @@
-#include "sheerpane/KeyCodes.h"
+#include "platform/qt/InputCodes.h"
 
 #include <utility>
 
-namespace sheerpane {
+namespace platform::qt {
 
 namespace {
 
@@ -71,4 +71,23 @@ std::int16_t shiftOf(Qt::KeyboardModifiers modifiers)
     return shift;
 }
 
-} // namespace sheerpane
+std::int16_t buttonOf(Qt::MouseButton button)
+{
+    switch (button) {
+    case Qt::LeftButton: return 1;
+    case Qt::RightButton: return 2;
+    case Qt::MiddleButton: return 4;
+    default: return 0;
+    }
+}
+
+std::int16_t buttonsOf(Qt::MouseButtons buttons)
+{
+    std::int16_t code = 0;
+    for (const auto button : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton})
+        if (buttons & button)
+            code = static_cast<std::int16_t>(code | buttonOf(button));
+    return code;
+}
+
+} // namespace platform::qt

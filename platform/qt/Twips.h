@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdint>
 
-namespace sheerpane {
+namespace platform::qt {
 
 class Twips {
 public:
@@ -23,4 +23,4 @@ private:
     double perPixel_;
 };
 
-} // namespace sheerpane
+} // namespace platform::qt

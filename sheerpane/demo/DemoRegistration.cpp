@@ -1,0 +1,40 @@
+#include "sheerpane/demo/DemoRegistration.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "platform/PlatformError.h"
+#include "sheerpane/demo/ControlServer.h"
+#include "sheerpane/registry/RegistryFile.h"
+
+namespace sheerpanedemo {
+
+bool isRegistered(const std::string& progId)
+{
+    try {
+        return sheerpane::loadRegistry(sheerpane::registryPath()).find("ProgIDs/" + progId) != nullptr;
+    } catch (const platform::PlatformError& error) {
+        throw std::runtime_error(error.description());
+    }
+}
+
+DemoRegistration::DemoRegistration(ControlServer& server, const std::string& progId) : server_(server)
+{
+    if (isRegistered(progId))
+        return;
+    server_.registerServer();
+    added_ = true;
+}
+
+DemoRegistration::~DemoRegistration()
+{
+    if (!added_)
+        return;
+    try {
+        server_.unregisterServer();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "sheerpane-demo: %s\n", error.what());
+    }
+}
+
+} // namespace sheerpanedemo
