@@ -69,9 +69,9 @@ Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<W
     linLeft_ = pair(kTopLeftColours);
     linRight_ = pair(kBottomRightColours);
     linBottom_ = pair(kBottomRightColours);
-    const auto name = [](std::array<BorderLine*, 2>& pair, const char* base) {
+    const auto name = [](std::array<BorderLine*, 2>& lines, const char* base) {
         for (int i = 0; i < 2; ++i)
-            pair[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i));
+            lines[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(base)).arg(i));
     };
     name(linTop_, "linTop");
     name(linLeft_, "linLeft");

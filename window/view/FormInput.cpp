@@ -67,7 +67,7 @@ std::u32string codePoints(const QString& text)
 
 FormInput::FormInput(platform::Form& form, const FormRenderer& renderer, Finder find,
                      const std::function<void(platform::Control&)>& mouseMoved, QObject* parent)
-    : QObject(parent), form_(form), renderer_(renderer), find_(std::move(find)), mouseMoved(mouseMoved)
+    : QObject(parent), form_(form), renderer_(renderer), find_(std::move(find)), mouseMoved_(mouseMoved)
 {
 }
 
@@ -326,9 +326,9 @@ bool FormInput::mouse(Bound& b, QObject* watched, const QMouseEvent& event)
     auto* button = qobject_cast<QAbstractButton*>(b.widget);
     switch (event.type()) {
     case QEvent::MouseMove:
-        if (mouseMoved && !pressed_) {
+        if (mouseMoved_ && !pressed_) {
             platform::InputScope scope(form_);
-            mouseMoved(*b.control);
+            mouseMoved_(*b.control);
         }
         return true;
     case QEvent::MouseButtonPress:

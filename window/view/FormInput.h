@@ -63,7 +63,8 @@ private:
     platform::Form& form_;
     const FormRenderer& renderer_;
     Finder find_;
-    const std::function<void(platform::Control&)>& mouseMoved;
+    // The binding's hook, which its owner may set after the binding is made.
+    const std::function<void(platform::Control&)>& mouseMoved_;
     platform::Control* pressed_ = nullptr;
 };
 
