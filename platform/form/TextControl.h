@@ -3,6 +3,7 @@
 // edit field. Positions and lengths are in code points.
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,6 +39,9 @@ public:
     Event<int&> keyPress;
     // Runs whenever the text has really changed, by code or by the user.
     Event<> change;
+    // Asked before text arriving at once (a paste, a drop) is typed into the
+    // box; returning false refuses it whole.
+    std::function<bool(std::u32string_view text)> pasteCheck;
 
 protected:
     // Replaces the whole text; the caret goes to the end. When the text

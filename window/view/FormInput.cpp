@@ -16,7 +16,7 @@
 #include "platform/qt/InputCodes.h"
 #include "platform/text/Utf8.h"
 #include "window/view/FocusNavigation.h"
-#include "window/view/TextInput.h"
+#include "platform/form/TextEditing.h"
 #include "window/view/TextMapping.h"
 
 namespace window::view {
@@ -245,13 +245,13 @@ bool FormInput::textKey(Bound& b, const QKeyEvent& event)
         return true;
     switch (key) {
     case Qt::Key_Backspace:
-        backspace(box);
+        platform::input::backspace(box);
         return true;
     case Qt::Key_Delete:
         if (shift)
             cut(box);
         else
-            deleteForward(box);
+            platform::input::deleteForward(box);
         return true;
     case Qt::Key_Insert:
         if (shift)
@@ -282,7 +282,7 @@ void FormInput::controlChord(Bound& b, int code)
 {
     auto& box = static_cast<platform::TextControl&>(*b.control);
     if (code == platform::KeyBackspace) {
-        backspace(box);
+        platform::input::backspace(box);
         return;
     }
     if (code == platform::KeyTab || code == platform::KeyReturn) {
@@ -394,7 +394,7 @@ void FormInput::contextMenu(Bound& b, const QContextMenuEvent& event)
     else if (chosen == pasteAction)
         paste(box);
     else if (chosen == deleteAction)
-        deleteForward(box);
+        platform::input::deleteForward(box);
     else if (chosen == selectAllAction)
         box.setSelection(0, platform::utf8::length(box.text()));
 }
@@ -412,7 +412,7 @@ bool FormInput::drop(Bound& b, QObject* watched, QDropEvent& event)
         return true;
     platform::InputScope scope(form_);
     placeCaret(b, watched, event.position().toPoint());
-    typeText(static_cast<platform::TextControl&>(*b.control), codePoints(event.mimeData()->text()));
+    platform::input::typeText(static_cast<platform::TextControl&>(*b.control), codePoints(event.mimeData()->text()));
     return true;
 }
 
@@ -420,7 +420,7 @@ void FormInput::copy(const platform::TextControl& box) const
 {
     if (box.selLength() == 0)
         return;
-    QGuiApplication::clipboard()->setText(TextMapping(selectedText(box), isMultiLine(box)).display());
+    QGuiApplication::clipboard()->setText(TextMapping(platform::input::selectedText(box), isMultiLine(box)).display());
 }
 
 void FormInput::cut(platform::TextControl& box)
@@ -435,7 +435,7 @@ void FormInput::paste(platform::TextControl& box, bool selectionClipboard)
 {
     const QString text = QGuiApplication::clipboard()->text(selectionClipboard ? QClipboard::Selection
                                                                                 : QClipboard::Clipboard);
-    typeText(box, codePoints(text));
+    platform::input::typeText(box, codePoints(text));
 }
 
 } // namespace window::view

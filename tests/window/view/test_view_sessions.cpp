@@ -14,7 +14,7 @@
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/StateDump.h"
-#include "window/view/TextInput.h"
+#include "platform/form/TextEditing.h"
 
 namespace viewtest {
 namespace {
@@ -83,7 +83,7 @@ void playHeadless(window::FrmPoker& frm, const Step& step)
         input::click(*focus);
         break;
     case Qt::Key_Backspace:
-        window::view::backspace(static_cast<TextControl&>(*focus)); // a CR LF goes at once
+        platform::input::backspace(static_cast<TextControl&>(*focus)); // a CR LF goes at once
         break;
     case Qt::Key_Return:
         input::keyPress(static_cast<TextControl&>(*focus), KeyReturn);

@@ -14,17 +14,19 @@
 
 #include "platform/form/TextControl.h"
 
-namespace window::view {
+namespace platform::input {
 
-void typeText(platform::TextControl& box, std::u32string_view text);
+// Text arriving at once. The box's pasteCheck, when it has one, may refuse it
+// whole first; returns whether it was taken.
+bool typeText(TextControl& box, std::u32string_view text);
 
 // Backspace; in a multi-line box it takes a whole CR LF line break.
-void backspace(platform::TextControl& box);
+void backspace(TextControl& box);
 
 // The Delete key: the selection, or what follows the caret (a whole CR LF).
-void deleteForward(platform::TextControl& box);
+void deleteForward(TextControl& box);
 
 // The selected part of the text, as the model holds it.
-std::string selectedText(const platform::TextControl& box);
+std::string selectedText(const TextControl& box);
 
-} // namespace window::view
+} // namespace platform::input
