@@ -15,6 +15,7 @@
 //    locale's monetary decimal point and grouping: whatever amountText writes.
 // Every accepted text converts to a finite value.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,9 +78,13 @@ private:
     std::optional<double> parseNumber(std::string_view number) const;
     void appendGrouped(std::string& out, std::string_view digits) const;
 
+    std::optional<double> read(std::string_view text) const;
+
     MoneyLocale locale_;
     Form positive_;
     Form negative_;
+    // Tells this format's remembered readings from another's (see toDouble).
+    std::uint64_t serial_;
 };
 
 // The text that stands for a non-finite amount.
