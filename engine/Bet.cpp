@@ -4,12 +4,6 @@
 
 namespace engine {
 
-namespace {
-
-constexpr std::string_view kZeroPrompt = "$0.00";
-
-} // namespace
-
 void appendBetText(std::string& out, const Bet& bet, const platform::Money& money)
 {
     switch (bet.kind) {
@@ -19,7 +13,7 @@ void appendBetText(std::string& out, const Bet& bet, const platform::Money& mone
         out.append(bet.word);
         return;
     case Bet::Kind::ZeroPrompt:
-        out.append(kZeroPrompt);
+        money.appendAmount(out, 0.0);
         return;
     case Bet::Kind::Amount:
         money.appendAmount(out, bet.low);

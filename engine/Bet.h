@@ -29,7 +29,7 @@ struct Bet {
         Word,       // "Fold", "Call", "See advice below", "" ...
         Amount,     // low
         Range,      // low to high
-        ZeroPrompt, // the zero amount shown beside a prompt for missing input
+        ZeroPrompt, // zero in the money format, shown beside a prompt for missing input
     };
     Kind kind = Kind::Unchanged;
     BetClass betClass = BetClass::Advice;

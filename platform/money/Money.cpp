@@ -292,18 +292,28 @@ std::optional<double> convertPlain(std::string_view s)
     return value;
 }
 
-// The typed form: digits with at most one ".", at least one digit.
+// The typed form: digits with at most one decimal point, "." or the locale's
+// monetary one, and at least one digit.
 template <class Sink>
-bool scanTyped(std::string_view text, Sink& sink)
+bool scanTyped(std::string_view text, std::string_view localePoint, Sink& sink)
 {
     int points = 0;
-    for (char c : text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        std::size_t pointSize = 0;
+        if (c == '.')
+            pointSize = 1;
+        else if (!localePoint.empty() && text.substr(i).starts_with(localePoint))
+            pointSize = localePoint.size();
         if (isDigit(c)) {
             sink.digit(c);
-        } else if (c == '.') {
+            ++i;
+        } else if (pointSize > 0) {
             if (++points > 1)
                 return false;
             sink.point();
+            i += pointSize;
         } else {
             return false;
         }
@@ -350,11 +360,13 @@ bool scanWritten(std::string_view number, std::string_view sep, std::string_view
 std::optional<double> Money::parseTyped(std::string_view text) const
 {
     ShortDecimal d;
-    if (!scanTyped(text, d))
+    if (!scanTyped(text, locale_.decimalPoint, d))
         return std::nullopt;
     if (d.exact())
         return d.value();
-    return convertPlain(text);
+    PlainNumber plain(text.size());
+    scanTyped(text, locale_.decimalPoint, plain);
+    return convertPlain(plain.view());
 }
 
 std::optional<double> Money::parseMoney(std::string_view text) const

@@ -9,8 +9,9 @@
 // exact half cent rounds away from zero.
 //
 // The numeric test accepts two kinds of text:
-//  - the typed form: digits with at most one ".", always the decimal point
-//    whatever the locale, with at least one digit ("12", "12.5", ".5", "5.");
+//  - the typed form: digits with at most one decimal point, with at least one
+//    digit ("12", "12.5", ".5", "5."); the point is "." whatever the locale,
+//    or the locale's monetary decimal point ("0,50" where that is ",");
 //  - a money text, recognised by holding the currency symbol and read with the
 //    locale's monetary decimal point and grouping: whatever amountText writes.
 // Every accepted text converts to a finite value.
