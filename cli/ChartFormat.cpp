@@ -72,9 +72,13 @@ std::string chartTitle(const engine::Chart& chart, const platform::Money& money)
 {
     const auto& s = chart.situation;
     std::string t = std::string(engine::actionName(s.action)) + ", " + std::string(engine::positionName(s.position))
-        + " position, big blind ";
-    const auto bb = money.toDouble(s.bigBlind);
-    t += bb ? money.amountText(*bb) : std::string("0");
+        + " position, ";
+    if (s.inBigBlinds) {
+        t += "amounts in big blinds";
+    } else {
+        const auto bb = money.toDouble(s.bigBlind);
+        t += "big blind " + (bb ? money.amountText(*bb) : std::string("0"));
+    }
     if (s.action == engine::PreflopAction::Limped)
         t += ", " + s.limpers + (s.limpers == "1" ? " limper" : " limpers");
     return t;

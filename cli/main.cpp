@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "window/model/Product.h"
 
 namespace {
 
@@ -13,16 +14,20 @@ constexpr const char* kUsage = R"(Usage: tablewise COMMAND [ARGS]
 Brisvane Tablewise, the no-limit hold'em strategy advisor, from the command line.
 
 Commands:
-  advise HAND --action ACTION [--position P] [--bb AMOUNT] [--limpers N]
+  advise HAND -a ACTION [-p POSITION] [-b AMOUNT] [-l N]
                       pre-flop advice for one hand
-  postflop CATEGORY [--position in|out] [--pot raised|limped] [--players heads-up|multi-way]
+  postflop CATEGORY [-p in|out] [--pot raised|limped] [--players heads-up|multi-way]
                       post-flop advice
-  chart --action ACTION --position P [--bb AMOUNT] [--limpers N] [--format F]
+  chart -a ACTION -p POSITION [-b AMOUNT] [-l N] [-f FORMAT]
                       what to do with every starting hand in one situation
   replay [FILE]       runs a session script against the window and dumps its state
   content             prints every advice text
 
-Run "tablewise COMMAND --help" for more. Money follows the locale (LC_MONETARY).
+Options:
+  -h, --help          this text ("tablewise COMMAND --help" explains a command)
+  -V, --version       the version
+
+Money follows the locale (LC_MONETARY).
 )";
 
 } // namespace
@@ -37,6 +42,10 @@ int main(int argc, char** argv)
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version" || command == "-V") {
+        std::printf("tablewise %s\n", window::versionNumber().c_str());
         return 0;
     }
     if (command == "advise")

@@ -11,7 +11,7 @@ Chart computeChart(const ChartSituation& situation, const platform::Money& money
     PreflopSituation s;
     s.action = situation.action;
     s.position = situation.position;
-    s.bigBlind = situation.bigBlind;
+    s.bigBlind = situation.inBigBlinds ? std::string_view("1") : std::string_view(situation.bigBlind);
     if (situation.action == PreflopAction::Limped)
         s.limpers = situation.limpers;
 
@@ -23,7 +23,10 @@ Chart computeChart(const ChartSituation& situation, const platform::Money& money
         ChartCell& cell = chart.cells[static_cast<std::size_t>(i)];
         cell.hand.assign(hand);
         cell.group.assign(r.group);
-        appendBetText(cell.bet, r.bet, money);
+        if (situation.inBigBlinds)
+            cell.bet = betTextInBigBlinds(r.bet);
+        else
+            appendBetText(cell.bet, r.bet, money);
         r.advice->assignTo(cell.advice);
         cell.betClass = r.bet.betClass;
     }

@@ -173,6 +173,15 @@ TEST_F(HelpFileAsBuilt, PagesAreFinishedText)
     EXPECT_NE(file_->read("/topics/about.htm")->find("version 1.0.8"), std::string::npos);
 }
 
+// Money is the user's own currency, in the locale's format.
+TEST_F(HelpFileAsBuilt, AmountsAreInTheUsersCurrency)
+{
+    const std::regex dollars("dollar", std::regex::icase);
+    for (const std::string& page : file_->topics())
+        EXPECT_FALSE(std::regex_search(platform::chm::pageText(*file_->read(page)), dollars)) << page;
+    EXPECT_NE(platform::chm::pageText(*file_->read("/topics/inputs.htm")).find("in your currency"), std::string::npos);
+}
+
 // The chart: 13 rows of 13 cells, each "<td class="gN" title="HAND">".
 TEST_F(HelpFileAsBuilt, TheGroupChartAgreesWithTheAdvisorOnAll169Hands)
 {
