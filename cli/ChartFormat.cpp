@@ -13,26 +13,19 @@ using engine::BetClass;
 
 constexpr BetClass kClasses[] = {BetClass::Raise, BetClass::Call, BetClass::Fold, BetClass::Advice};
 
+// A class's letter in the text grid, and its key in CSV, JSON and HTML; in the
+// order of BetClass.
+constexpr char kClassLetters[] = {'R', 'L', 'F', 'A'};
+constexpr std::string_view kClassKeys[] = {"raise", "call", "fold", "advice"};
+
 char classLetter(BetClass c)
 {
-    switch (c) {
-    case BetClass::Raise: return 'R';
-    case BetClass::Call: return 'L';
-    case BetClass::Fold: return 'F';
-    case BetClass::Advice: break;
-    }
-    return 'A';
+    return kClassLetters[static_cast<std::size_t>(c)];
 }
 
 std::string_view classKey(BetClass c)
 {
-    switch (c) {
-    case BetClass::Raise: return "raise";
-    case BetClass::Call: return "call";
-    case BetClass::Fold: return "fold";
-    case BetClass::Advice: break;
-    }
-    return "advice";
+    return kClassKeys[static_cast<std::size_t>(c)];
 }
 
 std::string shortGroup(const std::string& group)
