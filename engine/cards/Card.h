@@ -31,7 +31,9 @@ public:
     constexpr Card(int rank, int suit) : index_(static_cast<std::uint8_t>(rank * kSuitCount + suit)) {}
     static constexpr Card fromIndex(int index)
     {
-        return Card(index / kSuitCount, index % kSuitCount);
+        Card c;
+        c.index_ = static_cast<std::uint8_t>(index);
+        return c;
     }
 
     constexpr int index() const { return index_; }
