@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <string>
 
 #include "engine/cards/CardSet.h"
 
@@ -108,6 +109,19 @@ Parsed<std::vector<Card>> parseCards(std::string_view text)
         seen.insert(card);
         result.value.push_back(card);
     }
+    return result;
+}
+
+Parsed<HoleCards> parseHoleCards(std::string_view text)
+{
+    Parsed<HoleCards> result;
+    const auto cards = parseCards(text);
+    if (!cards.ok())
+        result.error = cards.error;
+    else if (cards.value.size() != 2)
+        result.error = "a hand is two cards, not " + std::to_string(cards.value.size());
+    else
+        result.value = HoleCards(cards.value[0], cards.value[1]);
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "engine/cards/Card.h"
+#include "engine/cards/HoleCards.h"
 #include "engine/cards/Parsed.h"
 
 namespace engine::cards {
@@ -17,5 +18,8 @@ int rankOfChar(char c);
 // Every card of the text in the order written. Refuses a duplicate
 // ("duplicate card \"Ah\"") or anything that is not a card ("\"Xh\" is not a card").
 Parsed<std::vector<Card>> parseCards(std::string_view text);
+
+// Exactly two cards, as a player's hand.
+Parsed<HoleCards> parseHoleCards(std::string_view text);
 
 } // namespace engine::cards

@@ -1,0 +1,232 @@
+#include "engine/odds/ExactEquity.h"
+
+#include <algorithm>
+#include <array>
+
+namespace engine::odds {
+
+namespace {
+
+struct OpponentHand {
+    std::uint64_t cards;
+    HandRank rank;
+};
+
+// Ordered tuples of `left` more pairwise disjoint opponent hands, from index
+// `from` on (each tuple once, in increasing order; the caller scales).
+void countTuples(const std::vector<OpponentHand>& hands, std::size_t from, int left, std::uint64_t used,
+                 HandRank hero, HandRank best, int bestCount, std::uint64_t weight, EquityTally& tally)
+{
+    if (left == 0) {
+        tally.deals += weight;
+        if (best < hero) {
+            tally.wins += weight;
+            tally.potUnits += weight * kPotUnits;
+        } else if (best == hero) {
+            tally.ties += weight;
+            tally.potUnits += weight * (kPotUnits / static_cast<std::uint64_t>(bestCount + 1));
+        }
+        return;
+    }
+    for (std::size_t i = from; i < hands.size(); ++i) {
+        const OpponentHand& h = hands[i];
+        if ((h.cards & used) != 0)
+            continue;
+        const HandRank nextBest = std::max(best, h.rank);
+        const int nextCount = h.rank > best ? 1 : h.rank == best ? bestCount + 1 : bestCount;
+        countTuples(hands, i + 1, left - 1, used | h.cards, hero, nextBest, nextCount, weight, tally);
+    }
+}
+
+// Ordered pairs (x, y) of disjoint hands, x from class A and y from class B,
+// given the class sizes, the per-card counts and whether A and B are one class.
+std::uint64_t disjointPairs(std::uint64_t a, std::uint64_t b, std::uint64_t sharedCardProducts, bool same)
+{
+    return a * b - sharedCardProducts + (same ? a : 0);
+}
+
+} // namespace
+
+double choose(int n, int k)
+{
+    if (k < 0 || k > n)
+        return 0.0;
+    double c = 1.0;
+    for (int i = 0; i < k; ++i)
+        c = c * static_cast<double>(n - i) / static_cast<double>(i + 1);
+    return c;
+}
+
+ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
+{
+    for (cards::Card c : setup.deck)
+        deckKeys_.push_back(HandKey{0, 0}.plus(c));
+    const int n = static_cast<int>(setup.deck.size());
+    if (setup.missingBoardCards >= 2) {
+        for (int i = 0; i < n; ++i) {
+            for (int j = i + 1; j < n; ++j)
+                firstPairs_.emplace_back(i, j);
+        }
+        itemCount_ = firstPairs_.size();
+    } else if (setup.missingBoardCards == 1) {
+        itemCount_ = static_cast<std::uint64_t>(n);
+    }
+}
+
+double ExactEquity::cost() const
+{
+    const int n = static_cast<int>(setup_.deck.size());
+    const double boards = choose(n, setup_.missingBoardCards);
+    if (setup_.ranged)
+        return boards * (1.0 + static_cast<double>(setup_.combos.size()));
+    const int rest = n - setup_.missingBoardCards;
+    double perBoard = 1.0 + choose(rest, 2);
+    if (setup_.opponents >= 3) {
+        double tuples = 1.0;
+        for (int k = 0; k < setup_.opponents; ++k)
+            tuples *= choose(rest - 2 * k, 2) / static_cast<double>(k + 1);
+        perBoard += tuples;
+    }
+    return boards * perBoard;
+}
+
+template <typename Visit>
+void ExactEquity::forEachBoard(std::uint64_t item, Visit&& visit) const
+{
+    const HandKey& known = setup_.board;
+    const auto n = deckKeys_.size();
+    const HandKey* keys = deckKeys_.data();
+    switch (setup_.missingBoardCards) {
+    case 0:
+        visit(known);
+        return;
+    case 1:
+        visit(known.plus(keys[item]));
+        return;
+    default:
+        break;
+    }
+    const auto [i, j] = firstPairs_[item];
+    const HandKey two = known.plus(keys[i]).plus(keys[j]);
+    const auto first = static_cast<std::size_t>(j) + 1;
+    switch (setup_.missingBoardCards) {
+    case 2:
+        visit(two);
+        return;
+    case 3:
+        for (std::size_t a = first; a < n; ++a)
+            visit(two.plus(keys[a]));
+        return;
+    case 4:
+        for (std::size_t a = first; a < n; ++a) {
+            const HandKey three = two.plus(keys[a]);
+            for (std::size_t b = a + 1; b < n; ++b)
+                visit(three.plus(keys[b]));
+        }
+        return;
+    default:
+        for (std::size_t a = first; a < n; ++a) {
+            const HandKey three = two.plus(keys[a]);
+            for (std::size_t b = a + 1; b < n; ++b) {
+                const HandKey four = three.plus(keys[b]);
+                for (std::size_t c = b + 1; c < n; ++c)
+                    visit(four.plus(keys[c]));
+            }
+        }
+        return;
+    }
+}
+
+EquityTally ExactEquity::run(std::uint64_t item) const
+{
+    EquityTally tally;
+    if (!setup_.ranged) {
+        forEachBoard(item, [&](const HandKey& board) { countAgainstRandom(board, tally); });
+        return tally;
+    }
+    // Heads-up against a range: the hottest loop, so everything it reads is local.
+    const HandEvaluator evaluator = evaluator_;
+    const HandKey hand = setup_.hand;
+    const HandKey* combos = setup_.combos.data();
+    const std::size_t comboCount = setup_.combos.size();
+    std::uint64_t wins = 0, ties = 0, deals = 0;
+    forEachBoard(item, [&](const HandKey& board) {
+        const HandRank hero = evaluator.rank(board.plus(hand));
+        for (std::size_t i = 0; i < comboCount; ++i) {
+            if ((combos[i].cards & board.cards) != 0)
+                continue;
+            const HandRank villain = evaluator.rank(board.plus(combos[i]));
+            wins += hero > villain;
+            ties += hero == villain;
+            ++deals;
+        }
+    });
+    tally.deals = deals;
+    tally.wins = wins;
+    tally.ties = ties;
+    tally.potUnits = wins * kPotUnits + ties * (kPotUnits / 2);
+    return tally;
+}
+
+void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally) const
+{
+    const HandRank hero = evaluator_.rank(board.plus(setup_.hand));
+    std::array<HandKey, cards::kCardCount> rest;
+    std::size_t n = 0;
+    for (const HandKey& k : deckKeys_) {
+        if ((k.cards & board.cards) == 0)
+            rest[n++] = k;
+    }
+    const int opponents = setup_.opponents;
+    std::vector<OpponentHand> hands;
+    if (opponents >= 3)
+        hands.reserve(n * (n - 1) / 2);
+    // Per card: how many opponent hands holding it are worse than, or equal to, the hero's.
+    std::array<std::uint64_t, cards::kCardCount> worse{}, equal{};
+    std::uint64_t worseTotal = 0, equalTotal = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const HandKey withFirst = board.plus(rest[i]);
+        for (std::size_t j = i + 1; j < n; ++j) {
+            const HandRank villain = evaluator_.rank(withFirst.plus(rest[j]));
+            if (opponents >= 3) {
+                hands.push_back({rest[i].cards | rest[j].cards, villain});
+            } else if (villain < hero) {
+                ++worse[i], ++worse[j], ++worseTotal;
+            } else if (villain == hero) {
+                ++equal[i], ++equal[j], ++equalTotal;
+            }
+        }
+    }
+    const std::uint64_t all = n * (n - 1) / 2;
+    if (opponents == 1) {
+        tally.deals += all;
+        tally.wins += worseTotal;
+        tally.ties += equalTotal;
+        tally.potUnits += worseTotal * kPotUnits + equalTotal * (kPotUnits / 2);
+        return;
+    }
+    if (opponents == 2) {
+        std::uint64_t ww = 0, ee = 0, ew = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            ww += worse[i] * worse[i];
+            ee += equal[i] * equal[i];
+            ew += equal[i] * worse[i];
+        }
+        const std::uint64_t perCard = n - 1;
+        const std::uint64_t deals = disjointPairs(all, all, n * perCard * perCard, true);
+        const std::uint64_t bothWorse = disjointPairs(worseTotal, worseTotal, ww, true);
+        const std::uint64_t oneEqual = 2 * disjointPairs(equalTotal, worseTotal, ew, false);
+        const std::uint64_t bothEqual = disjointPairs(equalTotal, equalTotal, ee, true);
+        tally.deals += deals;
+        tally.wins += bothWorse;
+        tally.ties += oneEqual + bothEqual;
+        tally.potUnits += bothWorse * kPotUnits + oneEqual * (kPotUnits / 2) + bothEqual * (kPotUnits / 3);
+        return;
+    }
+    std::uint64_t orderings = 1;
+    for (int k = 2; k <= opponents; ++k)
+        orderings *= static_cast<std::uint64_t>(k);
+    countTuples(hands, 0, opponents, 0, hero, 0, 0, orderings, tally);
+}
+
+} // namespace engine::odds
