@@ -5,11 +5,14 @@
 #include <bit>
 #include <stdexcept>
 
+#include "engine/cards/RankMask.h"
 #include "engine/odds/HandEvaluator.h"
 
 namespace engine::odds {
 
 namespace {
+
+using cards::straightHigh;
 
 constexpr int kRanks = 13;
 using Counts = std::array<int, kRanks>;
@@ -27,19 +30,6 @@ Score score(HandCategory category, std::initializer_list<int> ranks)
         ++used;
     }
     return s << (4 * (5 - used));
-}
-
-// The high card of the best straight in a 13-bit rank mask, or -1. The
-// wheel (ace to five) is five high.
-int straightHigh(unsigned mask)
-{
-    const unsigned withLowAce = mask << 1 | (mask >> 12 & 1);
-    for (int high = kRanks - 1; high >= 3; --high) {
-        const unsigned five = 0x1fu << (high - 3);
-        if ((withLowAce & five) == five)
-            return high;
-    }
-    return -1;
 }
 
 // The n highest ranks present, skipping those excluded.
