@@ -1,5 +1,6 @@
 #include "engine/odds/EquitySetup.h"
 
+#include <algorithm>
 #include <string>
 
 namespace engine::odds {
@@ -77,6 +78,7 @@ cards::Parsed<EquitySetup> makeEquitySetup(const EquityRequest& request)
     }
     for (cards::Card c : cards::CardSet::fullDeck() - known - alwaysHeld)
         s.deck.push_back(c);
+    std::sort(s.deck.begin(), s.deck.end()); // rank order
     const int needed = s.missingBoardCards + 2 * s.opponents;
     if (cards::kCardCount - known.size() < needed) {
         result.error = "not enough cards are left to deal";

@@ -14,7 +14,7 @@ namespace engine::odds {
 struct EquitySetup {
     HandKey board;                 // the known board cards
     HandKey hand;                  // the hero's two cards, without a start
-    std::vector<cards::Card> deck; // the cards the board may still take
+    std::vector<cards::Card> deck; // the cards the board may still take, in rank order
     int missingBoardCards = 0;
     int opponents = 1;
     bool ranged = false;           // one opponent, holding one of `combos`

@@ -61,16 +61,19 @@ ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
 {
     for (cards::Card c : setup.deck)
         deckKeys_.push_back(HandKey{0, 0}.plus(c));
+    // Items: the first two cards still to come when three or more are, the
+    // first one when two are, the whole enumeration otherwise.
     const int n = static_cast<int>(setup.deck.size());
-    if (setup.missingBoardCards >= 2) {
+    if (setup.missingBoardCards >= 3) {
         for (int i = 0; i < n; ++i) {
             for (int j = i + 1; j < n; ++j)
-                firstPairs_.emplace_back(i, j);
+                firstCards_.emplace_back(i, j);
         }
-        itemCount_ = firstPairs_.size();
-    } else if (setup.missingBoardCards == 1) {
-        itemCount_ = static_cast<std::uint64_t>(n);
+    } else if (setup.missingBoardCards == 2) {
+        for (int i = 0; i < n; ++i)
+            firstCards_.emplace_back(i, -1);
     }
+    itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
 }
 
 double ExactEquity::cost() const
@@ -91,80 +94,62 @@ double ExactEquity::cost() const
 }
 
 template <typename Visit>
-void ExactEquity::forEachBoard(std::uint64_t item, Visit&& visit) const
+void ExactEquity::forEachPrefix(std::uint64_t item, Visit&& visit) const
 {
     const HandKey& known = setup_.board;
-    const auto n = deckKeys_.size();
+    const std::size_t n = deckKeys_.size();
     const HandKey* keys = deckKeys_.data();
-    switch (setup_.missingBoardCards) {
-    case 0:
-        visit(known);
+    const int missing = setup_.missingBoardCards;
+    if (missing <= 1) {
+        visit(known, 0);
         return;
-    case 1:
-        visit(known.plus(keys[item]));
-        return;
-    default:
-        break;
     }
-    const auto [i, j] = firstPairs_[item];
-    const HandKey two = known.plus(keys[i]).plus(keys[j]);
-    const auto first = static_cast<std::size_t>(j) + 1;
-    switch (setup_.missingBoardCards) {
-    case 2:
-        visit(two);
+    const auto [i, j] = firstCards_[item];
+    const HandKey one = known.plus(keys[i]);
+    if (missing == 2) {
+        visit(one, static_cast<std::size_t>(i) + 1);
         return;
-    case 3:
-        for (std::size_t a = first; a < n; ++a)
-            visit(two.plus(keys[a]));
+    }
+    const HandKey two = one.plus(keys[j]);
+    const auto next = static_cast<std::size_t>(j) + 1;
+    if (missing == 3) {
+        visit(two, next);
         return;
-    case 4:
-        for (std::size_t a = first; a < n; ++a) {
-            const HandKey three = two.plus(keys[a]);
-            for (std::size_t b = a + 1; b < n; ++b)
-                visit(three.plus(keys[b]));
+    }
+    for (std::size_t a = next; a < n; ++a) {
+        const HandKey three = two.plus(keys[a]);
+        if (missing == 4) {
+            visit(three, a + 1);
+            continue;
         }
-        return;
-    default:
-        for (std::size_t a = first; a < n; ++a) {
-            const HandKey three = two.plus(keys[a]);
-            for (std::size_t b = a + 1; b < n; ++b) {
-                const HandKey four = three.plus(keys[b]);
-                for (std::size_t c = b + 1; c < n; ++c)
-                    visit(four.plus(keys[c]));
-            }
-        }
-        return;
+        for (std::size_t b = a + 1; b < n; ++b)
+            visit(three.plus(keys[b]), b + 1);
     }
 }
 
 EquityTally ExactEquity::run(std::uint64_t item) const
 {
     EquityTally tally;
+    const std::size_t n = deckKeys_.size();
     if (!setup_.ranged) {
-        forEachBoard(item, [&](const HandKey& board) { countAgainstRandom(board, tally); });
+        forEachPrefix(item, [&](const HandKey& prefix, std::size_t from) {
+            if (setup_.missingBoardCards == 0) {
+                countAgainstRandom(prefix, tally);
+                return;
+            }
+            for (std::size_t c = from; c < n; ++c)
+                countAgainstRandom(prefix.plus(deckKeys_[c]), tally);
+        });
         return tally;
     }
-    // Heads-up against a range: the hottest loop, so everything it reads is local.
-    const HandEvaluator evaluator = evaluator_;
-    const HandKey hand = setup_.hand;
-    const HandKey* combos = setup_.combos.data();
-    const std::size_t comboCount = setup_.combos.size();
-    std::uint64_t wins = 0, ties = 0, deals = 0;
-    forEachBoard(item, [&](const HandKey& board) {
-        const HandRank hero = evaluator.rank(board.plus(hand));
-        for (std::size_t i = 0; i < comboCount; ++i) {
-            if ((combos[i].cards & board.cards) != 0)
-                continue;
-            const HandRank villain = evaluator.rank(board.plus(combos[i]));
-            wins += hero > villain;
-            ties += hero == villain;
-            ++deals;
-        }
+    RangeCount count(evaluator_, setup_.hand, setup_.combos, deckKeys_);
+    forEachPrefix(item, [&](const HandKey& prefix, std::size_t from) {
+        if (setup_.missingBoardCards == 0)
+            count.board(prefix);
+        else
+            count.lastCard(prefix, from);
     });
-    tally.deals = deals;
-    tally.wins = wins;
-    tally.ties = ties;
-    tally.potUnits = wins * kPotUnits + ties * (kPotUnits / 2);
+    count.fill(tally);
     return tally;
 }
 

@@ -14,6 +14,7 @@
 #include "engine/odds/EquitySetup.h"
 #include "engine/odds/EquityTally.h"
 #include "engine/odds/HandEvaluator.h"
+#include "engine/odds/RangeCount.h"
 
 namespace engine::odds {
 
@@ -28,14 +29,16 @@ public:
     EquityTally run(std::uint64_t item) const;
 
 private:
+    // Calls visit(prefix, from) with each board but its last card, the last
+    // card to come from deck position `from` on (all the board when none is missing).
     template <typename Visit>
-    void forEachBoard(std::uint64_t item, Visit&& visit) const;
+    void forEachPrefix(std::uint64_t item, Visit&& visit) const;
     void countAgainstRandom(const HandKey& board, EquityTally& tally) const;
 
     const EquitySetup& setup_;
     HandEvaluator evaluator_;
     std::vector<HandKey> deckKeys_;
-    std::vector<std::pair<int, int>> firstPairs_;
+    std::vector<std::pair<int, int>> firstCards_;
     std::uint64_t itemCount_ = 1;
 };
 
