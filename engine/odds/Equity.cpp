@@ -46,6 +46,7 @@ public:
 
     void setRunning(int threads) { running_ = threads; }
     void stop() { stop_.store(true, std::memory_order_relaxed); }
+    const std::atomic<bool>& stopFlag() const { return stop_; }
 
     // Waits a little; false once every worker has ended.
     bool wait(EquityTally& total, std::uint64_t& itemsDone)
@@ -91,7 +92,7 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     const MonteCarloEquity monteCarlo(setup.value, request.seed);
     const bool limited = request.trials != 0 || request.seconds > 0.0;
     const bool useExact = request.method == EquityMethod::Exact ||
-                          (request.method == EquityMethod::Automatic && !limited && exact.cost() <= kExactBudgetEvaluations);
+                          (request.method == EquityMethod::Automatic && !limited && exact.seconds() <= kExactBudgetSeconds);
     result.method = useExact ? EquityMethod::Exact : EquityMethod::MonteCarlo;
     // A trial count or a time limit replaces the standard error as the end.
     const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
@@ -106,7 +107,7 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     std::vector<std::jthread> workers;
     for (unsigned t = 0; t < threads; ++t) {
         if (useExact) {
-            workers.emplace_back([&] { work.runWorker([&](std::uint64_t item) { return exact.run(item); }); });
+            workers.emplace_back([&] { work.runWorker([&](std::uint64_t item) { return exact.run(item, work.stopFlag()); }); });
         } else {
             workers.emplace_back([&] {
                 work.runWorker([&](std::uint64_t batch) {

@@ -13,9 +13,9 @@ namespace engine::odds {
 
 using EquityProgressCallback = std::function<void(const EquityProgress&)>;
 
-// Automatic requests enumerate exactly when it takes about this many
-// evaluations or fewer (some 0.2 s on one core).
-inline constexpr double kExactBudgetEvaluations = 60e6;
+// Automatic requests enumerate exactly when that takes about this long on
+// one core, or less.
+inline constexpr double kExactBudgetSeconds = 0.2;
 
 // Fewer trials than this never end a Monte Carlo run by its standard error.
 inline constexpr std::uint64_t kMinimumTrials = 20000;

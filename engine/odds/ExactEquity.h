@@ -7,6 +7,7 @@
 // evaluated once per board, and one or two opponents are counted by class
 // (worse, equal, better than the hero) instead of deal by deal.
 
+#include <atomic>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -23,17 +24,19 @@ public:
     explicit ExactEquity(const EquitySetup& setup);
 
     std::uint64_t itemCount() const { return itemCount_; }
-    // About how many evaluations the whole enumeration takes.
-    double cost() const;
+    // About how long the whole enumeration takes on one core.
+    double seconds() const;
 
-    EquityTally run(std::uint64_t item) const;
+    // Counts one item's deals; with three or more opponents it also stops
+    // part way when `stop` is set (the count is then incomplete).
+    EquityTally run(std::uint64_t item, const std::atomic<bool>& stop) const;
 
 private:
     // Calls visit(prefix, from) with each board but its last card, the last
     // card to come from deck position `from` on (all the board when none is missing).
     template <typename Visit>
     void forEachPrefix(std::uint64_t item, Visit&& visit) const;
-    void countAgainstRandom(const HandKey& board, EquityTally& tally) const;
+    void countAgainstRandom(const HandKey& board, EquityTally& tally, const std::atomic<bool>& stop) const;
 
     const EquitySetup& setup_;
     HandEvaluator evaluator_;

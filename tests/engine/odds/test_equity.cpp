@@ -169,6 +169,22 @@ TEST(Equity, StopsWhenCancelledAndSaysSo)
     EXPECT_GT(result.deals, 0u);
 }
 
+TEST(Equity, StopsALongExactCountPartWay)
+{
+    EquityRequest request = requestFor({"", "AsKs", "Qs7h2d", 0, 3, nullptr});
+    request.method = EquityMethod::Exact;
+    std::stop_source source;
+    const EquityResult result = computeEquity(request, source.get_token(), [&](const EquityProgress& p) {
+        EXPECT_LT(p.fraction, 1.0);
+        source.request_stop();
+    });
+    EXPECT_EQ(result.status, EquityStatus::Cancelled);
+    EXPECT_EQ(result.method, EquityMethod::Exact);
+    EXPECT_LT(result.seconds, 10.0);
+    request.method = EquityMethod::Automatic;
+    EXPECT_EQ(computeEquity(request).method, EquityMethod::MonteCarlo); // far too long to count
+}
+
 TEST(Equity, StopsAtItsTimeLimit)
 {
     EquityRequest request = requestFor({"", "AsKs", "", 0, 1, nullptr});
