@@ -1,6 +1,7 @@
 #pragma once
 // The evaluator's lookup tables, built once per process.
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct EvaluatorTables {
     std::vector<HandRank> flush;             // per 13-bit rank mask
 
     static const EvaluatorTables& instance();
+
+    std::size_t bytes() const
+    {
+        return displacement.size() * sizeof(displacement[0]) + values.size() * sizeof(values[0]) +
+               flush.size() * sizeof(flush[0]);
+    }
 };
 
 } // namespace engine::odds

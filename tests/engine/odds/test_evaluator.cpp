@@ -9,6 +9,7 @@
 
 #include "ReferenceEvaluator.h"
 #include "engine/cards/CardParser.h"
+#include "engine/odds/EvaluatorTables.h"
 #include "engine/odds/HandEvaluator.h"
 
 using namespace engine::cards;
@@ -216,6 +217,13 @@ TEST_P(RandomHands, RankAsTheReferenceDoes)
 }
 
 INSTANTIATE_TEST_SUITE_P(SixAndSeven, RandomHands, testing::Values(6, 7));
+
+TEST(HandEvaluator, ItsTablesTakeAtMostOneMebibyte)
+{
+    const EvaluatorTables& tables = EvaluatorTables::instance();
+    EXPECT_LE(tables.bytes() + sizeof(detail::kCardKeys) + sizeof(detail::kCardBits), std::size_t{1} << 20);
+    EXPECT_EQ(tables.flush.size(), 8192u);
+}
 
 TEST(HandEvaluator, NamesTheCategories)
 {
