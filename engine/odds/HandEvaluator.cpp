@@ -21,12 +21,4 @@ HandRank HandEvaluator::rank(cards::CardSet cards) const
     return rank(key);
 }
 
-HandRank HandEvaluator::rank(std::span<const cards::Card> cards) const
-{
-    HandKey key;
-    for (cards::Card c : cards)
-        key = key.plus(c);
-    return rank(key);
-}
-
 } // namespace engine::odds

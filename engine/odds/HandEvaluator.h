@@ -24,15 +24,18 @@ public:
     HandRank rank(const HandKey& hand) const
     {
         const std::uint64_t flush = hand.sum & detail::kFlushBits;
-        if (flush != 0) [[unlikely]] {
-            const int shift = (std::countr_zero(flush) - 35) * 4;
-            return flush_[(hand.cards >> shift) & cards::kSuitRanks];
-        }
-        const std::uint64_t mixed = (hand.sum & 0xffffffffu) * multiplier_;
-        return values_[((mixed >> kSlotShift) & kSlotMask) ^ displacement_[mixed >> kRowShift]];
+        if (flush != 0) [[unlikely]]
+            return flush_[(hand.cards >> (flushSuit(flush) * cards::kSuitShift)) & cards::kSuitRanks];
+        return rankWithoutFlush(hand.sum);
+    }
+    HandRank rank(std::span<const cards::Card> hand) const
+    {
+        HandKey key;
+        for (cards::Card c : hand)
+            key = key.plus(c);
+        return rank(key);
     }
     HandRank rank(cards::CardSet cards) const;
-    HandRank rank(std::span<const cards::Card> cards) const;
 
     static constexpr int kSlotBits = 17;
     static constexpr int kRowBits = 14;
@@ -41,6 +44,15 @@ public:
     static constexpr std::uint64_t kSlotMask = (std::uint64_t{1} << kSlotBits) - 1;
 
 private:
+    // The suit whose counter reached five (the lowest if two did).
+    static int flushSuit(std::uint64_t flushBits) { return (std::countr_zero(flushBits) - 35) / 4; }
+
+    HandRank rankWithoutFlush(std::uint64_t sum) const
+    {
+        const std::uint64_t mixed = (sum & 0xffffffffu) * multiplier_;
+        return values_[((mixed >> kSlotShift) & kSlotMask) ^ displacement_[mixed >> kRowShift]];
+    }
+
     std::uint64_t multiplier_;
     const std::uint32_t* displacement_;
     const HandRank* values_;
