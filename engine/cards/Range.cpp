@@ -162,7 +162,7 @@ Range Range::random()
 
 void Range::add(HoleCards combo)
 {
-    CardSet& partners = pairsSeen_[combo.high.index()];
+    CardSet& partners = partners_[static_cast<std::size_t>(combo.high.index())];
     if (partners.contains(combo.low))
         return;
     partners.insert(combo.low);

@@ -3,6 +3,7 @@
 // "22+", "A5s-A2s", "T9s+" (suited connectors up to AKs), "K9s+" (kickers up
 // to the queen), "AK" (suited and offsuit), "KhKs", "random".
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -23,7 +24,7 @@ public:
 
 private:
     std::vector<HoleCards> combos_;
-    CardSet pairsSeen_[kCardCount];
+    std::array<CardSet, kCardCount> partners_{}; // per higher card, the lower cards already added
 };
 
 // Items are separated by commas or spaces; an unreadable item is named:
