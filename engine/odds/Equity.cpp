@@ -69,10 +69,13 @@ private:
     int running_ = 0;
 };
 
+// More threads than this are never started, whatever the request says.
+constexpr unsigned kMaxThreads = 64;
+
 unsigned threadCount(const EquityRequest& request, std::uint64_t items)
 {
     unsigned threads = request.threads != 0 ? request.threads : std::thread::hardware_concurrency();
-    threads = std::max(threads, 1u);
+    threads = std::clamp(threads, 1u, kMaxThreads);
     return static_cast<unsigned>(std::min<std::uint64_t>(threads, items));
 }
 

@@ -35,7 +35,7 @@ struct EquityRequest {
     double seconds = 0.0;
     double targetStandardError = 0.001;
     std::uint64_t seed = 0x5EED;
-    unsigned threads = 0;  // 0: one per hardware thread
+    unsigned threads = 0;  // 0: one per hardware thread; at most 64
 };
 
 enum class EquityStatus : std::uint8_t {

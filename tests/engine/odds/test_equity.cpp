@@ -126,6 +126,8 @@ TEST(Equity, IsTheSameWhateverTheThreadCount)
     const EquityResult one = computeEquity(request);
     request.threads = 3;
     const EquityResult three = computeEquity(request);
+    request.threads = 100000; // more than are ever started
+    EXPECT_EQ(computeEquity(request).equity, one.equity);
     EXPECT_EQ(one.deals, three.deals);
     EXPECT_EQ(one.win, three.win);
     EXPECT_EQ(one.equity, three.equity);
