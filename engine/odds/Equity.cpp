@@ -122,6 +122,13 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
         }
     }
 
+    // Whatever way this function is left, a progress callback that throws
+    // included, the workers stop before they are joined.
+    struct StopWorkers {
+        SharedWork& work;
+        ~StopWorkers() { work.stop(); }
+    } stopWorkers{work};
+
     EquityTally total;
     std::uint64_t itemsDone = 0;
     auto lastReport = start;

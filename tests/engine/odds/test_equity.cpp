@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <stdexcept>
 #include <stop_token>
 #include <string>
 
@@ -185,6 +187,16 @@ TEST(Equity, StopsALongExactCountPartWay)
     EXPECT_LT(result.seconds, 10.0);
     request.method = EquityMethod::Automatic;
     EXPECT_EQ(computeEquity(request).method, EquityMethod::MonteCarlo); // far too long to count
+}
+
+TEST(Equity, AProgressCallbackThatThrowsEndsTheRun)
+{
+    EquityRequest request = requestFor({"", "AsKs", "", 0, 1, nullptr});
+    request.seconds = 60;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_THROW(computeEquity(request, {}, [](const EquityProgress&) { throw std::runtime_error("stale"); }),
+                 std::runtime_error);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
 }
 
 TEST(Equity, StopsAtItsTimeLimit)
