@@ -7,6 +7,7 @@
 
 #include "engine/cards/RankMask.h"
 #include "engine/odds/HandEvaluator.h"
+#include "engine/odds/SplitMix.h"
 
 namespace engine::odds {
 
@@ -154,14 +155,6 @@ struct Key {
     HandRank rank;
 };
 
-std::uint64_t splitmix(std::uint64_t& state)
-{
-    std::uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-    return z ^ (z >> 31);
-}
-
 // Hash and displace: keys are grouped in rows by the top bits of key *
 // multiplier; each row, largest first, gets the displacement that XORed into
 // the keys' next bits puts all of them into free slots.
@@ -224,9 +217,9 @@ EvaluatorTables build()
     for (int size = 5; size <= 7; ++size) {
         forEachMultiset(size, [&](const Counts& counts, std::uint32_t key) { keys.push_back({key, dense(bestWithoutFlush(counts))}); });
     }
-    std::uint64_t seed = 0x7AB1E715E;
+    SplitMix multipliers(0x7AB1E715E);
     for (int attempt = 0; attempt < 64; ++attempt) {
-        if (buildHash(keys, splitmix(seed) | 1, t))
+        if (buildHash(keys, multipliers.next() | 1, t))
             return t;
     }
     throw std::logic_error("no perfect hash found for the hand ranks");

@@ -3,34 +3,13 @@
 #include <array>
 #include <utility>
 
+#include "engine/odds/SplitMix.h"
+
 namespace engine::odds {
-
-namespace {
-
-// SplitMix64: small, fast, and good enough to deal cards.
-class Random {
-public:
-    explicit Random(std::uint64_t seed) : state_(seed) {}
-
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    // Uniform in [0, n) for small n (bias below 2^-26).
-    std::size_t below(std::size_t n) { return static_cast<std::size_t>(((next() >> 32) * n) >> 32); }
-
-private:
-    std::uint64_t state_;
-};
-
-} // namespace
 
 EquityTally MonteCarloEquity::runBatch(std::uint64_t batch, std::uint64_t trials) const
 {
-    Random random(seed_ ^ (batch * 0xD1B54A32D192ED03ull + 0x8CB92BA72F3D8DD7ull));
+    SplitMix random(seed_ ^ (batch * 0xD1B54A32D192ED03ull + 0x8CB92BA72F3D8DD7ull));
     random.next();
     std::array<HandKey, cards::kCardCount> deck;
     const std::size_t n = setup_.deck.size();
