@@ -7,5 +7,7 @@ namespace help {
 
 // The topic of the main window, which F1 and the Help button show.
 inline constexpr long kHelpContextMainWindow = IDH_MAIN_WINDOW;
+// The cards and board window's topic, which F1 there shows.
+inline constexpr long kHelpContextCardsBoard = IDH_CARDS_BOARD;
 
 } // namespace help
