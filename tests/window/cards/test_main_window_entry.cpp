@@ -1,0 +1,193 @@
+// The cards window's model against the headless main window: hole cards
+// typed there enter the ranks and Suited here, a board that fits a category
+// chooses it with Heads-up or Multi-way, and nothing else of the main window
+// changes.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "engine/Postflop.h"
+#include "platform/form/Input.h"
+#include "window/cards/CardsBoardModel.h"
+#include "window/model/FrmPoker.h"
+#include "window/model/StateDump.h"
+
+namespace {
+
+using namespace platform;
+using window::cards::CardBox;
+
+const Money& usMoney()
+{
+    static const Money m(MoneyLocale::unitedStates());
+    return m;
+}
+
+class MainWindowEntryTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        frm.Form_Load();
+        type(frm.txtBB, "2");
+        click(frm.optLate);
+        click(frm.optOpened);
+    }
+
+    void type(TextBox& box, std::string_view text)
+    {
+        input::moveFocus(box);
+        for (char c : text) {
+            box.setSelection(box.text().size(), 0);
+            input::keyPress(box, c);
+        }
+    }
+    void click(Control& c)
+    {
+        input::moveFocus(c);
+        input::click(c);
+    }
+    // The dump as name -> value.
+    std::map<std::string, std::string> state() const
+    {
+        std::string d;
+        window::appendStateDump(d, frm);
+        std::map<std::string, std::string> items;
+        std::istringstream lines(d);
+        for (std::string line; std::getline(lines, line);)
+            if (const auto tab = line.find('\t'); tab != std::string::npos)
+                items[line.substr(0, tab)] = line.substr(tab + 1);
+        return items;
+    }
+    // The items that differ between two dumps.
+    static std::set<std::string> changed(const std::map<std::string, std::string>& a,
+                                         const std::map<std::string, std::string>& b)
+    {
+        std::set<std::string> names;
+        for (const auto& [name, value] : a)
+            if (!b.count(name) || b.at(name) != value)
+                names.insert(name);
+        return names;
+    }
+
+    window::FrmPoker frm{{}, usMoney()};
+    window::cards::CardsBoardModel model{frm};
+};
+
+TEST_F(MainWindowEntryTest, HoleCardsTypeTheRanksAndSetSuited)
+{
+    struct Case {
+        std::string typed;
+        std::string box;
+        int suited;
+        std::string hand;
+    } cases[] = {
+        {"AhKh", "AK", 1, "AKs"}, {"7c 7d", "77", 0, "77"}, {"9s,Kd", "K9", 0, "K9"},
+        {"2h 3h", "32", 1, "32s"}, {"10s js", "JT", 1, "JTs"}, {"AcKd", "AK", 0, "AK"},
+    };
+    for (const Case& c : cases) {
+        model.setText(CardBox::Hole, c.typed);
+        EXPECT_EQ(frm.txtHoleCard.text(), c.box) << c.typed;
+        EXPECT_EQ(frm.chkSuited.value(), c.suited) << c.typed;
+        EXPECT_EQ(frm.lblCardValue.caption(), c.hand) << c.typed;
+        EXPECT_NE(frm.lblBetAmount.caption(), "") << c.typed; // the pre-flop advice followed
+    }
+}
+
+TEST_F(MainWindowEntryTest, OnlyTheHandAndItsResultsChange)
+{
+    const auto before = state();
+    model.setText(CardBox::Hole, "Ah Kh");
+    EXPECT_EQ(changed(before, state()), (std::set<std::string>{"txtHoleCard", "chkSuited", "lblCardSort",
+                                                               "lblCardValue", "lblGroup", "lblBetAmount",
+                                                               "txtPreFlop", "focus", "sortedCard", "groupNo",
+                                                               "adviseText"}));
+
+    // Unfinished or refused typing leaves the main window alone.
+    const auto entered = state();
+    for (const char* text : {"Ah K", "Ah Kx", "Ah", "", "Ah Ah"}) {
+        model.setText(CardBox::Hole, text);
+        EXPECT_EQ(state(), entered) << text;
+    }
+}
+
+TEST_F(MainWindowEntryTest, TheSameHandTypedAgainIsEnteredAgain)
+{
+    model.setText(CardBox::Hole, "AhKh");
+    // The player types another hand in the main window.
+    input::moveFocus(frm.txtHoleCard);
+    frm.txtHoleCard.setSelection(0, frm.txtHoleCard.text().size());
+    input::keyPress(frm.txtHoleCard, 'Q');
+    input::keyPress(frm.txtHoleCard, 'J');
+    EXPECT_EQ(frm.lblCardValue.caption(), "QJs");
+    model.setText(CardBox::Hole, "AhKh "); // the same hand: nothing to enter
+    EXPECT_EQ(frm.txtHoleCard.text(), "QJ");
+    model.setText(CardBox::Hole, "AhK");
+    model.setText(CardBox::Hole, "AhKh");
+    EXPECT_EQ(frm.txtHoleCard.text(), "AK");
+    EXPECT_EQ(frm.lblCardValue.caption(), "AKs");
+}
+
+TEST_F(MainWindowEntryTest, ABoardThatFitsChoosesTheCategoryAndThePlayers)
+{
+    click(frm.optRaisedPost);
+    model.setText(CardBox::Hole, "AhKh");
+    const auto before = state();
+    model.setText(CardBox::Flop, "Qh Jh 2c");
+    EXPECT_EQ(frm.cmbPostFlop.text(), "Nut Flush Draw");
+    EXPECT_TRUE(frm.optHeadsUp.value());
+    EXPECT_EQ(frm.txtFlop.text(), frm.flopAdviseText);
+    EXPECT_NE(frm.txtFlop.text(), "Enter the correct options above");
+    EXPECT_EQ(changed(before, state()),
+              (std::set<std::string>{"cmbPostFlop", "cmbPostFlop.ListIndex", "optHeadsUp", "txtFlop",
+                                     "flopAdviseText", "focus"}));
+
+    model.setOpponents(4);
+    EXPECT_TRUE(frm.optMultiWay.value());
+    EXPECT_FALSE(frm.optHeadsUp.value());
+    model.setOpponents(1);
+    EXPECT_TRUE(frm.optHeadsUp.value());
+
+    // The turn makes the flush: the category follows.
+    model.setText(CardBox::Turn, "9h");
+    EXPECT_EQ(frm.cmbPostFlop.text(), "Nut Flush");
+    EXPECT_EQ(frm.txtFlop.text(), frm.flopAdviseText);
+}
+
+TEST_F(MainWindowEntryTest, WhenNoCategoryFitsThePostFlopListStays)
+{
+    model.setText(CardBox::Hole, "AhKh");
+    model.setText(CardBox::Flop, "Qh Jh 2c");
+    const auto fitted = state();
+    model.setText(CardBox::Hole, "7c 2d"); // nothing on this flop
+    model.setText(CardBox::Flop, "Ah Kd 9s");
+    ASSERT_TRUE(model.reading().boardReading);
+    EXPECT_FALSE(model.reading().boardReading->category);
+    const auto after = state();
+    for (const char* name : {"cmbPostFlop", "optHeadsUp", "optMultiWay", "txtFlop", "flopAdviseText"})
+        EXPECT_EQ(after.at(name), fitted.at(name)) << name;
+    model.setOpponents(5); // the players follow only a category that fits
+    EXPECT_TRUE(frm.optHeadsUp.value());
+}
+
+TEST_F(MainWindowEntryTest, EveryCategoryReachesItsListItem)
+{
+    // One hand and board per category, in the list's order.
+    const std::pair<const char*, const char*> boards[] = {
+        {"AsKd", "Kh 7c 2d"}, {"Ks8d", "Kh 7c 2d"}, {"As7d", "Kh 7c 2d"}, {"Kd7d", "Kh 7c 2s"},
+        {"Kd2d", "Kh 7c 2s"}, {"AhTh", "Kh 7h 2h"}, {"AhKh", "9h 7h 2c"}, {"QhTh", "Kh 7h 2h"},
+        {"Qh9h", "Kh 7h 2c"}, {"9d8d", "7c 6s 5h"}, {"9d8d", "7c 6s 2h"}, {"7d7s", "Kh 7c 2s"},
+        {"Kd7d", "Kh Kc 7s"},
+    };
+    for (std::size_t i = 0; i < std::size(boards); ++i) {
+        model.setText(CardBox::Flop, "");
+        model.setText(CardBox::Hole, boards[i].first);
+        model.setText(CardBox::Flop, boards[i].second);
+        EXPECT_EQ(frm.cmbPostFlop.text(), engine::kPostFlopCategories[i]) << boards[i].first << " " << boards[i].second;
+        EXPECT_EQ(frm.cmbPostFlop.listIndex(), static_cast<int>(i) + 1);
+    }
+}
+
+} // namespace
