@@ -81,6 +81,7 @@ std::span<const MenuLayout> frmPokerMenus()
         {"mnuExit", "mnuFile", "E&xit"},
         {"mnuView", "", "&View"},
         {"mnuStrategyChart", "mnuView", "&Strategy Chart"},
+        {"mnuCardsAndBoard", "mnuView", "&Cards and Board"},
         {"mnuHelp", "", "&Help"},
         {"mnuContents", "mnuHelp", "Contents"},
         {"mnuAbout", "mnuHelp", "&About " + std::string(kSiteName) + " " + std::string(kProgramTitle)},

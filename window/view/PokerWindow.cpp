@@ -96,8 +96,9 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
 
 PokerWindow::~PokerWindow()
 {
-    // The chart follows this window's model: it goes first.
+    // The chart and the cards window follow this window's model: they go first.
     delete chart_;
+    delete cards_;
 }
 
 void PokerWindow::buildMenus()
@@ -126,6 +127,8 @@ void PokerWindow::buildMenus()
                 connect(action, &QAction::triggered, this, [this, handler = c.handler] { (frm_.*handler)(); });
         if (m.name == "mnuStrategyChart")
             connect(action, &QAction::triggered, this, &PokerWindow::showStrategyChart);
+        if (m.name == "mnuCardsAndBoard")
+            connect(action, &QAction::triggered, this, &PokerWindow::showCardsAndBoard);
     }
 }
 
@@ -141,6 +144,20 @@ void PokerWindow::showStrategyChart()
     chart_->show();
     chart_->raise();
     chart_->activateWindow();
+}
+
+// Like the chart; first shown beside this window.
+void PokerWindow::showCardsAndBoard()
+{
+    if (!cards_) {
+        cards_ = new cards::CardsWindow(frm_);
+        cards_->setAttribute(Qt::WA_DeleteOnClose);
+        cards_->setWindowIcon(windowIcon());
+        cards_->move(frameGeometry().topRight() + QPoint(8, 0));
+    }
+    cards_->show();
+    cards_->raise();
+    cards_->activateWindow();
 }
 
 QAction* PokerWindow::menuAction(std::string_view name) const

@@ -12,6 +12,7 @@
 
 #include "platform/money/Money.h"
 #include "platform/ports/Ports.h"
+#include "window/cards/CardsWindow.h"
 #include "window/chart/ChartWindow.h"
 #include "window/model/FrmPoker.h"
 #include "window/view/FormBuilder.h"
@@ -39,6 +40,8 @@ public:
     QAction* menuAction(std::string_view name) const;
     // View > Strategy Chart; null until first opened and after it closes.
     ChartWindow* strategyChart() const noexcept { return chart_; }
+    // View > Cards and Board; the same.
+    cards::CardsWindow* cardsAndBoard() const noexcept { return cards_; }
 
     // What File > Exit does once the state file is written: by default the
     // process ends at once, with no close notification to anyone.
@@ -52,6 +55,7 @@ private:
     void sizeCombo();
     void showAbout(FrmBrisvaneAbout& about);
     void showStrategyChart();
+    void showCardsAndBoard();
 
     FrmPoker frm_;
     Metrics metrics_;
@@ -62,6 +66,7 @@ private:
     QHash<QString, QAction*> actions_;
     std::function<void()> programEnd_;
     QPointer<ChartWindow> chart_;
+    QPointer<cards::CardsWindow> cards_;
 };
 
 } // namespace window::view

@@ -167,7 +167,8 @@ TEST_F(ViewTest, MenusWithAccessKeysAndNoShortcuts)
         }
     }
     EXPECT_EQ(shown, (QStringList{QStringLiteral("&File"), QStringLiteral("  E&xit"), QStringLiteral("&View"),
-                                  QStringLiteral("  &Strategy Chart"), QStringLiteral("&Help"),
+                                  QStringLiteral("  &Strategy Chart"), QStringLiteral("  &Cards and Board"),
+                                  QStringLiteral("&Help"),
                                   QStringLiteral("  Contents"), QStringLiteral("  &About Brisvane Tablewise")}));
 }
 

@@ -1,0 +1,258 @@
+// The cards and board window on its real widgets (offscreen), beside the
+// headless main window: typing and the card grid, messages beside the boxes,
+// the equity computed off the GUI thread with a progress mark for long runs,
+// the pot odds, and pictures for a person to look at.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QStyleFactory>
+#include <QTest>
+#include <atomic>
+#include <thread>
+
+#include "engine/cards/CardParser.h"
+#include "engine/odds/Equity.h"
+#include "platform/form/Input.h"
+#include "tests/support/QtTestApp.h"
+#include "window/cards/CardGrid.h"
+#include "window/cards/CardsText.h"
+#include "window/cards/CardsWindow.h"
+#include "window/model/FrmPoker.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+using engine::cards::Card;
+using window::cards::CardBox;
+using window::cards::CardsWindow;
+
+const platform::Money& usMoney()
+{
+    static const platform::Money m(platform::MoneyLocale::unitedStates());
+    return m;
+}
+
+Card card(std::string_view text)
+{
+    return engine::cards::parseCards(text).value.at(0);
+}
+
+// Stands in for the equity computation: reports some progress, then holds
+// until the test opens it or the run is stopped.
+struct HeldComputation {
+    std::atomic<bool> open{false};
+    std::atomic<int> started{0};
+    std::atomic<int> stopped{0};
+
+    window::cards::EquityWorker::Computation function()
+    {
+        return [this](const engine::odds::EquityRequest& r, std::stop_token stop,
+                      const engine::odds::EquityProgressCallback& progress) {
+            ++started;
+            engine::odds::EquityResult result;
+            result.method = engine::odds::EquityMethod::MonteCarlo;
+            result.deals = 1000;
+            result.equity = 0.1 * r.opponents;
+            result.win = result.equity;
+            progress({0.5, result});
+            while (!open && !stop.stop_requested())
+                std::this_thread::sleep_for(1ms);
+            if (stop.stop_requested()) {
+                ++stopped;
+                result.status = engine::odds::EquityStatus::Cancelled;
+            }
+            return result;
+        };
+    }
+};
+
+class CardsWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { QApplication::setStyle(QStyleFactory::create("Fusion")); }
+    void SetUp() override
+    {
+        frm.Form_Load();
+        platform::input::moveFocus(frm.txtBB);
+        platform::input::keyPress(frm.txtBB, '2');
+        for (platform::OptionButton* option : {&frm.optLate, &frm.optOpened}) {
+            platform::input::moveFocus(*option);
+            platform::input::click(*option);
+        }
+    }
+
+    static void type(QLineEdit* box, const QString& text)
+    {
+        box->setFocus();
+        QTest::keyClicks(box, text);
+    }
+    static void clickCard(window::cards::CardGrid* grid, std::string_view c)
+    {
+        QTest::mouseClick(grid, Qt::LeftButton, {}, grid->cellRect(card(c)).center());
+    }
+    static bool settled(const CardsWindow& w)
+    {
+        return QTest::qWaitFor([&] { return !w.computing(); }, 60000);
+    }
+
+    window::FrmPoker frm{{}, usMoney()};
+};
+
+TEST_F(CardsWindowTest, TypingTheHandAndTheFlopSetsTheMainWindowAndShowsTheEquity)
+{
+    CardsWindow w(frm);
+    w.show();
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh"));
+    EXPECT_EQ(frm.txtHoleCard.text(), "AK");
+    EXPECT_EQ(frm.chkSuited.value(), 1);
+    EXPECT_EQ(frm.lblCardValue.caption(), "AKs");
+    type(w.cardBox(CardBox::Flop), QStringLiteral("Qh Jh 2c"));
+    EXPECT_EQ(frm.cmbPostFlop.text(), "Nut Flush Draw");
+    EXPECT_TRUE(frm.optHeadsUp.value());
+    EXPECT_TRUE(w.readingText()->text().contains(QStringLiteral("Post-flop: Nut Flush Draw")));
+    EXPECT_TRUE(w.readingText()->text().contains(QStringLiteral("Outs: 12")));
+
+    ASSERT_TRUE(settled(w));
+    ASSERT_TRUE(w.equity().has_value());
+    const auto direct = engine::odds::computeEquity(*w.model().equityRequest());
+    EXPECT_EQ(w.equityText()->text().toStdString(), window::cards::equityLine(direct));
+    EXPECT_FALSE(w.progressMark()->isVisible());
+}
+
+TEST_F(CardsWindowTest, TheGridPicksWithTheMouseAndTheKeyboard)
+{
+    CardsWindow w(frm);
+    w.show();
+    auto* grid = w.grid();
+    clickCard(grid, "Ah");
+    EXPECT_EQ(w.cardBox(CardBox::Hole)->text(), QStringLiteral("Ah"));
+    // From the ace of spades: right to the king, down to hearts, Space.
+    grid->setFocus();
+    grid->setCurrent(card("As"));
+    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(grid, Qt::Key_Down);
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_EQ(w.cardBox(CardBox::Hole)->text(), QStringLiteral("Ah Kh"));
+    EXPECT_EQ(frm.txtHoleCard.text(), "AK");
+    EXPECT_EQ(frm.chkSuited.value(), 1);
+    // Clamped at the edges; Enter picks as Space does.
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(grid, Qt::Key_Down);
+    for (int i = 0; i < 15; ++i)
+        QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(grid->current(), card("2c"));
+    QTest::keyClick(grid, Qt::Key_Return);
+    EXPECT_EQ(w.cardBox(CardBox::Flop)->text(), QStringLiteral("2c"));
+    EXPECT_EQ(w.model().reading().ownerOf(card("2c")), CardBox::Flop);
+
+    // A card in use comes out again; the main window keeps what it had.
+    clickCard(grid, "Ah");
+    EXPECT_EQ(w.cardBox(CardBox::Hole)->text(), QStringLiteral("Kh"));
+    EXPECT_FALSE(w.model().reading().ownerOf(card("Ah")));
+    EXPECT_EQ(frm.txtHoleCard.text(), "AK");
+    clickCard(grid, "7s");
+    EXPECT_EQ(w.cardBox(CardBox::Hole)->text(), QStringLiteral("Kh 7s"));
+    EXPECT_EQ(frm.txtHoleCard.text(), "K7");
+    EXPECT_EQ(frm.chkSuited.value(), 0);
+}
+
+TEST_F(CardsWindowTest, RefusedCardsAreNamedBesideTheirBoxAndTheTextStays)
+{
+    CardsWindow w(frm);
+    w.show();
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh"));
+    type(w.cardBox(CardBox::Flop), QStringLiteral("7c Ah 2d"));
+    EXPECT_EQ(w.messageOf(CardBox::Flop)->text(), QStringLiteral("\"Ah\" is already in the hole cards"));
+    EXPECT_EQ(w.cardBox(CardBox::Flop)->text(), QStringLiteral("7c Ah 2d"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    clickCard(w.grid(), "9s");
+    EXPECT_EQ(w.gridMessage()->text(),
+              QStringLiteral("Correct the flop first: \"Ah\" is already in the hole cards"));
+    EXPECT_EQ(w.cardBox(CardBox::Flop)->text(), QStringLiteral("7c Ah 2d"));
+
+    type(w.cardBox(CardBox::Turn), QStringLiteral("x"));
+    EXPECT_EQ(w.messageOf(CardBox::Turn)->text(), QStringLiteral("\"x\" is not a card"));
+    QTest::keyClick(w.cardBox(CardBox::Turn), Qt::Key_Backspace);
+    EXPECT_EQ(w.messageOf(CardBox::Turn)->text(), QString());
+}
+
+TEST_F(CardsWindowTest, TypingNeverWaitsAndLongRunsShowTheirProgress)
+{
+    HeldComputation held;
+    CardsWindow w(frm, nullptr, held.function());
+    w.show();
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh")); // returns with the run held
+    EXPECT_TRUE(w.computing());
+    EXPECT_FALSE(w.progressMark()->isVisible()); // not yet: short runs show none
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.progressMark()->isVisible(); }, 10000));
+    EXPECT_EQ(w.progressMark()->value(), 50);
+    EXPECT_TRUE(w.equityText()->text().startsWith(QStringLiteral("Win 10.0%")));
+
+    // New inputs abandon the run and start anew.
+    w.opponents()->setValue(3);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.stopped == 1 && held.started == 2; }, 10000));
+    held.open = true;
+    ASSERT_TRUE(settled(w));
+    EXPECT_FALSE(w.progressMark()->isVisible());
+    EXPECT_TRUE(w.equityText()->text().startsWith(QStringLiteral("Win 30.0%")));
+}
+
+TEST_F(CardsWindowTest, ClosingDuringARunStopsIt)
+{
+    HeldComputation held;
+    auto w = std::make_unique<CardsWindow>(frm, nullptr, held.function());
+    w->show();
+    type(w->cardBox(CardBox::Hole), QStringLiteral("7c2d"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return held.started == 1; }, 10000));
+    w.reset();
+    EXPECT_EQ(held.stopped, 1);
+    QTest::qWait(20); // whatever the worker posted is dropped with the window
+}
+
+TEST_F(CardsWindowTest, PotOddsAgainstTheEquity)
+{
+    CardsWindow w(frm);
+    w.show();
+    type(w.pot(), QStringLiteral("7.5.0"));
+    EXPECT_EQ(w.pot()->text(), QStringLiteral("7.50")); // one decimal point, as the big blind takes
+    w.pot()->clear();
+    type(w.pot(), QStringLiteral("75"));
+    EXPECT_TRUE(w.potOddsText()->text().isEmpty());
+    type(w.bet(), QStringLiteral("25"));
+    EXPECT_EQ(w.potOddsText()->text(), QStringLiteral("A call needs 25.0% equity."));
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh"));
+    type(w.cardBox(CardBox::Flop), QStringLiteral("Qh Jh 2c"));
+    ASSERT_TRUE(settled(w));
+    ASSERT_TRUE(w.equity());
+    EXPECT_EQ(w.potOddsText()->text().toStdString(),
+              window::cards::potOddsLine({75, 25, 0.25}, *w.equity(), usMoney()));
+    EXPECT_TRUE(w.potOddsText()->text().endsWith(QStringLiteral("A call pays on the odds alone.")));
+}
+
+TEST_F(CardsWindowTest, Screenshots)
+{
+    const QString folder = QStringLiteral(SCREENSHOT_DIR);
+    ASSERT_TRUE(QDir().mkpath(folder));
+    CardsWindow w(frm);
+    w.show();
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh"));
+    type(w.cardBox(CardBox::Flop), QStringLiteral("Qh Jh 2c"));
+    type(w.pot(), QStringLiteral("75"));
+    type(w.bet(), QStringLiteral("25"));
+    w.opponents()->setValue(2);
+    ASSERT_TRUE(settled(w));
+    w.layout()->activate();
+    EXPECT_TRUE(w.grab().save(folder + QStringLiteral("/cards-flop.png")));
+
+    type(w.cardBox(CardBox::Turn), QStringLiteral("Jh"));
+    w.layout()->activate();
+    EXPECT_TRUE(w.grab().save(folder + QStringLiteral("/cards-refused.png")));
+}
+
+} // namespace

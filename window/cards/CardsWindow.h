@@ -1,0 +1,90 @@
+#pragma once
+// The cards and board window: hole cards and board typed or picked from the
+// card grid, the number of opponents, a pot and a bet to call. It shows the
+// made hand, the draws and outs, the equity (computed on a worker thread as
+// the player types) and the pot odds, and keeps the main window's hand and
+// post-flop category in step with the cards (see CardsBoardModel).
+
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "engine/odds/EquityRequest.h"
+#include "window/cards/CardsBoardModel.h"
+#include "window/cards/EquityWorker.h"
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QSpinBox;
+class QTimer;
+
+namespace window::cards {
+
+class CardGrid;
+
+class CardsWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit CardsWindow(FrmPoker& frm, QWidget* parent = nullptr,
+                         EquityWorker::Computation compute = engine::odds::computeEquity);
+    ~CardsWindow() override;
+
+    const CardsBoardModel& model() const { return model_; }
+    QLineEdit* cardBox(CardBox box) const { return boxes_[static_cast<std::size_t>(box)]; }
+    QLabel* messageOf(CardBox box) const { return boxMessages_[static_cast<std::size_t>(box)]; }
+    QSpinBox* opponents() const { return opponents_; }
+    QLineEdit* pot() const { return pot_; }
+    QLineEdit* bet() const { return bet_; }
+    CardGrid* grid() const { return grid_; }
+    QLabel* gridMessage() const { return gridMessage_; }
+    QLabel* readingText() const { return reading_; }
+    QLabel* equityText() const { return equity_; }
+    QLabel* potOddsText() const { return potOdds_; }
+    QProgressBar* progressMark() const { return progress_; }
+
+    // The latest finished equity of the cards as they stand, if any.
+    const std::optional<engine::odds::EquityResult>& equity() const { return finished_; }
+    // Whether a computation for the cards as they stand is under way.
+    bool computing() const { return running_; }
+
+    void pick(engine::cards::Card card);
+
+private:
+    void showInput();
+    void showReading();
+    void restartEquity();
+    void receive(const EquityUpdate& update);
+    void showEquity(const engine::odds::EquityResult& result, bool sofar);
+    void showPotOdds();
+    void writeStateFileIfAsked() const;
+
+    CardsBoardModel model_;
+    std::array<QLineEdit*, 4> boxes_{};
+    std::array<QLabel*, 4> boxMessages_{};
+    QSpinBox* opponents_;
+    QLineEdit* pot_;
+    QLineEdit* bet_;
+    QLabel* potMessage_;
+    CardGrid* grid_;
+    QLabel* gridMessage_;
+    QLabel* reading_;
+    QLabel* equityTitle_;
+    QLabel* equity_;
+    QLabel* method_;
+    QProgressBar* progress_;
+    QTimer* progressDelay_;
+    QLabel* potOdds_;
+
+    std::optional<engine::odds::EquityRequest> request_;
+    std::uint64_t run_ = 0;
+    bool running_ = false;
+    std::optional<engine::odds::EquityResult> finished_;
+    // Last member: its thread is stopped and joined before anything it
+    // reports to goes.
+    std::unique_ptr<EquityWorker> worker_;
+};
+
+} // namespace window::cards
