@@ -10,7 +10,24 @@
 
 namespace window::cards {
 
-CardsBoardModel::CardsBoardModel(FrmPoker& frm) : frm_(frm), reading_(readCards(input_)), entry_(frm) {}
+namespace {
+
+// Whether the main window says Heads-up (true) or Multi-way (false), if either.
+std::optional<bool> headsUpOf(const FrmPoker& frm)
+{
+    if (frm.optHeadsUp.value())
+        return true;
+    if (frm.optMultiWay.value())
+        return false;
+    return std::nullopt;
+}
+
+} // namespace
+
+CardsBoardModel::CardsBoardModel(FrmPoker& frm)
+    : frm_(frm), reading_(readCards(input_)), entry_(frm), seenHeadsUp_(headsUpOf(frm))
+{
+}
 
 PotOddsReading CardsBoardModel::potOdds() const
 {
@@ -45,6 +62,21 @@ std::string CardsBoardModel::pick(engine::cards::Card card)
     if (refused.empty())
         update();
     return refused;
+}
+
+bool CardsBoardModel::followMainWindow()
+{
+    const auto headsUp = headsUpOf(frm_);
+    if (headsUp == seenHeadsUp_)
+        return false;
+    seenHeadsUp_ = headsUp;
+    if (!headsUp)
+        return false;
+    const int opponents = *headsUp ? 1 : std::max(2, input_.opponents);
+    if (opponents == input_.opponents)
+        return false;
+    setOpponents(opponents);
+    return true;
 }
 
 std::optional<engine::odds::EquityRequest> CardsBoardModel::equityRequest() const

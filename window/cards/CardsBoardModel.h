@@ -36,6 +36,11 @@ public:
     // taken, or an empty text.
     std::string pick(engine::cards::Card card);
 
+    // Follows the main window's Players option when it changes there:
+    // Heads-up is one opponent, Multi-way two or more. Returns whether the
+    // number of opponents changed.
+    bool followMainWindow();
+
     // The equity of the hand against random hands, on the board as far as
     // it goes; none without two hole cards.
     std::optional<engine::odds::EquityRequest> equityRequest() const;
@@ -47,6 +52,7 @@ private:
     CardsInput input_;
     CardsReading reading_;
     MainWindowEntry entry_;
+    std::optional<bool> seenHeadsUp_; // the Players option last seen in the main window
 };
 
 // Whether two of this window's requests (random opponents, no dead cards)

@@ -202,10 +202,19 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
         },
         std::move(compute));
     showInput();
+    // Every input of the main window may change its Players option.
+    inputDoneConnection_ = frm.form.inputDone.connect([this] {
+        if (!model_.followMainWindow())
+            return;
+        const QSignalBlocker blocker(opponents_);
+        opponents_->setValue(model_.input().opponents);
+        showInput();
+    });
 }
 
 CardsWindow::~CardsWindow()
 {
+    model_.mainWindow().form.inputDone.disconnect(inputDoneConnection_);
     worker_.reset();
 }
 

@@ -62,6 +62,7 @@ private:
     void writeStateFileIfAsked() const;
 
     CardsBoardModel model_;
+    int inputDoneConnection_ = 0;
     std::array<QLineEdit*, 4> boxes_{};
     std::array<QLabel*, 4> boxMessages_{};
     QSpinBox* opponents_;

@@ -162,6 +162,20 @@ TEST_F(CardsWindowTest, TheGridPicksWithTheMouseAndTheKeyboard)
     EXPECT_EQ(frm.chkSuited.value(), 0);
 }
 
+TEST_F(CardsWindowTest, TheOpponentsFollowTheMainWindowsPlayers)
+{
+    CardsWindow w(frm);
+    w.show();
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh"));
+    ASSERT_TRUE(settled(w));
+    platform::input::click(frm.optMultiWay);
+    EXPECT_EQ(w.opponents()->value(), 2);
+    EXPECT_EQ(w.model().input().opponents, 2);
+    EXPECT_TRUE(w.computing()); // against two now
+    ASSERT_TRUE(settled(w));
+    EXPECT_TRUE(w.equityText()->text().startsWith(QStringLiteral("Win ")));
+}
+
 TEST_F(CardsWindowTest, RefusedCardsAreNamedBesideTheirBoxAndTheTextStays)
 {
     CardsWindow w(frm);

@@ -172,6 +172,30 @@ TEST_F(MainWindowEntryTest, WhenNoCategoryFitsThePostFlopListStays)
     EXPECT_TRUE(frm.optHeadsUp.value());
 }
 
+TEST_F(MainWindowEntryTest, TheOpponentsFollowThePlayersOptionChangedThere)
+{
+    EXPECT_FALSE(model.followMainWindow()); // nothing changed there yet
+    click(frm.optMultiWay);
+    EXPECT_TRUE(model.followMainWindow());
+    EXPECT_EQ(model.input().opponents, 2);
+    EXPECT_FALSE(model.followMainWindow());
+    model.setOpponents(6);
+    click(frm.optHeadsUp);
+    EXPECT_TRUE(model.followMainWindow());
+    EXPECT_EQ(model.input().opponents, 1);
+    click(frm.cmdResetPartial); // no option selected: the count stays
+    EXPECT_FALSE(model.followMainWindow());
+    EXPECT_EQ(model.input().opponents, 1);
+
+    // What this window enters there is in step already.
+    model.setText(CardBox::Hole, "AhKh");
+    model.setText(CardBox::Flop, "Qh Jh 2c");
+    model.setOpponents(3);
+    EXPECT_TRUE(frm.optMultiWay.value());
+    EXPECT_FALSE(model.followMainWindow());
+    EXPECT_EQ(model.input().opponents, 3);
+}
+
 TEST_F(MainWindowEntryTest, EveryCategoryReachesItsListItem)
 {
     // One hand and board per category, in the list's order.
