@@ -53,12 +53,7 @@ int boardCommand(int argc, char** argv)
         if (!b.ok())
             return usageError("board: BOARD: " + b.error);
         board = b.value;
-        if (const auto f = args.value("--format")) {
-            const auto chosen = choose(formats, *f);
-            if (!chosen)
-                return usageError("board: --format \"" + *f + "\" is not " + choiceList(formats));
-            format = *chosen;
-        }
+        format = chosen(args, "--format", formats).value_or(Format::Text);
     } catch (const UsageError& e) {
         return usageError("board: " + e.message);
     }

@@ -143,12 +143,7 @@ int equityCommand(int argc, char** argv)
                 return usageError("equity: --seconds \"" + *seconds + "\" is not a number of seconds up to a day");
             request.method = odds::EquityMethod::MonteCarlo;
         }
-        if (const auto f = args.value("--format")) {
-            const auto chosen = choose(formats, *f);
-            if (!chosen)
-                return usageError("equity: --format \"" + *f + "\" is not " + choiceList(formats));
-            format = *chosen;
-        }
+        format = chosen(args, "--format", formats).value_or(Format::Text);
     } catch (const UsageError& e) {
         return usageError("equity: " + e.message);
     }

@@ -87,10 +87,4 @@ inline constexpr BetCell kCall = word("Call", BetClass::Call);
 using BetRow = PositionRow<BetCell>;
 using BetTable = DecisionTable<BetRow>;
 
-extern const BetTable kOpenedBets;
-extern const BetTable kLimpedBets;
-extern const BetTable kRaisedBets;
-extern const BetTable kRaisedCalledBets;
-extern const BetTable kReRaisedBets;
-
 } // namespace engine

@@ -264,24 +264,24 @@ bool FrmPoker::runSelectedAction(LimperCheck check)
     return true;
 }
 
-void FrmPoker::txtHoleCard_Change()
+void FrmPoker::recomputeOrPrompt(LimperCheck check, const platform::TextBox& changed, const engine::AdviceText& prompt)
 {
-    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::AnyHand))
+    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(check))
         return;
-    if (txtHoleCard.text().empty()) {
-        showText(txtPreFlop, engine::kEnterHoleCards);
+    if (changed.text().empty()) {
+        showText(txtPreFlop, prompt);
         showBet(engine::Bet::zeroPrompt());
     }
 }
 
+void FrmPoker::txtHoleCard_Change()
+{
+    recomputeOrPrompt(LimperCheck::AnyHand, txtHoleCard, engine::kEnterHoleCards);
+}
+
 void FrmPoker::txtBB_Change()
 {
-    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::None))
-        return;
-    if (txtBB.text().empty()) {
-        showText(txtPreFlop, engine::kEnterBigBlind);
-        showBet(engine::Bet::zeroPrompt());
-    }
+    recomputeOrPrompt(LimperCheck::None, txtBB, engine::kEnterBigBlind);
 }
 
 void FrmPoker::chkSuited_Click()

@@ -170,6 +170,9 @@ private:
     // always (AnyHand), or for the hands that ask for it on a position change.
     enum class LimperCheck { None, AnyHand, PromptHands };
     bool runSelectedAction(LimperCheck check);
+    // The hole cards' and the big blind's change: with both filled in, the
+    // selected action's recomputation; the changed box empty, its prompt.
+    void recomputeOrPrompt(LimperCheck check, const platform::TextBox& changed, const engine::AdviceText& prompt);
     void showLimperPrompt();
 
     // The whole pre-flop recomputation of one action, written back to the
