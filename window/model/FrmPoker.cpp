@@ -204,9 +204,13 @@ void FrmPoker::showBet(const engine::Bet& bet)
 {
     if (bet.kind == engine::Bet::Kind::Unchanged)
         return;
-    shownText_.clear();
-    engine::appendBetText(shownText_, bet, money);
-    lblBetAmount.setCaption(shownText_);
+    // Most recomputations show the bet the last one showed.
+    if (!(bet == lastBet_)) {
+        lastBetText_.clear();
+        engine::appendBetText(lastBetText_, bet, money);
+        lastBet_ = bet;
+    }
+    lblBetAmount.setCaption(lastBetText_);
 }
 
 void FrmPoker::showText(platform::TextBox& box, const engine::AdviceText& text)

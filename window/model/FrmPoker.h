@@ -193,6 +193,8 @@ private:
     char32_t localePoint_;  // the locale's monetary decimal point, or "." when it has none of one character
     std::string localePointText_; // the same in UTF-8
     const engine::AdviceText* adviseTextSource_ = nullptr; // what adviseText was last written from
+    engine::Bet lastBet_;      // the bet last written, in the money format:
+    std::string lastBetText_;  // Unchanged, which is never written, stands for none
 };
 
 } // namespace window
