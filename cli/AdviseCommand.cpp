@@ -68,18 +68,8 @@ int adviseCommand(int argc, char** argv)
         situation.holeCards = hand;
         situation.suited = hasS;
 
-        const auto action = args.value("--action");
-        if (!action)
-            return usageError("advise: --action is required (" + choiceList(actionChoices()) + ")");
-        const auto a = choose(actionChoices(), *action);
-        if (!a)
-            return usageError("advise: --action \"" + *action + "\" is not " + choiceList(actionChoices()));
-        situation.action = *a;
-        if (const auto position = args.value("--position")) {
-            situation.position = choose(positionChoices(), *position);
-            if (!situation.position)
-                return usageError("advise: --position \"" + *position + "\" is not " + choiceList(positionChoices()));
-        }
+        situation.action = required(args, "--action", actionChoices());
+        situation.position = chosen(args, "--position", positionChoices());
         bb = args.value("--bb");
         if (bb && !isTypedBigBlind(*bb, money))
             return usageError("advise: --bb \"" + *bb

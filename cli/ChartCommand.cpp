@@ -55,20 +55,8 @@ int chartCommand(int argc, char** argv)
         }
         if (!args.positional().empty())
             return usageError("chart: unexpected argument " + args.positional().front());
-        const auto action = args.value("--action");
-        if (!action)
-            return usageError("chart: --action is required (" + choiceList(actionChoices()) + ")");
-        const auto a = choose(actionChoices(), *action);
-        if (!a)
-            return usageError("chart: --action \"" + *action + "\" is not " + choiceList(actionChoices()));
-        situation.action = *a;
-        const auto position = args.value("--position");
-        if (!position)
-            return usageError("chart: --position is required (" + choiceList(positionChoices()) + ")");
-        const auto p = choose(positionChoices(), *position);
-        if (!p)
-            return usageError("chart: --position \"" + *position + "\" is not " + choiceList(positionChoices()));
-        situation.position = *p;
+        situation.action = required(args, "--action", actionChoices());
+        situation.position = required(args, "--position", positionChoices());
         if (const auto bb = args.value("--bb")) {
             if (!isTypedBigBlind(*bb, money))
                 return usageError("chart: --bb \"" + *bb
@@ -84,12 +72,7 @@ int chartCommand(int argc, char** argv)
                 return usageError("chart: --limpers goes with --action limped only");
             situation.limpers = *limpers;
         }
-        if (const auto f = args.value("--format")) {
-            const auto chosen = choose(formats, *f);
-            if (!chosen)
-                return usageError("chart: --format \"" + *f + "\" is not " + choiceList(formats));
-            format = *chosen;
-        }
+        format = chosen(args, "--format", formats).value_or(Format::Text);
         output = args.value("--output");
         if (format == Format::Png && !output)
             return usageError("chart: --format png needs --output FILE");

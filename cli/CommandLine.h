@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/Args.h"
 #include "engine/Situation.h"
 
 namespace platform {
@@ -50,6 +51,29 @@ std::string choiceList(const Choices<T>& choices)
         out += choices[i].first;
     }
     return out;
+}
+
+// The option's choice, or nothing when it is not given. Throws UsageError
+// naming the option when the value is none of the choices, or when a
+// required option is missing.
+template <class T>
+std::optional<T> chosen(const Args& args, std::string_view option, const Choices<T>& choices)
+{
+    const auto typed = args.value(option);
+    if (!typed)
+        return std::nullopt;
+    const auto choice = choose(choices, *typed);
+    if (!choice)
+        throw UsageError{std::string(option) + " \"" + *typed + "\" is not " + choiceList(choices)};
+    return choice;
+}
+
+template <class T>
+T required(const Args& args, std::string_view option, const Choices<T>& choices)
+{
+    if (const auto choice = chosen(args, option, choices))
+        return *choice;
+    throw UsageError{std::string(option) + " is required (" + choiceList(choices) + ")"};
 }
 
 const Choices<engine::PreflopAction>& actionChoices();

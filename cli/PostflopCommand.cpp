@@ -59,18 +59,9 @@ int postflopCommand(int argc, char** argv)
                 situation.category = kPostFlopCategories[i];
         if (situation.category.empty())
             return usageError("postflop: CATEGORY \"" + category + "\" is not a category (try --help)");
-        if (const auto side = args.value("--position")) {
-            if (!(situation.side = choose(sides, *side)))
-                return usageError("postflop: --position \"" + *side + "\" is not " + choiceList(sides));
-        }
-        if (const auto pot = args.value("--pot")) {
-            if (!(situation.pot = choose(pots, *pot)))
-                return usageError("postflop: --pot \"" + *pot + "\" is not " + choiceList(pots));
-        }
-        if (const auto n = args.value("--players")) {
-            if (!(situation.players = choose(players, *n)))
-                return usageError("postflop: --players \"" + *n + "\" is not " + choiceList(players));
-        }
+        situation.side = chosen(args, "--position", sides);
+        situation.pot = chosen(args, "--pot", pots);
+        situation.players = chosen(args, "--players", players);
     } catch (const UsageError& e) {
         return usageError("postflop: " + e.message);
     }

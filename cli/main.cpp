@@ -20,6 +20,9 @@ Commands:
                       post-flop advice
   chart -a ACTION -p POSITION [-b AMOUNT] [-l N] [-f FORMAT]
                       what to do with every starting hand in one situation
+  equity HAND [-b CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S]
+                      the odds of a hand against random hands or a range
+  board HAND BOARD    the made hand, draws, outs and post-flop category on a board
   replay [FILE]       runs a session script against the window and dumps its state
   content             prints every advice text
 
@@ -58,6 +61,10 @@ int main(int argc, char** argv)
         return cli::chartCommand(argc, argv);
     if (command == "content")
         return cli::contentCommand(argc, argv);
+    if (command == "equity")
+        return cli::equityCommand(argc, argv);
+    if (command == "board")
+        return cli::boardCommand(argc, argv);
     std::fprintf(stderr, "tablewise: unknown command \"%.*s\" (try tablewise --help)\n",
                  static_cast<int>(command.size()), command.data());
     return 2;

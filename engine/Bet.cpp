@@ -7,28 +7,6 @@
 
 namespace engine {
 
-void appendBetText(std::string& out, const Bet& bet, const platform::Money& money)
-{
-    switch (bet.kind) {
-    case Bet::Kind::Unchanged:
-        return;
-    case Bet::Kind::Word:
-        out.append(bet.word);
-        return;
-    case Bet::Kind::ZeroPrompt:
-        money.appendAmount(out, 0.0);
-        return;
-    case Bet::Kind::Amount:
-        money.appendAmount(out, bet.low);
-        return;
-    case Bet::Kind::Range:
-        money.appendAmount(out, bet.low);
-        out.append(" to ");
-        money.appendAmount(out, bet.high);
-        return;
-    }
-}
-
 bool BetCell::operator==(const BetCell& other) const
 {
     const auto words = [](const char* w) { return w ? std::string_view(w) : std::string_view(); };
@@ -50,29 +28,41 @@ void appendBigBlinds(std::string& out, double amount)
     out.append(" BB");
 }
 
+// A bet's text, its amounts written by `amount`.
+template <class WriteAmount>
+void appendBet(std::string& out, const Bet& bet, WriteAmount amount)
+{
+    switch (bet.kind) {
+    case Bet::Kind::Unchanged:
+        return;
+    case Bet::Kind::Word:
+        out.append(bet.word);
+        return;
+    case Bet::Kind::ZeroPrompt:
+        amount(out, 0.0);
+        return;
+    case Bet::Kind::Amount:
+        amount(out, bet.low);
+        return;
+    case Bet::Kind::Range:
+        amount(out, bet.low);
+        out.append(" to ");
+        amount(out, bet.high);
+        return;
+    }
+}
+
 } // namespace
+
+void appendBetText(std::string& out, const Bet& bet, const platform::Money& money)
+{
+    appendBet(out, bet, [&money](std::string& o, double a) { money.appendAmount(o, a); });
+}
 
 std::string betTextInBigBlinds(const Bet& bet)
 {
     std::string out;
-    switch (bet.kind) {
-    case Bet::Kind::Unchanged:
-        break;
-    case Bet::Kind::Word:
-        out.append(bet.word);
-        break;
-    case Bet::Kind::ZeroPrompt:
-        appendBigBlinds(out, 0.0);
-        break;
-    case Bet::Kind::Amount:
-        appendBigBlinds(out, bet.low);
-        break;
-    case Bet::Kind::Range:
-        appendBigBlinds(out, bet.low);
-        out.append(" to ");
-        appendBigBlinds(out, bet.high);
-        break;
-    }
+    appendBet(out, bet, appendBigBlinds);
     return out;
 }
 

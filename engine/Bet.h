@@ -38,6 +38,8 @@ struct Bet {
     double high = 0;
 
     static constexpr Bet zeroPrompt() { return {Kind::ZeroPrompt, BetClass::Advice, {}, 0, 0}; }
+
+    friend bool operator==(const Bet&, const Bet&) = default;
 };
 
 // Appends the bet as the window shows it: an amount in the money format, a
@@ -86,11 +88,5 @@ inline constexpr BetCell kCall = word("Call", BetClass::Call);
 
 using BetRow = PositionRow<BetCell>;
 using BetTable = DecisionTable<BetRow>;
-
-extern const BetTable kOpenedBets;
-extern const BetTable kLimpedBets;
-extern const BetTable kRaisedBets;
-extern const BetTable kRaisedCalledBets;
-extern const BetTable kReRaisedBets;
 
 } // namespace engine

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "engine/AdviceTables.h"
+#include "engine/PreflopTables.h"
 #include "engine/Groups.h"
 #include "engine/LimperCount.h"
 

@@ -100,6 +100,49 @@ TEST(Advise, ChoicesInAnyCaseAndShortOptions)
               std::string::npos);
 }
 
+TEST(Equity, ExactOnAFlopAgainstOneRandomHand)
+{
+    const ProgramRun r = tablewise("equity AhKh --board 'Qh Jh 2c'");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // 1,081 hands for the opponent and 990 turns and rivers for each.
+    EXPECT_EQ(r.out, "Hand:     AhKh\nBoard:    Qh Jh 2c\nAgainst:  1 random hand\nWin:      75.87%\nTie:      0.93%\n"
+                     "Equity:   76.33%\nCounted:  1070190 deals, every one\n");
+}
+
+TEST(Equity, JsonAgainstARangeWithDeadCards)
+{
+    const ProgramRun r = tablewise("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // Three combinations of kings are left, each with C(47,5) boards.
+    EXPECT_EQ(r.out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
+                          "\"method\":\"exact\",\"deals\":4601817,\"win\":",
+                          0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find(",\"standardError\":0,\"seconds\":"), std::string::npos);
+}
+
+TEST(Equity, MonteCarloTellsItsStandardError)
+{
+    const ProgramRun r = tablewise("equity QsQd -n 4 --trials 200000");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Against:  4 random hands\n"), std::string::npos);
+    EXPECT_NE(r.out.find("(standard error 0."), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Counted:  200000 random deals\n"), std::string::npos) << r.out;
+}
+
+TEST(Board, MadeHandDrawsOutsAndCategory)
+{
+    const ProgramRun text = tablewise("board AhKh 'Qh Jh 2c'");
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "Made hand: high card, ace\nHolding:   nothing\n"
+                        "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
+                        "Outs:      12\nCategory:  Nut Flush Draw\n");
+    const ProgramRun json = tablewise("board 7s7d 'Ac 7h 2d 9s' -f json");
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("\"category\":\"Trips\""), std::string::npos) << json.out;
+}
+
 TEST(Program, TellsItsVersion)
 {
     for (const char* option : {"--version", "-V"}) {
@@ -149,6 +192,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{"postflop 14", "14"}, BadArgs{"postflop 'Top two pairs'", "Top two pairs"},
                       BadArgs{"postflop 4 --pot big", "big"}, BadArgs{"postflop 4 --players three", "three"},
                       BadArgs{"content extra", "extra"}, BadArgs{"replay a b", "b"},
+                      BadArgs{"equity", "HAND"}, BadArgs{"equity AhAh", "duplicate card \"Ah\""},
+                      BadArgs{"equity AhKh -b 'Ah 2c 3d'", "\"Ah\" is in the hand and on the board"},
+                      BadArgs{"equity AhKh -b Xh", "\"Xh\" is not a card"}, BadArgs{"equity AhKh -n 10", "10"},
+                      BadArgs{"equity AhKh -n 2 --vs QQ+", "--vs"}, BadArgs{"equity AhKh --vs AKx", "AKx"},
+                      BadArgs{"equity AhKh --exact --trials 5", "--trials"}, BadArgs{"equity AhKh --seconds -1", "-1"},
+                      BadArgs{"board AhKh", "BOARD"}, BadArgs{"board AhKh 'Qh Jh'", "2 cards"},
+                      BadArgs{"board AhKh 'Qh Jh 2c' -f xml", "xml"},
                       BadArgs{"replay /nonexistent/session.txt", "/nonexistent/session.txt: No such file or directory"},
                       BadArgs{"replay /", "/: Is a directory"}));
 
@@ -182,7 +232,7 @@ TEST(Content, EveryEntryOnOneLineInKeyOrder)
 TEST(Help, EveryCommandExplainsItself)
 {
     for (const char* cmd : {"--help", "-h", "advise --help", "advise -h", "postflop --help", "chart --help",
-                            "replay --help", "content --help"}) {
+                            "equity --help", "board -h", "replay --help", "content --help"}) {
         const ProgramRun r = tablewise(cmd);
         EXPECT_EQ(r.status, 0) << cmd;
         EXPECT_EQ(r.out.rfind("Usage: tablewise", 0), 0u) << cmd;

@@ -204,9 +204,13 @@ void FrmPoker::showBet(const engine::Bet& bet)
 {
     if (bet.kind == engine::Bet::Kind::Unchanged)
         return;
-    shownText_.clear();
-    engine::appendBetText(shownText_, bet, money);
-    lblBetAmount.setCaption(shownText_);
+    // Most recomputations show the bet the last one showed.
+    if (!(bet == lastBet_)) {
+        lastBetText_.clear();
+        engine::appendBetText(lastBetText_, bet, money);
+        lastBet_ = bet;
+    }
+    lblBetAmount.setCaption(lastBetText_);
 }
 
 void FrmPoker::showText(platform::TextBox& box, const engine::AdviceText& text)
@@ -264,24 +268,24 @@ bool FrmPoker::runSelectedAction(LimperCheck check)
     return true;
 }
 
-void FrmPoker::txtHoleCard_Change()
+void FrmPoker::recomputeOrPrompt(LimperCheck check, const platform::TextBox& changed, const engine::AdviceText& prompt)
 {
-    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::AnyHand))
+    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(check))
         return;
-    if (txtHoleCard.text().empty()) {
-        showText(txtPreFlop, engine::kEnterHoleCards);
+    if (changed.text().empty()) {
+        showText(txtPreFlop, prompt);
         showBet(engine::Bet::zeroPrompt());
     }
 }
 
+void FrmPoker::txtHoleCard_Change()
+{
+    recomputeOrPrompt(LimperCheck::AnyHand, txtHoleCard, engine::kEnterHoleCards);
+}
+
 void FrmPoker::txtBB_Change()
 {
-    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::None))
-        return;
-    if (txtBB.text().empty()) {
-        showText(txtPreFlop, engine::kEnterBigBlind);
-        showBet(engine::Bet::zeroPrompt());
-    }
+    recomputeOrPrompt(LimperCheck::None, txtBB, engine::kEnterBigBlind);
 }
 
 void FrmPoker::chkSuited_Click()

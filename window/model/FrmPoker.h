@@ -170,6 +170,9 @@ private:
     // always (AnyHand), or for the hands that ask for it on a position change.
     enum class LimperCheck { None, AnyHand, PromptHands };
     bool runSelectedAction(LimperCheck check);
+    // The hole cards' and the big blind's change: with both filled in, the
+    // selected action's recomputation; the changed box empty, its prompt.
+    void recomputeOrPrompt(LimperCheck check, const platform::TextBox& changed, const engine::AdviceText& prompt);
     void showLimperPrompt();
 
     // The whole pre-flop recomputation of one action, written back to the
@@ -190,6 +193,8 @@ private:
     char32_t localePoint_;  // the locale's monetary decimal point, or "." when it has none of one character
     std::string localePointText_; // the same in UTF-8
     const engine::AdviceText* adviseTextSource_ = nullptr; // what adviseText was last written from
+    engine::Bet lastBet_;      // the bet last written, in the money format:
+    std::string lastBetText_;  // Unchanged, which is never written, stands for none
 };
 
 } // namespace window
