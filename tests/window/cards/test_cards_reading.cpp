@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/cards/CardParser.h"
+#include "tests/support/EuroMoney.h"
 #include "window/cards/CardPick.h"
 #include "window/cards/CardsReading.h"
 #include "window/cards/CardsText.h"
@@ -151,26 +152,6 @@ TEST(Picking, WhatIsTypedIsKept)
     }
 }
 
-const platform::Money& usMoney()
-{
-    static const platform::Money m(platform::MoneyLocale::unitedStates());
-    return m;
-}
-
-const platform::Money& germanMoney()
-{
-    static const platform::Money m([] {
-        platform::MoneyLocale l;
-        l.currencySymbol = "\u20ac";
-        l.decimalPoint = ",";
-        l.thousandsSep = ".";
-        l.pCsPrecedes = l.nCsPrecedes = false;
-        l.pSepBySpace = l.nSepBySpace = 1;
-        return l;
-    }());
-    return m;
-}
-
 TEST(PotOddsReading, AmountsAsTyped)
 {
     struct Case {
@@ -189,16 +170,16 @@ TEST(PotOddsReading, AmountsAsTyped)
         {"$1,000.00", "250", 0.2, ""},
     };
     for (const Case& c : cases) {
-        const PotOddsReading r = readPotOdds(c.pot, c.bet, usMoney());
+        const PotOddsReading r = readPotOdds(c.pot, c.bet, platform::Money::unitedStates());
         EXPECT_EQ(r.message, c.message) << c.pot << " / " << c.bet;
         ASSERT_EQ(r.odds.has_value(), c.price >= 0) << c.pot << " / " << c.bet;
         if (r.odds) {
             EXPECT_DOUBLE_EQ(r.odds->price, c.price) << c.pot << " / " << c.bet;
         }
     }
-    const auto german = readPotOdds("7,5", "2,5", germanMoney());
-    ASSERT_TRUE(german.odds);
-    EXPECT_DOUBLE_EQ(german.odds->price, 0.25);
+    const auto euro = readPotOdds("7,5", "2,5", testsupport::euroMoney());
+    ASSERT_TRUE(euro.odds);
+    EXPECT_DOUBLE_EQ(euro.odds->price, 0.25);
 }
 
 TEST(PotOddsReading, ACallPaysWhenTheEquityIsAtLeastThePrice)
@@ -218,17 +199,17 @@ TEST(PotOddsReading, ACallPaysWhenTheEquityIsAtLeastThePrice)
 
     engine::odds::EquityResult exact;
     exact.equity = 0.45;
-    EXPECT_EQ(potOddsLine(odds, exact, usMoney()),
+    EXPECT_EQ(potOddsLine(odds, exact, platform::Money::unitedStates()),
               "Pot $75.00, bet to call $25.00: a call needs 25.0% equity, you have 45.0%. "
               "A call pays on the odds alone.");
-    EXPECT_EQ(potOddsLine(odds, exact, germanMoney()).substr(0, 30), "Pot 75,00 \u20ac, bet to call 25,");
+    EXPECT_EQ(potOddsLine(odds, exact, testsupport::euroMoney()).substr(0, 30), "Pot 75,00 \u20ac, bet to call 25,");
 }
 
 TEST(AmountTyping, TheBigBlindsRules)
 {
     struct Case {
         std::string text;
-        bool us, german;
+        bool us, euro;
     } cases[] = {
         {"", true, true},           {"12", true, true},           {"12.5", true, true},
         {"12,5", false, true},      {".5", true, true},           {"1.2.5", false, false},
@@ -237,8 +218,8 @@ TEST(AmountTyping, TheBigBlindsRules)
         {"$5", false, false},       {" 5", false, false},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(amountTakes(c.text, usMoney()), c.us) << c.text;
-        EXPECT_EQ(amountTakes(c.text, germanMoney()), c.german) << c.text;
+        EXPECT_EQ(amountTakes(c.text, platform::Money::unitedStates()), c.us) << c.text;
+        EXPECT_EQ(amountTakes(c.text, testsupport::euroMoney()), c.euro) << c.text;
     }
 }
 

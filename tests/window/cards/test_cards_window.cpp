@@ -33,12 +33,6 @@ using engine::cards::Card;
 using window::cards::CardBox;
 using window::cards::CardsWindow;
 
-const platform::Money& usMoney()
-{
-    static const platform::Money m(platform::MoneyLocale::unitedStates());
-    return m;
-}
-
 Card card(std::string_view text)
 {
     return engine::cards::parseCards(text).value.at(0);
@@ -101,7 +95,7 @@ protected:
         return QTest::qWaitFor([&] { return !w.computing(); }, 60000);
     }
 
-    window::FrmPoker frm{{}, usMoney()};
+    window::FrmPoker frm{{}, platform::Money::unitedStates()};
 };
 
 TEST_F(CardsWindowTest, TypingTheHandAndTheFlopSetsTheMainWindowAndShowsTheEquity)
@@ -245,7 +239,7 @@ TEST_F(CardsWindowTest, PotOddsAgainstTheEquity)
     ASSERT_TRUE(settled(w));
     ASSERT_TRUE(w.equity());
     EXPECT_EQ(w.potOddsText()->text().toStdString(),
-              window::cards::potOddsLine({75, 25, 0.25}, *w.equity(), usMoney()));
+              window::cards::potOddsLine({75, 25, 0.25}, *w.equity(), platform::Money::unitedStates()));
     EXPECT_TRUE(w.potOddsText()->text().endsWith(QStringLiteral("A call pays on the odds alone.")));
 }
 

@@ -64,6 +64,17 @@ public:
         const std::lock_guard lock(mutex_);
         return updates_;
     }
+    // The numbers of the runs whose results came, once the first came.
+    std::vector<std::uint64_t> finishedRuns()
+    {
+        if (!waitFor([](const EquityUpdate& u) { return u.finished; }))
+            return {};
+        std::vector<std::uint64_t> runs;
+        for (const auto& u : updates())
+            if (u.finished)
+                runs.push_back(u.run);
+        return runs;
+    }
 
 private:
     std::mutex mutex_;
@@ -100,12 +111,7 @@ TEST(EquityWorker, ANewRequestAbandonsTheRunUnderWay)
     ASSERT_TRUE(received.waitFor([&](const EquityUpdate& u) { return u.run == first; })); // it is running
     const auto second = worker.start(request("AhKh", "Qh Jh 2c 5d", 2));
     EXPECT_GT(second, first);
-    ASSERT_TRUE(received.waitFor([&](const EquityUpdate& u) { return u.finished; }));
-    for (const auto& u : received.updates()) {
-        if (u.finished) {
-            EXPECT_EQ(u.run, second);
-        }
-    }
+    EXPECT_EQ(received.finishedRuns(), std::vector<std::uint64_t>{second});
 }
 
 TEST(EquityWorker, RequestsInQuickSuccessionEndWithTheLast)
@@ -141,12 +147,7 @@ TEST(EquityWorker, CancelledRunsReportNothing)
     ASSERT_TRUE(received.waitFor([&](const EquityUpdate& u) { return u.run == run; }));
     worker.cancel();
     const auto next = worker.start(request("AhKh", "Qh Jh 2c 5d 9s", 3));
-    ASSERT_TRUE(received.waitFor([&](const EquityUpdate& u) { return u.finished; }));
-    for (const auto& u : received.updates()) {
-        if (u.finished) {
-            EXPECT_EQ(u.run, next);
-        }
-    }
+    EXPECT_EQ(received.finishedRuns(), std::vector<std::uint64_t>{next});
 }
 
 TEST(EquityWorker, GoesPromptlyInTheMiddleOfARun)

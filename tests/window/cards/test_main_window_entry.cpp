@@ -11,6 +11,7 @@
 
 #include "engine/Postflop.h"
 #include "platform/form/Input.h"
+#include "platform/form/TextEditing.h"
 #include "window/cards/CardsBoardModel.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/StateDump.h"
@@ -20,30 +21,17 @@ namespace {
 using namespace platform;
 using window::cards::CardBox;
 
-const Money& usMoney()
-{
-    static const Money m(MoneyLocale::unitedStates());
-    return m;
-}
-
 class MainWindowEntryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         frm.Form_Load();
-        type(frm.txtBB, "2");
+        input::moveFocus(frm.txtBB);
+        input::typeText(frm.txtBB, U"2");
         click(frm.optLate);
         click(frm.optOpened);
     }
 
-    void type(TextBox& box, std::string_view text)
-    {
-        input::moveFocus(box);
-        for (char c : text) {
-            box.setSelection(box.text().size(), 0);
-            input::keyPress(box, c);
-        }
-    }
     void click(Control& c)
     {
         input::moveFocus(c);
@@ -72,7 +60,7 @@ protected:
         return names;
     }
 
-    window::FrmPoker frm{{}, usMoney()};
+    window::FrmPoker frm{{}, platform::Money::unitedStates()};
     window::cards::CardsBoardModel model{frm};
 };
 

@@ -12,6 +12,7 @@
 #include "platform/form/Input.h"
 #include "platform/form/TextEditing.h"
 #include "platform/text/Utf8.h"
+#include "tests/support/EuroMoney.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/Layout.h"
 
@@ -284,25 +285,9 @@ TEST_F(Window, APairUnticksSuitedAfterTheCapitalsAndBeforeTheHandIsShown)
     EXPECT_EQ(s.sortedCard, "JJ");
 }
 
-// The big blind in a locale whose monetary decimal point is a comma, as the
-// German locale writes money.
-const Money& euroMoney()
-{
-    static const Money m([] {
-        MoneyLocale l;
-        l.currencySymbol = "\xE2\x82\xAC";
-        l.decimalPoint = ",";
-        l.thousandsSep = ".";
-        l.pCsPrecedes = l.nCsPrecedes = false;
-        l.pSepBySpace = l.nSepBySpace = 1;
-        l.nSignPosn = 1;
-        return l;
-    }());
-    return m;
-}
-
+// The big blind in a locale whose monetary decimal point is a comma.
 struct EuroWindow : Window {
-    window::FrmPoker euro{{}, euroMoney()};
+    window::FrmPoker euro{{}, testsupport::euroMoney()};
     EuroWindow() { euro.Form_Load(); }
 };
 
