@@ -96,6 +96,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
         inputs->addWidget(edit, row, 1);
         inputs->addWidget(boxMessages_[i], row, 2, 1, 3);
         connect(edit, &QLineEdit::textEdited, this, [this, box](const QString& text) {
+            gridMessage_->clear();
             model_.setText(box, toUtf8(text));
             showInput();
         });
