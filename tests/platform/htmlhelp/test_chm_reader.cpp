@@ -55,7 +55,7 @@ TEST_F(RealFile, ContextNumbersLeadToTheirTopicsWithoutTheBuildFolder)
         {IDH_GROUPS, "/topics/groups.htm"},           {IDH_PREFLOP, "/topics/preflop.htm"},
         {IDH_BET_SIZING, "/topics/bet_sizing.htm"},   {IDH_POSTFLOP, "/topics/postflop.htm"},
         {IDH_MENUS, "/topics/menus.htm"},             {IDH_GLOSSARY, "/topics/glossary.htm"},
-        {IDH_ABOUT, "/topics/about.htm"}};
+        {IDH_ABOUT, "/topics/about.htm"},             {IDH_CARDS_BOARD, "/topics/cards_board.htm"}};
     for (const auto& [id, topic] : expected)
         EXPECT_EQ(file_->topicForContext(id).value_or("none"), topic) << id;
     EXPECT_EQ(file_->contextTopics().size(), std::size(expected));
