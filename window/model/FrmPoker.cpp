@@ -41,29 +41,13 @@ FrmPoker::FrmPoker(platform::Ports p, const platform::Money& m) : money(m), port
     lblCardValue.setVisible(false);
     txtPreFlop.setMultiLine(true);
     txtFlop.setMultiLine(true);
-    applyLayout();
+    applyLayout(form, frmPokerLayout());
     txtHoleCard.setMaxLength(2);
     txtBB.setMaxLength(10);
     const std::string& point = money.locale().decimalPoint;
     localePoint_ = platform::utf8::length(point) == 1 ? platform::utf8::codePoints(point)[0] : U'.';
     platform::utf8::append(localePointText_, localePoint_);
     connectHandlers();
-}
-
-void FrmPoker::applyLayout()
-{
-    for (const ControlLayout& l : frmPokerLayout()) {
-        platform::Control* c = form.find(l.name);
-        if (!c)
-            continue;
-        c->setGeometry(l.rect);
-        c->setTabIndex(l.tabIndex);
-        c->setVisible(l.visible);
-        if (!l.container.empty())
-            c->setContainer(form.find(l.container));
-        if (auto* captioned = dynamic_cast<platform::CaptionedControl*>(c))
-            captioned->setCaption(l.caption);
-    }
 }
 
 platform::OptionButton& FrmPoker::actionOption(PreflopAction a)

@@ -137,7 +137,6 @@ public:
     void mnuAbout_Click();
 
 private:
-    void applyLayout();
     void connectHandlers();
 
     // Handlers.
