@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "engine/Postflop.h"
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
 
@@ -50,8 +49,7 @@ void MainWindowEntry::enterPostflop(const PostflopChoice& choice)
 {
     FrmPoker& s = frm_;
     const auto& items = s.cmbPostFlop.items();
-    const auto item = std::find(items.begin(), items.end(),
-                                engine::kPostFlopCategories[static_cast<std::size_t>(choice.category)]);
+    const auto item = std::find(items.begin(), items.end(), engine::categoryText(choice.category));
     if (item == items.end())
         return;
     platform::InputScope scope(s.form);

@@ -7,6 +7,7 @@
 
 #include <optional>
 
+#include "engine/Postflop.h"
 #include "engine/cards/HoleCards.h"
 #include "window/cards/CardsReading.h"
 
@@ -24,7 +25,7 @@ public:
 
 private:
     struct PostflopChoice {
-        int category;
+        engine::PostflopCategory category;
         bool headsUp;
         friend bool operator==(const PostflopChoice&, const PostflopChoice&) = default;
     };
