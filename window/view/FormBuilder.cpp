@@ -10,6 +10,7 @@
 #include <QWidget>
 
 #include "platform/form/TextControl.h"
+#include "window/view/FocusMarkStyle.h"
 #include "window/view/FormBinding.h"
 #include "window/view/FormFrame.h"
 #include "window/view/PostFlopCombo.h"
@@ -77,12 +78,16 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
         w->setFocusPolicy(takesFocus(l.kind) ? Qt::StrongFocus : Qt::NoFocus);
         switch (l.kind) {
         case ControlKind::TextBox:
+            w->setPalette(system);
+            break;
         case ControlKind::ComboBox:
         case ControlKind::CommandButton:
             w->setPalette(system);
+            w->setStyle(&FocusMarkStyle::shared());
             break;
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
+            w->setStyle(&FocusMarkStyle::shared());
             // Windows of their own on the form's colours, whatever the
             // container they sit in paints.
             w->setPalette(form);
