@@ -171,6 +171,17 @@ ChartWindow::~ChartWindow()
     frm_.form.inputDone.disconnect(inputDoneConnection_);
 }
 
+// Escape closes the chart, as it closes the About window; the selectors pass
+// it on when their lists are closed.
+void ChartWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 engine::ChartSituation ChartWindow::situation() const
 {
     engine::ChartSituation s;

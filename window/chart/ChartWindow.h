@@ -33,6 +33,9 @@ public:
     // Enters the hand of a cell in the main window.
     void pick(int cell);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void recompute();
 

@@ -152,6 +152,25 @@ TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
     EXPECT_EQ(frm.txtHoleCard.text(), "K2");
 }
 
+// Escape closes the chart whichever of its controls has the focus, as it
+// closes the About window.
+TEST_F(ChartWindowTest, EscapeClosesTheWindow)
+{
+    window::ChartWindow chart(frm);
+    QList<QWidget*> focusable = {chart.findChild<window::ChartGrid*>(), chart.findChildren<QComboBox*>()[0],
+                                 chart.findChild<QLineEdit*>(), chart.findChild<QAbstractSpinBox*>()};
+    for (QWidget* w : focusable) {
+        ASSERT_NE(w, nullptr);
+        chart.show();
+        chart.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+        w->setEnabled(true);
+        w->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(chart.isVisible()) << w->metaObject()->className();
+    }
+}
+
 TEST_F(ChartWindowTest, Screenshots)
 {
     struct {
