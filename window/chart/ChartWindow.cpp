@@ -14,7 +14,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "platform/form/Input.h"
+#include "window/chart/ChartPick.h"
 #include "window/model/FrmPoker.h"
 #include "platform/qt/QtText.h"
 
@@ -129,9 +129,11 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
     limpers_ = new QSpinBox(this);
     limpers_->setRange(1, 9);
     bigBlind_ = new QLineEdit(QStringLiteral("1"), this);
-    // What the big-blind box takes: digits with at most one point.
+    // What the main window's big-blind box takes: digits with at most one
+    // point, ten characters in all, so that a pick can type it there.
     bigBlind_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}(\\.[0-9]{0,9})?")), bigBlind_));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*(\\.[0-9]*)?")), bigBlind_));
+    bigBlind_->setMaxLength(10);
     bigBlind_->setMaximumWidth(110);
 
     auto* selectors = new QHBoxLayout;
@@ -226,20 +228,7 @@ void ChartWindow::pick(int cell)
 {
     if (cell < 0 || cell >= engine::kHandCount)
         return;
-    const std::string_view hand = engine::handText(cell);
-    FrmPoker& s = frm_;
-    // As a player does it: select what the hole-card box holds, type the two
-    // ranks over it, then tick or untick Suited.
-    platform::InputScope scope(frm_.form);
-    platform::input::moveFocus(s.txtHoleCard);
-    s.txtHoleCard.setSelection(0, s.txtHoleCard.text().size());
-    platform::input::keyPress(s.txtHoleCard, hand[0]);
-    platform::input::keyPress(s.txtHoleCard, hand[1]);
-    const int suited = hand.size() == 3 ? 1 : 0;
-    if (s.chkSuited.value() != suited) {
-        platform::input::moveFocus(s.chkSuited);
-        platform::input::click(s.chkSuited);
-    }
+    enterChartCell(frm_, situation(), engine::handText(cell));
 }
 
 } // namespace window

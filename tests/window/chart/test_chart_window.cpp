@@ -133,6 +133,84 @@ TEST_F(ChartWindowTest, ClickingACellTypesTheHandIntoTheMainWindow)
     EXPECT_EQ(cell.advice, frm.txtPreFlop.text());
 }
 
+// The chart's issue seen by a player: the chart on Raise, the main window on
+// Opened; picking AK puts the main window on Raise and the chart stays there.
+TEST_F(ChartWindowTest, APickTakesTheChartsSituationIntoTheMainWindow)
+{
+    type(frm.txtBB, "2");
+    click(frm.optEarly);
+    click(frm.optOpened);
+    window::ChartWindow chart(frm);
+    chart.findChildren<QComboBox*>()[0]->setCurrentIndex(static_cast<int>(engine::PreflopAction::Raised));
+    chart.findChildren<QComboBox*>()[1]->setCurrentIndex(static_cast<int>(engine::Position::Late));
+    chart.findChild<QLineEdit*>()->setText("3.5");
+    chart.pick(engine::handIndex("AK"));
+    EXPECT_EQ(frm.selectedAction(), engine::PreflopAction::Raised);
+    EXPECT_EQ(frm.selectedPosition(), engine::Position::Late);
+    EXPECT_EQ(frm.txtBB.text(), "$3.50"); // typed, then formatted on leaving the box
+    EXPECT_EQ(chart.situation().action, engine::PreflopAction::Raised);
+    EXPECT_EQ(chart.situation().position, engine::Position::Late);
+    const auto& cell = chart.chart().cells[static_cast<std::size_t>(engine::handIndex("AK"))];
+    EXPECT_EQ(cell.bet, frm.lblBetAmount.caption());
+    EXPECT_EQ(cell.advice, frm.txtPreFlop.text());
+
+    // The chart's big blind takes what the main window's box takes, so that
+    // typing it there gives the same amount.
+    auto* bigBlind = chart.findChild<QLineEdit*>();
+    bigBlind->clear();
+    QTest::keyClicks(bigBlind, "12345678.9012");
+    EXPECT_EQ(bigBlind->text(), "12345678.9");
+    chart.pick(engine::handIndex("AK"));
+    EXPECT_EQ(frm.txtBB.text(), "$12,345,678.90");
+    EXPECT_EQ(chart.situation().bigBlind, "12345678.9"); // the same amount, in ten characters
+}
+
+// Every cell picked, in every situation set on the chart's own selectors,
+// leaves the main window showing exactly that cell, and the chart where it
+// was. The main window starts from the situation before, as a player's would.
+class PickEveryCell : public ChartWindowTest,
+                      public ::testing::WithParamInterface<std::tuple<engine::PreflopAction, const char*>> {};
+
+TEST_P(PickEveryCell, TheMainWindowShowsThePickedCell)
+{
+    const auto [action, limpers] = GetParam();
+    type(frm.txtBB, "2");
+    type(frm.txtHoleCard, "72");
+    click(frm.optBlinds);
+    click(frm.optLimped);
+    type(frm.txtLimpers, "2");
+    window::ChartWindow chart(frm);
+    for (const engine::Position position : engine::kPositions) {
+        chart.findChildren<QComboBox*>()[0]->setCurrentIndex(static_cast<int>(action));
+        chart.findChildren<QComboBox*>()[1]->setCurrentIndex(static_cast<int>(position));
+        chart.findChild<QLineEdit*>()->setText("2.5");
+        chart.findChild<QSpinBox*>()->setValue(std::atoi(limpers));
+        const engine::Chart picked = chart.chart();
+        for (int i = 0; i < engine::kHandCount; ++i) {
+            chart.pick(i);
+            const engine::ChartCell& c = picked.cells[static_cast<std::size_t>(i)];
+            ASSERT_EQ(frm.lblCardValue.caption(), c.hand);
+            ASSERT_EQ(frm.lblGroup.caption(), c.group) << c.hand;
+            ASSERT_EQ(frm.lblBetAmount.caption(), c.bet) << c.hand;
+            ASSERT_EQ(frm.txtPreFlop.text(), c.advice) << c.hand;
+            const engine::ChartSituation now = chart.situation();
+            ASSERT_EQ(now.action, action) << c.hand;
+            ASSERT_EQ(now.position, position) << c.hand;
+            if (action == engine::PreflopAction::Limped) {
+                ASSERT_EQ(now.limpers, limpers) << c.hand;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySituation, PickEveryCell,
+                         ::testing::Combine(::testing::Values(engine::PreflopAction::Opened,
+                                                              engine::PreflopAction::Limped,
+                                                              engine::PreflopAction::Raised,
+                                                              engine::PreflopAction::RaisedCalled,
+                                                              engine::PreflopAction::ReRaised),
+                                            ::testing::Values("1", "3")));
+
 TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
 {
     window::ChartWindow chart(frm);
