@@ -10,13 +10,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
-#include <QSpinBox>
 #include <QToolTip>
 #include <QVBoxLayout>
 
 #include "window/chart/ChartPick.h"
+#include "window/chart/LimperSpinBox.h"
 #include "window/model/FrmPoker.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SystemPalette.h"
 
 namespace window {
 
@@ -126,8 +127,10 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
     position_ = new QComboBox(this);
     for (engine::Position p : engine::kPositions)
         position_->addItem(toQString(engine::positionName(p)));
-    limpers_ = new QSpinBox(this);
-    limpers_->setRange(1, 9);
+    limpers_ = new LimperSpinBox(this);
+    // The desktop's colours, as the other selectors draw with: the window's
+    // white text would hide the arrows on their light buttons.
+    limpers_->setPalette(platform::qt::systemPalette());
     bigBlind_ = new QLineEdit(QStringLiteral("1"), this);
     // What the main window's big-blind box takes: digits with at most one
     // point, ten characters in all, so that a pick can type it there.
@@ -158,7 +161,7 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
 
     connect(action_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
     connect(position_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
-    connect(limpers_, &QSpinBox::valueChanged, this, &ChartWindow::recompute);
+    connect(limpers_, &LimperSpinBox::countChanged, this, &ChartWindow::recompute);
     connect(bigBlind_, &QLineEdit::textChanged, this, &ChartWindow::recompute);
     connect(grid_, &ChartGrid::picked, this, &ChartWindow::pick);
 
@@ -189,7 +192,7 @@ engine::ChartSituation ChartWindow::situation() const
     engine::ChartSituation s;
     s.action = static_cast<engine::PreflopAction>(action_->currentIndex());
     s.position = static_cast<engine::Position>(position_->currentIndex());
-    s.limpers = std::to_string(limpers_->value());
+    s.limpers = platform::qt::toUtf8(limpers_->count());
     const std::string bb = platform::qt::toUtf8(bigBlind_->text());
     s.bigBlind = bb.empty() || !frm_.money.isNumeric(bb) ? "1" : bb;
     return s;
@@ -203,8 +206,7 @@ void ChartWindow::followMainWindow()
         action_->setCurrentIndex(static_cast<int>(*action));
     if (const auto position = s.selectedPosition())
         position_->setCurrentIndex(static_cast<int>(*position));
-    if (const auto limpers = s.money.toDouble(s.txtLimpers.text()); limpers && *limpers >= 1 && *limpers <= 9)
-        limpers_->setValue(static_cast<int>(*limpers));
+    limpers_->setCount(toQString(s.txtLimpers.text())); // an empty box leaves the chart's count
     if (const auto bb = s.money.toDouble(s.txtBB.text()); bb && *bb > 0)
         bigBlind_->setText(QString::number(*bb, 'f', 2));
     recompute();
@@ -219,7 +221,7 @@ void ChartWindow::recompute()
         + toQString(engine::positionName(sit.position)) + QStringLiteral(" position, big blind ")
         + toQString(frm_.money.amountText(frm_.money.toDouble(sit.bigBlind).value_or(0)));
     if (sit.action == engine::PreflopAction::Limped)
-        title += QStringLiteral(", %1 limper%2").arg(limpers_->value()).arg(limpers_->value() == 1 ? "" : "s");
+        title += QStringLiteral(", %1 limper%2").arg(limpers_->count(), sit.limpers == "1" ? "" : "s");
     grid_->setTitle(title);
     grid_->update();
 }

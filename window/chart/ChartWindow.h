@@ -11,12 +11,12 @@
 
 class QComboBox;
 class QLineEdit;
-class QSpinBox;
 
 namespace window {
 
 class FrmPoker;
 class ChartGrid;
+class LimperSpinBox;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
@@ -44,7 +44,7 @@ private:
     engine::Chart chart_;
     QComboBox* action_;
     QComboBox* position_;
-    QSpinBox* limpers_;
+    LimperSpinBox* limpers_;
     QLineEdit* bigBlind_;
     ChartGrid* grid_;
 };

@@ -1,6 +1,5 @@
 #include "window/view/FormBuilder.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include "window/view/FormFrame.h"
 #include "window/view/PostFlopCombo.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SystemPalette.h"
 
 namespace window::view {
 
@@ -45,23 +45,9 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-QPalette systemPalette()
-{
-    const QPalette app = QApplication::palette();
-    QPalette p;
-    for (int g = 0; g < QPalette::NColorGroups; ++g) {
-        const auto group = static_cast<QPalette::ColorGroup>(g);
-        for (int r = 0; r < QPalette::NColorRoles; ++r) {
-            const auto role = static_cast<QPalette::ColorRole>(r);
-            p.setColor(group, role, app.color(group, role));
-        }
-    }
-    return p;
-}
-
 void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout, const MakeWidget& make)
 {
-    const QPalette system = systemPalette();
+    const QPalette system = platform::qt::systemPalette();
     QPalette form = system;
     form.setColor(QPalette::Window, surface.palette().color(QPalette::Window));
     form.setColor(QPalette::WindowText, surface.palette().color(QPalette::WindowText));
