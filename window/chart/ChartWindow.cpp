@@ -176,12 +176,16 @@ ChartWindow::~ChartWindow()
     frm_.form.inputDone.disconnect(inputDoneConnection_);
 }
 
-// Escape closes the chart, as it closes the About window; the selectors pass
-// it on when their lists are closed.
+// Escape closes the chart, as it closes the About window, and F1 asks for its
+// help page; the selectors pass both on when their lists are closed.
 void ChartWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Escape) {
         close();
+        return;
+    }
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F1) {
+        emit helpRequested();
         return;
     }
     QWidget::keyPressEvent(event);

@@ -33,6 +33,10 @@ public:
     // Enters a cell, with the situation the chart shows, in the main window.
     void pick(int cell);
 
+signals:
+    // F1, from whichever of the chart's controls has the focus.
+    void helpRequested();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

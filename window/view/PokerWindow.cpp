@@ -11,6 +11,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "help/CHtmlHelp.h"
+#include "help/HelpContext.h"
+#include "help/basHtmlHelp.h"
 #include "platform/handles/QtWindowHandles.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/FrmPokerHelp.h"
@@ -137,6 +140,11 @@ void PokerWindow::showStrategyChart()
         chart_ = new ChartWindow(frm_);
         chart_->setAttribute(Qt::WA_DeleteOnClose);
         chart_->setWindowIcon(windowIcon());
+        // The chart's page, in a viewer the chart owns.
+        connect(chart_, &ChartWindow::helpRequested, this, [this] {
+            help::GetHtmlHelp()->OpenContext(help::kHelpContextStrategyChart, help::DefaultHelpFile(),
+                                             platform::registerWidget(*chart_));
+        });
     }
     chart_->show();
     chart_->raise();
