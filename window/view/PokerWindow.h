@@ -18,6 +18,7 @@
 #include "window/view/Metrics.h"
 
 class QAction;
+class QScrollArea;
 
 namespace window::view {
 
@@ -46,15 +47,19 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
+    void fitToScreen();
+    void showWhole(const QWidget& control);
     void sizeCombo();
     void showAbout(FrmBrisvaneAbout& about);
     void showStrategyChart();
 
     FrmPoker frm_;
     Metrics metrics_;
+    QScrollArea* scroll_;
     QWidget* surface_;
     // A member, not a child object: it goes before the model it binds.
     std::unique_ptr<FormBinding> binding_;
@@ -62,6 +67,8 @@ private:
     QHash<QString, QAction*> actions_;
     std::function<void()> programEnd_;
     QPointer<ChartWindow> chart_;
+    bool screenWatched_ = false;
+    QMetaObject::Connection focusFollower_;
 };
 
 } // namespace window::view
