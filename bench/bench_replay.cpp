@@ -1,5 +1,6 @@
-// `tablewise replay` over a long script of typing, clicks and Reset with a
-// single dump at the end.
+// `tablewise replay` over seeded random sessions of a million actions, as a
+// user acts at the window (typing with the odd wrong key, backspaces, clicks,
+// list choices, focus moves, Reset), with a dump every 50 actions.
 
 #include <benchmark/benchmark.h>
 
@@ -7,33 +8,14 @@
 #include <string>
 
 #include "cli/Replay.h"
+#include "tests/support/RandomWalk.h"
 
 namespace {
 
-// About twenty actions that exercise every handler, repeated.
-std::string script(std::size_t actions)
-{
-    static const char* const block[] = {
-        "type txtBB 2",          "type txtHoleCard ak",   "click chkSuited",       "click optEarly",
-        "click optOpened",       "click optLimped",       "type txtLimpers 3",     "click optBlinds",
-        "click optRaised",       "click optRaisedCalled", "click optRaiseReRaise", "backspace txtHoleCard 2",
-        "type txtHoleCard 9t",   "click optLate",         "select cmbPostFlop 9",  "click optIn",
-        "click optLimpedPost",   "click optMultiWay",     "backspace txtBB 5",     "click cmdResetPartial",
-    };
-    std::string s;
-    s.reserve(actions * 20);
-    for (std::size_t i = 0; i < actions; ++i) {
-        s += block[i % std::size(block)];
-        s += '\n';
-    }
-    s += "dump\n";
-    return s;
-}
-
 void BM_Replay(benchmark::State& st)
 {
-    const auto actions = static_cast<std::size_t>(st.range(0));
-    std::string text = script(actions);
+    const auto actions = static_cast<unsigned>(st.range(0));
+    std::string text = clitest::randomWalk(42, actions, 50);
     std::FILE* sink = std::fopen("/dev/null", "w");
     for (auto _ : st) {
         std::FILE* in = fmemopen(text.data(), text.size(), "r");

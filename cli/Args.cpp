@@ -4,15 +4,18 @@
 
 namespace cli {
 
-Args::Args(int argc, char** argv, int first, std::vector<std::string_view> valued, std::vector<std::string_view> flags)
+Args::Args(int argc, char** argv, int first, std::vector<Option> options)
 {
-    auto has = [](const std::vector<std::string_view>& list, std::string_view name) {
-        return std::find(list.begin(), list.end(), name) != list.end();
+    const auto find = [&options](std::string_view given) -> const Option* {
+        for (const Option& o : options)
+            if (o.name == given || (o.shortName != 0 && given.size() == 2 && given[0] == '-' && given[1] == o.shortName))
+                return &o;
+        return nullptr;
     };
     bool optionsEnded = false;
     for (int i = first; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (optionsEnded || !arg.starts_with("--") || arg == "-") {
+        if (optionsEnded || !arg.starts_with("-") || arg == "-") {
             positional_.emplace_back(arg);
             continue;
         }
@@ -20,25 +23,25 @@ Args::Args(int argc, char** argv, int first, std::vector<std::string_view> value
             optionsEnded = true;
             continue;
         }
-        const auto eq = arg.find('=');
-        const std::string_view name = arg.substr(0, eq);
-        if (has(flags, name)) {
+        const auto eq = arg.starts_with("--") ? arg.find('=') : std::string_view::npos;
+        const std::string_view given = arg.substr(0, eq);
+        const Option* option = find(given);
+        if (!option)
+            throw UsageError{"unknown option " + std::string(given)};
+        if (!option->takesValue) {
             if (eq != std::string_view::npos)
-                throw UsageError{std::string(name) + " takes no value"};
-            flags_.emplace_back(name);
-        } else if (has(valued, name)) {
-            std::string v;
-            if (eq != std::string_view::npos) {
-                v = std::string(arg.substr(eq + 1));
-            } else if (i + 1 < argc) {
-                v = argv[++i];
-            } else {
-                throw UsageError{std::string(name) + " needs a value"};
-            }
-            values_.emplace_back(std::string(name), std::move(v));
-        } else {
-            throw UsageError{"unknown option " + std::string(name)};
+                throw UsageError{std::string(option->name) + " takes no value"};
+            flags_.emplace_back(option->name);
+            continue;
         }
+        std::string v;
+        if (eq != std::string_view::npos)
+            v = std::string(arg.substr(eq + 1));
+        else if (i + 1 < argc)
+            v = argv[++i];
+        else
+            throw UsageError{std::string(option->name) + " needs a value"};
+        values_.emplace_back(std::string(option->name), std::move(v));
     }
 }
 

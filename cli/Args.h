@@ -1,5 +1,6 @@
 #pragma once
-// A small parser for "--name value", "--name=value" and positional arguments.
+// A small parser for "--name value", "--name=value", "-n value" and
+// positional arguments.
 
 #include <optional>
 #include <string>
@@ -12,11 +13,19 @@ struct UsageError {
     std::string message;
 };
 
+// An option a command takes: its long name, a one-letter short form or 0, and
+// whether it takes a value.
+struct Option {
+    std::string_view name; // "--action"
+    char shortName = 0;    // 'a' for "-a"
+    bool takesValue = false;
+};
+
 class Args {
 public:
-    // `valued` lists the options that take a value; `flags` those that do not.
-    // Throws UsageError for an unknown option or a missing value.
-    Args(int argc, char** argv, int first, std::vector<std::string_view> valued, std::vector<std::string_view> flags);
+    // Throws UsageError for an unknown option or a missing value. Options are
+    // looked up by their long names, whichever form was given.
+    Args(int argc, char** argv, int first, std::vector<Option> options);
 
     std::optional<std::string> value(std::string_view option) const;
     bool flag(std::string_view option) const;

@@ -13,26 +13,19 @@ using engine::BetClass;
 
 constexpr BetClass kClasses[] = {BetClass::Raise, BetClass::Call, BetClass::Fold, BetClass::Advice};
 
+// A class's letter in the text grid, and its key in CSV, JSON and HTML; in the
+// order of BetClass.
+constexpr char kClassLetters[] = {'R', 'L', 'F', 'A'};
+constexpr std::string_view kClassKeys[] = {"raise", "call", "fold", "advice"};
+
 char classLetter(BetClass c)
 {
-    switch (c) {
-    case BetClass::Raise: return 'R';
-    case BetClass::Call: return 'L';
-    case BetClass::Fold: return 'F';
-    case BetClass::Advice: break;
-    }
-    return 'A';
+    return kClassLetters[static_cast<std::size_t>(c)];
 }
 
 std::string_view classKey(BetClass c)
 {
-    switch (c) {
-    case BetClass::Raise: return "raise";
-    case BetClass::Call: return "call";
-    case BetClass::Fold: return "fold";
-    case BetClass::Advice: break;
-    }
-    return "advice";
+    return kClassKeys[static_cast<std::size_t>(c)];
 }
 
 std::string shortGroup(const std::string& group)
@@ -72,9 +65,13 @@ std::string chartTitle(const engine::Chart& chart, const platform::Money& money)
 {
     const auto& s = chart.situation;
     std::string t = std::string(engine::actionName(s.action)) + ", " + std::string(engine::positionName(s.position))
-        + " position, big blind ";
-    const auto bb = money.toDouble(s.bigBlind);
-    t += bb ? money.amountText(*bb) : std::string("0");
+        + " position, ";
+    if (s.inBigBlinds) {
+        t += "amounts in big blinds";
+    } else {
+        const auto bb = money.toDouble(s.bigBlind);
+        t += "big blind " + (bb ? money.amountText(*bb) : std::string("0"));
+    }
     if (s.action == engine::PreflopAction::Limped)
         t += ", " + s.limpers + (s.limpers == "1" ? " limper" : " limpers");
     return t;

@@ -8,5 +8,7 @@ int adviseCommand(int argc, char** argv);
 int postflopCommand(int argc, char** argv);
 int replayCommand(int argc, char** argv);
 int chartCommand(int argc, char** argv);
+int equityCommand(int argc, char** argv);
+int boardCommand(int argc, char** argv);
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <optional>
+#include <unordered_map>
 #include <string_view>
 #include <vector>
 
@@ -73,6 +74,8 @@ public:
     Impl(std::FILE* out, std::FILE* err) : out_(out), err_(err)
     {
         frm_.Form_Load();
+        for (platform::Control* c : frm_.form.controls())
+            controls_.emplace(c->name(), c);
     }
 
     // Returns false after reporting a bad line.
@@ -87,6 +90,16 @@ private:
 
     std::FILE* out_;
     std::FILE* err_;
+    // The controls by name. The names are few and short: a hash of the length
+    // and three characters tells them apart well enough.
+    struct NameHash {
+        std::size_t operator()(std::string_view n) const noexcept
+        {
+            return n.empty() ? 0 : n.size() * 131 + static_cast<unsigned char>(n[3 % n.size()]) * 31
+                    + static_cast<unsigned char>(n[n.size() / 2]) * 7 + static_cast<unsigned char>(n.back());
+        }
+    };
+    std::unordered_map<std::string_view, platform::Control*, NameHash> controls_;
     std::string text_;
     std::string dump_;
     std::vector<char32_t> keys_;
@@ -100,7 +113,8 @@ bool ReplaySession::Impl::fail(long number, std::string_view what)
 
 platform::Control* ReplaySession::Impl::controlFor(std::string_view name) const
 {
-    return frm_.form.find(name);
+    const auto it = controls_.find(name);
+    return it == controls_.end() ? nullptr : it->second;
 }
 
 void ReplaySession::Impl::focusFirst(platform::Control& c)

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/Commands.h"
+#include "window/model/Product.h"
 
 namespace {
 
@@ -13,16 +14,23 @@ constexpr const char* kUsage = R"(Usage: tablewise COMMAND [ARGS]
 Brisvane Tablewise, the no-limit hold'em strategy advisor, from the command line.
 
 Commands:
-  advise HAND --action ACTION [--position P] [--bb AMOUNT] [--limpers N]
+  advise HAND -a ACTION [-p POSITION] [-b AMOUNT] [-l N]
                       pre-flop advice for one hand
-  postflop CATEGORY [--position in|out] [--pot raised|limped] [--players heads-up|multi-way]
+  postflop CATEGORY [-p in|out] [--pot raised|limped] [--players heads-up|multi-way]
                       post-flop advice
-  chart --action ACTION --position P [--bb AMOUNT] [--limpers N] [--format F]
+  chart -a ACTION -p POSITION [-b AMOUNT] [-l N] [-f FORMAT]
                       what to do with every starting hand in one situation
+  equity HAND [-b CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S]
+                      the odds of a hand against random hands or a range
+  board HAND BOARD    the made hand, draws, outs and post-flop category on a board
   replay [FILE]       runs a session script against the window and dumps its state
   content             prints every advice text
 
-Run "tablewise COMMAND --help" for more. Money follows the locale (LC_MONETARY).
+Options:
+  -h, --help          this text ("tablewise COMMAND --help" explains a command)
+  -V, --version       the version
+
+Money follows the locale (LC_MONETARY).
 )";
 
 } // namespace
@@ -39,6 +47,10 @@ int main(int argc, char** argv)
         std::fputs(kUsage, stdout);
         return 0;
     }
+    if (command == "--version" || command == "-V") {
+        std::printf("tablewise %s\n", window::versionNumber().c_str());
+        return 0;
+    }
     if (command == "advise")
         return cli::adviseCommand(argc, argv);
     if (command == "postflop")
@@ -49,6 +61,10 @@ int main(int argc, char** argv)
         return cli::chartCommand(argc, argv);
     if (command == "content")
         return cli::contentCommand(argc, argv);
+    if (command == "equity")
+        return cli::equityCommand(argc, argv);
+    if (command == "board")
+        return cli::boardCommand(argc, argv);
     std::fprintf(stderr, "tablewise: unknown command \"%.*s\" (try tablewise --help)\n",
                  static_cast<int>(command.size()), command.data());
     return 2;

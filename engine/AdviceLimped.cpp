@@ -1,7 +1,7 @@
 // Pre-flop advice when players have only called the big blind before the
 // player.
 
-#include "engine/AdviceTables.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

@@ -1,6 +1,6 @@
 // Pre-flop advice when nobody has entered the pot before the player.
 
-#include "engine/AdviceTables.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

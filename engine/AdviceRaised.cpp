@@ -1,6 +1,6 @@
 // Pre-flop advice facing a raise, and facing a raise and a call.
 
-#include "engine/AdviceTables.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

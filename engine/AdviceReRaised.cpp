@@ -3,7 +3,7 @@
 // read the position, and then only whether it is the blinds; with no position
 // chosen they give the empty text.
 
-#include "engine/AdviceTables.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

@@ -50,6 +50,9 @@ public:
     void assignTo(std::string& out) const;
     std::string text() const;
 
+    // The same pieces: the same entries and literals, in the same order.
+    bool operator==(const AdviceText& other) const;
+
 private:
     constexpr AdviceText() = default;
     std::array<AdvicePiece, 10> pieces_{};

@@ -1,16 +1,36 @@
 #include "engine/Bet.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "platform/money/Money.h"
 
 namespace engine {
 
+bool BetCell::operator==(const BetCell& other) const
+{
+    const auto words = [](const char* w) { return w ? std::string_view(w) : std::string_view(); };
+    return kind == other.kind && betClass == other.betClass && words(word) == words(other.word) && low == other.low
+        && high == other.high && perLimper == other.perLimper && needsLimpers == other.needsLimpers;
+}
+
 namespace {
 
-constexpr std::string_view kZeroPrompt = "$0.00";
+void appendBigBlinds(std::string& out, double amount)
+{
+    if (!std::isfinite(amount)) {
+        out.append(std::isnan(amount) ? platform::kAmountUnavailable : platform::kAmountTooLarge);
+        return;
+    }
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, amount).ptr;
+    out.append(buf, end);
+    out.append(" BB");
+}
 
-} // namespace
-
-void appendBetText(std::string& out, const Bet& bet, const platform::Money& money)
+// A bet's text, its amounts written by `amount`.
+template <class WriteAmount>
+void appendBet(std::string& out, const Bet& bet, WriteAmount amount)
 {
     switch (bet.kind) {
     case Bet::Kind::Unchanged:
@@ -19,17 +39,31 @@ void appendBetText(std::string& out, const Bet& bet, const platform::Money& mone
         out.append(bet.word);
         return;
     case Bet::Kind::ZeroPrompt:
-        out.append(kZeroPrompt);
+        amount(out, 0.0);
         return;
     case Bet::Kind::Amount:
-        money.appendAmount(out, bet.low);
+        amount(out, bet.low);
         return;
     case Bet::Kind::Range:
-        money.appendAmount(out, bet.low);
+        amount(out, bet.low);
         out.append(" to ");
-        money.appendAmount(out, bet.high);
+        amount(out, bet.high);
         return;
     }
+}
+
+} // namespace
+
+void appendBetText(std::string& out, const Bet& bet, const platform::Money& money)
+{
+    appendBet(out, bet, [&money](std::string& o, double a) { money.appendAmount(o, a); });
+}
+
+std::string betTextInBigBlinds(const Bet& bet)
+{
+    std::string out;
+    appendBet(out, bet, appendBigBlinds);
+    return out;
 }
 
 std::string betText(const Bet& bet, const platform::Money& money)

@@ -29,7 +29,7 @@ struct Bet {
         Word,       // "Fold", "Call", "See advice below", "" ...
         Amount,     // low
         Range,      // low to high
-        ZeroPrompt, // the zero amount shown beside a prompt for missing input
+        ZeroPrompt, // zero in the money format, shown beside a prompt for missing input
     };
     Kind kind = Kind::Unchanged;
     BetClass betClass = BetClass::Advice;
@@ -44,6 +44,9 @@ struct Bet {
 // range as "<low> to <high>", a word as it is; nothing for Unchanged.
 void appendBetText(std::string& out, const Bet& bet, const platform::Money& money);
 std::string betText(const Bet& bet, const platform::Money& money);
+// The same with amounts counted in big blinds, for a bet worked out on a big
+// blind of one: "4 BB to 6 BB", "3.5 BB".
+std::string betTextInBigBlinds(const Bet& bet);
 
 // A cell of a bet table: a word, or amounts as factors of the big blind.
 struct BetCell {
@@ -54,6 +57,8 @@ struct BetCell {
     double high = 0;           // factor of the upper end of a range
     bool perLimper = false;    // one big blind added per limper
     bool needsLimpers = false; // taken only when there is a limper count
+
+    bool operator==(const BetCell& other) const;
 };
 
 constexpr BetCell kUnchanged{};
@@ -81,11 +86,5 @@ inline constexpr BetCell kCall = word("Call", BetClass::Call);
 
 using BetRow = PositionRow<BetCell>;
 using BetTable = DecisionTable<BetRow>;
-
-extern const BetTable kOpenedBets;
-extern const BetTable kLimpedBets;
-extern const BetTable kRaisedBets;
-extern const BetTable kRaisedCalledBets;
-extern const BetTable kReRaisedBets;
 
 } // namespace engine

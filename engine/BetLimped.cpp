@@ -1,7 +1,7 @@
 // Bet sizing when players have only called the big blind before the player:
 // raises grow by one big blind per limper.
 
-#include "engine/Bet.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

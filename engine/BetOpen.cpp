@@ -1,6 +1,6 @@
 // Bet sizing when nobody has entered the pot before the player.
 
-#include "engine/Bet.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

@@ -1,7 +1,7 @@
 // Bet sizing facing a raise, a raise and a call, or a raise and a re-raise:
 // no amounts, only words.
 
-#include "engine/Bet.h"
+#include "engine/PreflopTables.h"
 
 namespace engine {
 

@@ -11,7 +11,7 @@ Chart computeChart(const ChartSituation& situation, const platform::Money& money
     PreflopSituation s;
     s.action = situation.action;
     s.position = situation.position;
-    s.bigBlind = situation.bigBlind;
+    s.bigBlind = situation.inBigBlinds ? std::string_view("1") : std::string_view(situation.bigBlind);
     if (situation.action == PreflopAction::Limped)
         s.limpers = situation.limpers;
 
@@ -23,33 +23,41 @@ Chart computeChart(const ChartSituation& situation, const platform::Money& money
         ChartCell& cell = chart.cells[static_cast<std::size_t>(i)];
         cell.hand.assign(hand);
         cell.group.assign(r.group);
-        appendBetText(cell.bet, r.bet, money);
+        if (situation.inBigBlinds)
+            cell.bet = betTextInBigBlinds(r.bet);
+        else
+            appendBetText(cell.bet, r.bet, money);
         r.advice->assignTo(cell.advice);
         cell.betClass = r.bet.betClass;
     }
     return chart;
 }
 
+namespace {
+
+struct BetClassWords {
+    std::string_view name;
+    std::string_view description;
+};
+
+// In the order of BetClass.
+constexpr BetClassWords kBetClassWords[] = {
+    {"raise", "raise: an amount above one big blind, or a re-raise to the full pot"},
+    {"limp/call", "limp/call: one big blind, call, complete the small blind, or the 5/10 rule"},
+    {"fold", "fold"},
+    {"read the advice", "read the advice: it depends on the table, the advice says how"},
+};
+
+} // namespace
+
 std::string_view betClassName(BetClass c)
 {
-    switch (c) {
-    case BetClass::Raise: return "raise";
-    case BetClass::Call: return "limp/call";
-    case BetClass::Fold: return "fold";
-    case BetClass::Advice: break;
-    }
-    return "read the advice";
+    return kBetClassWords[static_cast<std::size_t>(c)].name;
 }
 
 std::string_view betClassDescription(BetClass c)
 {
-    switch (c) {
-    case BetClass::Raise: return "raise: an amount above one big blind, or a re-raise to the full pot";
-    case BetClass::Call: return "limp/call: one big blind, call, complete the small blind, or the 5/10 rule";
-    case BetClass::Fold: return "fold";
-    case BetClass::Advice: break;
-    }
-    return "read the advice: it depends on the table, the advice says how";
+    return kBetClassWords[static_cast<std::size_t>(c)].description;
 }
 
 std::string_view firstSentence(std::string_view advice)

@@ -18,12 +18,15 @@ struct ChartSituation {
     Position position = Position::Early;
     std::string bigBlind = "1"; // as typed or as the window shows it
     std::string limpers = "1";  // used with Limped
+    // Bets told in big blinds ("4 BB to 6 BB"), worked out on a big blind of
+    // one, instead of in the money format.
+    bool inBigBlinds = false;
 };
 
 struct ChartCell {
     std::string hand;   // "AKs", "AK", "QQ"
     std::string group;  // "1" to "8" or "Not Ranked"
-    std::string bet;    // the bet text, as the window shows it
+    std::string bet;    // the bet text, as the window shows it (or in big blinds)
     std::string advice; // the advice text, as the window shows it
     BetClass betClass = BetClass::Advice;
 };

@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "engine/AdviceTables.h"
+#include "engine/PreflopTables.h"
 #include "engine/Groups.h"
 #include "engine/LimperCount.h"
 
@@ -92,6 +92,28 @@ Bet preflopBet(PreflopAction action, std::string_view handText, std::optional<Po
     if (cell.needsLimpers && !limpers)
         return betOf(row->none, bb, 0);
     return betOf(cell, bb, limpers.value_or(0));
+}
+
+namespace {
+
+template <class Cell>
+bool sameInEveryPosition(const PositionRow<Cell>& row)
+{
+    return row.middle == row.early && row.late == row.early && row.blinds == row.early;
+}
+
+} // namespace
+
+PreflopReads preflopReads(PreflopAction action, std::string_view handText, std::optional<Position> position)
+{
+    const ActionTables& tables = tablesFor(action);
+    const AdviceRow* advice = tables.advice.find(handText);
+    const BetRow* bet = tables.bets.find(handText);
+    PreflopReads reads;
+    reads.position = (advice && (advice->limperRule || !sameInEveryPosition(*advice)))
+        || (bet && (bet->limperRule || !sameInEveryPosition(*bet)));
+    reads.limperCount = (advice && advice->limperRule) || (bet && (bet->limperRule || bet->cell(position).needsLimpers));
+    return reads;
 }
 
 PreflopRecommendation advisePreflop(const PreflopSituation& s, const platform::Money& money)

@@ -35,6 +35,15 @@ const AdviceText& preflopAdvice(PreflopAction action, std::string_view handText,
 Bet preflopBet(PreflopAction action, std::string_view handText, std::optional<Position> position, double bb,
                std::optional<double> limpers);
 
+// What the answer for a hand reads besides the hand: whether it differs from
+// position to position, and whether it takes the number of limpers (in a
+// limped pot, for the position given).
+struct PreflopReads {
+    bool position = false;
+    bool limperCount = false;
+};
+PreflopReads preflopReads(PreflopAction action, std::string_view handText, std::optional<Position> position);
+
 // The whole pre-flop computation for one action: reads the hole cards, looks
 // up the group, the advice of the action's table for the position (and, for
 // KTs and KT in a limped pot, the number of limpers) and the bet of its bet

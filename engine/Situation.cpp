@@ -2,27 +2,22 @@
 
 namespace engine {
 
+namespace {
+
+constexpr std::array<std::string_view, kPositions.size()> kPositionNames = {"Early", "Middle", "Late", "Blinds"};
+constexpr std::array<std::string_view, kPreflopActions.size()> kActionNames = {
+    "Opened", "Limped", "Raise", "Raise and Call", "Raise and Re-Raise"};
+
+} // namespace
+
 std::string_view positionName(Position p)
 {
-    switch (p) {
-    case Position::Early: return "Early";
-    case Position::Middle: return "Middle";
-    case Position::Late: return "Late";
-    case Position::Blinds: break;
-    }
-    return "Blinds";
+    return kPositionNames[static_cast<std::size_t>(p)];
 }
 
 std::string_view actionName(PreflopAction a)
 {
-    switch (a) {
-    case PreflopAction::Opened: return "Opened";
-    case PreflopAction::Limped: return "Limped";
-    case PreflopAction::Raised: return "Raise";
-    case PreflopAction::RaisedCalled: return "Raise and Call";
-    case PreflopAction::ReRaised: break;
-    }
-    return "Raise and Re-Raise";
+    return kActionNames[static_cast<std::size_t>(a)];
 }
 
 } // namespace engine

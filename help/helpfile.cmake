@@ -13,7 +13,7 @@ set(TABLEWISE_HELP_INSTALL_DIR lib/brisvane-tablewise CACHE INTERNAL "Where the 
 
 add_executable(help_group_chart tools/make_group_chart.cpp)
 target_link_libraries(help_group_chart PRIVATE engine)
-tablewise_warnings(help_group_chart)
+tablewise_target(help_group_chart)
 
 add_custom_command(
   OUTPUT ${help_generated}/topics/groups.htm

@@ -15,7 +15,7 @@
 
 #include "XServer.h"
 #include "platform/form/Input.h"
-#include "platform/ports/HeadlessPorts.h"
+#include "tests/support/RecordingPorts.h"
 #include "window/view/PokerWindow.h"
 
 namespace {
@@ -47,8 +47,8 @@ void KeyPressToRepaintedAdvice(benchmark::State& state)
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
     static const platform::Money money(platform::MoneyLocale::unitedStates());
-    platform::RecordingMessageBox boxes;
-    platform::RecordingShellOpen shell;
+    testsupport::RecordingMessageBox boxes;
+    testsupport::RecordingShellOpen shell;
     window::view::PokerWindow window({&boxes, &shell, nullptr, nullptr}, money);
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {

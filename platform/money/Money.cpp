@@ -1,5 +1,6 @@
 #include "platform/money/Money.h"
 
+#include <atomic>
 #include <bit>
 #include <charconv>
 #include <climits>
@@ -173,6 +174,8 @@ Affixes affixes(const std::string& cs, const std::string& sign, bool csPrecedes,
 
 Money::Money(MoneyLocale locale) : locale_(std::move(locale))
 {
+    static std::atomic<std::uint64_t> serials{0};
+    serial_ = ++serials;
     const Affixes p = affixes(locale_.currencySymbol, locale_.positiveSign, locale_.pCsPrecedes,
                               locale_.pSepBySpace, locale_.pSignPosn);
     const Affixes n = affixes(locale_.currencySymbol, locale_.negativeSign, locale_.nCsPrecedes,
@@ -188,6 +191,35 @@ const Money& Money::process()
 }
 
 std::optional<double> Money::toDouble(std::string_view text) const
+{
+    // The window reads the same big blind and limper count at every
+    // recomputation: each thread keeps its last few readings of short texts
+    // (plain data, so that they need no construction).
+    struct Reading {
+        std::uint64_t money; // 0: none yet
+        std::size_t size;
+        char text[24];
+        bool valid;
+        double value;
+    };
+    thread_local Reading readings[4];
+    thread_local std::size_t next;
+    for (const Reading& r : readings)
+        if (r.money == serial_ && r.size == text.size() && std::memcmp(r.text, text.data(), text.size()) == 0)
+            return r.valid ? std::optional<double>(r.value) : std::nullopt;
+    const std::optional<double> value = read(text);
+    if (text.size() <= sizeof Reading::text) {
+        Reading& r = readings[next++ % std::size(readings)];
+        r.money = serial_;
+        r.size = text.size();
+        std::memcpy(r.text, text.data(), text.size());
+        r.valid = value.has_value();
+        r.value = value.value_or(0.0);
+    }
+    return value;
+}
+
+std::optional<double> Money::read(std::string_view text) const
 {
     if (text.find(locale_.currencySymbol) != std::string_view::npos)
         return parseMoney(text);
@@ -260,18 +292,28 @@ std::optional<double> convertPlain(std::string_view s)
     return value;
 }
 
-// The typed form: digits with at most one ".", at least one digit.
+// The typed form: digits with at most one decimal point, "." or the locale's
+// monetary one, and at least one digit.
 template <class Sink>
-bool scanTyped(std::string_view text, Sink& sink)
+bool scanTyped(std::string_view text, std::string_view localePoint, Sink& sink)
 {
     int points = 0;
-    for (char c : text) {
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const char c = text[i];
+        std::size_t pointSize = 0;
+        if (c == '.')
+            pointSize = 1;
+        else if (!localePoint.empty() && text.substr(i).starts_with(localePoint))
+            pointSize = localePoint.size();
         if (isDigit(c)) {
             sink.digit(c);
-        } else if (c == '.') {
+            ++i;
+        } else if (pointSize > 0) {
             if (++points > 1)
                 return false;
             sink.point();
+            i += pointSize;
         } else {
             return false;
         }
@@ -318,11 +360,13 @@ bool scanWritten(std::string_view number, std::string_view sep, std::string_view
 std::optional<double> Money::parseTyped(std::string_view text) const
 {
     ShortDecimal d;
-    if (!scanTyped(text, d))
+    if (!scanTyped(text, locale_.decimalPoint, d))
         return std::nullopt;
     if (d.exact())
         return d.value();
-    return convertPlain(text);
+    PlainNumber plain(text.size());
+    scanTyped(text, locale_.decimalPoint, plain);
+    return convertPlain(plain.view());
 }
 
 std::optional<double> Money::parseMoney(std::string_view text) const

@@ -9,12 +9,14 @@
 // exact half cent rounds away from zero.
 //
 // The numeric test accepts two kinds of text:
-//  - the typed form: digits with at most one ".", always the decimal point
-//    whatever the locale, with at least one digit ("12", "12.5", ".5", "5.");
+//  - the typed form: digits with at most one decimal point, with at least one
+//    digit ("12", "12.5", ".5", "5."); the point is "." whatever the locale,
+//    or the locale's monetary decimal point ("0,50" where that is ",");
 //  - a money text, recognised by holding the currency symbol and read with the
 //    locale's monetary decimal point and grouping: whatever amountText writes.
 // Every accepted text converts to a finite value.
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -77,9 +79,13 @@ private:
     std::optional<double> parseNumber(std::string_view number) const;
     void appendGrouped(std::string& out, std::string_view digits) const;
 
+    std::optional<double> read(std::string_view text) const;
+
     MoneyLocale locale_;
     Form positive_;
     Form negative_;
+    // Tells this format's remembered readings from another's (see toDouble).
+    std::uint64_t serial_;
 };
 
 // The text that stands for a non-finite amount.

@@ -101,4 +101,22 @@ void append(std::string& out, char32_t c)
     }
 }
 
+std::u32string codePoints(std::string_view text)
+{
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();)
+        out.push_back(decode(text, pos));
+    return out;
+}
+
+std::string toUtf8(std::u32string_view codePoints)
+{
+    std::string out;
+    out.reserve(codePoints.size());
+    for (char32_t c : codePoints)
+        append(out, c);
+    return out;
+}
+
 } // namespace platform::utf8

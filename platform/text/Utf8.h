@@ -20,6 +20,10 @@ char32_t decode(std::string_view text, std::size_t& pos);
 
 void append(std::string& out, char32_t codePoint);
 
+// The whole text as code points (invalid bytes as U+FFFD), and back.
+std::u32string codePoints(std::string_view text);
+std::string toUtf8(std::u32string_view codePoints);
+
 // Control characters: C0, DEL and C1.
 constexpr bool isControl(char32_t c) { return c < 0x20 || (c >= 0x7F && c < 0xA0); }
 

@@ -62,11 +62,94 @@ TEST(Advise, JsonCarriesTheSameAsTheWindow)
         << r.out;
 }
 
-TEST(Advise, LimpedWithoutACountAsksForIt)
+// What the advice reads must be given: the window's prompts are no answer.
+TEST(Advise, APositionOrLimperCountTheAdviceNeedsIsAnError)
 {
-    const ProgramRun r = tablewise("advise AK --action limped --position late --bb 2");
+    const ProgramRun limpers = tablewise("advise AK --action limped --position late --bb 2");
+    EXPECT_EQ(limpers.status, 2);
+    EXPECT_EQ(limpers.out, "");
+    EXPECT_EQ(limpers.err, "tablewise: advise: --limpers is needed for AK in a limped pot (the number of limpers)\n");
+    const ProgramRun position = tablewise("advise AK --action opened --bb 2");
+    EXPECT_EQ(position.status, 2);
+    EXPECT_EQ(position.err, "tablewise: advise: --position is needed for AK when the pot is Opened (early, middle, "
+                            "late or blinds)\n");
+    // Advice the same from every seat, or without a count, needs neither.
+    EXPECT_EQ(tablewise("advise AA --action raised").status, 0);
+    EXPECT_EQ(tablewise("advise AT --action limped --position early").out,
+              "Hand:   AT\nGroup:  6\nBet:    Fold\nAdvice:\nFold\n");
+    EXPECT_EQ(tablewise("advise 72 --action limped").status, 0);
+}
+
+TEST(Advise, WithoutABigBlindAmountsAreInBigBlinds)
+{
+    EXPECT_EQ(tablewise("advise AK --action opened --position early").out,
+              "Hand:   AK\nGroup:  2\nBet:    4 BB to 6 BB\nAdvice:\n"
+              "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.\n");
+    EXPECT_NE(tablewise("advise AA --action opened --position blinds").out.find("Bet:    3.5 BB to 4 BB\n"),
+              std::string::npos);
+    EXPECT_NE(tablewise("advise AQ --action limped --position early --limpers 3").out.find("Bet:    7 BB\n"),
+              std::string::npos);
+}
+
+TEST(Advise, ChoicesInAnyCaseAndShortOptions)
+{
+    const std::string longForm = tablewise("advise AKs --action limped --position blinds --bb 2.5 --limpers 2").out;
+    EXPECT_EQ(tablewise("advise AKs -a Limped -p BLINDS -b 2.5 -l 2").out, longForm);
+    EXPECT_EQ(tablewise("advise aks --action=LIMPED --position=Blinds -b2.5 -l 2").status, 2); // -b2.5 is no option
+    EXPECT_NE(tablewise("advise AKs -a limped -p blinds -b 2.5 -l 2 -j").out.find("\"bet\":\"$17.50 to $20.00\""),
+              std::string::npos);
+}
+
+TEST(Equity, ExactOnAFlopAgainstOneRandomHand)
+{
+    const ProgramRun r = tablewise("equity AhKh --board 'Qh Jh 2c'");
     EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Hand:   AK\nGroup:  2\nBet:    \nAdvice:\nEnter amount of limpers\n");
+    // 1,081 hands for the opponent and 990 turns and rivers for each.
+    EXPECT_EQ(r.out, "Hand:     AhKh\nBoard:    Qh Jh 2c\nAgainst:  1 random hand\nWin:      75.87%\nTie:      0.93%\n"
+                     "Equity:   76.33%\nCounted:  1070190 deals, every one\n");
+}
+
+TEST(Equity, JsonAgainstARangeWithDeadCards)
+{
+    const ProgramRun r = tablewise("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
+    EXPECT_EQ(r.status, 0) << r.err;
+    // Three combinations of kings are left, each with C(47,5) boards.
+    EXPECT_EQ(r.out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
+                          "\"method\":\"exact\",\"deals\":4601817,\"win\":",
+                          0),
+              0u)
+        << r.out;
+    EXPECT_NE(r.out.find(",\"standardError\":0,\"seconds\":"), std::string::npos);
+}
+
+TEST(Equity, MonteCarloTellsItsStandardError)
+{
+    const ProgramRun r = tablewise("equity QsQd -n 4 --trials 200000");
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("Against:  4 random hands\n"), std::string::npos);
+    EXPECT_NE(r.out.find("(standard error 0."), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Counted:  200000 random deals\n"), std::string::npos) << r.out;
+}
+
+TEST(Board, MadeHandDrawsOutsAndCategory)
+{
+    const ProgramRun text = tablewise("board AhKh 'Qh Jh 2c'");
+    EXPECT_EQ(text.status, 0) << text.err;
+    EXPECT_EQ(text.out, "Made hand: high card, ace\nHolding:   nothing\n"
+                        "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
+                        "Outs:      12\nCategory:  Nut Flush Draw\n");
+    const ProgramRun json = tablewise("board 7s7d 'Ac 7h 2d 9s' -f json");
+    EXPECT_EQ(json.status, 0) << json.err;
+    EXPECT_NE(json.out.find("\"category\":\"Trips\""), std::string::npos) << json.out;
+}
+
+TEST(Program, TellsItsVersion)
+{
+    for (const char* option : {"--version", "-V"}) {
+        const ProgramRun r = tablewise(option);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "tablewise 1.0.8\n");
+    }
 }
 
 TEST(Advise, MultiParagraphAdviceBreaksLinesForTheTerminal)
@@ -106,9 +189,16 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{"advise AK --action limped --limpers two", "two"},
                       BadArgs{"advise AK --action opened --colour red", "--colour"},
                       BadArgs{"advise AK KQ --action opened", "KQ"}, BadArgs{"advise AK --action", "--action"},
-                      BadArgs{"postflop 14", "14"}, BadArgs{"postflop 'Top two pair'", "Top two pair"},
+                      BadArgs{"postflop 14", "14"}, BadArgs{"postflop 'Top two pairs'", "Top two pairs"},
                       BadArgs{"postflop 4 --pot big", "big"}, BadArgs{"postflop 4 --players three", "three"},
                       BadArgs{"content extra", "extra"}, BadArgs{"replay a b", "b"},
+                      BadArgs{"equity", "HAND"}, BadArgs{"equity AhAh", "duplicate card \"Ah\""},
+                      BadArgs{"equity AhKh -b 'Ah 2c 3d'", "\"Ah\" is in the hand and on the board"},
+                      BadArgs{"equity AhKh -b Xh", "\"Xh\" is not a card"}, BadArgs{"equity AhKh -n 10", "10"},
+                      BadArgs{"equity AhKh -n 2 --vs QQ+", "--vs"}, BadArgs{"equity AhKh --vs AKx", "AKx"},
+                      BadArgs{"equity AhKh --exact --trials 5", "--trials"}, BadArgs{"equity AhKh --seconds -1", "-1"},
+                      BadArgs{"board AhKh", "BOARD"}, BadArgs{"board AhKh 'Qh Jh'", "2 cards"},
+                      BadArgs{"board AhKh 'Qh Jh 2c' -f xml", "xml"},
                       BadArgs{"replay /nonexistent/session.txt", "/nonexistent/session.txt: No such file or directory"},
                       BadArgs{"replay /", "/: Is a directory"}));
 
@@ -120,6 +210,8 @@ TEST(Postflop, ByNumberOrTextWithOptions)
     EXPECT_EQ(byNumber.out, "Raise any bet that is in front of you to a near pot sized bet.\n");
     EXPECT_EQ(byText.out, byNumber.out);
     EXPECT_EQ(tablewise("postflop 9 --position out --pot raised").out, "Enter the correct options above\n");
+    // Any case, and the short form of --position.
+    EXPECT_EQ(tablewise("postflop 'two pair' --pot RAISED -p IN").out, byNumber.out);
 }
 
 TEST(Content, EveryEntryOnOneLineInKeyOrder)
@@ -139,7 +231,8 @@ TEST(Content, EveryEntryOnOneLineInKeyOrder)
 
 TEST(Help, EveryCommandExplainsItself)
 {
-    for (const char* cmd : {"--help", "advise --help", "postflop --help", "replay --help", "content --help"}) {
+    for (const char* cmd : {"--help", "-h", "advise --help", "advise -h", "postflop --help", "chart --help",
+                            "equity --help", "board -h", "replay --help", "content --help"}) {
         const ProgramRun r = tablewise(cmd);
         EXPECT_EQ(r.status, 0) << cmd;
         EXPECT_EQ(r.out.rfind("Usage: tablewise", 0), 0u) << cmd;
@@ -173,7 +266,7 @@ TEST(Chart, TextIsAGridWithALegend)
     for (std::string l; std::getline(s, l);)
         lines.push_back(l);
     ASSERT_GE(lines.size(), 16u);
-    EXPECT_EQ(lines[0], "Strategy chart: Raise, Blinds position, big blind $1.00");
+    EXPECT_EQ(lines[0], "Strategy chart: Raise, Blinds position, amounts in big blinds");
     EXPECT_EQ(lines[2].substr(0, 8), "AA  1 R ");  // AA re-raises
     EXPECT_EQ(lines[2].substr(8, 8), "AKs 1 A ");  // AKs: see the advice
     EXPECT_EQ(lines[14].substr(96), "22  7 L");    // small pairs: the 5/10 rule
@@ -190,8 +283,9 @@ TEST(Chart, CsvJsonAndHtmlCarryEveryHand)
               std::string::npos);
     const ProgramRun json = tablewise("chart --action opened --position early --format json");
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 171);
-    EXPECT_NE(json.out.find("{\"hand\":\"KQs\",\"row\":2,\"column\":3,\"group\":\"2\",\"class\":\"call\",\"bet\":\"$1.00\""),
+    EXPECT_NE(json.out.find("{\"hand\":\"KQs\",\"row\":2,\"column\":3,\"group\":\"2\",\"class\":\"call\",\"bet\":\"1 BB\""),
               std::string::npos);
+    EXPECT_NE(tablewise("chart -a OPENED -p Early -b 1 -f JSON").out.find("\"bet\":\"$1.00\""), std::string::npos);
     const ProgramRun html = tablewise("chart --action re-raised --position middle --format html");
     std::size_t cells = 0;
     for (std::size_t p = html.out.find("<td "); p != std::string::npos; p = html.out.find("<td ", p + 1))

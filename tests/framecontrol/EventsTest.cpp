@@ -10,7 +10,7 @@
 
 #include "FrameFixture.h"
 #include "platform/PlatformError.h"
-#include "platform/ports/HeadlessPorts.h"
+#include "tests/support/RecordingPorts.h"
 #include "platform/propertybag/PropertyErrors.h"
 
 namespace {
@@ -144,7 +144,7 @@ TEST(PlaySoundFile, AFileUnlessTheFlagIsSetAlwaysAsyncWithoutDefaultPurging)
 {
     const SoundCase cases[] = {{std::nullopt, 0x20043}, {0, 0x20043}, {1, 0x10043}, {-7, 0x10043}};
     auto frame = makeFrame();
-    platform::RecordingSound sound;
+    testsupport::RecordingSound sound;
     sound.succeed = false; // the result is ignored
     frame->setSoundPort(&sound);
     for (const auto& c : cases)

@@ -11,6 +11,7 @@
 #include "engine/Preflop.h"
 #include "platform/form/Input.h"
 #include "platform/text/StoreText.h"
+#include "platform/text/Utf8.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/Layout.h"
 #include "window/model/Product.h"
@@ -43,6 +44,9 @@ FrmPoker::FrmPoker(platform::Ports p, const platform::Money& m) : money(m), port
     applyLayout();
     txtHoleCard.setMaxLength(2);
     txtBB.setMaxLength(10);
+    const std::string& point = money.locale().decimalPoint;
+    localePoint_ = platform::utf8::length(point) == 1 ? platform::utf8::codePoints(point)[0] : U'.';
+    platform::utf8::append(localePointText_, localePoint_);
     connectHandlers();
 }
 
@@ -92,6 +96,7 @@ void FrmPoker::connectHandlers()
 {
     txtHoleCard.keyPress.connect([this](int& k) { txtHoleCard_KeyPress(k); });
     txtBB.keyPress.connect([this](int& k) { txtBB_KeyPress(k); });
+    txtBB.pasteCheck = [this](std::u32string_view pasted) { return txtBB_PasteCheck(pasted); };
     txtLimpers.keyPress.connect([this](int& k) { txtLimpers_KeyPress(k); });
     txtHoleCard.change.connect([this] { txtHoleCard_Change(); });
     txtBB.change.connect([this] { txtBB_Change(); });
@@ -138,10 +143,45 @@ void FrmPoker::txtHoleCard_KeyPress(int& keyAscii)
         keyAscii = 0;
 }
 
+bool FrmPoker::bigBlindTakes(std::string_view text, std::size_t selStart, std::size_t selLength, int key) const
+{
+    if (key != '.' && (key < 0 || static_cast<char32_t>(key) != localePoint_))
+        return passes(key, "0123456789");
+    // A second decimal point never comes in: the selection it replaces may
+    // hold the first.
+    const std::size_t from = platform::utf8::offsetOf(text, selStart);
+    const std::size_t to = platform::utf8::offsetOf(text, selStart + selLength);
+    const auto holdsPoint = [this](std::string_view part) {
+        return part.find('.') != std::string_view::npos || part.find(localePointText_) != std::string_view::npos;
+    };
+    return !holdsPoint(text.substr(0, from)) && !holdsPoint(text.substr(to));
+}
+
 void FrmPoker::txtBB_KeyPress(int& keyAscii)
 {
-    if (!passes(keyAscii, "0123456789."))
+    if (!bigBlindTakes(txtBB.text(), txtBB.selStart(), txtBB.selLength(), keyAscii))
         keyAscii = 0;
+}
+
+bool FrmPoker::txtBB_PasteCheck(std::u32string_view pasted) const
+{
+    // The text the paste would leave, each character taken as a typed key is.
+    std::string text = txtBB.text();
+    std::size_t caret = txtBB.selStart();
+    std::size_t selected = txtBB.selLength();
+    for (char32_t c : pasted) {
+        if (platform::utf8::isControl(c) || !bigBlindTakes(text, caret, selected, static_cast<int>(c)))
+            continue;
+        if (platform::utf8::length(text) - selected + 1 > txtBB.maxLength())
+            continue;
+        std::string typed;
+        platform::utf8::append(typed, c);
+        const std::size_t from = platform::utf8::offsetOf(text, caret);
+        text.replace(from, platform::utf8::offsetOf(text, caret + selected) - from, typed);
+        ++caret;
+        selected = 0;
+    }
+    return text.empty() || money.isNumeric(text);
 }
 
 void FrmPoker::txtLimpers_KeyPress(int& keyAscii)
@@ -224,24 +264,24 @@ bool FrmPoker::runSelectedAction(LimperCheck check)
     return true;
 }
 
-void FrmPoker::txtHoleCard_Change()
+void FrmPoker::recomputeOrPrompt(LimperCheck check, const platform::TextBox& changed, const engine::AdviceText& prompt)
 {
-    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::AnyHand))
+    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(check))
         return;
-    if (txtHoleCard.text().empty()) {
-        showText(txtPreFlop, engine::kEnterHoleCards);
+    if (changed.text().empty()) {
+        showText(txtPreFlop, prompt);
         showBet(engine::Bet::zeroPrompt());
     }
 }
 
+void FrmPoker::txtHoleCard_Change()
+{
+    recomputeOrPrompt(LimperCheck::AnyHand, txtHoleCard, engine::kEnterHoleCards);
+}
+
 void FrmPoker::txtBB_Change()
 {
-    if (!txtHoleCard.text().empty() && !txtBB.text().empty() && runSelectedAction(LimperCheck::None))
-        return;
-    if (txtBB.text().empty()) {
-        showText(txtPreFlop, engine::kEnterBigBlind);
-        showBet(engine::Bet::zeroPrompt());
-    }
+    recomputeOrPrompt(LimperCheck::None, txtBB, engine::kEnterBigBlind);
 }
 
 void FrmPoker::chkSuited_Click()

@@ -144,6 +144,12 @@ private:
     void txtHoleCard_KeyPress(int& keyAscii);
     void txtBB_KeyPress(int& keyAscii);
     void txtLimpers_KeyPress(int& keyAscii);
+    // Whether the big-blind box takes `key` typed over the selection of
+    // `text`: digits, and one decimal point, "." or the locale's own.
+    bool bigBlindTakes(std::string_view text, std::size_t selStart, std::size_t selLength, int key) const;
+    // A paste into the big blind whose result the numeric test would refuse
+    // is refused whole, so that the box keeps the amount it held.
+    bool txtBB_PasteCheck(std::u32string_view pasted) const;
     void txtHoleCard_Change();
     void txtBB_Change();
     void txtLimpers_Change();
@@ -164,6 +170,9 @@ private:
     // always (AnyHand), or for the hands that ask for it on a position change.
     enum class LimperCheck { None, AnyHand, PromptHands };
     bool runSelectedAction(LimperCheck check);
+    // The hole cards' and the big blind's change: with both filled in, the
+    // selected action's recomputation; the changed box empty, its prompt.
+    void recomputeOrPrompt(LimperCheck check, const platform::TextBox& changed, const engine::AdviceText& prompt);
     void showLimperPrompt();
 
     // The whole pre-flop recomputation of one action, written back to the
@@ -181,6 +190,8 @@ private:
                                                                 &optRaisedCalled, &optRaiseReRaise};
     const std::array<platform::OptionButton*, 4> positionOptions_{&optEarly, &optMiddle, &optLate, &optBlinds};
     std::string shownText_; // a text on its way into a control, kept to reuse its memory
+    char32_t localePoint_;  // the locale's monetary decimal point, or "." when it has none of one character
+    std::string localePointText_; // the same in UTF-8
     const engine::AdviceText* adviseTextSource_ = nullptr; // what adviseText was last written from
 };
 

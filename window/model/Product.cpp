@@ -16,10 +16,14 @@ std::string siteAddressShown()
     return shown;
 }
 
+std::string versionNumber()
+{
+    return std::to_string(kVersion.major) + "." + std::to_string(kVersion.minor) + "." + std::to_string(kVersion.revision);
+}
+
 std::string versionText()
 {
-    return "Version " + std::to_string(kVersion.major) + "." + std::to_string(kVersion.minor) + "."
-        + std::to_string(kVersion.revision);
+    return "Version " + versionNumber();
 }
 
 } // namespace window

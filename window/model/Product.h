@@ -27,7 +27,8 @@ inline constexpr ProgramVersion kVersion{TABLEWISE_VERSION_MAJOR, TABLEWISE_VERS
 // without the scheme or a closing slash ("BRISVANE.EXAMPLE").
 std::string siteAddressShown();
 
-// "Version 1.0.8".
+// "1.0.8", and "Version 1.0.8".
+std::string versionNumber();
 std::string versionText();
 
 } // namespace window

@@ -1,22 +1,58 @@
 #include "window/model/StateDump.h"
 
 #include <charconv>
+#include <cstdint>
+#include <cstring>
 
 #include "window/model/FrmPoker.h"
 
 namespace window {
 
+namespace {
+
+bool needsEscape(char c)
+{
+    return c == '\\' || c == '\r' || c == '\n' || c == '\t';
+}
+
+// Whether any of the eight bytes is below a space or a backslash, the bytes
+// an escape may stand for: texts are long and mostly plain, so they are
+// scanned eight bytes at a time.
+bool mayNeedEscape(std::uint64_t bytes)
+{
+    constexpr std::uint64_t ones = 0x0101010101010101ull;
+    constexpr std::uint64_t highs = 0x8080808080808080ull;
+    const std::uint64_t backslashes = bytes ^ (ones * '\\');
+    const std::uint64_t belowSpace = (bytes - ones * 0x20) & ~bytes & highs;
+    const std::uint64_t backslash = (backslashes - ones) & ~backslashes & highs;
+    return (belowSpace | backslash) != 0;
+}
+
+} // namespace
+
 void appendEscaped(std::string& out, std::string_view text)
 {
-    for (char c : text) {
-        switch (c) {
-        case '\\': out.append("\\\\"); break;
-        case '\r': out.append("\\r"); break;
-        case '\n': out.append("\\n"); break;
-        case '\t': out.append("\\t"); break;
-        default: out.push_back(c); break;
+    // Runs without a character to escape go in whole.
+    std::size_t from = 0;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (i + 8 <= text.size()) {
+            std::uint64_t bytes;
+            std::memcpy(&bytes, text.data() + i, 8);
+            if (!mayNeedEscape(bytes)) {
+                i += 8;
+                continue;
+            }
         }
+        const char c = text[i++];
+        if (!needsEscape(c))
+            continue;
+        out.append(text.substr(from, i - 1 - from));
+        out.push_back('\\');
+        out.push_back(c == '\\' ? '\\' : c == '\r' ? 'r' : c == '\n' ? 'n' : 't');
+        from = i;
     }
+    out.append(text.substr(from));
 }
 
 namespace {

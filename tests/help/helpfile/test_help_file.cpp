@@ -125,7 +125,7 @@ TEST_F(HelpFileAsBuilt, ContentsAndIndexReachEveryPage)
         EXPECT_TRUE(inContents.count(page)) << page << " is not in the contents";
         EXPECT_TRUE(inIndex.count(page)) << page << " has no index keyword";
     }
-    EXPECT_EQ(file_->topics().size(), 17u);
+    EXPECT_EQ(file_->topics().size(), 18u);
 }
 
 // The viewer's full-text search leads to the page of the strategy chart
@@ -184,6 +184,15 @@ TEST_F(HelpFileAsBuilt, PagesAreFinishedText)
         EXPECT_GT(platform::chm::pageText(html).size(), 600u) << page << " is too short to be a real page";
     }
     EXPECT_NE(file_->read("/topics/about.htm")->find("version 1.0.8"), std::string::npos);
+}
+
+// Money is the user's own currency, in the locale's format.
+TEST_F(HelpFileAsBuilt, AmountsAreInTheUsersCurrency)
+{
+    const std::regex dollars("dollar", std::regex::icase);
+    for (const std::string& page : file_->topics())
+        EXPECT_FALSE(std::regex_search(platform::chm::pageText(*file_->read(page)), dollars)) << page;
+    EXPECT_NE(platform::chm::pageText(*file_->read("/topics/inputs.htm")).find("in your currency"), std::string::npos);
 }
 
 // The chart: 13 rows of 13 cells, each "<td class="gN" title="HAND">".

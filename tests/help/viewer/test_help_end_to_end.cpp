@@ -19,7 +19,7 @@
 #include "platform/htmlhelp/HelpViewerWindow.h"
 #include "platform/htmlhelp/QtHelpViewer.h"
 #include "platform/htmlhelp/TopicBrowser.h"
-#include "platform/ports/HeadlessPorts.h"
+#include "tests/support/RecordingPorts.h"
 
 namespace {
 
@@ -46,7 +46,7 @@ TEST(HelpEndToEnd, EveryOpenOfTheWrapperShowsTheFileInOneWindowAndCloseAllCloses
 {
     QApplication app(argc, argv);
     platform::chm::QtHelpViewer viewer;
-    platform::RecordingMessageBox box;
+    testsupport::RecordingMessageBox box;
     help::HtmlHelpSession session({&viewer, nullptr, &box, "Brisvane Tablewise"});
     auto hh = help::GetHtmlHelp();
     EXPECT_NE(hh->cookie(), 0);

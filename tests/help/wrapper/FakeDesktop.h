@@ -12,8 +12,8 @@
 
 #include "help/basHtmlHelp.h"
 #include "platform/handles/WindowHandleRegistry.h"
-#include "platform/ports/HeadlessPorts.h"
-#include "platform/ports/RecordingHelpViewer.h"
+#include "tests/support/RecordingPorts.h"
+#include "tests/support/RecordingHelpViewer.h"
 
 namespace helptest {
 
@@ -22,7 +22,7 @@ public:
     FakeDesktop()
     {
         viewer.cookie = 77;
-        viewer.respond = [this](const platform::RecordingHelpViewer::Call& call) -> std::intptr_t {
+        viewer.respond = [this](const testsupport::RecordingHelpViewer::Call& call) -> std::intptr_t {
             if (!opens)
                 return 0;
             std::intptr_t& handle = windowOfFile[call.file];
@@ -68,8 +68,8 @@ public:
         return out;
     }
 
-    platform::RecordingHelpViewer viewer;
-    platform::RecordingMessageBox messageBox;
+    testsupport::RecordingHelpViewer viewer;
+    testsupport::RecordingMessageBox messageBox;
     platform::WindowHandleRegistry windows;
     std::map<std::string, std::intptr_t> windowOfFile;
     std::vector<std::string> log;

@@ -17,7 +17,7 @@ protected:
     helptest::FakeDesktop desktop;
     std::shared_ptr<help::CHtmlHelp> hh = help::GetHtmlHelp();
 
-    const platform::RecordingHelpViewer::Call& lastCall() const { return desktop.viewer.calls.back(); }
+    const testsupport::RecordingHelpViewer::Call& lastCall() const { return desktop.viewer.calls.back(); }
     std::string entry(std::intptr_t caller, std::intptr_t viewer) const
     {
         return std::to_string(caller) + "_" + std::to_string(viewer);

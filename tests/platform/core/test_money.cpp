@@ -203,11 +203,17 @@ TEST_F(RealLocale, German)
     EXPECT_EQ(m->amountText(4000), "4.000,00 \xE2\x82\xAC");
     EXPECT_EQ(m->amountText(-8), "-8,00 \xE2\x82\xAC");
     EXPECT_EQ(m->amountText(0.875), "0,88 \xE2\x82\xAC");
-    // With the currency symbol the locale's separators apply; typed text keeps "." as the point.
+    // With the currency symbol the locale's separators apply. Typed text takes
+    // "." or the locale's monetary decimal point, one of them once.
     EXPECT_EQ(m->toDouble("4.000,00 \xE2\x82\xAC"), 4000.0);
     EXPECT_EQ(m->toDouble("-8,00 \xE2\x82\xAC"), -8.0);
     EXPECT_EQ(m->toDouble("12.5"), 12.5);
-    EXPECT_FALSE(m->isNumeric("12,5"));
+    EXPECT_EQ(m->toDouble("12,5"), 12.5);
+    EXPECT_EQ(m->toDouble("0,50"), 0.5);
+    EXPECT_EQ(m->toDouble(",5"), 0.5);
+    EXPECT_FALSE(m->isNumeric("1,2,5"));
+    EXPECT_FALSE(m->isNumeric("1.2,5"));
+    EXPECT_FALSE(m->isNumeric("1.000,00")); // typed, the "." is a decimal point
     EXPECT_FALSE(m->isNumeric("$5.00"));
 }
 
@@ -218,6 +224,7 @@ TEST_F(RealLocale, UnitedStatesFollowsTheLocaleForNegatives)
     EXPECT_EQ(m->amountText(4000), "$4,000.00");
     EXPECT_EQ(m->amountText(-8), "-$8.00");
     EXPECT_EQ(m->toDouble("-$8.00"), -8.0);
+    EXPECT_FALSE(m->isNumeric("1,5")); // a group separator, not a decimal point
 }
 
 TEST_F(RealLocale, FrenchGroupsWithANarrowSpace)

@@ -10,15 +10,8 @@ set -euo pipefail
 build=$1
 close_window=$2
 shots=$3
-work=$(mktemp -d)
-app_pid=
-cleanup() {
-  [[ -n $app_pid ]] && kill "$app_pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "e2e: $*" >&2; exit 1; }
-step() { echo "e2e: $*"; }
+name=e2e
+source "$(dirname "$0")/e2e_lib.sh"
 
 # ---- Install into a prefix of its own: the program beside its help file.
 prefix=$work/prefix
@@ -40,39 +33,11 @@ fi
 grep -q '^Exec=brisvane-tablewise$' "$prefix/share/applications/example.brisvane.Tablewise.desktop" \
   || fail "the desktop entry does not start the program"
 
-# ---- Helpers over xdotool.
-start() {
-  TABLEWISE_STATE_FILE=$1 "$program" > "$work/program.log" 2>&1 &
-  app_pid=$!
-  win=$(timeout 10 xdotool search --sync --onlyvisible --name '^Brisvane Tablewise$' | head -1) \
-    || fail "the window did not appear"
-  timeout 5 xdotool windowfocus --sync "$win"
-  # The inner area lies under the menu bar: the window is 757 pixels taller.
-  eval "$(xdotool getwindowgeometry --shell "$win")"
-  menu=$((HEIGHT - 757))
-  ((WIDTH == 377)) || fail "the window is $WIDTH pixels wide"
-  ((menu > 10 && menu < 60)) || fail "no menu bar above the inner area ($HEIGHT high)"
-}
-# A click at a point of the inner area.
-click() { xdotool mousemove --window "$win" "$1" $(($2 + menu)) click 1; sleep 0.15; }
-keys() { xdotool key --delay 60 "$@"; sleep 0.15; }
-typed() { xdotool type --delay 60 "$1"; sleep 0.15; }
-wait_window() { timeout 10 xdotool search --sync --onlyvisible --name "$1" | head -1; }
-ended() {
-  local status=0
-  timeout 10 tail --pid="$app_pid" -f /dev/null || fail "the program did not end"
-  wait "$app_pid" || status=$?
-  app_pid=
-  ((status == 0)) || fail "the program ended with status $status"
-}
-same_state() { # <state file> <replay session>
-  "$prefix/bin/tablewise" replay "$2" > "$work/expected.txt"
-  diff -u "$work/expected.txt" "$1" || fail "the window's state differs from the replay's"
-}
-
 # ---- First run: a whole advice, the link, About, then File > Exit.
 step "typing the big blind and the hole cards"
-start "$work/state1.txt"
+start "$program" "$work/state1.txt"
+((WIDTH == 377)) || fail "the window is $WIDTH pixels wide"
+((menu > 10 && menu < 60)) || fail "no menu bar above the inner area ($HEIGHT high)"
 typed 2
 keys Tab
 typed ak
@@ -115,12 +80,12 @@ click optRaisedPost
 select cmbPostFlop 3
 dump
 SESSION
-same_state "$work/state1.txt" "$work/session1.txt"
+same_state "$prefix/bin/tablewise" "$work/state1.txt" "$work/session1.txt"
 grep -q $'^lblGroup\t1$' "$work/state1.txt" || fail "no group 1 for AKs"
 
 # ---- Second run: typing, the help, then the window's close button.
 step "Help > Contents, then closing the window by its close button"
-start "$work/state2.txt"
+start "$program" "$work/state2.txt"
 typed 5
 keys alt+h Return   # the first item, Contents, has no access key
 help=$(wait_window '^Brisvane Tablewise Help$') || fail "no help viewer"
@@ -134,5 +99,5 @@ fi
 "$close_window" "$win"
 ended
 printf 'type txtBB 5\ndump\n' > "$work/session2.txt"
-same_state "$work/state2.txt" "$work/session2.txt"
+same_state "$prefix/bin/tablewise" "$work/state2.txt" "$work/session2.txt"
 step "passed"

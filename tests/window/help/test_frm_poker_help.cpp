@@ -8,8 +8,8 @@
 #include "help/basHtmlHelp.h"
 #include "platform/form/Input.h"
 #include "platform/handles/WindowHandleRegistry.h"
-#include "platform/ports/HeadlessPorts.h"
-#include "platform/ports/RecordingHelpViewer.h"
+#include "tests/support/RecordingPorts.h"
+#include "tests/support/RecordingHelpViewer.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/FrmPokerHelp.h"
 
@@ -20,7 +20,7 @@ protected:
     FrmPokerHelp()
     {
         viewer.cookie = 5;
-        viewer.respond = [this](const platform::RecordingHelpViewer::Call&) {
+        viewer.respond = [this](const testsupport::RecordingHelpViewer::Call&) {
             if (!windows.isWindow(viewerWindow))
                 viewerWindow = windows.allocate([this](unsigned m, std::intptr_t, std::intptr_t) {
                     if (m == platform::WmClose)
@@ -35,10 +35,10 @@ protected:
         frm.Form_Load();
     }
 
-    const platform::RecordingHelpViewer::Call& last() const { return viewer.calls.back(); }
+    const testsupport::RecordingHelpViewer::Call& last() const { return viewer.calls.back(); }
 
-    platform::RecordingHelpViewer viewer;
-    platform::RecordingMessageBox messageBox;
+    testsupport::RecordingHelpViewer viewer;
+    testsupport::RecordingMessageBox messageBox;
     platform::WindowHandleRegistry windows;
     std::intptr_t viewerWindow = 0;
     std::optional<help::HtmlHelpSession> session;

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/Postflop.h"
 #include "engine/content/AdviceContent.h"
 #include "platform/form/Input.h"
+#include "platform/form/TextEditing.h"
 #include "platform/text/Utf8.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/Layout.h"
@@ -191,7 +193,9 @@ TEST_F(Window, LeavingTheBigBlindFormatsOrEmptiesIt)
         std::u32string typed;
         const char* shown;
     } cases[] = {{U"12.5", "$12.50"}, {U"5", "$5.00"}, {U".5", "$0.50"}, {U"5.", "$5.00"},
-                 {U"1000", "$1,000.00"}, {U"0.875", "$0.88"}, {U"1.2.5", ""}, {U".", ""}, {U"", ""}};
+                 {U"1000", "$1,000.00"}, {U"0.875", "$0.88"}, {U".", ""}, {U"", ""},
+                 // a second decimal point is refused as it is typed
+                 {U"1.2.5", "$1.25"}, {U"..5", "$0.50"}};
     for (const auto& c : cases) {
         input::moveFocus(s.txtBB);
         s.txtBB.setText("");
@@ -283,6 +287,109 @@ TEST_F(Window, APairUnticksSuitedAfterTheCapitalsAndBeforeTheHandIsShown)
     EXPECT_EQ(s.chkSuited.value(), 0);
     EXPECT_EQ(s.lblCardValue.caption(), "JJ");
     EXPECT_EQ(s.sortedCard, "JJ");
+}
+
+// The big blind in a locale whose monetary decimal point is a comma, as the
+// German locale writes money.
+const Money& euroMoney()
+{
+    static const Money m([] {
+        MoneyLocale l;
+        l.currencySymbol = "\xE2\x82\xAC";
+        l.decimalPoint = ",";
+        l.thousandsSep = ".";
+        l.pCsPrecedes = l.nCsPrecedes = false;
+        l.pSepBySpace = l.nSepBySpace = 1;
+        l.nSignPosn = 1;
+        return l;
+    }());
+    return m;
+}
+
+struct EuroWindow : Window {
+    window::FrmPoker euro{{}, euroMoney()};
+    EuroWindow() { euro.Form_Load(); }
+};
+
+TEST_F(EuroWindow, TheBigBlindTakesTheLocalesDecimalPoint)
+{
+    type(euro.txtBB, U"0,50");
+    EXPECT_EQ(euro.txtBB.text(), "0,50");
+    type(euro.txtHoleCard, U"AK");
+    click(euro.chkSuited);
+    click(euro.optEarly);
+    click(euro.optOpened);
+    EXPECT_EQ(euro.txtBB.text(), "0,50 \xE2\x82\xAC");
+    EXPECT_EQ(euro.lblBetAmount.caption(), "2,00 \xE2\x82\xAC to 3,00 \xE2\x82\xAC");
+}
+
+TEST_F(EuroWindow, TheZeroPromptIsInTheLocalesMoney)
+{
+    type(euro.txtBB, U"2");
+    type(euro.txtHoleCard, U"AK");
+    click(euro.optLate);
+    click(euro.optOpened);
+    euro.txtHoleCard.setSelection(0, 2);
+    input::keyPress(euro.txtHoleCard, KeyBackspace);
+    EXPECT_EQ(euro.txtPreFlop.text(), "Enter Hole Cards");
+    EXPECT_EQ(euro.lblBetAmount.caption(), "0,00 \xE2\x82\xAC");
+}
+
+TEST_F(EuroWindow, APasteAfterTheWrittenAmountIsRefusedWhole)
+{
+    type(euro.txtBB, U"2");
+    input::moveFocus(euro.txtHoleCard);
+    ASSERT_EQ(euro.txtBB.text(), "2,00 \xE2\x82\xAC");
+    input::moveFocus(euro.txtBB);
+    euro.txtBB.moveCaretToEnd();
+    EXPECT_FALSE(input::typeText(euro.txtBB, U"25"));
+    EXPECT_EQ(euro.txtBB.text(), "2,00 \xE2\x82\xAC");
+}
+
+TEST_F(EuroWindow, OneDecimalPointOfEitherKind)
+{
+    for (const auto& [typed, kept] : {std::pair{U"1,2.3", "1,23"}, std::pair{U"1.2,3", "1.23"}, std::pair{U",,5", ",5"}}) {
+        input::moveFocus(euro.txtBB);
+        euro.txtBB.setText("");
+        type(euro.txtBB, typed);
+        EXPECT_EQ(euro.txtBB.text(), kept);
+    }
+    // A selection that holds the point may be typed over with a new one.
+    euro.txtBB.setText("1,5");
+    euro.txtBB.setSelection(1, 1);
+    input::keyPress(euro.txtBB, '.');
+    EXPECT_EQ(euro.txtBB.text(), "1.5");
+}
+
+// A paste goes in as typed keys do, but one whose result is no amount is
+// refused whole: the box keeps what it held.
+TEST_F(Window, APasteThatWouldLeaveNoAmountInTheBigBlindIsRefusedWhole)
+{
+    type(s.txtBB, U"2");
+    input::moveFocus(s.txtHoleCard);
+    ASSERT_EQ(s.txtBB.text(), "$2.00");
+    // Before the amount: no amount is left.
+    input::moveFocus(s.txtBB);
+    s.txtBB.setSelection(0, 0);
+    EXPECT_FALSE(input::typeText(s.txtBB, U"call 4668 now"));
+    EXPECT_EQ(s.txtBB.text(), "$2.00");
+    input::moveFocus(s.txtHoleCard);
+    EXPECT_EQ(s.txtBB.text(), "$2.00");
+    // After it, the second decimal point goes and an amount is left.
+    input::moveFocus(s.txtBB);
+    s.txtBB.moveCaretToEnd();
+    EXPECT_TRUE(input::typeText(s.txtBB, U"call 4668. now"));
+    EXPECT_EQ(s.txtBB.text(), "$2.004668");
+    input::moveFocus(s.txtHoleCard);
+    EXPECT_EQ(s.txtBB.text(), "$2.00");
+    // Pasted over the whole box, what the filter keeps is an amount.
+    input::moveFocus(s.txtBB);
+    s.txtBB.setSelection(0, 5);
+    EXPECT_TRUE(input::typeText(s.txtBB, U"$1,234.50"));
+    EXPECT_EQ(s.txtBB.text(), "1234.50");
+    s.txtBB.setSelection(0, 7);
+    EXPECT_TRUE(input::typeText(s.txtBB, U"1.5.5"));
+    EXPECT_EQ(s.txtBB.text(), "1.55");
 }
 
 TEST(FormLoad, AHelpWiringFailureIsReportedAndTheLoadGoesOn)

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "platform/form/Input.h"
-#include "platform/ports/HeadlessPorts.h"
+#include "tests/support/RecordingPorts.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/Layout.h"
@@ -18,8 +18,8 @@ using namespace platform;
 namespace {
 
 struct Desktop {
-    RecordingShellOpen shell;
-    RecordingMessageBox boxes;
+    testsupport::RecordingShellOpen shell;
+    testsupport::RecordingMessageBox boxes;
     Ports ports() { return {&boxes, &shell, nullptr, nullptr}; }
 };
 
@@ -77,7 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WebLinkWithoutADesktop, SaysItCouldNotOpen)
 {
-    RecordingMessageBox boxes;
+    testsupport::RecordingMessageBox boxes;
     window::FrmPoker frm({&boxes, nullptr, nullptr, nullptr});
     input::click(frm.lblHyper);
     ASSERT_EQ(boxes.calls.size(), 1u);

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "platform/money/Money.h"
-#include "platform/ports/HeadlessPorts.h"
+#include "tests/support/RecordingPorts.h"
 #include "window/model/StateDump.h"
 #include "window/view/PokerWindow.h"
 
@@ -28,8 +28,8 @@ inline const platform::Money& usMoney()
 }
 
 struct Desktop {
-    platform::RecordingMessageBox boxes;
-    platform::RecordingShellOpen shell;
+    testsupport::RecordingMessageBox boxes;
+    testsupport::RecordingShellOpen shell;
     platform::Ports ports() { return {&boxes, &shell, nullptr, nullptr}; }
 };
 

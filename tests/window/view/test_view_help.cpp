@@ -14,7 +14,7 @@
 #include "platform/htmlhelp/HelpViewerWindow.h"
 #include "platform/htmlhelp/QtHelpViewer.h"
 #include "platform/htmlhelp/TopicBrowser.h"
-#include "platform/ports/RecordingHelpViewer.h"
+#include "tests/support/RecordingHelpViewer.h"
 #include "window/chart/ChartWindow.h"
 
 namespace viewtest {
@@ -23,13 +23,13 @@ namespace {
 class RecordedHelp : public ViewTest {
 protected:
     RecordedHelp() { viewer.result = 0x7001; } // every request shows one viewer window
-    platform::RecordingHelpViewer viewer;
+    testsupport::RecordingHelpViewer viewer;
     // Made before the window, whose start-up registers with the help.
     help::HtmlHelpSession session{{&viewer, nullptr, &desktop.boxes, "Tablewise"}};
 
-    std::vector<platform::RecordingHelpViewer::Call> shown() const
+    std::vector<testsupport::RecordingHelpViewer::Call> shown() const
     {
-        std::vector<platform::RecordingHelpViewer::Call> calls;
+        std::vector<testsupport::RecordingHelpViewer::Call> calls;
         for (const auto& c : viewer.calls)
             if (c.command != platform::HhInitialize && c.command != platform::HhUninitialize)
                 calls.push_back(c);

@@ -151,7 +151,7 @@ INSTANTIATE_TEST_SUITE_P(
                 {{"txtBB", "$5.00"}, {"txtHoleCard", "72"}, {"optLimped", "0"}, {"txtLimpers", ""}, {"lblGroup", ""},
                  {"focus", "txtHoleCard"}}},
         Session{"BigBlindLeftTwice",
-                {typeText("1.2.5"), press(Qt::Key_Tab, "txtHoleCard"), press(Qt::Key_Backtab, "txtBB"),
+                {typeText("."), press(Qt::Key_Tab, "txtHoleCard"), press(Qt::Key_Backtab, "txtBB"),
                  typeText("12.5"), press(Qt::Key_Tab, "txtHoleCard"), typeText("kt"), clickOn("optBlinds"),
                  clickOn("optRaised")},
                 {{"txtBB", "$12.50"}, {"optBlinds", "1"}, {"optRaised", "1"}, {"lblCardValue", "KT"}}},

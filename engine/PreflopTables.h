@@ -1,11 +1,12 @@
 #pragma once
-// The pre-flop advice tables, one per action before the player: which advice
-// each hand gets from each position.
+// The pre-flop tables, an advice table and a bet table for each action
+// before the player: what each hand gets from each position.
 
 #include <optional>
 #include <string_view>
 
 #include "engine/AdviceText.h"
+#include "engine/Bet.h"
 #include "engine/DecisionTable.h"
 
 namespace engine {
@@ -14,10 +15,15 @@ using AdviceRow = PositionRow<AdviceText>;
 using AdviceTable = DecisionTable<AdviceRow>;
 
 extern const AdviceTable kOpenedAdvice;
+extern const BetTable kOpenedBets;
 extern const AdviceTable kLimpedAdvice;
+extern const BetTable kLimpedBets;
 extern const AdviceTable kRaisedAdvice;
+extern const BetTable kRaisedBets;
 extern const AdviceTable kRaisedCalledAdvice;
+extern const BetTable kRaisedCalledBets;
 extern const AdviceTable kReRaisedAdvice;
+extern const BetTable kReRaisedBets;
 
 // KTs and KT in a limped pot: with one limper a late seat raises, with more it
 // follows the row; no count asks for one.

@@ -1,6 +1,6 @@
 #pragma once
 // A help viewer that shows nothing: it records every call and answers with
-// what the test or the command line set up.
+// what the test set up.
 
 #include <cstdint>
 #include <functional>
@@ -11,29 +11,29 @@
 #include "platform/PlatformError.h"
 #include "platform/ports/HelpViewerPort.h"
 
-namespace platform {
+namespace testsupport {
 
-class RecordingHelpViewer final : public HelpViewerPort {
+class RecordingHelpViewer final : public platform::HelpViewerPort {
 public:
     struct Call {
         std::intptr_t caller;
         std::string file;
         unsigned command;
-        HelpData data; // for HhInitialize, the pointer as it came (not to be followed later)
+        platform::HelpData data; // for HhInitialize, the pointer as it came (not to be followed later)
     };
 
     std::intptr_t htmlHelp(std::intptr_t caller, const std::string& file, unsigned command,
-                           const HelpData& data) override
+                           const platform::HelpData& data) override
     {
         calls.push_back({caller, file, command, data});
         if (failOn && *failOn == command)
-            throw PlatformError(failNumber, failDescription);
-        if (command == HhInitialize) {
+            throw platform::PlatformError(failNumber, failDescription);
+        if (command == platform::HhInitialize) {
             if (auto* const* out = std::get_if<std::int32_t*>(&data); out && *out)
                 **out = cookie;
             return 0;
         }
-        if (command == HhUninitialize)
+        if (command == platform::HhUninitialize)
             return 0;
         return respond ? respond(calls.back()) : result;
     }
@@ -47,4 +47,4 @@ public:
     std::string failDescription;
 };
 
-} // namespace platform
+} // namespace testsupport

@@ -1,6 +1,5 @@
 #pragma once
-// Port implementations that show nothing and record what they were asked,
-// for the command line and the tests.
+// Port implementations that show nothing and record what they were asked.
 
 #include <string>
 #include <vector>
@@ -9,9 +8,9 @@
 #include "platform/ports/ShellOpenPort.h"
 #include "platform/ports/SoundPort.h"
 
-namespace platform {
+namespace testsupport {
 
-class RecordingMessageBox final : public MessageBoxPort {
+class RecordingMessageBox final : public platform::MessageBoxPort {
 public:
     struct Call {
         std::string prompt;
@@ -24,10 +23,10 @@ public:
         return answer;
     }
     std::vector<Call> calls;
-    int answer = MbResultOk;
+    int answer = platform::MbResultOk;
 };
 
-class RecordingShellOpen final : public ShellOpenPort {
+class RecordingShellOpen final : public platform::ShellOpenPort {
 public:
     bool open(const std::string& target) override
     {
@@ -38,7 +37,7 @@ public:
     bool succeed = true;
 };
 
-class RecordingSound final : public SoundPort {
+class RecordingSound final : public platform::SoundPort {
 public:
     struct Call {
         std::string fileOrAlias;
@@ -53,4 +52,4 @@ public:
     bool succeed = true;
 };
 
-} // namespace platform
+} // namespace testsupport

@@ -1,0 +1,71 @@
+#include "cli/CommandLine.h"
+
+#include <cstdio>
+
+#include "platform/money/Money.h"
+#include "platform/text/Utf8.h"
+
+namespace cli {
+
+int usageError(std::string_view message)
+{
+    std::fprintf(stderr, "tablewise: %.*s\n", static_cast<int>(message.size()), message.data());
+    return 2;
+}
+
+void write(std::string_view text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+}
+
+std::string forTerminal(std::string_view text)
+{
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            continue;
+        out.push_back(text[i]);
+    }
+    return out;
+}
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lower(a[i]) != lower(b[i]))
+            return false;
+    return true;
+}
+
+const Choices<engine::PreflopAction>& actionChoices()
+{
+    using enum engine::PreflopAction;
+    static const Choices<engine::PreflopAction> choices{
+        {"opened", Opened}, {"limped", Limped}, {"raised", Raised}, {"raised-called", RaisedCalled},
+        {"re-raised", ReRaised}};
+    return choices;
+}
+
+const Choices<engine::Position>& positionChoices()
+{
+    using enum engine::Position;
+    static const Choices<engine::Position> choices{{"early", Early}, {"middle", Middle}, {"late", Late}, {"blinds", Blinds}};
+    return choices;
+}
+
+bool isTypedBigBlind(std::string_view text, const platform::Money& money)
+{
+    if (platform::utf8::length(text) > 10 || text.find(money.locale().currencySymbol) != std::string_view::npos)
+        return false;
+    return money.isNumeric(text);
+}
+
+bool isWholeNumber(std::string_view text)
+{
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+} // namespace cli

@@ -1,0 +1,88 @@
+#include "engine/board/BoardReader.h"
+
+#include <string>
+
+#include "engine/Postflop.h"
+#include "engine/board/DrawFinder.h"
+#include "engine/board/HandShape.h"
+#include "engine/board/HoldingReader.h"
+#include "engine/cards/CardParser.h"
+
+namespace engine::board {
+
+namespace {
+
+// The draw that names the category when the made hand does not.
+std::optional<int> drawCategory(const std::vector<Draw>& draws)
+{
+    std::optional<int> best;
+    for (const Draw& d : draws) {
+        if (d.kind == DrawKind::FlushDraw && d.nut)
+            return kNutFlushDraw;
+        if (d.kind == DrawKind::FlushDraw)
+            best = kNonNutFlushDraw;
+        else if (!best && (d.kind == DrawKind::OpenEndedStraightDraw || d.kind == DrawKind::DoubleGutShot))
+            best = kOpenEndedOrDoubleGutShot;
+    }
+    return best;
+}
+
+} // namespace
+
+std::string_view BoardReading::categoryText() const
+{
+    return category ? kPostFlopCategories[static_cast<std::size_t>(*category)] : kNoneFits;
+}
+
+cards::Parsed<BoardReading> readBoard(const cards::HoleCards& hand, const std::vector<cards::Card>& board)
+{
+    cards::Parsed<BoardReading> result;
+    cards::CardSet boardSet;
+    for (cards::Card c : board) {
+        if (boardSet.contains(c)) {
+            result.error = "\"" + c.text() + "\" is on the board twice";
+            return result;
+        }
+        boardSet.insert(c);
+    }
+    if (hand.high == hand.low) {
+        result.error = "a hand is two different cards";
+        return result;
+    }
+    if (board.size() < 3 || board.size() > 5) {
+        result.error = "the board has " + std::to_string(board.size()) + " cards; it takes 3 to 5";
+        return result;
+    }
+    if (const cards::CardSet both = hand.set() & boardSet; !both.empty()) {
+        result.error = "\"" + (*both.begin()).text() + "\" is in the hand and on the board";
+        return result;
+    }
+    static const odds::HandEvaluator evaluator;
+    BoardReading& r = result.value;
+    const cards::CardSet all = hand.set() | boardSet;
+    r.rank = evaluator.rank(all);
+    r.made = odds::categoryOf(r.rank);
+    r.madeHand = madeHandWords(HandShape(all));
+    r.draws = findDraws(hand, boardSet, r.made);
+    for (const Draw& d : r.draws)
+        r.outs |= d.outs;
+    const Holding holding = readHolding(hand, boardSet, evaluator);
+    r.holding = holding.text;
+    r.category = holding.beatsDraws ? holding.category : drawCategory(r.draws);
+    if (!r.category)
+        r.category = holding.category;
+    return result;
+}
+
+cards::Parsed<BoardReading> readBoard(std::string_view hand, std::string_view board)
+{
+    const auto holeCards = cards::parseHoleCards(hand);
+    if (!holeCards.ok())
+        return {{}, holeCards.error};
+    const auto boardCards = cards::parseCards(board);
+    if (!boardCards.ok())
+        return {{}, boardCards.error};
+    return readBoard(holeCards.value, boardCards.value);
+}
+
+} // namespace engine::board

@@ -1,0 +1,167 @@
+#include "engine/odds/Equity.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <limits>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "engine/odds/EquitySetup.h"
+#include "engine/odds/ExactEquity.h"
+#include "engine/odds/MonteCarloEquity.h"
+
+namespace engine::odds {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr auto kPollInterval = std::chrono::milliseconds(2);
+constexpr auto kProgressInterval = std::chrono::milliseconds(50);
+
+// Work items shared by a few threads; their tallies are summed.
+class SharedWork {
+public:
+    explicit SharedWork(std::uint64_t itemLimit) : itemLimit_(itemLimit) {}
+
+    template <typename Work>
+    void runWorker(const Work& work)
+    {
+        while (!stop_.load(std::memory_order_relaxed)) {
+            const std::uint64_t item = next_.fetch_add(1, std::memory_order_relaxed);
+            if (item >= itemLimit_)
+                break;
+            const EquityTally tally = work(item);
+            const std::lock_guard lock(mutex_);
+            total_ += tally;
+            ++itemsDone_;
+        }
+        const std::lock_guard lock(mutex_);
+        --running_;
+        finished_.notify_all();
+    }
+
+    void setRunning(int threads) { running_ = threads; }
+    void stop() { stop_.store(true, std::memory_order_relaxed); }
+    const std::atomic<bool>& stopFlag() const { return stop_; }
+
+    // Waits a little; false once every worker has ended.
+    bool wait(EquityTally& total, std::uint64_t& itemsDone)
+    {
+        std::unique_lock lock(mutex_);
+        finished_.wait_for(lock, kPollInterval, [&] { return running_ == 0; });
+        total = total_;
+        itemsDone = itemsDone_;
+        return running_ > 0;
+    }
+
+private:
+    const std::uint64_t itemLimit_;
+    std::atomic<std::uint64_t> next_{0};
+    std::atomic<bool> stop_{false};
+    std::mutex mutex_;
+    std::condition_variable finished_;
+    EquityTally total_;
+    std::uint64_t itemsDone_ = 0;
+    int running_ = 0;
+};
+
+// More threads than this are never started, whatever the request says.
+constexpr unsigned kMaxThreads = 64;
+
+unsigned threadCount(const EquityRequest& request, std::uint64_t items)
+{
+    unsigned threads = request.threads != 0 ? request.threads : std::thread::hardware_concurrency();
+    threads = std::clamp(threads, 1u, kMaxThreads);
+    return static_cast<unsigned>(std::min<std::uint64_t>(threads, items));
+}
+
+} // namespace
+
+EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, const EquityProgressCallback& progress)
+{
+    const auto start = Clock::now();
+    EquityResult result;
+    const auto setup = makeEquitySetup(request);
+    if (!setup.ok()) {
+        result.status = EquityStatus::Invalid;
+        result.error = setup.error;
+        return result;
+    }
+    const ExactEquity exact(setup.value);
+    const MonteCarloEquity monteCarlo(setup.value, request.seed);
+    const bool limited = request.trials != 0 || request.seconds > 0.0;
+    const bool useExact = request.method == EquityMethod::Exact ||
+                          (request.method == EquityMethod::Automatic && !limited && exact.seconds() <= kExactBudgetSeconds);
+    result.method = useExact ? EquityMethod::Exact : EquityMethod::MonteCarlo;
+    // A trial count or a time limit replaces the standard error as the end.
+    const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
+
+    const std::uint64_t batches = request.trials == 0
+                                      ? std::numeric_limits<std::uint64_t>::max()
+                                      : (request.trials + MonteCarloEquity::kBatchTrials - 1) / MonteCarloEquity::kBatchTrials;
+    const std::uint64_t items = useExact ? exact.itemCount() : batches;
+    SharedWork work(items);
+    const unsigned threads = threadCount(request, items);
+    work.setRunning(static_cast<int>(threads));
+    std::vector<std::jthread> workers;
+    for (unsigned t = 0; t < threads; ++t) {
+        if (useExact) {
+            workers.emplace_back([&] { work.runWorker([&](std::uint64_t item) { return exact.run(item, work.stopFlag()); }); });
+        } else {
+            workers.emplace_back([&] {
+                work.runWorker([&](std::uint64_t batch) {
+                    const std::uint64_t done = batch * MonteCarloEquity::kBatchTrials;
+                    const std::uint64_t left = request.trials == 0 ? MonteCarloEquity::kBatchTrials : request.trials - done;
+                    return monteCarlo.runBatch(batch, std::min(left, MonteCarloEquity::kBatchTrials));
+                });
+            });
+        }
+    }
+
+    // Whatever way this function is left, a progress callback that throws
+    // included, the workers stop before they are joined.
+    struct StopWorkers {
+        SharedWork& work;
+        ~StopWorkers() { work.stop(); }
+    } stopWorkers{work};
+
+    EquityTally total;
+    std::uint64_t itemsDone = 0;
+    auto lastReport = start;
+    bool running = true;
+    while (running) {
+        running = work.wait(total, itemsDone);
+        const auto now = Clock::now();
+        const double elapsed = std::chrono::duration<double>(now - start).count();
+        total.fill(result, !useExact);
+        if (stop.stop_requested()) {
+            result.status = EquityStatus::Cancelled;
+            work.stop();
+        }
+        double fraction = static_cast<double>(itemsDone) / static_cast<double>(items);
+        if (!useExact) {
+            const bool precise = targetError > 0.0 && total.deals >= kMinimumTrials && result.standardError <= targetError;
+            if (precise || (request.seconds > 0.0 && elapsed >= request.seconds))
+                work.stop();
+            fraction = request.trials != 0 ? static_cast<double>(total.deals) / static_cast<double>(request.trials)
+                       : request.seconds > 0.0 ? elapsed / request.seconds
+                       : result.standardError > 0.0 ? std::min(1.0, targetError * targetError / (result.standardError * result.standardError))
+                                                    : 0.0;
+        }
+        if (progress && running && now - lastReport >= kProgressInterval) {
+            lastReport = now;
+            result.seconds = elapsed;
+            progress(EquityProgress{std::min(fraction, 1.0), result});
+        }
+    }
+    workers.clear();
+    total.fill(result, !useExact);
+    result.seconds = std::chrono::duration<double>(Clock::now() - start).count();
+    return result;
+}
+
+} // namespace engine::odds

@@ -1,0 +1,51 @@
+#pragma once
+// Exact equity: every board that can still come, and against each board
+// every opponent hand, each deal counted once.
+//
+// The work is split into items (the first two board cards still to come) so
+// that threads can share it. Against random hands each opponent hand is
+// evaluated once per board, and one or two opponents are counted by class
+// (worse, equal, better than the hero) instead of deal by deal.
+
+#include <atomic>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "engine/odds/EquitySetup.h"
+#include "engine/odds/EquityTally.h"
+#include "engine/odds/HandEvaluator.h"
+#include "engine/odds/RangeCount.h"
+
+namespace engine::odds {
+
+class ExactEquity {
+public:
+    explicit ExactEquity(const EquitySetup& setup);
+
+    std::uint64_t itemCount() const { return itemCount_; }
+    // About how long the whole enumeration takes on one core.
+    double seconds() const;
+
+    // Counts one item's deals; with three or more opponents it also stops
+    // part way when `stop` is set (the count is then incomplete).
+    EquityTally run(std::uint64_t item, const std::atomic<bool>& stop) const;
+
+private:
+    // Calls visit(prefix, from) with each board but its last card, the last
+    // card to come from deck position `from` on (all the board when none is missing).
+    template <typename Visit>
+    void forEachPrefix(std::uint64_t item, Visit&& visit) const;
+    void countAgainstRandom(const HandKey& board, EquityTally& tally, const std::atomic<bool>& stop) const;
+
+    const EquitySetup& setup_;
+    HandEvaluator evaluator_;
+    std::vector<HandKey> deckKeys_;
+    std::vector<std::pair<int, int>> firstCards_;
+    std::uint64_t itemCount_ = 1;
+};
+
+// Binomial coefficient as a double (no overflow for the sizes used here).
+double choose(int n, int k);
+
+} // namespace engine::odds

@@ -1,0 +1,28 @@
+#pragma once
+// SplitMix64: a small, fast generator, good enough to deal cards and to try
+// hash multipliers.
+
+#include <cstddef>
+#include <cstdint>
+
+namespace engine::odds {
+
+class SplitMix {
+public:
+    explicit SplitMix(std::uint64_t seed) : state_(seed) {}
+
+    std::uint64_t next()
+    {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+    // Uniform in [0, n) for small n (bias below 2^-26).
+    std::size_t below(std::size_t n) { return static_cast<std::size_t>(((next() >> 32) * n) >> 32); }
+
+private:
+    std::uint64_t state_;
+};
+
+} // namespace engine::odds
