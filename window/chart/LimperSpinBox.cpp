@@ -1,6 +1,7 @@
 #include "window/chart/LimperSpinBox.h"
 
 #include <QLineEdit>
+#include <algorithm>
 
 namespace window {
 
