@@ -1,23 +1,82 @@
 #include "window/view/FocusMarkStyle.h"
 
 #include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleOption>
+#include <functional>
 
 namespace window::view {
 
-FocusMarkStyle::FocusMarkStyle() : QProxyStyle(QApplication::style()->name()) {}
+namespace {
 
-FocusMarkStyle& FocusMarkStyle::shared()
+// An icon made when it is first drawn or measured, not when it is asked for.
+class DeferredIconEngine final : public QIconEngine {
+public:
+    explicit DeferredIconEngine(std::function<QIcon()> make) : make_(std::move(make)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().pixmap(size, mode, state);
+    }
+    QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        return icon().availableSizes(mode, state);
+    }
+    QIconEngine* clone() const override { return new DeferredIconEngine(make_); }
+
+private:
+    const QIcon& icon()
+    {
+        if (!made_) {
+            icon_ = make_();
+            made_ = true;
+        }
+        return icon_;
+    }
+
+    std::function<QIcon()> make_;
+    QIcon icon_;
+    bool made_ = false;
+};
+
+} // namespace
+
+FocusMarkStyle::FocusMarkStyle(const QString& base)
+    : QProxyStyle(base.isEmpty() ? QApplication::style()->name() : base)
 {
+}
+
+void FocusMarkStyle::applyTo(QWidget& widget)
+{
+    if (qobject_cast<FocusMarkStyle*>(QApplication::style()))
+        return;
     // Owned by the application, so that it outlives every widget using it.
-    static FocusMarkStyle* style = [] {
+    static FocusMarkStyle* const shared = [] {
         auto* s = new FocusMarkStyle;
         s->setParent(qApp);
         return s;
     }();
-    return *style;
+    widget.setStyle(shared);
+}
+
+// The menu bar makes its overflow button at once, and the base style reads
+// three pictures for its icon then; the button shows only when the menus do
+// not fit the bar, which they do here.
+QIcon FocusMarkStyle::standardIcon(StandardPixmap icon, const QStyleOption* option, const QWidget* widget) const
+{
+    if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+        return QProxyStyle::standardIcon(icon, option, widget);
+    return QIcon(new DeferredIconEngine([this, icon] { return QProxyStyle::standardIcon(icon); }));
 }
 
 void FocusMarkStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

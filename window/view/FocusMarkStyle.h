@@ -4,6 +4,7 @@
 // colour, and the combo box a dark frame, whenever they have the focus. The
 // desktop styles draw theirs only after a Tab that Qt saw itself, which the
 // form model's own focus moves never are, and in a colour lost on the green.
+// The program runs with it as its application style.
 
 #include <QProxyStyle>
 
@@ -13,11 +14,16 @@ class FocusMarkStyle : public QProxyStyle {
     Q_OBJECT
 
 public:
-    // Wraps a new instance of the application's style.
-    FocusMarkStyle();
+    // Wraps a new instance of the named style (by default the application's).
+    explicit FocusMarkStyle(const QString& base = {});
 
-    // The one instance the program's controls share.
-    static FocusMarkStyle& shared();
+    // Gives the widget the focus mark: the application's own style when it
+    // is this one (the program sets it), else one instance shared by all.
+    static void applyTo(QWidget& widget);
+
+    // The menu bar's overflow icons are read when first drawn.
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                       const QWidget* widget = nullptr) const override;
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                        const QWidget* widget = nullptr) const override;

@@ -69,11 +69,11 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
         case ControlKind::ComboBox:
         case ControlKind::CommandButton:
             w->setPalette(system);
-            w->setStyle(&FocusMarkStyle::shared());
+            FocusMarkStyle::applyTo(*w);
             break;
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
-            w->setStyle(&FocusMarkStyle::shared());
+            FocusMarkStyle::applyTo(*w);
             // Windows of their own on the form's colours, whatever the
             // container they sit in paints.
             w->setPalette(form);
