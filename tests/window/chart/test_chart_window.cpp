@@ -206,7 +206,7 @@ TEST_F(ChartWindowTest, TheLimperArrowsAreVisible)
     }
 }
 
-// The chart's issue seen by a player: the chart on Raise, the main window on
+// A player's view of a pick: the chart on Raise, the main window on
 // Opened; picking AK puts the main window on Raise and the chart stays there.
 TEST_F(ChartWindowTest, APickTakesTheChartsSituationIntoTheMainWindow)
 {
