@@ -12,11 +12,6 @@
 
 namespace {
 
-const platform::Money& usMoney()
-{
-    static const platform::Money money(platform::MoneyLocale::unitedStates());
-    return money;
-}
 
 void BM_Chart(benchmark::State& st)
 {
@@ -26,7 +21,7 @@ void BM_Chart(benchmark::State& st)
     sit.bigBlind = "2";
     sit.limpers = "3";
     for (auto _ : st)
-        benchmark::DoNotOptimize(engine::computeChart(sit, usMoney()));
+        benchmark::DoNotOptimize(engine::computeChart(sit, platform::Money::unitedStates()));
 }
 
 void BM_SwitchSituationAndPaint(benchmark::State& st)
@@ -39,7 +34,7 @@ void BM_SwitchSituationAndPaint(benchmark::State& st)
     for (auto _ : st) {
         sit.action = static_cast<engine::PreflopAction>(i % 5);
         sit.position = static_cast<engine::Position>(i++ % 4);
-        const engine::Chart chart = engine::computeChart(sit, usMoney());
+        const engine::Chart chart = engine::computeChart(sit, platform::Money::unitedStates());
         QPainter p(&image);
         window::paintChart(p, chart, QStringLiteral("Opened, Early position"), g);
     }

@@ -10,11 +10,6 @@
 
 namespace {
 
-const platform::Money& usMoney()
-{
-    static const platform::Money m(platform::MoneyLocale::unitedStates());
-    return m;
-}
 
 // Two hands that differ in every result: group, bet and advice.
 void BM_AdvisePreflop(benchmark::State& st)
@@ -28,7 +23,7 @@ void BM_AdvisePreflop(benchmark::State& st)
     int i = 0;
     for (auto _ : st) {
         s.holeCards = hands[i ^= 1];
-        const engine::PreflopRecommendation r = engine::advisePreflop(s, usMoney());
+        const engine::PreflopRecommendation r = engine::advisePreflop(s, platform::Money::unitedStates());
         benchmark::DoNotOptimize(r.bet.low);
         benchmark::DoNotOptimize(r.advice);
     }
@@ -40,7 +35,7 @@ void BM_AdvisePreflop(benchmark::State& st)
 // recomputes once and writes every result.
 void BM_KeyPressRecompute(benchmark::State& st)
 {
-    window::FrmPoker frm({}, usMoney());
+    window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     frm.txtBB.setText("$2.00");
     frm.optEarly.setValue(true);

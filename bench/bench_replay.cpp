@@ -1,6 +1,8 @@
-// `tablewise replay` over seeded random sessions of a million actions, as a
-// user acts at the window (typing with the odd wrong key, backspaces, clicks,
-// list choices, focus moves, Reset), with a dump every 50 actions.
+// `tablewise replay` over a million actions, with a dump every 50 actions:
+// a session of typing, backspaces and clicks that goes through every handler
+// (twenty actions, repeated), and seeded random sessions as a user acts at
+// the window (typing with the odd wrong key, backspaces, clicks, list
+// choices, focus moves, Reset).
 
 #include <benchmark/benchmark.h>
 
@@ -12,10 +14,28 @@
 
 namespace {
 
-void BM_Replay(benchmark::State& st)
+std::string everyHandler(std::size_t actions)
 {
-    const auto actions = static_cast<unsigned>(st.range(0));
-    std::string text = clitest::randomWalk(42, actions, 50);
+    static const char* const block[] = {
+        "type txtBB 2",          "type txtHoleCard ak",   "click chkSuited",       "click optEarly",
+        "click optOpened",       "click optLimped",       "type txtLimpers 3",     "click optBlinds",
+        "click optRaised",       "click optRaisedCalled", "click optRaiseReRaise", "backspace txtHoleCard 2",
+        "type txtHoleCard 9t",   "click optLate",         "select cmbPostFlop 9",  "click optIn",
+        "click optLimpedPost",   "click optMultiWay",     "backspace txtBB 5",     "click cmdResetPartial",
+    };
+    std::string s;
+    s.reserve(actions * 20);
+    for (std::size_t i = 0; i < actions; ++i) {
+        s += block[i % std::size(block)];
+        s += '\n';
+        if ((i + 1) % 50 == 0)
+            s += "dump\n";
+    }
+    return s;
+}
+
+void replay(benchmark::State& st, std::string text, std::int64_t actions)
+{
     std::FILE* sink = std::fopen("/dev/null", "w");
     for (auto _ : st) {
         std::FILE* in = fmemopen(text.data(), text.size(), "r");
@@ -23,10 +43,21 @@ void BM_Replay(benchmark::State& st)
         std::fclose(in);
     }
     std::fclose(sink);
-    st.SetItemsProcessed(st.iterations() * static_cast<std::int64_t>(actions));
+    st.SetItemsProcessed(st.iterations() * actions);
+}
+
+void BM_ReplayEveryHandler(benchmark::State& st)
+{
+    replay(st, everyHandler(static_cast<std::size_t>(st.range(0))), st.range(0));
+}
+
+void BM_ReplayRandomSessions(benchmark::State& st)
+{
+    replay(st, clitest::randomWalk(42, static_cast<unsigned>(st.range(0)), 50), st.range(0));
 }
 
 } // namespace
 
-BENCHMARK(BM_Replay)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplayEveryHandler)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReplayRandomSessions)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();

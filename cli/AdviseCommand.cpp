@@ -55,10 +55,7 @@ int adviseCommand(int argc, char** argv)
             return 0;
         }
         json = args.flag("--json");
-        if (args.positional().size() != 1)
-            return usageError(args.positional().empty() ? "advise: missing HAND (try --help)"
-                                                        : "advise: unexpected argument " + args.positional()[1]);
-        const std::string& h = args.positional().front();
+        const std::string& h = args.positional({"HAND"}).front();
         const bool hasS = h.size() == 3 && (h[2] == 's' || h[2] == 'S');
         if ((h.size() != 2 && !hasS) || engine::rankIndex(upper(h[0])) < 0 || engine::rankIndex(upper(h[1])) < 0)
             return usageError("advise: HAND \"" + h + "\" is not two ranks with an optional s (AKs, 72, QQ)");

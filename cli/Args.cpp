@@ -54,6 +54,15 @@ std::optional<std::string> Args::value(std::string_view option) const
     return last;
 }
 
+const std::vector<std::string>& Args::positional(std::initializer_list<std::string_view> names) const
+{
+    if (positional_.size() < names.size())
+        throw UsageError{"missing " + std::string(names.begin()[positional_.size()]) + " (try --help)"};
+    if (positional_.size() > names.size())
+        throw UsageError{"unexpected argument " + positional_[names.size()]};
+    return positional_;
+}
+
 bool Args::flag(std::string_view option) const
 {
     return std::find(flags_.begin(), flags_.end(), option) != flags_.end();

@@ -2,6 +2,7 @@
 // A small parser for "--name value", "--name=value", "-n value" and
 // positional arguments.
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,6 +31,9 @@ public:
     std::optional<std::string> value(std::string_view option) const;
     bool flag(std::string_view option) const;
     const std::vector<std::string>& positional() const { return positional_; }
+    // The positional arguments, exactly as many as `names` names ("HAND",
+    // "BOARD"); throws UsageError naming the first missing or the first extra.
+    const std::vector<std::string>& positional(std::initializer_list<std::string_view> names) const;
 
 private:
     std::vector<std::pair<std::string, std::string>> values_;

@@ -42,14 +42,12 @@ int boardCommand(int argc, char** argv)
             write(kUsage);
             return 0;
         }
-        if (args.positional().size() != 2)
-            return usageError(args.positional().size() < 2 ? "board: needs HAND and BOARD (try --help)"
-                                                           : "board: unexpected argument " + args.positional()[2]);
-        const auto h = cards::parseHoleCards(args.positional()[0]);
+        const auto& typed = args.positional({"HAND", "BOARD"});
+        const auto h = cards::parseHoleCards(typed[0]);
         if (!h.ok())
             return usageError("board: HAND: " + h.error);
         hand = h.value;
-        const auto b = cards::parseCards(args.positional()[1]);
+        const auto b = cards::parseCards(typed[1]);
         if (!b.ok())
             return usageError("board: BOARD: " + b.error);
         board = b.value;

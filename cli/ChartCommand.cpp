@@ -53,8 +53,7 @@ int chartCommand(int argc, char** argv)
             write(kUsage);
             return 0;
         }
-        if (!args.positional().empty())
-            return usageError("chart: unexpected argument " + args.positional().front());
+        args.positional({});
         situation.action = required(args, "--action", actionChoices());
         situation.position = required(args, "--position", positionChoices());
         if (const auto bb = args.value("--bb")) {

@@ -86,10 +86,7 @@ int equityCommand(int argc, char** argv)
             write(kUsage);
             return 0;
         }
-        if (args.positional().size() != 1)
-            return usageError(args.positional().empty() ? "equity: missing HAND (try --help)"
-                                                        : "equity: unexpected argument " + args.positional()[1]);
-        const auto hand = cards::parseHoleCards(args.positional().front());
+        const auto hand = cards::parseHoleCards(args.positional({"HAND"}).front());
         if (!hand.ok())
             return usageError("equity: HAND: " + hand.error);
         request.hand = hand.value;

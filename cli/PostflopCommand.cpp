@@ -50,10 +50,7 @@ int postflopCommand(int argc, char** argv)
             return 0;
         }
         json = args.flag("--json");
-        if (args.positional().size() != 1)
-            return usageError(args.positional().empty() ? "postflop: missing CATEGORY (try --help)"
-                                                        : "postflop: unexpected argument " + args.positional()[1]);
-        const std::string& category = args.positional().front();
+        const std::string& category = args.positional({"CATEGORY"}).front();
         for (std::size_t i = 0; i < kPostFlopCategories.size(); ++i)
             if (equalsIgnoringCase(category, kPostFlopCategories[i]) || category == std::to_string(i + 1))
                 situation.category = kPostFlopCategories[i];

@@ -88,8 +88,7 @@ int contentCommand(int argc, char** argv)
             write(kContentUsage);
             return 0;
         }
-        if (!args.positional().empty())
-            return usageError("content: unexpected argument " + args.positional().front());
+        args.positional({});
     } catch (const UsageError& e) {
         return usageError("content: " + e.message);
     }

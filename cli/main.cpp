@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 #include "cli/Commands.h"
 #include "window/model/Product.h"
@@ -33,6 +34,13 @@ Options:
 Money follows the locale (LC_MONETARY).
 )";
 
+using Command = int (*)(int, char**);
+constexpr std::pair<std::string_view, Command> kCommands[] = {
+    {"advise", cli::adviseCommand}, {"postflop", cli::postflopCommand}, {"chart", cli::chartCommand},
+    {"equity", cli::equityCommand}, {"board", cli::boardCommand},       {"replay", cli::replayCommand},
+    {"content", cli::contentCommand},
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -51,20 +59,9 @@ int main(int argc, char** argv)
         std::printf("tablewise %s\n", window::versionNumber().c_str());
         return 0;
     }
-    if (command == "advise")
-        return cli::adviseCommand(argc, argv);
-    if (command == "postflop")
-        return cli::postflopCommand(argc, argv);
-    if (command == "replay")
-        return cli::replayCommand(argc, argv);
-    if (command == "chart")
-        return cli::chartCommand(argc, argv);
-    if (command == "content")
-        return cli::contentCommand(argc, argv);
-    if (command == "equity")
-        return cli::equityCommand(argc, argv);
-    if (command == "board")
-        return cli::boardCommand(argc, argv);
+    for (const auto& [name, run] : kCommands)
+        if (command == name)
+            return run(argc, argv);
     std::fprintf(stderr, "tablewise: unknown command \"%.*s\" (try tablewise --help)\n",
                  static_cast<int>(command.size()), command.data());
     return 2;

@@ -38,6 +38,8 @@ struct Bet {
     double high = 0;
 
     static constexpr Bet zeroPrompt() { return {Kind::ZeroPrompt, BetClass::Advice, {}, 0, 0}; }
+
+    friend bool operator==(const Bet&, const Bet&) = default;
 };
 
 // Appends the bet as the window shows it: an amount in the money format, a

@@ -62,7 +62,9 @@ std::string upperCase(std::string_view text)
 HandReading readHand(std::string_view holeCards, bool suited, std::string_view lastHand)
 {
     HandReading r;
-    r.holeCards = upperCase(holeCards);
+    r.holeCards.assign(holeCards);
+    for (char& c : r.holeCards)
+        c = upperCase(c);
     const std::string& text = r.holeCards;
     const bool twoRanks = text.size() == 2 && isRank(text[0]) && isRank(text[1]);
     r.isPair = twoRanks && text[0] == text[1];

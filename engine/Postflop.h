@@ -3,6 +3,7 @@
 // number of opponents.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 #include "engine/AdviceText.h"
@@ -10,7 +11,25 @@
 
 namespace engine {
 
-// The categories, in the order of the window's list (after its empty item).
+// The made hands and draws the post-flop advice knows, in the order of the
+// window's list (after its empty item).
+enum class PostflopCategory : std::uint8_t {
+    TopPairGoodKicker,
+    TopPairWeakKicker,
+    MiddlePairDecentKicker,
+    TopTwoPair,
+    TwoPair,
+    NutFlush,
+    NutFlushDraw,
+    Flush,
+    NonNutFlushDraw,
+    Straight,
+    OpenEndedOrDoubleGutShot,
+    Trips,
+    FullHouse,
+};
+
+// Their texts, indexed by PostflopCategory.
 inline constexpr std::array<std::string_view, 13> kPostFlopCategories = {
     "Top Pair - Jacks or Better w/ Good Kicker",
     "Top Pair - Jacks or Better w/ Weak Kicker",
@@ -26,6 +45,11 @@ inline constexpr std::array<std::string_view, 13> kPostFlopCategories = {
     "Trips",
     "Full House",
 };
+
+constexpr std::string_view categoryText(PostflopCategory c)
+{
+    return kPostFlopCategories[static_cast<std::size_t>(c)];
+}
 
 struct PostflopRecommendation {
     // The advice for the category and options: the first of the category's

@@ -13,11 +13,6 @@
 
 namespace {
 
-const platform::Money& usMoney()
-{
-    static const platform::Money m(platform::MoneyLocale::unitedStates());
-    return m;
-}
 
 const platform::Money& euroMoney()
 {
@@ -73,12 +68,12 @@ void formatAny(const platform::Money& money, double v)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    roundTrip(usMoney(), text);
+    roundTrip(platform::Money::unitedStates(), text);
     roundTrip(euroMoney(), text);
     if (size >= sizeof(double)) {
         double v;
         std::memcpy(&v, data, sizeof v);
-        formatAny(usMoney(), v);
+        formatAny(platform::Money::unitedStates(), v);
         formatAny(euroMoney(), v);
     }
     return 0;

@@ -46,10 +46,9 @@ void KeyPressToRepaintedAdvice(benchmark::State& state)
     char* argv[] = {name, nullptr};
     QApplication app(argc, argv);
     QApplication::setStyle(QStringLiteral("Fusion"));
-    static const platform::Money money(platform::MoneyLocale::unitedStates());
     testsupport::RecordingMessageBox boxes;
     testsupport::RecordingShellOpen shell;
-    window::view::PokerWindow window({&boxes, &shell, nullptr, nullptr}, money);
+    window::view::PokerWindow window({&boxes, &shell, nullptr, nullptr}, platform::Money::unitedStates());
     window.show();
     if (!QTest::qWaitForWindowExposed(&window)) {
         state.SkipWithError("the window did not show");

@@ -13,16 +13,16 @@ namespace engine::board {
 namespace {
 
 // The draw that names the category when the made hand does not.
-std::optional<int> drawCategory(const std::vector<Draw>& draws)
+std::optional<PostflopCategory> drawCategory(const std::vector<Draw>& draws)
 {
-    std::optional<int> best;
+    std::optional<PostflopCategory> best;
     for (const Draw& d : draws) {
         if (d.kind == DrawKind::FlushDraw && d.nut)
-            return kNutFlushDraw;
+            return PostflopCategory::NutFlushDraw;
         if (d.kind == DrawKind::FlushDraw)
-            best = kNonNutFlushDraw;
+            best = PostflopCategory::NonNutFlushDraw;
         else if (!best && (d.kind == DrawKind::OpenEndedStraightDraw || d.kind == DrawKind::DoubleGutShot))
-            best = kOpenEndedOrDoubleGutShot;
+            best = PostflopCategory::OpenEndedOrDoubleGutShot;
     }
     return best;
 }
@@ -31,7 +31,7 @@ std::optional<int> drawCategory(const std::vector<Draw>& draws)
 
 std::string_view BoardReading::categoryText() const
 {
-    return category ? kPostFlopCategories[static_cast<std::size_t>(*category)] : kNoneFits;
+    return category ? engine::categoryText(*category) : kNoneFits;
 }
 
 cards::Parsed<BoardReading> readBoard(const cards::HoleCards& hand, const std::vector<cards::Card>& board)

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Postflop.h"
 #include "engine/cards/CardSet.h"
 #include "engine/odds/HandRank.h"
 
@@ -37,7 +38,7 @@ struct BoardReading {
     std::string holding;      // what the hole cards make of it: "top pair, good kicker", "an overpair"
     std::vector<Draw> draws;
     cards::CardSet outs;      // every card that completes at least one draw
-    std::optional<int> category; // index into engine::kPostFlopCategories
+    std::optional<PostflopCategory> category;
 
     int outCount() const { return outs.size(); }
     // The category's text, or "none fits".

@@ -75,7 +75,7 @@ Holding readPair(const cards::HoleCards& hand, const std::vector<int>& boardRank
         if (high > top)
             return {"an overpair", std::nullopt, true};
         if (high > second)
-            return {"middle pair, a pocket pair", kMiddlePairDecentKicker};
+            return {"middle pair, a pocket pair", PostflopCategory::MiddlePairDecentKicker};
         if (high < lowest)
             return {"an underpair", std::nullopt};
         return {"a low pocket pair", std::nullopt};
@@ -89,14 +89,14 @@ Holding readPair(const cards::HoleCards& hand, const std::vector<int>& boardRank
     const bool decent = good || kicker >= cards::kTen;
     if (paired == top && paired >= cards::kJack) {
         if (good)
-            return {"top pair, good kicker", kTopPairGoodKicker, true};
-        return {"top pair, weak kicker", kTopPairWeakKicker};
+            return {"top pair, good kicker", PostflopCategory::TopPairGoodKicker, true};
+        return {"top pair, weak kicker", PostflopCategory::TopPairWeakKicker};
     }
     if (paired == top)
-        return decent ? Holding{"top pair below jacks, decent kicker", kMiddlePairDecentKicker}
+        return decent ? Holding{"top pair below jacks, decent kicker", PostflopCategory::MiddlePairDecentKicker}
                       : Holding{"top pair below jacks, weak kicker", std::nullopt};
     if (paired == second)
-        return decent ? Holding{"middle pair, decent kicker", kMiddlePairDecentKicker}
+        return decent ? Holding{"middle pair, decent kicker", PostflopCategory::MiddlePairDecentKicker}
                       : Holding{"middle pair, weak kicker", std::nullopt};
     return {paired == lowest ? "bottom pair" : "a low pair", std::nullopt};
 }
@@ -128,19 +128,19 @@ Holding readHolding(const cards::HoleCards& hand, CardSet board, const odds::Han
     case HandCategory::FourOfAKind:
         return {"quads", std::nullopt, true};
     case HandCategory::FullHouse:
-        return {"a full house", kFullHouse, true};
+        return {"a full house", PostflopCategory::FullHouse, true};
     case HandCategory::Flush:
-        return nutFlush(allShape, boardShape) ? Holding{"the nut flush", kNutFlush, true} : Holding{"a flush", kFlush, true};
+        return nutFlush(allShape, boardShape) ? Holding{"the nut flush", PostflopCategory::NutFlush, true} : Holding{"a flush", PostflopCategory::Flush, true};
     case HandCategory::Straight:
-        return {"a straight", kStraight, true};
+        return {"a straight", PostflopCategory::Straight, true};
     case HandCategory::ThreeOfAKind:
-        return {high == low ? "a set" : "trips", kTrips, true};
+        return {high == low ? "a set" : "trips", PostflopCategory::Trips, true};
     case HandCategory::TwoPair: {
         const int topPair = allShape.highestWith(2);
         const int secondPair = allShape.highestWith(2, topPair);
         if (high != low && high == topPair && low == secondPair) {
             const bool topTwo = boardRanks.size() >= 2 && high == boardRanks[0] && low == boardRanks[1];
-            return topTwo ? Holding{"top two pair", kTopTwoPair, true} : Holding{"two pair", kTwoPair, true};
+            return topTwo ? Holding{"top two pair", PostflopCategory::TopTwoPair, true} : Holding{"two pair", PostflopCategory::TwoPair, true};
         }
         return readPair(hand, boardRanks);
     }

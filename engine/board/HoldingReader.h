@@ -6,31 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "engine/Postflop.h"
 #include "engine/cards/HoleCards.h"
 #include "engine/odds/HandEvaluator.h"
 
 namespace engine::board {
 
-// Indexes into engine::kPostFlopCategories.
-enum PostFlopCategory : int {
-    kTopPairGoodKicker = 0,
-    kTopPairWeakKicker = 1,
-    kMiddlePairDecentKicker = 2,
-    kTopTwoPair = 3,
-    kTwoPair = 4,
-    kNutFlush = 5,
-    kNutFlushDraw = 6,
-    kFlush = 7,
-    kNonNutFlushDraw = 8,
-    kStraight = 9,
-    kOpenEndedOrDoubleGutShot = 10,
-    kTrips = 11,
-    kFullHouse = 12,
-};
-
 struct Holding {
     std::string text;              // "top pair, good kicker", "an overpair"
-    std::optional<int> category;
+    std::optional<PostflopCategory> category;
     bool beatsDraws = false;       // a draw does not name this hand's category
 };
 

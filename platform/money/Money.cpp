@@ -184,6 +184,12 @@ Money::Money(MoneyLocale locale) : locale_(std::move(locale))
     negative_ = {n.prefix, n.suffix};
 }
 
+const Money& Money::unitedStates()
+{
+    static const Money money(MoneyLocale::unitedStates());
+    return money;
+}
+
 const Money& Money::process()
 {
     static const Money money(MoneyLocale::fromProcess());

@@ -54,6 +54,8 @@ public:
     // The process's format, read from localeconv() on first use (after the
     // program's setlocale(LC_ALL, "")).
     static const Money& process();
+    // The built-in United States English format, whatever the locale.
+    static const Money& unitedStates();
 
     const MoneyLocale& locale() const noexcept { return locale_; }
 

@@ -12,11 +12,6 @@
 
 namespace enginetest {
 
-inline const platform::Money& usMoney()
-{
-    static const platform::Money m(platform::MoneyLocale::unitedStates());
-    return m;
-}
 
 // A position, or None for no position chosen.
 enum class Pos { None, Early, Middle, Late, Blinds };

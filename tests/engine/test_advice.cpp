@@ -26,7 +26,7 @@ struct AdviceCase {
 
 std::string advise(const AdviceCase& c)
 {
-    return engine::preflopAdvice(c.action, c.hand, position(c.pos), engine::limperCount(c.limpers, usMoney())).text();
+    return engine::preflopAdvice(c.action, c.hand, position(c.pos), engine::limperCount(c.limpers, platform::Money::unitedStates())).text();
 }
 
 class AdviceTable : public ::testing::TestWithParam<AdviceCase> {};

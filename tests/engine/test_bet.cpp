@@ -32,9 +32,9 @@ TEST_P(BetTable, Writes)
 {
     const BetCase& c = GetParam();
     const engine::PreflopRecommendation r =
-        engine::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), usMoney());
+        engine::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), platform::Money::unitedStates());
     const std::string shown =
-        r.bet.kind == engine::Bet::Kind::Unchanged ? "prev" : engine::betText(r.bet, usMoney());
+        r.bet.kind == engine::Bet::Kind::Unchanged ? "prev" : engine::betText(r.bet, platform::Money::unitedStates());
     EXPECT_EQ(shown, c.expected) << c.hand << " " << posName(c.pos) << " bb \"" << c.bb << "\" limpers \""
                                  << c.limpers << "\"";
 }
@@ -112,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
 {
     const engine::PreflopRecommendation r =
-        engine::advisePreflop(situation(Opened, "aks", Pos::Early, "$2.00"), usMoney());
+        engine::advisePreflop(situation(Opened, "aks", Pos::Early, "$2.00"), platform::Money::unitedStates());
     EXPECT_EQ(r.hand.holeCards, "AK"); // the box is rewritten in capitals
     EXPECT_EQ(r.hand.handText.view(), "AKs");
     EXPECT_EQ(r.group, "1");
@@ -121,34 +121,34 @@ TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
     EXPECT_EQ(r.bet.kind, engine::Bet::Kind::Range);
     EXPECT_EQ(r.bet.low, 8.0);
     EXPECT_EQ(r.bet.high, 12.0);
-    EXPECT_EQ(engine::betText(r.bet, usMoney()), "$8.00 to $12.00");
+    EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), "$8.00 to $12.00");
     EXPECT_EQ(r.bet.betClass, engine::BetClass::Raise);
 }
 
 TEST(PreflopRecommendation, AnUnusableBigBlindCountsAsZero)
 {
     for (const char* bb : {"", ".", "1.2.5", "abc", "1,000"}) {
-        const engine::PreflopRecommendation r = engine::advisePreflop(situation(Opened, "AA", Pos::Blinds, bb), usMoney());
+        const engine::PreflopRecommendation r = engine::advisePreflop(situation(Opened, "AA", Pos::Blinds, bb), platform::Money::unitedStates());
         EXPECT_EQ(r.bigBlindText, "0") << bb;
-        EXPECT_EQ(engine::betText(r.bet, usMoney()), "$0.00 to $0.00") << bb;
+        EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), "$0.00 to $0.00") << bb;
     }
 }
 
 TEST(PreflopRecommendation, AnUnrecognisedHandKeepsTheLastHandAndStillGivesGroupAndAdvice)
 {
     engine::PreflopSituation s = situation(Opened, "QJ", Pos::Late, "2");
-    const engine::PreflopRecommendation first = engine::advisePreflop(s, usMoney());
+    const engine::PreflopRecommendation first = engine::advisePreflop(s, platform::Money::unitedStates());
     s.lastHand = first.hand.sortedHand.view();
     s.holeCards = "A";
-    const engine::PreflopRecommendation r = engine::advisePreflop(s, usMoney());
+    const engine::PreflopRecommendation r = engine::advisePreflop(s, platform::Money::unitedStates());
     EXPECT_EQ(r.hand.handText.view(), "QJ");
-    EXPECT_EQ(engine::betText(r.bet, usMoney()), "$8.00 to $12.00");
+    EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), "$8.00 to $12.00");
     EXPECT_EQ(r.group, "5");
 }
 
 TEST(PreflopRecommendation, KTsWithoutLimpersAsksForThemAndLeavesTheBet)
 {
-    const engine::PreflopRecommendation r = engine::advisePreflop(situation(Limped, "KTs", Pos::Late, "2"), usMoney());
+    const engine::PreflopRecommendation r = engine::advisePreflop(situation(Limped, "KTs", Pos::Late, "2"), platform::Money::unitedStates());
     EXPECT_EQ(r.bet.kind, engine::Bet::Kind::Unchanged);
     EXPECT_EQ(r.advice->text(), "Enter amount of Limpers");
     EXPECT_EQ(r.group, "4");

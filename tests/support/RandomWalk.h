@@ -9,28 +9,24 @@
 #include <string>
 #include <string_view>
 
+#include "engine/odds/SplitMix.h"
+
 namespace clitest {
 
+// SplitMix64, fully specified, so that a seed gives the same session
+// everywhere.
 class WalkRandom {
 public:
-    explicit WalkRandom(std::uint64_t seed) : state_(seed) {}
+    explicit WalkRandom(std::uint64_t seed) : generator_(seed) {}
 
-    // splitmix64: small, fast and fully specified.
-    std::uint64_t next()
-    {
-        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
     // 0 .. n-1
-    unsigned below(unsigned n) { return static_cast<unsigned>(next() % n); }
+    unsigned below(unsigned n) { return static_cast<unsigned>(generator_.next() % n); }
     bool chance(unsigned percent) { return below(100) < percent; }
     template <class T, std::size_t N>
     const T& pick(const std::array<T, N>& a) { return a[below(static_cast<unsigned>(N))]; }
 
 private:
-    std::uint64_t state_;
+    engine::odds::SplitMix generator_;
 };
 
 inline std::string randomWalk(std::uint64_t seed, unsigned actions, unsigned dumpEvery = 50)

@@ -15,15 +15,7 @@ constexpr const char* kCredit = "Written by the Tablewise developers";
 FrmBrisvaneAbout::FrmBrisvaneAbout(platform::Ports p) : ports(p)
 {
     form.setCaption(std::string("About ") + std::string(kProductName));
-    for (const ControlLayout& l : frmBrisvaneAboutLayout()) {
-        platform::Control* c = form.find(l.name);
-        c->setGeometry(l.rect);
-        c->setTabIndex(l.tabIndex);
-        if (!l.container.empty())
-            c->setContainer(form.find(l.container));
-        if (auto* captioned = dynamic_cast<platform::CaptionedControl*>(c))
-            captioned->setCaption(l.caption);
-    }
+    applyLayout(form, frmBrisvaneAboutLayout());
     Label1.setCaption(siteAddressShown());
     lblDeveloped.setCaption(kCredit);
     cmbClose.click.connect([this] { cmbClose_Click(); });

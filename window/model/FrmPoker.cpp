@@ -41,29 +41,13 @@ FrmPoker::FrmPoker(platform::Ports p, const platform::Money& m) : money(m), port
     lblCardValue.setVisible(false);
     txtPreFlop.setMultiLine(true);
     txtFlop.setMultiLine(true);
-    applyLayout();
+    applyLayout(form, frmPokerLayout());
     txtHoleCard.setMaxLength(2);
     txtBB.setMaxLength(10);
     const std::string& point = money.locale().decimalPoint;
     localePoint_ = platform::utf8::length(point) == 1 ? platform::utf8::codePoints(point)[0] : U'.';
     platform::utf8::append(localePointText_, localePoint_);
     connectHandlers();
-}
-
-void FrmPoker::applyLayout()
-{
-    for (const ControlLayout& l : frmPokerLayout()) {
-        platform::Control* c = form.find(l.name);
-        if (!c)
-            continue;
-        c->setGeometry(l.rect);
-        c->setTabIndex(l.tabIndex);
-        c->setVisible(l.visible);
-        if (!l.container.empty())
-            c->setContainer(form.find(l.container));
-        if (auto* captioned = dynamic_cast<platform::CaptionedControl*>(c))
-            captioned->setCaption(l.caption);
-    }
 }
 
 platform::OptionButton& FrmPoker::actionOption(PreflopAction a)
@@ -204,9 +188,13 @@ void FrmPoker::showBet(const engine::Bet& bet)
 {
     if (bet.kind == engine::Bet::Kind::Unchanged)
         return;
-    shownText_.clear();
-    engine::appendBetText(shownText_, bet, money);
-    lblBetAmount.setCaption(shownText_);
+    // Most recomputations show the bet the last one showed.
+    if (!(bet == lastBet_)) {
+        lastBetText_.clear();
+        engine::appendBetText(lastBetText_, bet, money);
+        lastBet_ = bet;
+    }
+    lblBetAmount.setCaption(lastBetText_);
 }
 
 void FrmPoker::showText(platform::TextBox& box, const engine::AdviceText& text)

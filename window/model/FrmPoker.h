@@ -137,7 +137,6 @@ public:
     void mnuAbout_Click();
 
 private:
-    void applyLayout();
     void connectHandlers();
 
     // Handlers.
@@ -193,6 +192,8 @@ private:
     char32_t localePoint_;  // the locale's monetary decimal point, or "." when it has none of one character
     std::string localePointText_; // the same in UTF-8
     const engine::AdviceText* adviseTextSource_ = nullptr; // what adviseText was last written from
+    engine::Bet lastBet_;      // the bet last written, in the money format:
+    std::string lastBetText_;  // Unchanged, which is never written, stands for none
 };
 
 } // namespace window

@@ -1,5 +1,6 @@
 #include "window/model/Layout.h"
 
+#include "platform/form/StaticControls.h"
 #include "window/model/Product.h"
 
 namespace window {
@@ -60,6 +61,22 @@ constexpr ControlLayout kLayout[] = {
 };
 
 } // namespace
+
+void applyLayout(platform::Form& form, std::span<const ControlLayout> layout)
+{
+    for (const ControlLayout& l : layout) {
+        platform::Control* c = form.find(l.name);
+        if (!c)
+            continue;
+        c->setGeometry(l.rect);
+        c->setTabIndex(l.tabIndex);
+        c->setVisible(l.visible);
+        if (!l.container.empty())
+            c->setContainer(form.find(l.container));
+        if (auto* captioned = dynamic_cast<platform::CaptionedControl*>(c))
+            captioned->setCaption(l.caption);
+    }
+}
 
 std::span<const ControlLayout> frmPokerLayout()
 {

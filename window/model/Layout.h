@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "platform/form/Control.h"
+#include "platform/form/Form.h"
 
 namespace window {
 
@@ -36,6 +37,10 @@ struct ControlLayout {
 std::span<const ControlLayout> frmPokerLayout();
 
 const ControlLayout* findLayout(std::string_view name);
+
+// Gives the form's controls their designed place, tab index, visibility,
+// container and caption.
+void applyLayout(platform::Form& form, std::span<const ControlLayout> layout);
 
 // The menu bar: each menu, then its items, in order.
 struct MenuLayout {

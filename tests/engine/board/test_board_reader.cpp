@@ -86,7 +86,7 @@ TEST_P(BoardReaderCase, ReadsTheHand)
     ASSERT_TRUE(reading.ok()) << reading.error;
     const BoardReading& r = reading.value;
     const std::string where = std::string(c.hand) + " on " + c.board;
-    EXPECT_EQ(r.category.value_or(-1), c.category) << where << ": " << r.categoryText();
+    EXPECT_EQ(r.category ? static_cast<int>(*r.category) : -1, c.category) << where << ": " << r.categoryText();
     EXPECT_EQ(r.holding, c.holding) << where;
     EXPECT_EQ(r.madeHand, c.madeHand) << where;
     EXPECT_EQ(drawNames(r), c.draws) << where;

@@ -20,11 +20,6 @@ using platform::MoneyLocale;
 
 namespace {
 
-const Money& us()
-{
-    static const Money m(MoneyLocale::unitedStates());
-    return m;
-}
 
 struct AmountCase {
     double value;
@@ -35,7 +30,7 @@ class UsAmount : public ::testing::TestWithParam<AmountCase> {};
 
 TEST_P(UsAmount, Formats)
 {
-    EXPECT_EQ(us().amountText(GetParam().value), GetParam().text);
+    EXPECT_EQ(platform::Money::unitedStates().amountText(GetParam().value), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,16 +104,16 @@ TEST(UsAmount, EveryAmountBelowAQuadrillionRoundsAsTheExactDecimalDoes)
 
 TEST(UsAmount, RangeJoinsTwoAmounts)
 {
-    EXPECT_EQ(us().rangeText(8, 12), "$8.00 to $12.00");
+    EXPECT_EQ(platform::Money::unitedStates().rangeText(8, 12), "$8.00 to $12.00");
 }
 
 TEST(UsAmount, HugeFiniteAmountsPrintEveryDigit)
 {
-    const std::string s = us().amountText(std::numeric_limits<double>::max());
+    const std::string s = platform::Money::unitedStates().amountText(std::numeric_limits<double>::max());
     EXPECT_EQ(s.substr(0, 5), "$179,");
     EXPECT_EQ(s.substr(s.size() - 3), ".00");
     EXPECT_EQ(s.size(), 1 + 309 + 102 + 3); // symbol, digits, separators, cents
-    EXPECT_EQ(us().toDouble(s), std::numeric_limits<double>::max());
+    EXPECT_EQ(platform::Money::unitedStates().toDouble(s), std::numeric_limits<double>::max());
 }
 
 struct NumericCase {
@@ -130,7 +125,7 @@ class UsNumeric : public ::testing::TestWithParam<NumericCase> {};
 
 TEST_P(UsNumeric, AcceptsTypedAndWrittenFormsOnly)
 {
-    EXPECT_EQ(us().toDouble(GetParam().text), GetParam().value) << GetParam().text;
+    EXPECT_EQ(platform::Money::unitedStates().toDouble(GetParam().text), GetParam().value) << GetParam().text;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -155,18 +150,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(UsNumeric, NumbersTooLargeForADoubleAreRefusedAndTinyOnesAreZero)
 {
-    EXPECT_FALSE(us().isNumeric(std::string(400, '9')));
-    EXPECT_EQ(us().toDouble("0." + std::string(400, '0') + "1"), 0.0);
-    EXPECT_EQ(us().toDouble(std::string(300, '9')), 1e300);
+    EXPECT_FALSE(platform::Money::unitedStates().isNumeric(std::string(400, '9')));
+    EXPECT_EQ(platform::Money::unitedStates().toDouble("0." + std::string(400, '0') + "1"), 0.0);
+    EXPECT_EQ(platform::Money::unitedStates().toDouble(std::string(300, '9')), 1e300);
 }
 
 TEST(UsNumeric, LeavingTheBoxTwiceGivesTheSameText)
 {
     for (const char* typed : {"2", "12.5", ".5", "5.", "0.875", "2.675", "1000000", "9999999999", "0.001"}) {
-        const std::string once = us().amountText(*us().toDouble(typed));
-        const auto again = us().toDouble(once);
+        const std::string once = platform::Money::unitedStates().amountText(*platform::Money::unitedStates().toDouble(typed));
+        const auto again = platform::Money::unitedStates().toDouble(once);
         ASSERT_TRUE(again) << once;
-        EXPECT_EQ(us().amountText(*again), once);
+        EXPECT_EQ(platform::Money::unitedStates().amountText(*again), once);
     }
 }
 
@@ -245,7 +240,7 @@ TEST(MoneyRoundTrip, EveryWrittenTextReadsBackToTheSameCent)
     swiss.pSepBySpace = swiss.nSepBySpace = 1;
     swiss.nSignPosn = 4;
     const Money ch(swiss);
-    for (const Money* m : {&us(), &ch}) {
+    for (const Money* m : {&platform::Money::unitedStates(), &ch}) {
         for (double v : {0.0, 0.01, 0.875, 1.0, 12.34, 999.999, 1e6, -0.5, -1234.56, 123456789.12}) {
             const std::string s = m->amountText(v);
             const auto back = m->toDouble(s);

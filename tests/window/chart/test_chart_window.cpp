@@ -24,11 +24,6 @@ using namespace platform;
 
 namespace {
 
-const Money& usMoney()
-{
-    static const Money m(MoneyLocale::unitedStates());
-    return m;
-}
 
 class ChartWindowTest : public ::testing::Test {
 protected:
@@ -61,7 +56,7 @@ protected:
         return grid.geometry().cellRect(cell / 13, cell % 13).center();
     }
 
-    window::FrmPoker frm{{}, usMoney()};
+    window::FrmPoker frm{{}, platform::Money::unitedStates()};
 };
 
 TEST_F(ChartWindowTest, FollowsTheMainWindowAndLeavesItAlone)

@@ -17,11 +17,6 @@ using engine::PreflopAction;
 
 namespace {
 
-const Money& usMoney()
-{
-    static const Money m(MoneyLocale::unitedStates());
-    return m;
-}
 
 struct Shown {
     std::string group, bet, advice;
@@ -31,7 +26,7 @@ struct Shown {
 // `tablewise advise` uses too.
 Shown windowShows(std::string_view hand, const engine::ChartSituation& sit)
 {
-    window::FrmPoker frm({}, usMoney());
+    window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     auto& s = frm;
     auto type = [](TextBox& box, std::string_view text) {
@@ -67,7 +62,7 @@ TEST_P(ChartMatchesWindow, EveryCell)
     sit.position = position;
     sit.bigBlind = "2";
     sit.limpers = limpers;
-    const engine::Chart chart = engine::computeChart(sit, usMoney());
+    const engine::Chart chart = engine::computeChart(sit, platform::Money::unitedStates());
     for (int i = 0; i < engine::kHandCount; ++i) {
         const engine::ChartCell& c = chart.cells[static_cast<std::size_t>(i)];
         ASSERT_EQ(c.hand, engine::handText(i));
@@ -124,8 +119,8 @@ TEST(BetClasses, ComeWithTheBet)
         s.position = c.position;
         s.bigBlind = c.bb;
         s.limpers = c.limpers;
-        const engine::PreflopRecommendation r = engine::advisePreflop(s, usMoney());
-        EXPECT_EQ(engine::betText(r.bet, usMoney()), c.bet) << c.hand;
+        const engine::PreflopRecommendation r = engine::advisePreflop(s, platform::Money::unitedStates());
+        EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), c.bet) << c.hand;
         EXPECT_EQ(r.bet.betClass, c.expected) << c.bet;
     }
 }

@@ -19,14 +19,9 @@ using namespace platform;
 
 namespace {
 
-const Money& usMoney()
-{
-    static const Money m(MoneyLocale::unitedStates());
-    return m;
-}
 
 struct Window : ::testing::Test {
-    window::FrmPoker frm{{}, usMoney()};
+    window::FrmPoker frm{{}, platform::Money::unitedStates()};
     window::FrmPoker& s = frm;
 
     void SetUp() override { frm.Form_Load(); }
@@ -106,7 +101,7 @@ class KeyFilters : public ::testing::TestWithParam<FilterCase> {};
 
 TEST_P(KeyFilters, LetOnlyTheirKeysThrough)
 {
-    window::FrmPoker frm({}, usMoney());
+    window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     auto& box = static_cast<TextBox&>(*frm.form.find(GetParam().box));
     input::moveFocus(box);
@@ -394,7 +389,7 @@ TEST_F(Window, APasteThatWouldLeaveNoAmountInTheBigBlindIsRefusedWhole)
 
 TEST(FormLoad, AHelpWiringFailureIsReportedAndTheLoadGoesOn)
 {
-    window::FrmPoker frm({}, usMoney());
+    window::FrmPoker frm({}, platform::Money::unitedStates());
     std::vector<std::string> reports;
     frm.loadHooks.initFormHelp = [](window::FrmPoker&) { throw PlatformError(457, "This key is already associated"); };
     frm.loadHooks.reportLoadError = [&](window::FrmPoker&, const PlatformError& e) {

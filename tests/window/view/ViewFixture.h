@@ -21,11 +21,6 @@
 
 namespace viewtest {
 
-inline const platform::Money& usMoney()
-{
-    static const platform::Money money(platform::MoneyLocale::unitedStates());
-    return money;
-}
 
 struct Desktop {
     testsupport::RecordingMessageBox boxes;
@@ -42,7 +37,7 @@ class ViewTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<window::view::PokerWindow>(desktop.ports(), usMoney());
+        window = std::make_unique<window::view::PokerWindow>(desktop.ports(), platform::Money::unitedStates());
         window->setProgramEnd([this] { ++programEnds; });
         window->show();
         window->activateWindow();

@@ -394,7 +394,7 @@ TEST_F(ViewTest, ExitEndsTheProcessAtOnceAfterWritingTheDump)
         {
             qputenv("TABLEWISE_STATE_FILE", state.toLocal8Bit());
             // A window as the program makes it, ending as the program does.
-            window::view::PokerWindow program(desktop.ports(), usMoney());
+            window::view::PokerWindow program(desktop.ports(), platform::Money::unitedStates());
             program.show();
             program.model().form.queryUnload.connect([&](int&, int) { QFile(notified).open(QIODevice::WriteOnly); });
             platform::input::keyPress(program.model().txtBB, '4');

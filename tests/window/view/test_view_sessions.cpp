@@ -114,7 +114,7 @@ protected:
 
 TEST_P(Sessions, EndAsOnTheHeadlessWindowWithTheWidgetsShowingTheModel)
 {
-    window::FrmPoker headless({}, usMoney());
+    window::FrmPoker headless({}, platform::Money::unitedStates());
     headless.Form_Load();
     expectWidgetsMirrorTheModel(*window);
     int n = 0;
