@@ -7,6 +7,8 @@ namespace help {
 
 // The topic of the main window, which F1 and the Help button show.
 inline constexpr long kHelpContextMainWindow = IDH_MAIN_WINDOW;
+// The topic of the strategy chart window, which F1 there shows.
+inline constexpr long kHelpContextStrategyChart = IDH_STRATEGY_CHART;
 // The cards and board window's topic, which F1 there shows.
 inline constexpr long kHelpContextCardsBoard = IDH_CARDS_BOARD;
 

@@ -3,7 +3,7 @@
 #include <unistd.h>
 
 #include <array>
-#include <iostream>
+#include <cstdio>
 
 #include "help/basHtmlHelp.h"
 #include "platform/PlatformError.h"
@@ -67,7 +67,8 @@ void HandleError(const platform::PlatformError& err, long lineNumber, std::strin
         box->show(text, platform::MbOkOnly | platform::MbExclamation, title);
         return;
     }
-    std::cerr << title << ": " << text << '\n';
+    // No stream library here: the program would set it up at every start.
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
 }
 
 } // namespace help

@@ -8,6 +8,9 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <type_traits>
+
+#include "platform/SharedLibrary.h"
 
 namespace platform::chm {
 
@@ -101,6 +104,27 @@ off_t memTell(mspack_file* file)
 
 void memMessage(mspack_file*, const char*, ...) {}
 
+// The reader's library, loaded with the first help file opened; null when it
+// or one of its functions is missing, and then no help file opens.
+struct Mspack {
+    decltype(&::mspack_create_chm_decompressor) createChmDecompressor = nullptr;
+    decltype(&::mspack_destroy_chm_decompressor) destroyChmDecompressor = nullptr;
+};
+
+const Mspack* mspack()
+{
+    static const Mspack* const loaded = []() -> const Mspack* {
+        static const platform::SharedLibrary library("libmspack.so.0");
+        static Mspack m;
+        m.createChmDecompressor = library.function<std::remove_pointer_t<decltype(m.createChmDecompressor)>>(
+            "mspack_create_chm_decompressor");
+        m.destroyChmDecompressor = library.function<std::remove_pointer_t<decltype(m.destroyChmDecompressor)>>(
+            "mspack_destroy_chm_decompressor");
+        return m.createChmDecompressor && m.destroyChmDecompressor ? &m : nullptr;
+    }();
+    return loaded;
+}
+
 void* memAlloc(mspack_system*, size_t bytes)
 {
     return std::malloc(bytes);
@@ -136,7 +160,7 @@ struct ChmArchive::Impl {
         if (decompressor) {
             if (header)
                 decompressor->close(decompressor, header);
-            mspack_destroy_chm_decompressor(decompressor);
+            mspack()->destroyChmDecompressor(decompressor);
         }
     }
     Impl(const Impl&) = delete;
@@ -176,9 +200,12 @@ std::unique_ptr<ChmArchive> ChmArchive::fromBytes(std::string bytes)
 {
     if (bytes.size() > kMaxFileSize)
         return nullptr;
+    const Mspack* library = mspack();
+    if (!library)
+        return nullptr;
     auto impl = std::make_unique<Impl>();
     impl->bytes = std::move(bytes);
-    impl->decompressor = mspack_create_chm_decompressor(&impl->system.base);
+    impl->decompressor = library->createChmDecompressor(&impl->system.base);
     if (!impl->decompressor)
         return nullptr;
     impl->header = impl->decompressor->open(impl->decompressor, "archive");

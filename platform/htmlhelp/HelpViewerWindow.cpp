@@ -288,4 +288,18 @@ void HelpViewerWindow::bringToFront()
     activateWindow();
 }
 
+void HelpViewerWindow::setOwner(QWidget* owner)
+{
+    if (!owner || owner->window() == this || owner->window() == parentWidget())
+        return;
+    // A new parent hides the window: it keeps its place and size, and shows
+    // again when brought to the front.
+    // An owned window of the X11 desktop is a transient one, which Qt makes of
+    // dialog-type windows only; the buttons stay those of a main window.
+    const QRect placed = geometry();
+    setParent(owner->window(), Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                                   | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setGeometry(placed);
+}
+
 } // namespace platform::chm

@@ -37,6 +37,9 @@ public:
     void showSearch(const QString& query, bool execute);
     bool showTopic(const QString& archivePath);
     void bringToFront();
+    // Makes the viewer a window owned by `owner`'s window, which window
+    // managers keep it above and minimise it with; null leaves the owner.
+    void setOwner(QWidget* owner);
 
     // The parts, for tests and the screenshot.
     TopicBrowser& browser() const noexcept { return *browser_; }

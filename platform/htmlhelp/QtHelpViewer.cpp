@@ -52,7 +52,8 @@ HelpViewerWindow* QtHelpViewer::windowFor(const std::string& file) const
     return it == windows_.end() ? nullptr : openOrNull(it->second.data());
 }
 
-std::intptr_t QtHelpViewer::htmlHelp(std::intptr_t, const std::string& file, unsigned command, const HelpData& data)
+std::intptr_t QtHelpViewer::htmlHelp(std::intptr_t caller, const std::string& file, unsigned command,
+                                    const HelpData& data)
 {
     try {
         switch (command) {
@@ -68,7 +69,7 @@ std::intptr_t QtHelpViewer::htmlHelp(std::intptr_t, const std::string& file, uns
                     closeAll();
             return 0;
         default:
-            return display(file, command, data);
+            return display(caller, file, command, data);
         }
     } catch (const std::exception&) {
         // Whatever goes wrong, the caller hears "nothing shown".
@@ -91,7 +92,8 @@ HelpViewerWindow* QtHelpViewer::openWindow(const QString& path, bool& created)
     return window;
 }
 
-std::intptr_t QtHelpViewer::display(const std::string& file, unsigned command, const HelpData& data)
+std::intptr_t QtHelpViewer::display(std::intptr_t caller, const std::string& file, unsigned command,
+                                   const HelpData& data)
 {
     if (command != HhDisplayTopic && command != HhDisplayToc && command != HhDisplayIndex &&
         command != HhDisplaySearch && command != HhHelpContext)
@@ -143,6 +145,8 @@ std::intptr_t QtHelpViewer::display(const std::string& file, unsigned command, c
         }
         return 0;
     }
+    // Owned by the window that asked, as the caller becomes the viewer's owner.
+    window->setOwner(widgetForHandle(caller));
     window->bringToFront();
     return window->handle();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The help-viewer port on screen: one viewer window per help file, reused by
-// every later command on that file, until the window closes.
+// every later command on that file, until the window closes. The caller
+// window of a command owns the viewer window that shows it.
 
 #include <QPointer>
 #include <QString>
@@ -29,7 +30,7 @@ public:
 
 private:
     HelpViewerWindow* openWindow(const QString& canonicalPath, bool& created);
-    std::intptr_t display(const std::string& file, unsigned command, const HelpData& data);
+    std::intptr_t display(std::intptr_t caller, const std::string& file, unsigned command, const HelpData& data);
 
     std::map<QString, QPointer<HelpViewerWindow>> windows_;
     std::set<std::int32_t> cookies_;

@@ -10,13 +10,14 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpressionValidator>
-#include <QSpinBox>
 #include <QToolTip>
 #include <QVBoxLayout>
 
-#include "platform/form/Input.h"
+#include "window/chart/ChartPick.h"
+#include "window/chart/LimperSpinBox.h"
 #include "window/model/FrmPoker.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SystemPalette.h"
 
 namespace window {
 
@@ -126,12 +127,16 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
     position_ = new QComboBox(this);
     for (engine::Position p : engine::kPositions)
         position_->addItem(toQString(engine::positionName(p)));
-    limpers_ = new QSpinBox(this);
-    limpers_->setRange(1, 9);
+    limpers_ = new LimperSpinBox(this);
+    // The desktop's colours, as the other selectors draw with: the window's
+    // white text would hide the arrows on their light buttons.
+    limpers_->setPalette(platform::qt::systemPalette());
     bigBlind_ = new QLineEdit(QStringLiteral("1"), this);
-    // What the big-blind box takes: digits with at most one point.
+    // What the main window's big-blind box takes: digits with at most one
+    // point, ten characters in all, so that a pick can type it there.
     bigBlind_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}(\\.[0-9]{0,9})?")), bigBlind_));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*(\\.[0-9]*)?")), bigBlind_));
+    bigBlind_->setMaxLength(10);
     bigBlind_->setMaximumWidth(110);
 
     auto* selectors = new QHBoxLayout;
@@ -156,7 +161,7 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
 
     connect(action_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
     connect(position_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
-    connect(limpers_, &QSpinBox::valueChanged, this, &ChartWindow::recompute);
+    connect(limpers_, &LimperSpinBox::countChanged, this, &ChartWindow::recompute);
     connect(bigBlind_, &QLineEdit::textChanged, this, &ChartWindow::recompute);
     connect(grid_, &ChartGrid::picked, this, &ChartWindow::pick);
 
@@ -171,12 +176,27 @@ ChartWindow::~ChartWindow()
     frm_.form.inputDone.disconnect(inputDoneConnection_);
 }
 
+// Escape closes the chart, as it closes the About window, and F1 asks for its
+// help page; the selectors pass both on when their lists are closed.
+void ChartWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    if (event->modifiers() == Qt::NoModifier && event->key() == Qt::Key_F1) {
+        emit helpRequested();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 engine::ChartSituation ChartWindow::situation() const
 {
     engine::ChartSituation s;
     s.action = static_cast<engine::PreflopAction>(action_->currentIndex());
     s.position = static_cast<engine::Position>(position_->currentIndex());
-    s.limpers = std::to_string(limpers_->value());
+    s.limpers = platform::qt::toUtf8(limpers_->count());
     const std::string bb = platform::qt::toUtf8(bigBlind_->text());
     s.bigBlind = bb.empty() || !frm_.money.isNumeric(bb) ? "1" : bb;
     return s;
@@ -190,8 +210,7 @@ void ChartWindow::followMainWindow()
         action_->setCurrentIndex(static_cast<int>(*action));
     if (const auto position = s.selectedPosition())
         position_->setCurrentIndex(static_cast<int>(*position));
-    if (const auto limpers = s.money.toDouble(s.txtLimpers.text()); limpers && *limpers >= 1 && *limpers <= 9)
-        limpers_->setValue(static_cast<int>(*limpers));
+    limpers_->setCount(toQString(s.txtLimpers.text())); // an empty box leaves the chart's count
     if (const auto bb = s.money.toDouble(s.txtBB.text()); bb && *bb > 0)
         bigBlind_->setText(QString::number(*bb, 'f', 2));
     recompute();
@@ -206,7 +225,7 @@ void ChartWindow::recompute()
         + toQString(engine::positionName(sit.position)) + QStringLiteral(" position, big blind ")
         + toQString(frm_.money.amountText(frm_.money.toDouble(sit.bigBlind).value_or(0)));
     if (sit.action == engine::PreflopAction::Limped)
-        title += QStringLiteral(", %1 limper%2").arg(limpers_->value()).arg(limpers_->value() == 1 ? "" : "s");
+        title += QStringLiteral(", %1 limper%2").arg(limpers_->count(), sit.limpers == "1" ? "" : "s");
     grid_->setTitle(title);
     grid_->update();
 }
@@ -215,20 +234,7 @@ void ChartWindow::pick(int cell)
 {
     if (cell < 0 || cell >= engine::kHandCount)
         return;
-    const std::string_view hand = engine::handText(cell);
-    FrmPoker& s = frm_;
-    // As a player does it: select what the hole-card box holds, type the two
-    // ranks over it, then tick or untick Suited.
-    platform::InputScope scope(frm_.form);
-    platform::input::moveFocus(s.txtHoleCard);
-    s.txtHoleCard.setSelection(0, s.txtHoleCard.text().size());
-    platform::input::keyPress(s.txtHoleCard, hand[0]);
-    platform::input::keyPress(s.txtHoleCard, hand[1]);
-    const int suited = hand.size() == 3 ? 1 : 0;
-    if (s.chkSuited.value() != suited) {
-        platform::input::moveFocus(s.chkSuited);
-        platform::input::click(s.chkSuited);
-    }
+    enterChartCell(frm_, situation(), engine::handText(cell));
 }
 
 } // namespace window

@@ -1,8 +1,8 @@
 #pragma once
 // The strategy chart window: all 169 hands for one pre-flop situation at a
 // glance. It follows the main window's action, position, limpers and big
-// blind, has selectors of its own, and enters a picked hand in the main
-// window as a player would type it.
+// blind, has selectors of its own, and enters a picked cell with its whole
+// situation in the main window as a player would.
 
 #include <QWidget>
 
@@ -11,12 +11,12 @@
 
 class QComboBox;
 class QLineEdit;
-class QSpinBox;
 
 namespace window {
 
 class FrmPoker;
 class ChartGrid;
+class LimperSpinBox;
 
 class ChartWindow : public QWidget {
     Q_OBJECT
@@ -30,8 +30,15 @@ public:
     // Takes the main window's current situation into the selectors (what
     // the main window has not chosen stays as the selectors have it).
     void followMainWindow();
-    // Enters the hand of a cell in the main window.
+    // Enters a cell, with the situation the chart shows, in the main window.
     void pick(int cell);
+
+signals:
+    // F1, from whichever of the chart's controls has the focus.
+    void helpRequested();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void recompute();
@@ -41,7 +48,7 @@ private:
     engine::Chart chart_;
     QComboBox* action_;
     QComboBox* position_;
-    QSpinBox* limpers_;
+    LimperSpinBox* limpers_;
     QLineEdit* bigBlind_;
     ChartGrid* grid_;
 };

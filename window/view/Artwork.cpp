@@ -8,7 +8,7 @@ namespace window::view {
 
 namespace {
 
-quint32 get32(const QByteArray& data, qsizetype at)
+quint32 get32(QByteArrayView data, qsizetype at)
 {
     quint32 v = 0;
     for (int i = 0; i < 4; ++i)
@@ -21,7 +21,14 @@ quint32 get32(const QByteArray& data, qsizetype at)
 // pixels.
 QImage rawPicture(const QString& name, QByteArray* trailer = nullptr)
 {
-    const QByteArray data = QResource(QStringLiteral(":/tablewise/") + name).uncompressedData();
+    // The program stores them uncompressed: read in place.
+    const QResource resource(QStringLiteral(":/tablewise/") + name);
+    QByteArray unpacked;
+    if (resource.compressionAlgorithm() != QResource::NoCompression)
+        unpacked = resource.uncompressedData();
+    const QByteArrayView data = unpacked.isNull()
+        ? QByteArrayView(reinterpret_cast<const char*>(resource.data()), resource.size())
+        : QByteArrayView(unpacked);
     if (data.size() < 8)
         return {};
     const int width = static_cast<int>(get32(data, 0));
@@ -33,7 +40,7 @@ QImage rawPicture(const QString& name, QByteArray* trailer = nullptr)
     for (int y = 0; y < height; ++y)
         std::memcpy(image.scanLine(y), data.constData() + 8 + qsizetype(y) * width * 4, std::size_t(width) * 4);
     if (trailer)
-        *trailer = data.mid(8 + pixels);
+        *trailer = data.sliced(8 + pixels).toByteArray();
     return image;
 }
 

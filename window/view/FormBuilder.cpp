@@ -1,6 +1,5 @@
 #include "window/view/FormBuilder.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,10 +9,12 @@
 #include <QWidget>
 
 #include "platform/form/TextControl.h"
+#include "window/view/FocusMarkStyle.h"
 #include "window/view/FormBinding.h"
 #include "window/view/FormFrame.h"
 #include "window/view/PostFlopCombo.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/SystemPalette.h"
 
 namespace window::view {
 
@@ -44,23 +45,9 @@ bool takesFocus(ControlKind kind)
 
 } // namespace
 
-QPalette systemPalette()
-{
-    const QPalette app = QApplication::palette();
-    QPalette p;
-    for (int g = 0; g < QPalette::NColorGroups; ++g) {
-        const auto group = static_cast<QPalette::ColorGroup>(g);
-        for (int r = 0; r < QPalette::NColorRoles; ++r) {
-            const auto role = static_cast<QPalette::ColorRole>(r);
-            p.setColor(group, role, app.color(group, role));
-        }
-    }
-    return p;
-}
-
 void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout, const MakeWidget& make)
 {
-    const QPalette system = systemPalette();
+    const QPalette system = platform::qt::systemPalette();
     QPalette form = system;
     form.setColor(QPalette::Window, surface.palette().color(QPalette::Window));
     form.setColor(QPalette::WindowText, surface.palette().color(QPalette::WindowText));
@@ -77,12 +64,16 @@ void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout,
         w->setFocusPolicy(takesFocus(l.kind) ? Qt::StrongFocus : Qt::NoFocus);
         switch (l.kind) {
         case ControlKind::TextBox:
+            w->setPalette(system);
+            break;
         case ControlKind::ComboBox:
         case ControlKind::CommandButton:
             w->setPalette(system);
+            FocusMarkStyle::applyTo(*w);
             break;
         case ControlKind::OptionButton:
         case ControlKind::CheckBox:
+            FocusMarkStyle::applyTo(*w);
             // Windows of their own on the form's colours, whatever the
             // container they sit in paints.
             w->setPalette(form);

@@ -26,10 +26,6 @@ class FormBinding;
 inline constexpr QRgb kFormGreen = qRgb(5, 124, 19);
 inline constexpr QRgb kFormText = qRgb(255, 255, 255);
 
-// The desktop's own colours, with every role set, for the controls that keep
-// them on a coloured form (text boxes, the combo box, buttons).
-QPalette systemPalette();
-
 class FormBuilder {
 public:
     // Makes the widget of a control that needs one of its own, or returns null.

@@ -275,37 +275,33 @@ bool FormInput::textKey(Bound& b, const QKeyEvent& event)
     return true;
 }
 
-// Control and a letter types a control character (Ctrl+A is 1, Ctrl+Z 26):
-// the box's key filter sees it first, and only a character it lets through
-// does its edit.
+// Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V are the desktop's editing commands in
+// every box: they act before and apart from the box's key filter (a paste
+// still brings its text through the filter and the limit). Any other Control
+// and a letter types a control character (Ctrl+H is 8, Ctrl+Z 26) that the
+// key filter sees first.
 void FormInput::controlChord(Bound& b, int code)
 {
     auto& box = static_cast<platform::TextControl&>(*b.control);
-    if (code == platform::KeyBackspace) {
-        platform::input::backspace(box);
-        return;
-    }
-    if (code == platform::KeyTab || code == platform::KeyReturn) {
-        platform::input::keyPress(box, code);
-        return;
-    }
-    int key = code;
-    box.keyPress(key);
-    switch (key) {
+    switch (code) {
     case 1: // Ctrl+A
         box.setSelection(0, platform::utf8::length(box.text()));
-        break;
+        return;
     case 3: // Ctrl+C
         copy(box);
-        break;
+        return;
     case 22: // Ctrl+V
         paste(box);
-        break;
+        return;
     case 24: // Ctrl+X
         cut(box);
-        break;
+        return;
+    case platform::KeyBackspace:
+        platform::input::backspace(box);
+        return;
     default:
-        break;
+        platform::input::keyPress(box, code);
+        return;
     }
 }
 

@@ -2,8 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QLabel>
-#include <QLayout>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWindow>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <cmath>
@@ -11,6 +15,9 @@
 #include <cstdlib>
 #include <limits>
 
+#include "help/CHtmlHelp.h"
+#include "help/HelpContext.h"
+#include "help/basHtmlHelp.h"
 #include "platform/handles/QtWindowHandles.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/FrmPokerHelp.h"
@@ -45,7 +52,8 @@ void endAtOnce()
 } // namespace
 
 PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QWidget* parent)
-    : QMainWindow(parent), frm_(ports, money), metrics_(Metrics::forScreen(screen())), surface_(new QWidget(this)),
+    : QMainWindow(parent), frm_(ports, money), metrics_(Metrics::forScreen(screen())), scroll_(new QScrollArea(this)),
+      surface_(new QWidget(scroll_)),
       binding_(std::make_unique<FormBinding>(frm_.form)), builder_(metrics_, *binding_), programEnd_(endAtOnce)
 {
     setWindowTitle(toQString(frm_.form.caption()));
@@ -57,7 +65,10 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     surface_->setPalette(palette);
     surface_->setAutoFillBackground(true);
     surface_->setFixedSize(metrics_.size(kFormWidthTwips, kFormHeightTwips));
-    setCentralWidget(surface_);
+    // The inner area scrolls where the screen is less tall than the window.
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidget(surface_);
+    setCentralWidget(scroll_);
 
     builder_.build(*surface_, frmPokerLayout(), [this](const ControlLayout& l, QWidget& parentWidget) -> QWidget* {
         return l.name == "UltiFrame1" ? makePreFlopFrame(l, parentWidget) : nullptr;
@@ -76,7 +87,12 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     logo->setPixmap(scaledTo(logoPicture(), logo->size()));
 
     buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    fitToScreen();
+    // A keyboard user's focus is always in view.
+    focusFollower_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now && surface_->isAncestorOf(now))
+            showWhole(qobject_cast<QComboBox*>(now->parentWidget()) ? *now->parentWidget() : *now);
+    });
 
     frm_.loadHooks.sizeCombo = [this](FrmPoker&) { sizeCombo(); };
     frm_.menuHooks.endProgram = [this] {
@@ -99,6 +115,8 @@ PokerWindow::~PokerWindow()
     // The chart and the cards window follow this window's model: they go first.
     delete chart_;
     delete cards_;
+    // The widgets go next, moving the focus as they go.
+    disconnect(focusFollower_);
 }
 
 void PokerWindow::buildMenus()
@@ -140,6 +158,11 @@ void PokerWindow::showStrategyChart()
         chart_ = new ChartWindow(frm_);
         chart_->setAttribute(Qt::WA_DeleteOnClose);
         chart_->setWindowIcon(windowIcon());
+        // The chart's page, in a viewer the chart owns.
+        connect(chart_, &ChartWindow::helpRequested, this, [this] {
+            help::GetHtmlHelp()->OpenContext(help::kHelpContextStrategyChart, help::DefaultHelpFile(),
+                                             platform::registerWidget(*chart_));
+        });
     }
     chart_->show();
     chart_->raise();
@@ -158,6 +181,40 @@ void PokerWindow::showCardsAndBoard()
     cards_->show();
     cards_->raise();
     cards_->activateWindow();
+}
+
+// The window is as designed, not resizable, and never taller than the
+// screen's available height: there the inner area scrolls, with the scroll
+// bar beside it.
+void PokerWindow::fitToScreen()
+{
+    const int frame = frameGeometry().height() - geometry().height();
+    const int available = screen()->availableGeometry().height() - frame;
+    QSize size(surface_->width(), surface_->height() + menuBar()->sizeHint().height());
+    if (size.height() > available) {
+        size.setHeight(available);
+        size.rwidth() += scroll_->verticalScrollBar()->sizeHint().width();
+    }
+    setFixedSize(size);
+}
+
+// The whole control, where the scroll area's own ensureWidgetVisible would
+// show only a text box's caret.
+void PokerWindow::showWhole(const QWidget& control)
+{
+    const QRect place(control.mapTo(surface_, QPoint(0, 0)), control.size());
+    scroll_->ensureVisible(place.center().x(), place.center().y(), place.width() / 2 + 2, place.height() / 2 + 2);
+}
+
+void PokerWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // The frame the desktop puts round the window is known now.
+    fitToScreen();
+    if (!screenWatched_) {
+        screenWatched_ = true;
+        connect(windowHandle(), &QWindow::screenChanged, this, &PokerWindow::fitToScreen);
+    }
 }
 
 QAction* PokerWindow::menuAction(std::string_view name) const

@@ -19,6 +19,7 @@
 #include "window/view/Metrics.h"
 
 class QAction;
+class QScrollArea;
 
 namespace window::view {
 
@@ -49,9 +50,12 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildMenus();
+    void fitToScreen();
+    void showWhole(const QWidget& control);
     void sizeCombo();
     void showAbout(FrmBrisvaneAbout& about);
     void showStrategyChart();
@@ -59,6 +63,7 @@ private:
 
     FrmPoker frm_;
     Metrics metrics_;
+    QScrollArea* scroll_;
     QWidget* surface_;
     // A member, not a child object: it goes before the model it binds.
     std::unique_ptr<FormBinding> binding_;
@@ -67,6 +72,8 @@ private:
     std::function<void()> programEnd_;
     QPointer<ChartWindow> chart_;
     QPointer<cards::CardsWindow> cards_;
+    bool screenWatched_ = false;
+    QMetaObject::Connection focusFollower_;
 };
 
 } // namespace window::view

@@ -10,6 +10,7 @@
 #include "platform/qt/QtShellOpen.h"
 #include "window/model/Product.h"
 #include "window/view/FirstPaintProbe.h"
+#include "window/view/FocusMarkStyle.h"
 #include "window/view/Metrics.h"
 #include "window/view/PokerWindow.h"
 
@@ -18,7 +19,8 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     // Money follows the user's regional settings, as the command line's does.
     std::setlocale(LC_ALL, "");
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    // Fusion, with focus marks that always show.
+    QApplication::setStyle(new window::view::FocusMarkStyle(QStringLiteral("Fusion")));
     // The window's own small face for the menus and dialogs too: one face
     // fewer to find while starting.
     QApplication::setFont(window::view::Metrics::applicationFont());

@@ -125,7 +125,20 @@ TEST_F(HelpFileAsBuilt, ContentsAndIndexReachEveryPage)
         EXPECT_TRUE(inContents.count(page)) << page << " is not in the contents";
         EXPECT_TRUE(inIndex.count(page)) << page << " has no index keyword";
     }
-    EXPECT_EQ(file_->topics().size(), 18u);
+    EXPECT_EQ(file_->topics().size(), 19u);
+}
+
+// The viewer's full-text search leads to the page of the strategy chart
+// window first, for the chart and for its parts.
+TEST_F(HelpFileAsBuilt, SearchingForTheChartFindsItsPageFirst)
+{
+    const platform::chm::TopicSearch search(*file_);
+    for (const char* query : {"chart", "strategy chart", "chart limpers", "chart pick"}) {
+        const auto hits = search.find(query);
+        ASSERT_FALSE(hits.empty()) << query;
+        EXPECT_EQ(hits.front().topic, "/topics/strategy_chart.htm") << query;
+        EXPECT_EQ(hits.front().title, "The strategy chart") << query;
+    }
 }
 
 TEST_F(HelpFileAsBuilt, EveryLinkAndAnchorResolves)

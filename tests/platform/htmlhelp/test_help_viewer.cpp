@@ -12,10 +12,12 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include "tests/support/QtTestApp.h"
 #include "RealHelpFile.h"
 #include "help/chm/context.h"
+#include "platform/handles/QtWindowHandles.h"
 #include "platform/handles/WindowHandleRegistry.h"
 #include "platform/htmlhelp/HelpViewerWindow.h"
 #include "platform/htmlhelp/QtHelpViewer.h"
@@ -70,6 +72,37 @@ TEST_F(Viewer, ContentsShowTheTreeAndTheFirstPage)
 
     tree.setCurrentItem(tree.topLevelItem(4)); // Glossary
     EXPECT_EQ(window().browser().currentTopic(), "/topics/glossary.htm");
+}
+
+// The viewer belongs to the window that asked for it, as a desktop's owned
+// window: it stays above its owner and is minimised with it. A request from
+// another window moves it there; one from no window leaves it where it is.
+TEST_F(Viewer, TheWindowIsOwnedByTheWindowThatAskedForIt)
+{
+    QWidget first, second;
+    for (QWidget* owner : {&first, &second}) {
+        owner->resize(200, 100);
+        owner->show();
+    }
+    const std::intptr_t h = viewer.htmlHelp(platform::registerWidget(first), helptest::kHelpFile,
+                                            platform::HhDisplayToc, platform::NoHelpData{});
+    ASSERT_GT(h, 0);
+    EXPECT_EQ(window().parentWidget(), &first);
+    EXPECT_TRUE(window().isWindow());
+    EXPECT_TRUE(window().isVisible());
+    ASSERT_NE(window().windowHandle(), nullptr);
+    EXPECT_EQ(window().windowHandle()->transientParent(), first.windowHandle());
+
+    EXPECT_EQ(viewer.htmlHelp(platform::registerWidget(second), helptest::kHelpFile, platform::HhHelpContext,
+                              std::int32_t{IDH_GLOSSARY}),
+              h);
+    EXPECT_EQ(window().parentWidget(), &second);
+    EXPECT_TRUE(window().isVisible());
+    EXPECT_EQ(window().windowHandle()->transientParent(), second.windowHandle());
+    EXPECT_EQ(window().browser().currentTopic(), "/topics/glossary.htm");
+
+    EXPECT_EQ(send(platform::HhDisplayToc), h);
+    EXPECT_EQ(window().parentWidget(), &second);
 }
 
 TEST_F(Viewer, OneWindowPerHelpFileWhateverThePathSpelling)

@@ -8,12 +8,14 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QStyleOptionSpinBox>
 #include <QStyleFactory>
 #include <QTest>
 
 #include "engine/content/AdviceContent.h"
 #include "platform/form/Input.h"
 #include "window/chart/ChartWindow.h"
+#include "window/chart/LimperSpinBox.h"
 #include "window/model/FrmPoker.h"
 #include "tests/support/QtTestApp.h"
 #include "window/model/StateDump.h"
@@ -128,6 +130,155 @@ TEST_F(ChartWindowTest, ClickingACellTypesTheHandIntoTheMainWindow)
     EXPECT_EQ(cell.advice, frm.txtPreFlop.text());
 }
 
+// The chart takes any limper count the main window takes, and its arrows
+// count on in decimal text however long the count.
+TEST_F(ChartWindowTest, TheLimperCountIsAnyCountTheMainWindowTakes)
+{
+    type(frm.txtBB, "2");
+    click(frm.optEarly);
+    click(frm.optLimped);
+    type(frm.txtLimpers, "9999999");
+    window::ChartWindow chart(frm);
+    chart.show();
+    EXPECT_EQ(chart.situation().limpers, "9999999");
+    auto* limpers = chart.findChild<window::LimperSpinBox*>();
+    ASSERT_NE(limpers, nullptr);
+    EXPECT_EQ(limpers->text(), "9999999");
+
+    struct {
+        const char* from;
+        int steps;
+        const char* to;
+    } steps[] = {{"9999999", 1, "10000000"},
+                 {"99999999999999999999999", 1, "100000000000000000000000"},
+                 {"100000000000000000000000", -1, "99999999999999999999999"},
+                 {"10", -1, "9"},
+                 {"007", 1, "8"},
+                 {"2", -5, "1"}, // the arrows stop at one limper
+                 {"0", 1, "1"},
+                 {"3", 10, "13"}};
+    for (const auto& s : steps) {
+        limpers->setCount(QString::fromLatin1(s.from));
+        limpers->stepBy(s.steps);
+        EXPECT_EQ(limpers->text(), s.to) << s.from;
+        EXPECT_EQ(chart.situation().limpers, s.to) << s.from;
+    }
+    limpers->setCount("1");
+    EXPECT_EQ(limpers->stepEnabled(), QAbstractSpinBox::StepUpEnabled);
+
+    // Typed: digits only, as in the main window's box.
+    limpers->setFocus();
+    limpers->selectAll();
+    QTest::keyClicks(limpers, "1x2.3");
+    EXPECT_EQ(chart.situation().limpers, "123");
+    EXPECT_EQ(frm.txtLimpers.text(), "9999999"); // the main window is left alone
+}
+
+// The arrows show on the window's green: dark on the light buttons.
+TEST_F(ChartWindowTest, TheLimperArrowsAreVisible)
+{
+    click(frm.optLimped);
+    window::ChartWindow chart(frm);
+    chart.show();
+    auto* limpers = chart.findChild<window::LimperSpinBox*>();
+    ASSERT_TRUE(limpers->isEnabled());
+    limpers->setCount("5");
+    QStyleOptionSpinBox option;
+    option.initFrom(limpers);
+    option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    option.buttonSymbols = QAbstractSpinBox::UpDownArrows;
+    option.frame = true;
+    const QImage image = limpers->grab().toImage();
+    for (const auto sub : {QStyle::SC_SpinBoxUp, QStyle::SC_SpinBoxDown}) {
+        // Inside the button, clear of its frame.
+        const QRect arrows =
+            limpers->style()->subControlRect(QStyle::CC_SpinBox, &option, sub, limpers).adjusted(2, 2, -2, -2);
+        int dark = 0;
+        for (int y = arrows.top(); y <= arrows.bottom(); ++y)
+            for (int x = arrows.left(); x <= arrows.right(); ++x)
+                dark += image.pixelColor(x, y).lightness() < 110;
+        EXPECT_GE(dark, 3) << sub;
+    }
+}
+
+// A player's view of a pick: the chart on Raise, the main window on
+// Opened; picking AK puts the main window on Raise and the chart stays there.
+TEST_F(ChartWindowTest, APickTakesTheChartsSituationIntoTheMainWindow)
+{
+    type(frm.txtBB, "2");
+    click(frm.optEarly);
+    click(frm.optOpened);
+    window::ChartWindow chart(frm);
+    chart.findChildren<QComboBox*>()[0]->setCurrentIndex(static_cast<int>(engine::PreflopAction::Raised));
+    chart.findChildren<QComboBox*>()[1]->setCurrentIndex(static_cast<int>(engine::Position::Late));
+    chart.findChild<QLineEdit*>()->setText("3.5");
+    chart.pick(engine::handIndex("AK"));
+    EXPECT_EQ(frm.selectedAction(), engine::PreflopAction::Raised);
+    EXPECT_EQ(frm.selectedPosition(), engine::Position::Late);
+    EXPECT_EQ(frm.txtBB.text(), "$3.50"); // typed, then formatted on leaving the box
+    EXPECT_EQ(chart.situation().action, engine::PreflopAction::Raised);
+    EXPECT_EQ(chart.situation().position, engine::Position::Late);
+    const auto& cell = chart.chart().cells[static_cast<std::size_t>(engine::handIndex("AK"))];
+    EXPECT_EQ(cell.bet, frm.lblBetAmount.caption());
+    EXPECT_EQ(cell.advice, frm.txtPreFlop.text());
+
+    // The chart's big blind takes what the main window's box takes, so that
+    // typing it there gives the same amount.
+    auto* bigBlind = chart.findChild<QLineEdit*>();
+    bigBlind->clear();
+    QTest::keyClicks(bigBlind, "12345678.9012");
+    EXPECT_EQ(bigBlind->text(), "12345678.9");
+    chart.pick(engine::handIndex("AK"));
+    EXPECT_EQ(frm.txtBB.text(), "$12,345,678.90");
+    EXPECT_EQ(chart.situation().bigBlind, "12345678.9"); // the same amount, in ten characters
+}
+
+// Every cell picked, in every situation set on the chart's own selectors,
+// leaves the main window showing exactly that cell, and the chart where it
+// was. The main window starts from the situation before, as a player's would.
+class PickEveryCell : public ChartWindowTest,
+                      public ::testing::WithParamInterface<std::tuple<engine::PreflopAction, const char*>> {};
+
+TEST_P(PickEveryCell, TheMainWindowShowsThePickedCell)
+{
+    const auto [action, limpers] = GetParam();
+    type(frm.txtBB, "2");
+    type(frm.txtHoleCard, "72");
+    click(frm.optBlinds);
+    click(frm.optLimped);
+    type(frm.txtLimpers, "2");
+    window::ChartWindow chart(frm);
+    for (const engine::Position position : engine::kPositions) {
+        chart.findChildren<QComboBox*>()[0]->setCurrentIndex(static_cast<int>(action));
+        chart.findChildren<QComboBox*>()[1]->setCurrentIndex(static_cast<int>(position));
+        chart.findChild<QLineEdit*>()->setText("2.5");
+        chart.findChild<window::LimperSpinBox*>()->setCount(QString::fromLatin1(limpers));
+        const engine::Chart picked = chart.chart();
+        for (int i = 0; i < engine::kHandCount; ++i) {
+            chart.pick(i);
+            const engine::ChartCell& c = picked.cells[static_cast<std::size_t>(i)];
+            ASSERT_EQ(frm.lblCardValue.caption(), c.hand);
+            ASSERT_EQ(frm.lblGroup.caption(), c.group) << c.hand;
+            ASSERT_EQ(frm.lblBetAmount.caption(), c.bet) << c.hand;
+            ASSERT_EQ(frm.txtPreFlop.text(), c.advice) << c.hand;
+            const engine::ChartSituation now = chart.situation();
+            ASSERT_EQ(now.action, action) << c.hand;
+            ASSERT_EQ(now.position, position) << c.hand;
+            if (action == engine::PreflopAction::Limped) {
+                ASSERT_EQ(now.limpers, limpers) << c.hand;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EverySituation, PickEveryCell,
+                         ::testing::Combine(::testing::Values(engine::PreflopAction::Opened,
+                                                              engine::PreflopAction::Limped,
+                                                              engine::PreflopAction::Raised,
+                                                              engine::PreflopAction::RaisedCalled,
+                                                              engine::PreflopAction::ReRaised),
+                                            ::testing::Values("1", "3")));
+
 TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
 {
     window::ChartWindow chart(frm);
@@ -147,13 +298,32 @@ TEST_F(ChartWindowTest, ArrowKeysMoveAndEnterPicks)
     EXPECT_EQ(frm.txtHoleCard.text(), "K2");
 }
 
+// Escape closes the chart whichever of its controls has the focus, as it
+// closes the About window.
+TEST_F(ChartWindowTest, EscapeClosesTheWindow)
+{
+    window::ChartWindow chart(frm);
+    QList<QWidget*> focusable = {chart.findChild<window::ChartGrid*>(), chart.findChildren<QComboBox*>()[0],
+                                 chart.findChild<QLineEdit*>(), chart.findChild<window::LimperSpinBox*>()};
+    for (QWidget* w : focusable) {
+        ASSERT_NE(w, nullptr);
+        chart.show();
+        chart.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&chart));
+        w->setEnabled(true);
+        w->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(chart.isVisible()) << w->metaObject()->className();
+    }
+}
+
 TEST_F(ChartWindowTest, Screenshots)
 {
     struct {
         const char* file;
         int action;
         int position;
-    } shots[] = {{"chart-opened-early.png", 0, 0}, {"chart-raise-blinds.png", 2, 3}};
+    } shots[] = {{"chart-opened-early.png", 0, 0}, {"chart-raise-blinds.png", 2, 3}, {"chart-limped-late.png", 1, 2}};
     window::ChartWindow chart(frm);
     chart.show();
     chart.findChild<QLineEdit*>()->setText("2");

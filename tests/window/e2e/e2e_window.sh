@@ -90,6 +90,12 @@ typed 5
 keys alt+h Return   # the first item, Contents, has no access key
 help=$(wait_window '^Brisvane Tablewise Help$') || fail "no help viewer"
 import -window "$help" "$shots/e2e-help.png"
+if command -v xprop > /dev/null; then
+  # The viewer is the main window's owned window: the window manager keeps it
+  # above the main window and minimises it with it.
+  owner=$(xprop -id "$help" WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*' || true)
+  [[ -n $owner ]] && (( owner == win )) || fail "the help viewer is not owned by the main window ($owner, $win)"
+fi
 "$close_window" "$win"
 ended
 printf 'type txtBB 5\ndump\n' > "$work/session2.txt"

@@ -4,15 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QTimer>
 
 #include "ViewFixture.h"
 #include "help/HelpContext.h"
 #include "help/basHtmlHelp.h"
+#include "platform/handles/QtWindowHandles.h"
 #include "platform/htmlhelp/HelpViewerWindow.h"
 #include "platform/htmlhelp/QtHelpViewer.h"
 #include "platform/htmlhelp/TopicBrowser.h"
 #include "tests/support/RecordingHelpViewer.h"
+#include "window/chart/ChartWindow.h"
 
 namespace viewtest {
 namespace {
@@ -60,6 +63,29 @@ TEST_F(RecordedHelp, ContentsOpensTheHelpFilesContentsOwnedByTheWindow)
     EXPECT_EQ(calls[0].command, platform::HhDisplayToc);
     EXPECT_EQ(calls[0].caller, frm().form.hWnd());
     EXPECT_TRUE(calls[0].file.ends_with("/BV_Tablewise.chm")) << calls[0].file;
+}
+
+// The chart window's own page, from any of its controls, owned by the chart.
+TEST_F(RecordedHelp, F1InTheChartShowsTheChartsTopic)
+{
+    window->menuAction("mnuStrategyChart")->trigger();
+    window::ChartWindow* chart = window->strategyChart();
+    ASSERT_NE(chart, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(chart));
+    for (QWidget* w : {static_cast<QWidget*>(chart->findChild<window::ChartGrid*>()),
+                       static_cast<QWidget*>(chart->findChild<QComboBox*>())}) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_F1);
+    }
+    const auto calls = shown();
+    ASSERT_EQ(calls.size(), 2u);
+    for (const auto& c : calls) {
+        EXPECT_EQ(c.command, platform::HhHelpContext);
+        EXPECT_EQ(c.caller, platform::widgetHandle(*chart));
+        EXPECT_EQ(std::get<std::int32_t>(c.data), help::kHelpContextStrategyChart);
+        EXPECT_TRUE(c.file.ends_with("/BV_Tablewise.chm")) << c.file;
+    }
+    EXPECT_NE(platform::widgetHandle(*chart), 0);
 }
 
 class RealHelp : public ViewTest {

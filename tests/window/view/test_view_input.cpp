@@ -106,7 +106,8 @@ INSTANTIATE_TEST_SUITE_P(
     FilteredBoxes, Pasting,
     ::testing::Values(
         PasteCase{"HoleCardsKeepOnlyCardKeysUpToTwo", "txtHoleCard", "a k 10 q", PasteBy::ShiftInsert, "ak"},
-        PasteCase{"CtrlVIsAControlKeyTheHoleCardsDiscard", "txtHoleCard", "AK", PasteBy::CtrlV, ""},
+        PasteCase{"CtrlVInHoleCardsIsFilteredAsShiftInsert", "txtHoleCard", "a k 10 q", PasteBy::CtrlV, "ak"},
+        PasteCase{"CtrlVInBigBlindIsFilteredAndLimited", "txtBB", "$98,765.4321", PasteBy::CtrlV, "98765.4321"},
         PasteCase{"BigBlindTakesDigitsAndThePoint", "txtBB", "$1,234.50", PasteBy::ContextMenu, "1234.50"},
         PasteCase{"BigBlindStopsAtTenTypedCharacters", "txtBB", "123456789012", PasteBy::Drop, "1234567890"},
         PasteCase{"LimpersTakeDigits", "txtLimpers", "3 players\n", PasteBy::ShiftInsert, "3"},
@@ -143,18 +144,66 @@ TEST_F(ViewTest, EditingHappensAtTheCaretTheUserLeft)
     expectWidgetsMirrorTheModel(*window);
 }
 
-TEST_F(ViewTest, TheHoleCardFilterDiscardsTheClipboardChords)
+// Ctrl+A, Ctrl+C, Ctrl+X and Ctrl+V edit every box as on any desktop, the
+// filtered ones included: the key filters never see them.
+struct ChordCase {
+    const char* box;
+    const char* typed;       // typed first
+    const char* replacement; // typed over the whole text after Ctrl+A
+};
+
+void PrintTo(const ChordCase& c, std::ostream* out)
+{
+    *out << c.box;
+}
+
+class EditingChords : public ViewTest, public ::testing::WithParamInterface<ChordCase> {
+protected:
+    std::string text() const { return static_cast<const platform::TextControl&>(*window->model().form.find(GetParam().box)).text(); }
+};
+
+TEST_P(EditingChords, SelectAllCopyCutAndPaste)
+{
+    const ChordCase& c = GetParam();
+    clickEnd(c.box);
+    type(QString::fromUtf8(c.typed));
+    key(Qt::Key_A, Qt::ControlModifier);
+    type(QString::fromUtf8(c.replacement)); // replaces, never appends
+    EXPECT_EQ(text(), c.replacement);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
+    key(Qt::Key_A, Qt::ControlModifier);
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.replacement));
+    EXPECT_EQ(text(), c.replacement);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
+    key(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.replacement));
+    EXPECT_EQ(text(), "");
+
+    key(Qt::Key_V, Qt::ControlModifier); // the filters and limits of pastes: the table above
+    EXPECT_EQ(text(), c.replacement);
+    expectWidgetsMirrorTheModel(*window);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryTextBox, EditingChords,
+    ::testing::Values(ChordCase{"txtBB", "2", "0.25"}, ChordCase{"txtHoleCard", "q9", "A"},
+                      ChordCase{"txtLimpers", "12", "3"}, ChordCase{"cmbPostFlop", "Flush", "Trips"},
+                      ChordCase{"txtPreFlop", "one", "two"}, ChordCase{"txtFlop", "one", "two"}),
+    [](const ::testing::TestParamInfo<ChordCase>& c) { return std::string(c.param.box); });
+
+TEST_F(ViewTest, OtherControlChordsStillMeetTheKeyFilter)
 {
     clickEnd("txtHoleCard");
     type("q9");
-    QGuiApplication::clipboard()->setText(QStringLiteral("unchanged"));
-    key(Qt::Key_A, Qt::ControlModifier); // discarded: nothing is selected
-    key(Qt::Key_C, Qt::ControlModifier);
-    key(Qt::Key_X, Qt::ControlModifier);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("unchanged"));
-    key(Qt::Key_Backspace);
+    key(Qt::Key_H, Qt::ControlModifier); // Backspace, which the filter passes
     EXPECT_EQ(s().txtHoleCard.text(), "q");
-    // The advice box filters nothing: Ctrl+C copies, with LF line breaks.
+    key(Qt::Key_Z, Qt::ControlModifier); // a control character the filter drops
+    key(Qt::Key_B, Qt::ControlModifier);
+    EXPECT_EQ(s().txtHoleCard.text(), "q");
+    // Copied advice keeps LF line breaks on the clipboard.
     s().txtPreFlop.setText("one\r\ntwo");
     clickEnd("txtPreFlop");
     key(Qt::Key_A, Qt::ControlModifier);

@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QImage>
+#include <cmath>
 #include <QMenu>
 #include <QMenuBar>
 
 #include "CaptionFit.h"
 #include "ViewFixture.h"
 #include "FrameControlFacts.h"
+#include "platform/form/Input.h"
 #include "window/view/FormBinding.h"
 
 namespace viewtest {
@@ -125,6 +128,51 @@ TEST_F(ViewTest, ColoursOfTheForm)
         EXPECT_EQ(widget(name)->palette().color(QPalette::Base), system.color(QPalette::Base)) << name;
         EXPECT_EQ(widget(name)->palette().color(QPalette::Window), system.color(QPalette::Window)) << name;
     }
+}
+
+double luminance(QColor c)
+{
+    auto channel = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * channel(c.redF()) + 0.7152 * channel(c.greenF()) + 0.0722 * channel(c.blueF());
+}
+
+double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Pixels of the control that the focus changes to a clearly different colour.
+int markedPixels(const QImage& before, const QImage& after)
+{
+    int marked = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x)
+            if (contrast(before.pixelColor(x, y), after.pixelColor(x, y)) >= 3.0)
+                ++marked;
+    return marked;
+}
+
+// A keyboard user sees where the focus is without pressing anything: every
+// control that takes the focus shows a mark when it has it, in a colour that
+// stands out from what it lies on.
+TEST_F(ViewTest, EveryControlThatTakesTheFocusShowsAMarkWhenItHasIt)
+{
+    QApplication::setCursorFlashTime(0); // the text boxes' caret stays on
+    for (const char* name : {"txtBB", "txtHoleCard", "chkSuited", "optEarly", "optMiddle", "optLate", "optIn",
+                             "optOut", "optMultiWay", "optHeadsUp", "optLimpedPost", "optRaisedPost", "cmbPostFlop",
+                             "optBlinds", "optOpened", "optLimped", "optRaised", "optRaisedCalled",
+                             "optRaiseReRaise", "txtLimpers", "cmdResetPartial"}) {
+        platform::Control* control = frm().form.find(name);
+        ASSERT_NE(control, nullptr) << name;
+        platform::input::moveFocus(s().txtFlop);
+        const QImage before = widget(name)->grab().toImage();
+        platform::input::moveFocus(*control);
+        ASSERT_TRUE(widget(name)->hasFocus() || widget(name)->isAncestorOf(QApplication::focusWidget())) << name;
+        const QImage after = widget(name)->grab().toImage();
+        EXPECT_GE(markedPixels(before, after), 12) << name;
+    }
+    expectCaptionsFit(*window->innerArea());
 }
 
 TEST_F(ViewTest, ThePreFlopFrameIsTheFrameControlLoadedFromItsStoredProperties)

@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QImage>
+#include <QStyleFactory>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
+#include "window/view/FocusMarkStyle.h"
 #include "window/view/FocusNavigation.h"
 #include "window/view/Metrics.h"
 #include "window/view/TextMapping.h"
@@ -115,6 +119,20 @@ TEST(Metrics, DesignedUnitsOnADenserScreen)
     EXPECT_EQ(regular.pixelSize(), 17);
     EXPECT_EQ(QFontInfo(m.font({"Times New Roman", 9.75, false})).family(), QStringLiteral("Liberation Serif"));
     EXPECT_EQ(QFontInfo(regular).family(), QStringLiteral("Liberation Sans"));
+}
+
+// The program's style reads the menu bar's overflow icon only when it is
+// drawn, and it draws as the base style's.
+TEST(ProgramStyle, TheOverflowIconsLookAsTheBaseStylesDo)
+{
+    window::view::FocusMarkStyle program(QStringLiteral("Fusion"));
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+    for (const auto icon : {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton})
+        for (const int size : {8, 16, 32}) {
+            const QImage expected = base->standardIcon(icon).pixmap(size).toImage();
+            ASSERT_FALSE(expected.isNull());
+            EXPECT_EQ(program.standardIcon(icon).pixmap(size).toImage(), expected) << icon << " " << size;
+        }
 }
 
 } // namespace

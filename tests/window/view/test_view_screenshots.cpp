@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QTimer>
 
 #include "ViewFixture.h"
@@ -81,6 +82,38 @@ TEST_F(Screenshots, MainWindowAfterAWholeAdvice)
     for (int x = 12; x < 200; ++x)
         preFlopInk = preFlopInk || innerPixel(image, {x, 306}).lightness() < 100;
     EXPECT_TRUE(preFlopInk);
+}
+
+// The focus mark of each kind of control, reached with Tab as a keyboard user
+// does: one strip of the window around each focused control.
+TEST_F(Screenshots, FocusMarks)
+{
+    const char* names[] = {"txtHoleCard", "chkSuited", "optEarly", "cmbPostFlop", "optOpened", "cmdResetPartial"};
+    QList<QImage> strips;
+    for (const char* name : names) {
+        for (int tabs = 0; tabs < 30 && s().form.focus() != s().form.find(name); ++tabs)
+            key(Qt::Key_Tab);
+        ASSERT_EQ(s().form.focus(), s().form.find(name)) << name;
+        QApplication::processEvents();
+        const QRect around = QRect(widget(name)->mapTo(window.get(), QPoint(0, 0)), widget(name)->size())
+                                 .adjusted(-8, -6, 8, 6);
+        strips.append(window->grab(around).toImage());
+    }
+    int width = 0, height = 0;
+    for (const QImage& strip : strips) {
+        width = std::max(width, strip.width());
+        height += strip.height();
+    }
+    QImage sheet(width, height, QImage::Format_RGB32);
+    sheet.fill(kGreen);
+    QPainter painter(&sheet);
+    int y = 0;
+    for (const QImage& strip : strips) {
+        painter.drawImage(0, y, strip);
+        y += strip.height();
+    }
+    painter.end();
+    EXPECT_TRUE(sheet.save(shotPath(QStringLiteral("focus-marks.png"))));
 }
 
 class HelpScreenshot : public Screenshots {
