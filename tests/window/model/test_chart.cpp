@@ -7,16 +7,14 @@
 
 #include "engine/Chart.h"
 #include "engine/Preflop.h"
-#include "platform/form/Input.h"
+#include "tests/support/PlayerInput.h"
 #include "window/model/FrmPoker.h"
 
-using namespace platform;
 using engine::BetClass;
 using engine::Position;
 using engine::PreflopAction;
 
 namespace {
-
 
 struct Shown {
     std::string group, bet, advice;
@@ -26,20 +24,11 @@ struct Shown {
 // `tablewise advise` uses too.
 Shown windowShows(std::string_view hand, const engine::ChartSituation& sit)
 {
+    using testsupport::click;
+    using testsupport::type;
     window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     auto& s = frm;
-    auto type = [](TextBox& box, std::string_view text) {
-        input::moveFocus(box);
-        for (char c : text) {
-            box.setSelection(box.text().size(), 0);
-            input::keyPress(box, c);
-        }
-    };
-    auto click = [](Control& c) {
-        input::moveFocus(c);
-        input::click(c);
-    };
     type(s.txtBB, sit.bigBlind);
     type(s.txtHoleCard, hand.substr(0, 2));
     if (hand.size() == 3)

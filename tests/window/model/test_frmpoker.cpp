@@ -13,6 +13,7 @@
 #include "platform/form/TextEditing.h"
 #include "platform/text/Utf8.h"
 #include "tests/support/EuroMoney.h"
+#include "tests/support/PlayerInput.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/Layout.h"
 
@@ -20,26 +21,16 @@ using namespace platform;
 
 namespace {
 
+using testsupport::click;
+using testsupport::type;
 
 struct Window : ::testing::Test {
-    window::FrmPoker frm{{}, platform::Money::unitedStates()};
-    window::FrmPoker& s = frm;
+    explicit Window(const Money& money = Money::unitedStates()) : frm({}, money) {}
 
     void SetUp() override { frm.Form_Load(); }
 
-    void type(TextControl& box, std::u32string_view keys)
-    {
-        input::moveFocus(box);
-        for (char32_t k : keys) {
-            box.setSelection(utf8::length(box.text()), 0);
-            input::keyPress(box, static_cast<int>(k));
-        }
-    }
-    void click(Control& c)
-    {
-        input::moveFocus(c);
-        input::click(c);
-    }
+    window::FrmPoker frm;
+    window::FrmPoker& s = frm;
 };
 
 TEST_F(Window, StartsEmptyWithTheFocusInTheBigBlind)
@@ -105,11 +96,7 @@ TEST_P(KeyFilters, LetOnlyTheirKeysThrough)
     window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     auto& box = static_cast<TextBox&>(*frm.form.find(GetParam().box));
-    input::moveFocus(box);
-    for (char32_t k : GetParam().keys) {
-        box.setSelection(utf8::length(box.text()), 0);
-        input::keyPress(box, static_cast<int>(k));
-    }
+    type(box, GetParam().keys);
     EXPECT_EQ(box.text(), GetParam().result);
 }
 
@@ -134,18 +121,6 @@ TEST_F(Window, HoleCardsWithoutABigBlindComputeNothingButSuitedDoes)
     click(s.chkSuited);
     EXPECT_EQ(s.lblGroup.caption(), "1");
     EXPECT_EQ(s.lblBetAmount.caption(), "$0.00 to $0.00");
-}
-
-TEST_F(Window, EmptyingTheHoleCardsPrompts)
-{
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AK");
-    click(s.optLate);
-    click(s.optOpened);
-    s.txtHoleCard.setSelection(0, 2);
-    input::keyPress(s.txtHoleCard, KeyBackspace);
-    EXPECT_EQ(s.txtPreFlop.text(), "Enter Hole Cards");
-    EXPECT_EQ(s.lblBetAmount.caption(), "$0.00");
 }
 
 TEST_F(Window, ChoosingAnotherActionEmptiesTheLimpers)
@@ -285,10 +260,39 @@ TEST_F(Window, APairUnticksSuitedAfterTheCapitalsAndBeforeTheHandIsShown)
     EXPECT_EQ(s.sortedCard, "JJ");
 }
 
-// The big blind in a locale whose monetary decimal point is a comma.
+// The window in each money format: the United States fallback, and a locale
+// whose monetary decimal point is a comma.
+struct MoneyFormat {
+    const char* name;
+    const Money* money;
+    const char* zero; // a bet of zero as the window shows it
+};
+
+class WindowInEachMoney : public Window, public ::testing::WithParamInterface<MoneyFormat> {
+public:
+    WindowInEachMoney() : Window(*GetParam().money) {}
+};
+
+TEST_P(WindowInEachMoney, EmptyingTheHoleCardsPromptsWithAZeroBet)
+{
+    type(s.txtBB, U"2");
+    type(s.txtHoleCard, U"AK");
+    click(s.optLate);
+    click(s.optOpened);
+    s.txtHoleCard.setSelection(0, 2);
+    input::keyPress(s.txtHoleCard, KeyBackspace);
+    EXPECT_EQ(s.txtPreFlop.text(), "Enter Hole Cards");
+    EXPECT_EQ(s.lblBetAmount.caption(), GetParam().zero);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WindowInEachMoney,
+                         ::testing::Values(MoneyFormat{"UnitedStates", &Money::unitedStates(), "$0.00"},
+                                           MoneyFormat{"Euro", &testsupport::euroMoney(), "0,00 \xE2\x82\xAC"}),
+                         [](const auto& formatInfo) { return std::string(formatInfo.param.name); });
+
 struct EuroWindow : Window {
-    window::FrmPoker euro{{}, testsupport::euroMoney()};
-    EuroWindow() { euro.Form_Load(); }
+    EuroWindow() : Window(testsupport::euroMoney()) {}
+    window::FrmPoker& euro = frm;
 };
 
 TEST_F(EuroWindow, TheBigBlindTakesTheLocalesDecimalPoint)
@@ -301,18 +305,6 @@ TEST_F(EuroWindow, TheBigBlindTakesTheLocalesDecimalPoint)
     click(euro.optOpened);
     EXPECT_EQ(euro.txtBB.text(), "0,50 \xE2\x82\xAC");
     EXPECT_EQ(euro.lblBetAmount.caption(), "2,00 \xE2\x82\xAC to 3,00 \xE2\x82\xAC");
-}
-
-TEST_F(EuroWindow, TheZeroPromptIsInTheLocalesMoney)
-{
-    type(euro.txtBB, U"2");
-    type(euro.txtHoleCard, U"AK");
-    click(euro.optLate);
-    click(euro.optOpened);
-    euro.txtHoleCard.setSelection(0, 2);
-    input::keyPress(euro.txtHoleCard, KeyBackspace);
-    EXPECT_EQ(euro.txtPreFlop.text(), "Enter Hole Cards");
-    EXPECT_EQ(euro.lblBetAmount.caption(), "0,00 \xE2\x82\xAC");
 }
 
 TEST_F(EuroWindow, APasteAfterTheWrittenAmountIsRefusedWhole)
