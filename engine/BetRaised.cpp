@@ -15,8 +15,12 @@ constexpr BetCell k510 = word("Apply 5/10 Rule", BetClass::Call);
 constexpr BetCell kSeeAdvise = word("See advise below", BetClass::Advice);
 constexpr BetCell kSeeAdviceCapital = word("See Advice below", BetClass::Advice);
 
+// Rows the raised and the raised-and-called pots share.
+constexpr BetRow kBigPairsReRaise = anyPosition("AA, KK, QQ", kReRaise);
+constexpr BetRow kSmallPairs510 = anyPosition("22, 33, 44, 55, 66, 77, 88", k510);
+
 constexpr BetRow kRaiseRows[] = {
-    anyPosition("AA, KK, QQ", kReRaise),
+    kBigPairsReRaise,
     anySeat("JJ, TT, 99, AKs, AK, AQs, AQ", kSee, kEmpty),
     anyPosition("AJs, KQs", kSee),
     //  hands                          Early       Middle      Late        Blinds      none
@@ -26,19 +30,19 @@ constexpr BetRow kRaiseRows[] = {
                                        kFoldCell,  kFoldCell,  kFoldCell,  kSee,       kEmpty},
     {"JT, 65s, 76s, 87s, 98s, T9s, 65, 76, 87, 98, T9",
                                        kFoldCell,  kFoldCell,  kSee,       kSee,       kEmpty},
-    anyPosition("22, 33, 44, 55, 66, 77, 88", k510),
+    kSmallPairs510,
     anyPosition("AT, QTs, QJ, KTs, J9s, QT", kFoldCell),
     // any other hand text, the empty text included: "Fold"
 };
 
 constexpr BetRow kRaiseCallRows[] = {
-    anyPosition("AA, KK, QQ", kReRaise),
+    kBigPairsReRaise,
     anySeat("JJ, TT, AKs, AK, AQs, AJs, KQs", kSee, kEmpty),
     anyPosition("99, AQ", kCall),
     //  hands                          Early       Middle      Late        Blinds      none
     {"JTs",                            kFoldCell,  kFoldCell,  kCall,      kFoldCell,  kFoldCell},
     {"QJs",                            kFoldCell,  kFoldCell,  kSee,       kFoldCell,  kEmpty},
-    anyPosition("22, 33, 44, 55, 66, 77, 88", k510),
+    kSmallPairs510,
     anyPosition("KJs, ATs, AJ, KQ, KJ, A2s, A3s, A4s, A5s, A6s, A7s, A8s, A9s, AT, QTs, QJ, KTs, J9s, QT, "
                 "65s, 76s, 87s, 98s, T9s, 65, 76, 87, 98, T9, JT",
                 kFoldCell),
