@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -22,12 +23,32 @@ using namespace platform;
 namespace {
 
 using testsupport::click;
+using testsupport::paste;
 using testsupport::type;
 
 struct Window : ::testing::Test {
     explicit Window(const Money& money = Money::unitedStates()) : frm({}, money) {}
 
     void SetUp() override { frm.Form_Load(); }
+
+    // A big blind of 2, then the hole cards, the position and the action.
+    void enterPreflop(std::u32string_view hand, OptionButton& position, OptionButton& action)
+    {
+        type(frm.txtBB, U"2");
+        type(frm.txtHoleCard, hand);
+        click(position);
+        click(action);
+    }
+
+    // A big blind of 2, an opened pot from early position and Suited ticked:
+    // everything but the hole cards.
+    void enterSuitedOpenedFromEarly()
+    {
+        type(frm.txtBB, U"2");
+        click(frm.optEarly);
+        click(frm.optOpened);
+        click(frm.chkSuited);
+    }
 
     window::FrmPoker frm;
     window::FrmPoker& s = frm;
@@ -183,10 +204,7 @@ TEST_F(Window, LeavingTheBigBlindFormatsOrEmptiesIt)
 
 TEST_F(Window, ResetKeepsTheBigBlindAndEmptiesEveryResult)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AA");
-    click(s.optBlinds);
-    click(s.optLimped);
+    enterPreflop(U"AA", s.optBlinds, s.optLimped);
     type(s.txtLimpers, U"2");
     input::chooseItem(s.cmbPostFlop, 4);
     click(s.optLimpedPost);
@@ -222,14 +240,10 @@ TEST_F(Window, PostFlopNeedsOneOptionBeforeTheCategoryCounts)
 // outer computation's writes decide what stays shown.
 TEST_F(Window, TheCapitalsRewriteIsOneChangeAndRunsItsHandlerNested)
 {
-    type(s.txtBB, U"2");
-    click(s.optEarly);
-    click(s.optOpened);
-    click(s.chkSuited);
+    enterSuitedOpenedFromEarly();
     int changes = 0;
     s.txtHoleCard.change.connect([&] { ++changes; });
-    input::moveFocus(s.txtHoleCard);
-    input::insertText(s.txtHoleCard, "ak");
+    paste(s.txtHoleCard, "ak");
     EXPECT_EQ(s.txtHoleCard.text(), "AK");
     EXPECT_EQ(changes, 2); // the paste, then the rewrite in capitals
     EXPECT_EQ(s.lblCardValue.caption(), "AKs");
@@ -246,14 +260,10 @@ TEST_F(Window, TheCapitalsRewriteIsOneChangeAndRunsItsHandlerNested)
 
 TEST_F(Window, APairUnticksSuitedAfterTheCapitalsAndBeforeTheHandIsShown)
 {
-    type(s.txtBB, U"2");
-    click(s.optEarly);
-    click(s.optOpened);
-    click(s.chkSuited);
+    enterSuitedOpenedFromEarly();
     std::vector<std::string> seen;
     s.chkSuited.click.connect([&] { seen.push_back(s.txtHoleCard.text() + "/" + std::to_string(s.chkSuited.value())); });
-    input::moveFocus(s.txtHoleCard);
-    input::insertText(s.txtHoleCard, "jj");
+    paste(s.txtHoleCard, "jj");
     EXPECT_EQ(seen, (std::vector<std::string>{"JJ/0"}));
     EXPECT_EQ(s.chkSuited.value(), 0);
     EXPECT_EQ(s.lblCardValue.caption(), "JJ");
@@ -275,10 +285,7 @@ public:
 
 TEST_P(WindowInEachMoney, EmptyingTheHoleCardsPromptsWithAZeroBet)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AK");
-    click(s.optLate);
-    click(s.optOpened);
+    enterPreflop(U"AK", s.optLate, s.optOpened);
     s.txtHoleCard.setSelection(0, 2);
     input::keyPress(s.txtHoleCard, KeyBackspace);
     EXPECT_EQ(s.txtPreFlop.text(), "Enter Hole Cards");
@@ -392,10 +399,7 @@ namespace {
 // and nothing typed is lost.
 TEST_F(Window, AFourHundredDigitLimperCountIsKeptAndAnsweredClearly)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AA");
-    click(s.optEarly);
-    click(s.optLimped);
+    enterPreflop(U"AA", s.optEarly, s.optLimped);
     const std::u32string digits(400, U'9');
     type(s.txtLimpers, digits);
     EXPECT_EQ(s.txtLimpers.text(), std::string(400, '9'));
@@ -419,12 +423,8 @@ TEST_F(Window, ABigBlindOfTenNinesShowsEveryDigit)
 
 TEST_F(Window, PastedTextThatIsNoNumberCountsAsMissing)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"KT");
-    click(s.optLate);
-    click(s.optLimped);
-    input::moveFocus(s.txtLimpers);
-    input::insertText(s.txtLimpers, "three");
+    enterPreflop(U"KT", s.optLate, s.optLimped);
+    paste(s.txtLimpers, "three");
     EXPECT_EQ(s.txtLimpers.text(), "three");
     EXPECT_EQ(s.txtPreFlop.text(), "Enter amount of Limpers");
 }
