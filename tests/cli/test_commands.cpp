@@ -17,21 +17,27 @@ using clitest::readFile;
 using clitest::RunResult;
 using clitest::tablewise;
 
+// What a command that must succeed printed.
+std::string printed(const std::string& args)
+{
+    const RunResult r = tablewise(args);
+    EXPECT_EQ(r.status, 0) << args << ": " << r.err;
+    return r.out;
+}
+
 TEST(Advise, ShowsGroupBetAndAdvice)
 {
-    const RunResult r = tablewise("advise ka --action opened --position early --bb 2");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Hand:   AK\nGroup:  2\nBet:    $8.00 to $12.00\nAdvice:\n"
-                     "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.\n");
+    const std::string out = printed("advise ka --action opened --position early --bb 2");
+    EXPECT_EQ(out, "Hand:   AK\nGroup:  2\nBet:    $8.00 to $12.00\nAdvice:\n"
+                   "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.\n");
 }
 
 TEST(Advise, JsonCarriesTheSameAsTheWindow)
 {
-    const RunResult r = tablewise("advise AKs --action limped --position blinds --bb 2.5 --limpers 2 --json");
-    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string out = printed("advise AKs --action limped --position blinds --bb 2.5 --limpers 2 --json");
     // 5 x 2.5 + 2 x 2.5 = 17.50 to 6 x 2.5 + 5 = 20.00
-    EXPECT_NE(r.out.find("\"hand\":\"AKs\",\"group\":\"1\",\"bet\":\"$17.50 to $20.00\",\"advice\":\""), std::string::npos)
-        << r.out;
+    EXPECT_NE(out.find("\"hand\":\"AKs\",\"group\":\"1\",\"bet\":\"$17.50 to $20.00\",\"advice\":\""), std::string::npos)
+        << out;
 }
 
 // What the advice reads must be given: the window's prompts are no answer.
@@ -74,45 +80,40 @@ TEST(Advise, ChoicesInAnyCaseAndShortOptions)
 
 TEST(Equity, ExactOnAFlopAgainstOneRandomHand)
 {
-    const RunResult r = tablewise("equity AhKh --board 'Qh Jh 2c'");
-    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string out = printed("equity AhKh --board 'Qh Jh 2c'");
     // 1,081 hands for the opponent and 990 turns and rivers for each.
-    EXPECT_EQ(r.out, "Hand:     AhKh\nBoard:    Qh Jh 2c\nAgainst:  1 random hand\nWin:      75.87%\nTie:      0.93%\n"
-                     "Equity:   76.33%\nCounted:  1070190 deals, every one\n");
+    EXPECT_EQ(out, "Hand:     AhKh\nBoard:    Qh Jh 2c\nAgainst:  1 random hand\nWin:      75.87%\nTie:      0.93%\n"
+                   "Equity:   76.33%\nCounted:  1070190 deals, every one\n");
 }
 
 TEST(Equity, JsonAgainstARangeWithDeadCards)
 {
-    const RunResult r = tablewise("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
-    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string out = printed("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
     // Three combinations of kings are left, each with C(47,5) boards.
-    EXPECT_EQ(r.out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
-                          "\"method\":\"exact\",\"deals\":4601817,\"win\":",
-                          0),
+    EXPECT_EQ(out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
+                        "\"method\":\"exact\",\"deals\":4601817,\"win\":",
+                        0),
               0u)
-        << r.out;
-    EXPECT_NE(r.out.find(",\"standardError\":0,\"seconds\":"), std::string::npos);
+        << out;
+    EXPECT_NE(out.find(",\"standardError\":0,\"seconds\":"), std::string::npos);
 }
 
 TEST(Equity, MonteCarloTellsItsStandardError)
 {
-    const RunResult r = tablewise("equity QsQd -n 4 --trials 200000");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Against:  4 random hands\n"), std::string::npos);
-    EXPECT_NE(r.out.find("(standard error 0."), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Counted:  200000 random deals\n"), std::string::npos) << r.out;
+    const std::string out = printed("equity QsQd -n 4 --trials 200000");
+    EXPECT_NE(out.find("Against:  4 random hands\n"), std::string::npos);
+    EXPECT_NE(out.find("(standard error 0."), std::string::npos) << out;
+    EXPECT_NE(out.find("Counted:  200000 random deals\n"), std::string::npos) << out;
 }
 
 TEST(Board, MadeHandDrawsOutsAndCategory)
 {
-    const RunResult text = tablewise("board AhKh 'Qh Jh 2c'");
-    EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.out, "Made hand: high card, ace\nHolding:   nothing\n"
-                        "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
-                        "Outs:      12\nCategory:  Nut Flush Draw\n");
-    const RunResult json = tablewise("board 7s7d 'Ac 7h 2d 9s' -f json");
-    EXPECT_EQ(json.status, 0) << json.err;
-    EXPECT_NE(json.out.find("\"category\":\"Trips\""), std::string::npos) << json.out;
+    const std::string text = printed("board AhKh 'Qh Jh 2c'");
+    EXPECT_EQ(text, "Made hand: high card, ace\nHolding:   nothing\n"
+                    "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
+                    "Outs:      12\nCategory:  Nut Flush Draw\n");
+    const std::string json = printed("board 7s7d 'Ac 7h 2d 9s' -f json");
+    EXPECT_NE(json.find("\"category\":\"Trips\""), std::string::npos) << json;
 }
 
 TEST(Program, TellsItsVersion)
@@ -126,10 +127,9 @@ TEST(Program, TellsItsVersion)
 
 TEST(Advise, MultiParagraphAdviceBreaksLinesForTheTerminal)
 {
-    const RunResult r = tablewise("advise QQ --action re-raised --position blinds");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.find('\r'), std::string::npos);
-    EXPECT_NE(r.out.find("\n\nYour equity in the pot: A quick note\n"), std::string::npos) << r.out;
+    const std::string out = printed("advise QQ --action re-raised --position blinds");
+    EXPECT_EQ(out.find('\r'), std::string::npos);
+    EXPECT_NE(out.find("\n\nYour equity in the pot: A quick note\n"), std::string::npos) << out;
 }
 
 struct BadArgs {
@@ -231,9 +231,8 @@ namespace {
 
 TEST(Chart, TextIsAGridWithALegend)
 {
-    const RunResult r = tablewise("chart --action raised --position blinds");
-    EXPECT_EQ(r.status, 0) << r.err;
-    std::istringstream s(r.out);
+    const std::string out = printed("chart --action raised --position blinds");
+    std::istringstream s(out);
     std::vector<std::string> lines;
     for (std::string l; std::getline(s, l);)
         lines.push_back(l);
@@ -242,16 +241,15 @@ TEST(Chart, TextIsAGridWithALegend)
     EXPECT_EQ(lines[2].substr(0, 8), "AA  1 R ");  // AA re-raises
     EXPECT_EQ(lines[2].substr(8, 8), "AKs 1 A ");  // AKs: see the advice
     EXPECT_EQ(lines[14].substr(96), "22  7 L");    // small pairs: the 5/10 rule
-    EXPECT_NE(r.out.find("  F  fold\n"), std::string::npos);
+    EXPECT_NE(out.find("  F  fold\n"), std::string::npos);
 }
 
 TEST(Chart, CsvJsonAndHtmlCarryEveryHand)
 {
-    const RunResult csv = tablewise("chart --action limped --position late --limpers 2 --bb 2 --format csv");
-    EXPECT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.out.rfind("hand,row,column,group,class,bet,advice\r\n", 0), 0u);
-    EXPECT_NE(csv.out.find("\r\nKTs,2,5,\"4\",call,\"$2.00\",\"Limp behind from MP2 to the button if the table is "
-                           "playing loose.\"\r\n"),
+    const std::string csv = printed("chart --action limped --position late --limpers 2 --bb 2 --format csv");
+    EXPECT_EQ(csv.rfind("hand,row,column,group,class,bet,advice\r\n", 0), 0u);
+    EXPECT_NE(csv.find("\r\nKTs,2,5,\"4\",call,\"$2.00\",\"Limp behind from MP2 to the button if the table is "
+                       "playing loose.\"\r\n"),
               std::string::npos);
     const RunResult json = tablewise("chart --action opened --position early --format json");
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 171);
