@@ -8,8 +8,8 @@ namespace {
 
 using enum AdviceKey;
 
-constexpr const char* kPos = "Enter correct position above.";
-constexpr const char* kPosNoStop = "Enter correct position above";
+constexpr AdviceText kPos = kEnterPositionStop;
+constexpr AdviceText kPosNoStop = kEnterPosition;
 constexpr const char* kRaiseAnyPosition =
     "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.";
 constexpr const char* kOpenLimpUnlessAggressive = "Open limp, unless the table is very aggresive";

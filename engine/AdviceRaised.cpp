@@ -9,7 +9,7 @@ namespace {
 using enum AdviceKey;
 using Text = AdviceText;
 
-constexpr const char* kPos = "Enter correct position above";
+constexpr AdviceText kPos = kEnterPosition;
 constexpr const char* kCallFoldToReRaise = "Call, if you have raised and are re-raised then fold.";
 constexpr const char* kCallRemember510 = "Call, if you have raised and are re-raised then remember the 5/10 rule.";
 constexpr const char* kCallReRaiseLateOpen = "Call, re-raise if you are facing an open raise from the CO or button.";
