@@ -12,7 +12,7 @@
 namespace framecontrol {
 
 UltiFrame::UltiFrame(QWidget* parent, platform::Ambient ambient)
-    : QWidget(parent), ambient_(std::move(ambient)), surfaceImage_(std::make_shared<QImage>()),
+    : ControlWidget(parent), ambient_(std::move(ambient)), surfaceImage_(std::make_shared<QImage>()),
       surfaceDC_(surfaceImage_)
 {
     picFrame_ = new PictureBox(this);
