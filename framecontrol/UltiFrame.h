@@ -184,6 +184,14 @@ private:
     void applyToSurface();
     void applyMousePointer();
     void markChanged(const char* key) { changes_.mark(key); }
+    // Stores a property the picture shows, tells the host, and redraws.
+    template <class T>
+    void setDrawn(T& field, const T& value, const char* key)
+    {
+        field = value;
+        markChanged(key);
+        Redraw();
+    }
 
     // Raising drag events from Qt's.
     void raiseDragOver(QDropEvent* event, std::int16_t state);
