@@ -208,6 +208,9 @@ private:
     // The saved properties: name, default, getter, setter, and what placing
     // and loading do with a value.
     static const platform::PropertyTable<Sheerpane>& properties();
+    // The entry of a style of the surface's font.
+    template <bool (Sheerpane::*Get)() const, void (Sheerpane::*Set)(bool), void (QFont::*Style)(bool)>
+    static platform::PropertyEntry<Sheerpane> fontStyleProperty(std::string_view name);
 
     // The defaults that are not the host's (the table's, and the control's
     // own before it is placed or loaded).
