@@ -28,6 +28,7 @@
 #include "platform/propertybag/PropertyBag.h"
 #include "platform/propertybag/PropertyChanges.h"
 #include "platform/propertybag/PropertyTable.h"
+#include "platform/qt/ControlWidget.h"
 
 namespace platform {
 class SoundPort;
@@ -48,7 +49,7 @@ enum UltiFrameFont3D : std::int32_t {
 };
 enum UltiFrameBackStyle : std::int32_t { ufTransparent = 0, ufOpaque = 1 };
 
-class UltiFrame : public QWidget {
+class UltiFrame : public platform::qt::ControlWidget {
     Q_OBJECT
 
 public:
@@ -154,14 +155,16 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The control's scale: twips, at a fixed 15 to the pixel.
+    platform::qt::Twips mouseScale() const override { return platform::qt::Twips(); }
+    void raiseMouse(platform::qt::MouseAction action, std::int16_t& button, std::int16_t& shift, float& x,
+                    float& y) override;
+    void raiseClick() override { Click(); }
+    void raiseDblClick() override { DblClick(); }
 
 private:
     // The saved properties: name, default, how to read and store each.
@@ -181,11 +184,18 @@ private:
     void applyToSurface();
     void applyMousePointer();
     void markChanged(const char* key) { changes_.mark(key); }
+    // Stores a property the picture shows, tells the host, and redraws.
+    template <class T>
+    void setDrawn(T& field, const T& value, const char* key)
+    {
+        field = value;
+        markChanged(key);
+        Redraw();
+    }
 
-    // Raising mouse and drag events from Qt's.
-    void raiseMouse(platform::Event<std::int16_t&, std::int16_t&, float&, float&>& event, QMouseEvent* qt,
-                    std::int16_t button);
+    // Raising drag events from Qt's.
     void raiseDragOver(QDropEvent* event, std::int16_t state);
+    void settleDrop(QDropEvent* event, std::int32_t effect);
 
     platform::Ambient ambient_;
     platform::PropertyChanges changes_;
@@ -231,7 +241,6 @@ private:
 
     // Drag and drop state.
     std::optional<OleDataObject> dropData_;
-    bool suppressClick_ = false;
 };
 
 } // namespace framecontrol

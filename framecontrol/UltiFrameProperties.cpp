@@ -31,11 +31,8 @@ bool isMousePointer(const platform::PropertyValue& value)
 
 const platform::PropertyTable<UltiFrame>& UltiFrame::properties()
 {
-    using platform::AmbientDefault;
-    using platform::OleColour;
-    using platform::propertyGet;
-    using platform::propertyPut;
-    using Value = platform::PropertyValue;
+    using namespace platform;
+    using Value = PropertyValue;
     // In the order of saving. Loading reads the fields in their own order
     // (pass 0, then pass 1), then the font and the mouse icon (pass 2).
     static const platform::PropertyTable<UltiFrame> table({
