@@ -14,10 +14,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QCursor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 #include "framecontrol/OleDataObject.h"
@@ -175,15 +178,33 @@ private:
 
     // Drawing.
     void Redraw();
+    // What a drawing depends on besides the stored properties. A resize or a
+    // show that changes none of it keeps the frame as it was last drawn.
+    struct DrawnFor {
+        std::uint64_t changes = 0;
+        QSize size;
+        std::vector<QRect> children;
+        bool userMode = false;
+        qint64 palette = 0;
+        bool operator==(const DrawnFor&) const = default;
+    };
+    DrawnFor drawnFor() const;
+    void redrawIfStale();
     void applyBackStyle();
-    void setSurfaceBackStyle(std::int32_t backStyle);
-    void updateSurfaceMask();
+    // The mask of a transparent surface is made from the picture given; it is
+    // not kept.
+    void setSurfaceBackStyle(std::int32_t backStyle, const QImage& maskPicture = {});
+    void updateSurfaceMask(const QImage& maskPicture);
     platform::draw::DeviceContext& surfaceDC();
 
     // Applying stored values to the surface and the picture box.
     void applyToSurface();
     void applyMousePointer();
-    void markChanged(const char* key) { changes_.mark(key); }
+    void markChanged(const char* key)
+    {
+        ++changeCount_;
+        changes_.mark(key);
+    }
     // Stores a property the picture shows, tells the host, and redraws.
     template <class T>
     void setDrawn(T& field, const T& value, const char* key)
@@ -221,6 +242,11 @@ private:
     std::int32_t mousePointer_;
     std::int32_t oleDropMode_;
 
+    // Property changes so far (loads count as one), and what the last
+    // redraw was drawn for.
+    std::uint64_t changeCount_ = 0;
+    std::optional<DrawnFor> lastDrawn_;
+
     // The layout of the last redraw.
     int captionWidth_ = 0;
     int captionHeight_ = 0;
@@ -236,7 +262,6 @@ private:
     std::int32_t surfaceBackStyle_ = 1;
     bool surfaceClipControls_ = true;
     std::uint32_t maskColor_ = 0x8000000F;
-    QImage maskPicture_;
     QCursor mouseIcon_;
 
     // Drag and drop state.

@@ -53,13 +53,13 @@ Qt::DropAction chooseAction(std::int32_t effect, Qt::DropAction proposed)
 void UltiFrame::resizeEvent(QResizeEvent* event)
 {
     picFrame_->setGeometry(QRect(QPoint(0, 0), event->size()));
-    Redraw();
+    redrawIfStale();
     Resize();
 }
 
 void UltiFrame::showEvent(QShowEvent*)
 {
-    Redraw();
+    redrawIfStale();
 }
 
 // ---------------------------------------------------------------- mouse

@@ -109,6 +109,7 @@ void UltiFrame::takeFixedDefaults()
 void UltiFrame::InitProperties()
 {
     properties().place(*this, ambient_);
+    ++changeCount_;
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
     const platform::qt::Twips twips;
@@ -118,6 +119,7 @@ void UltiFrame::InitProperties()
 void UltiFrame::ReadProperties(const platform::PropertyBag& bag)
 {
     properties().read(*this, bag, ambient_);
+    ++changeCount_;
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
     Redraw();
