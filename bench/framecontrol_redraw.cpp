@@ -39,22 +39,14 @@ framecontrol::UltiFrame& frameOf(QWidget& host)
     return *host.findChild<framecontrol::UltiFrame*>();
 }
 
-void RedrawOpaque(benchmark::State& state)
+void Redraw(benchmark::State& state, bool seeThrough)
 {
-    auto host = makeHost(false);
+    auto host = makeHost(seeThrough);
     auto& frame = frameOf(*host);
     for (auto _ : state)
         frame.Refresh();
 }
-BENCHMARK(RedrawOpaque)->Unit(benchmark::kMicrosecond);
-
-void RedrawSeeThrough(benchmark::State& state)
-{
-    auto host = makeHost(true);
-    auto& frame = frameOf(*host);
-    for (auto _ : state)
-        frame.Refresh();
-}
-BENCHMARK(RedrawSeeThrough)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Redraw, Opaque, false)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(Redraw, SeeThrough, true)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -12,7 +12,7 @@
 namespace framecontrol {
 
 UltiFrame::UltiFrame(QWidget* parent, platform::Ambient ambient)
-    : QWidget(parent), ambient_(std::move(ambient)), surfaceImage_(std::make_shared<QImage>()),
+    : ControlWidget(parent), ambient_(std::move(ambient)), surfaceImage_(std::make_shared<QImage>()),
       surfaceDC_(surfaceImage_)
 {
     picFrame_ = new PictureBox(this);
@@ -50,79 +50,41 @@ void UltiFrame::applyMousePointer()
 
 // ---------------------------------------------------------------- properties
 
-void UltiFrame::setAlignment(std::int32_t value)
-{
-    alignment_ = value;
-    markChanged("Alignment");
-    Redraw();
-}
+void UltiFrame::setAlignment(std::int32_t value) { setDrawn(alignment_, value, "Alignment"); }
 
-void UltiFrame::setAppearance(std::int32_t value)
-{
-    appearance_ = value;
-    markChanged("Appearance");
-    Redraw();
-}
+void UltiFrame::setAppearance(std::int32_t value) { setDrawn(appearance_, value, "Appearance"); }
 
 void UltiFrame::setBackColor(std::uint32_t value)
 {
-    backColor_ = value;
     picFrame_->setBackColor(value);
-    markChanged("BackColor");
-    Redraw();
+    setDrawn(backColor_, value, "BackColor");
 }
 
 void UltiFrame::setBackStyle(std::int32_t value)
 {
     checkValue("BackStyle", value);
-    backStyle_ = value;
     setSurfaceBackStyle(value);
-    markChanged("BackStyle");
-    Redraw();
+    setDrawn(backStyle_, value, "BackStyle");
 }
 
-void UltiFrame::setBorderColor(std::uint32_t value)
-{
-    borderColor_ = value;
-    markChanged("BorderColor");
-    Redraw();
-}
+void UltiFrame::setBorderColor(std::uint32_t value) { setDrawn(borderColor_, value, "BorderColor"); }
 
 void UltiFrame::setBorderHighLightColor(std::uint32_t value)
 {
-    borderHighLightColor_ = value;
-    markChanged("BorderHighLightColor");
-    Redraw();
+    setDrawn(borderHighLightColor_, value, "BorderHighLightColor");
 }
 
-void UltiFrame::setBorderShadowColor(std::uint32_t value)
-{
-    borderShadowColor_ = value;
-    markChanged("BorderShadowColor");
-    Redraw();
-}
+void UltiFrame::setBorderShadowColor(std::uint32_t value) { setDrawn(borderShadowColor_, value, "BorderShadowColor"); }
 
 void UltiFrame::setBorderStyle(std::int32_t value)
 {
     checkValue("BorderStyle", value);
-    borderStyle_ = value;
-    markChanged("BorderStyle");
-    Redraw();
+    setDrawn(borderStyle_, value, "BorderStyle");
 }
 
-void UltiFrame::setCaption(const std::string& value)
-{
-    caption_ = value;
-    markChanged("Caption");
-    Redraw();
-}
+void UltiFrame::setCaption(const std::string& value) { setDrawn(caption_, value, "Caption"); }
 
-void UltiFrame::setCaptionStyle(std::int32_t value)
-{
-    captionStyle_ = value;
-    markChanged("CaptionStyle");
-    Redraw();
-}
+void UltiFrame::setCaptionStyle(std::int32_t value) { setDrawn(captionStyle_, value, "CaptionStyle"); }
 
 void UltiFrame::setClipControls(bool value)
 {
@@ -130,12 +92,7 @@ void UltiFrame::setClipControls(bool value)
     markChanged("ClipControls");
 }
 
-void UltiFrame::setCornerRadius(std::int32_t value)
-{
-    cornerRadius_ = value;
-    markChanged("CornerRadius");
-    Redraw();
-}
+void UltiFrame::setCornerRadius(std::int32_t value) { setDrawn(cornerRadius_, value, "CornerRadius"); }
 
 void UltiFrame::setEnabled(bool value)
 {
@@ -156,19 +113,12 @@ void UltiFrame::setFont(const QFont& value)
     Redraw();
 }
 
-void UltiFrame::setFont3D(std::int32_t value)
-{
-    font3D_ = value;
-    markChanged("Font3D");
-    Redraw();
-}
+void UltiFrame::setFont3D(std::int32_t value) { setDrawn(font3D_, value, "Font3D"); }
 
 void UltiFrame::setForeColor(std::uint32_t value)
 {
-    foreColor_ = value;
     picFrame_->setForeColor(value);
-    markChanged("ForeColor");
-    Redraw();
+    setDrawn(foreColor_, value, "ForeColor");
 }
 
 std::intptr_t UltiFrame::hwnd()

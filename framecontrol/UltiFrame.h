@@ -14,10 +14,13 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QCursor>
 #include <QFont>
 #include <QImage>
+#include <QRect>
+#include <QSize>
 #include <QWidget>
 
 #include "framecontrol/OleDataObject.h"
@@ -28,6 +31,7 @@
 #include "platform/propertybag/PropertyBag.h"
 #include "platform/propertybag/PropertyChanges.h"
 #include "platform/propertybag/PropertyTable.h"
+#include "platform/qt/ControlWidget.h"
 
 namespace platform {
 class SoundPort;
@@ -48,7 +52,7 @@ enum UltiFrameFont3D : std::int32_t {
 };
 enum UltiFrameBackStyle : std::int32_t { ufTransparent = 0, ufOpaque = 1 };
 
-class UltiFrame : public QWidget {
+class UltiFrame : public platform::qt::ControlWidget {
     Q_OBJECT
 
 public:
@@ -154,14 +158,16 @@ public:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    // The control's scale: twips, at a fixed 15 to the pixel.
+    platform::qt::Twips mouseScale() const override { return platform::qt::Twips(); }
+    void raiseMouse(platform::qt::MouseAction action, std::int16_t& button, std::int16_t& shift, float& x,
+                    float& y) override;
+    void raiseClick() override { Click(); }
+    void raiseDblClick() override { DblClick(); }
 
 private:
     // The saved properties: name, default, how to read and store each.
@@ -172,20 +178,45 @@ private:
 
     // Drawing.
     void Redraw();
+    // What a drawing depends on besides the stored properties. A resize or a
+    // show that changes none of it keeps the frame as it was last drawn.
+    struct DrawnFor {
+        std::uint64_t changes = 0;
+        QSize size;
+        std::vector<QRect> children;
+        bool userMode = false;
+        qint64 palette = 0;
+        bool operator==(const DrawnFor&) const = default;
+    };
+    DrawnFor drawnFor() const;
+    void redrawIfStale();
     void applyBackStyle();
-    void setSurfaceBackStyle(std::int32_t backStyle);
-    void updateSurfaceMask();
+    // The mask of a transparent surface is made from the picture given; it is
+    // not kept.
+    void setSurfaceBackStyle(std::int32_t backStyle, const QImage& maskPicture = {});
+    void updateSurfaceMask(const QImage& maskPicture);
     platform::draw::DeviceContext& surfaceDC();
 
     // Applying stored values to the surface and the picture box.
     void applyToSurface();
     void applyMousePointer();
-    void markChanged(const char* key) { changes_.mark(key); }
+    void markChanged(const char* key)
+    {
+        ++changeCount_;
+        changes_.mark(key);
+    }
+    // Stores a property the picture shows, tells the host, and redraws.
+    template <class T>
+    void setDrawn(T& field, const T& value, const char* key)
+    {
+        field = value;
+        markChanged(key);
+        Redraw();
+    }
 
-    // Raising mouse and drag events from Qt's.
-    void raiseMouse(platform::Event<std::int16_t&, std::int16_t&, float&, float&>& event, QMouseEvent* qt,
-                    std::int16_t button);
+    // Raising drag events from Qt's.
     void raiseDragOver(QDropEvent* event, std::int16_t state);
+    void settleDrop(QDropEvent* event, std::int32_t effect);
 
     platform::Ambient ambient_;
     platform::PropertyChanges changes_;
@@ -211,6 +242,11 @@ private:
     std::int32_t mousePointer_;
     std::int32_t oleDropMode_;
 
+    // Property changes so far (loads count as one), and what the last
+    // redraw was drawn for.
+    std::uint64_t changeCount_ = 0;
+    std::optional<DrawnFor> lastDrawn_;
+
     // The layout of the last redraw.
     int captionWidth_ = 0;
     int captionHeight_ = 0;
@@ -226,12 +262,10 @@ private:
     std::int32_t surfaceBackStyle_ = 1;
     bool surfaceClipControls_ = true;
     std::uint32_t maskColor_ = 0x8000000F;
-    QImage maskPicture_;
     QCursor mouseIcon_;
 
     // Drag and drop state.
     std::optional<OleDataObject> dropData_;
-    bool suppressClick_ = false;
 };
 
 } // namespace framecontrol

@@ -8,6 +8,7 @@
 // mouse reaches what lies behind the rest.
 
 #include <QBitmap>
+#include <QGuiApplication>
 #include <QRegion>
 
 #include "framecontrol/FrameLayout.h"
@@ -98,6 +99,22 @@ void UltiFrame::Redraw()
     // 9.
     applyBackStyle();
     pic.update();
+    lastDrawn_ = drawnFor();
+}
+
+UltiFrame::DrawnFor UltiFrame::drawnFor() const
+{
+    DrawnFor key{changeCount_, size(), {}, ambient_.userMode, QGuiApplication::palette().cacheKey()};
+    for (const QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child != picFrame_)
+            key.children.push_back(child->geometry());
+    return key;
+}
+
+void UltiFrame::redrawIfStale()
+{
+    if (lastDrawn_ != drawnFor())
+        Redraw();
 }
 
 void UltiFrame::applyBackStyle()
@@ -126,30 +143,29 @@ void UltiFrame::applyBackStyle()
         }
     }
 
-    maskPicture_ = pic.Image();
-    setSurfaceBackStyle(ufTransparent);
+    setSurfaceBackStyle(ufTransparent, pic.Image());
     pic.Cls();
     pic.update();
 }
 
-void UltiFrame::setSurfaceBackStyle(std::int32_t backStyle)
+void UltiFrame::setSurfaceBackStyle(std::int32_t backStyle, const QImage& maskPicture)
 {
     surfaceBackStyle_ = backStyle;
-    updateSurfaceMask();
+    updateSurfaceMask(maskPicture);
 }
 
 // A transparent surface shows only the pixels of its mask picture that differ
 // from the mask colour; without a mask picture, only its contained controls.
-void UltiFrame::updateSurfaceMask()
+void UltiFrame::updateSurfaceMask(const QImage& maskPicture)
 {
     if (surfaceBackStyle_ != ufTransparent) {
         clearMask();
         return;
     }
     QRegion visible;
-    if (!maskPicture_.isNull()) {
+    if (!maskPicture.isNull()) {
         const QRgb background = toQColor(TranslateColor(maskColor_)).rgb();
-        visible = QRegion(QBitmap::fromImage(maskPicture_.createMaskFromColor(background, Qt::MaskInColor)));
+        visible = QRegion(QBitmap::fromImage(maskPicture.createMaskFromColor(background, Qt::MaskInColor)));
     } else {
         for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
             if (child != picFrame_)

@@ -6,7 +6,6 @@
 #include <QDragLeaveEvent>
 #include <QDragMoveEvent>
 #include <QDropEvent>
-#include <QMouseEvent>
 #include <QResizeEvent>
 #include <QShowEvent>
 
@@ -14,13 +13,11 @@
 #include "framecontrol/PictureBox.h"
 #include "framecontrol/UltiFrame.h"
 #include "platform/qt/InputCodes.h"
-#include "platform/qt/Twips.h"
 
 namespace framecontrol {
 
 namespace {
 
-using platform::qt::buttonOf;
 using platform::qt::buttonsOf;
 using platform::qt::shiftOf;
 
@@ -56,55 +53,25 @@ Qt::DropAction chooseAction(std::int32_t effect, Qt::DropAction proposed)
 void UltiFrame::resizeEvent(QResizeEvent* event)
 {
     picFrame_->setGeometry(QRect(QPoint(0, 0), event->size()));
-    Redraw();
+    redrawIfStale();
     Resize();
 }
 
 void UltiFrame::showEvent(QShowEvent*)
 {
-    Redraw();
+    redrawIfStale();
 }
 
 // ---------------------------------------------------------------- mouse
 
-void UltiFrame::raiseMouse(platform::Event<std::int16_t&, std::int16_t&, float&, float&>& event, QMouseEvent* qt,
-                           std::int16_t button)
+void UltiFrame::raiseMouse(platform::qt::MouseAction action, std::int16_t& button, std::int16_t& shift, float& x,
+                           float& y)
 {
-    std::int16_t shift = shiftOf(qt->modifiers());
-    float x = toTwips(qt->position().x());
-    float y = toTwips(qt->position().y());
-    event(button, shift, x, y);
-}
-
-void UltiFrame::mousePressEvent(QMouseEvent* event)
-{
-    suppressClick_ = false;
-    raiseMouse(MouseDown, event, buttonOf(event->button()));
-}
-
-void UltiFrame::mouseReleaseEvent(QMouseEvent* event)
-{
-    raiseMouse(MouseUp, event, buttonOf(event->button()));
-    // A click is a left press and release over the control; the release that
-    // ends a double click is not.
-    if (event->button() == Qt::LeftButton && !suppressClick_ && rect().contains(event->position().toPoint()))
-        Click();
-    suppressClick_ = false;
-}
-
-void UltiFrame::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        suppressClick_ = true;
-        DblClick();
-    } else {
-        raiseMouse(MouseDown, event, buttonOf(event->button()));
+    switch (action) {
+    case platform::qt::MouseAction::Down: MouseDown(button, shift, x, y); break;
+    case platform::qt::MouseAction::Up: MouseUp(button, shift, x, y); break;
+    case platform::qt::MouseAction::Move: MouseMove(button, shift, x, y); break;
     }
-}
-
-void UltiFrame::mouseMoveEvent(QMouseEvent* event)
-{
-    raiseMouse(MouseMove, event, buttonsOf(event->buttons()));
 }
 
 // ---------------------------------------------------------------- drop target
@@ -118,7 +85,12 @@ void UltiFrame::raiseDragOver(QDropEvent* event, std::int16_t state)
     float x = toTwips(event->position().x());
     float y = toTwips(event->position().y());
     OLEDragOver(*dropData_, effect, button, shift, x, y, state);
+    settleDrop(event, effect);
+}
 
+// The drop action the handlers' effect leaves; none refuses the data.
+void UltiFrame::settleDrop(QDropEvent* event, std::int32_t effect)
+{
     const Qt::DropAction action = chooseAction(effect & static_cast<std::int32_t>(event->possibleActions()),
                                                event->proposedAction());
     event->setDropAction(action);
@@ -167,14 +139,7 @@ void UltiFrame::dropEvent(QDropEvent* event)
     float y = toTwips(event->position().y());
     OLEDragDrop(dataObject, effect, button, shift, x, y);
     dropData_.reset();
-
-    const Qt::DropAction action = chooseAction(effect & static_cast<std::int32_t>(event->possibleActions()),
-                                               event->proposedAction());
-    event->setDropAction(action);
-    if (action == Qt::IgnoreAction)
-        event->ignore();
-    else
-        event->accept();
+    settleDrop(event, effect);
 }
 
 // ---------------------------------------------------------------- drag source

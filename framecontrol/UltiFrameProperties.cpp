@@ -31,11 +31,8 @@ bool isMousePointer(const platform::PropertyValue& value)
 
 const platform::PropertyTable<UltiFrame>& UltiFrame::properties()
 {
-    using platform::AmbientDefault;
-    using platform::OleColour;
-    using platform::propertyGet;
-    using platform::propertyPut;
-    using Value = platform::PropertyValue;
+    using namespace platform;
+    using Value = PropertyValue;
     // In the order of saving. Loading reads the fields in their own order
     // (pass 0, then pass 1), then the font and the mouse icon (pass 2).
     static const platform::PropertyTable<UltiFrame> table({
@@ -112,6 +109,7 @@ void UltiFrame::takeFixedDefaults()
 void UltiFrame::InitProperties()
 {
     properties().place(*this, ambient_);
+    ++changeCount_;
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
     const platform::qt::Twips twips;
@@ -121,6 +119,7 @@ void UltiFrame::InitProperties()
 void UltiFrame::ReadProperties(const platform::PropertyBag& bag)
 {
     properties().read(*this, bag, ambient_);
+    ++changeCount_;
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
     Redraw();

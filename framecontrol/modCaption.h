@@ -13,18 +13,15 @@ class PictureBox;
 
 namespace modCaption {
 
-using platform::draw::DeviceContext;
-using platform::draw::Rect;
-
 // The caption's size in pic's font: one line for captionStyle 0, wrapped at
 // word boundaries within pic's width less 7 pixels each side otherwise.
-Rect MeasureCaption(PictureBox& pic, const std::string& text, std::int32_t captionStyle);
+platform::draw::Rect MeasureCaption(PictureBox& pic, const std::string& text, std::int32_t captionStyle);
 
 // Draws the caption on pic into rc (moved while drawing and restored), with
 // the 3-D effect font3D or the embossed disabled look when !enabled, then
 // copies rc from pic to target. Bottom alignments (3 to 5) right-align lines.
-void DrawCaption(DeviceContext& target, PictureBox& pic, const std::string& text, Rect& rc, bool enabled,
-                 std::int32_t font3D, std::int32_t alignment);
+void DrawCaption(platform::draw::DeviceContext& target, PictureBox& pic, const std::string& text,
+                 platform::draw::Rect& rc, bool enabled, std::int32_t font3D, std::int32_t alignment);
 
 } // namespace modCaption
 } // namespace framecontrol

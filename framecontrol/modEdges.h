@@ -13,15 +13,14 @@ class PictureBox;
 
 namespace modEdges {
 
-using platform::draw::DeviceContext;
-using platform::draw::Rect;
-
-void DrawFlatEdge(DeviceContext& target, PictureBox& pic, const Rect& border, const Rect& caption,
-                  std::uint32_t colour, std::int32_t penStyle, std::int32_t cornerRadius);
+void DrawFlatEdge(platform::draw::DeviceContext& target, PictureBox& pic, const platform::draw::Rect& border,
+                  const platform::draw::Rect& caption, std::uint32_t colour, std::int32_t penStyle,
+                  std::int32_t cornerRadius);
 
 // colour1 one pixel right and below colour2; neither line crosses caption.
-void Draw3DEdge(DeviceContext& target, PictureBox& pic, const Rect& border, const Rect& caption,
-                std::uint32_t colour1, std::uint32_t colour2, std::int32_t cornerRadius);
+void Draw3DEdge(platform::draw::DeviceContext& target, PictureBox& pic, const platform::draw::Rect& border,
+                const platform::draw::Rect& caption, std::uint32_t colour1, std::uint32_t colour2,
+                std::int32_t cornerRadius);
 
 } // namespace modEdges
 } // namespace framecontrol

@@ -10,24 +10,11 @@
 #include <string_view>
 
 #include "platform/money/Money.h"
+#include "tests/support/EuroMoney.h"
 
 namespace {
 
-
-const platform::Money& euroMoney()
-{
-    static const platform::Money m([] {
-        platform::MoneyLocale l;
-        l.currencySymbol = "\xE2\x82\xAC";
-        l.decimalPoint = ",";
-        l.thousandsSep = ".";
-        l.pCsPrecedes = l.nCsPrecedes = false;
-        l.pSepBySpace = l.nSepBySpace = 1;
-        l.pSignPosn = l.nSignPosn = 1;
-        return l;
-    }());
-    return m;
-}
+using testsupport::euroMoney;
 
 void check(bool ok)
 {

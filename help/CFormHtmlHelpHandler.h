@@ -11,10 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
-class CommandButton;
-class Form;
-} // namespace platform
+#include "platform/form/FormFwd.h"
 
 namespace help {
 

@@ -15,12 +15,8 @@
 #include <vector>
 
 #include "help/HelpPlatform.h"
+#include "platform/form/FormFwd.h"
 #include "platform/ports/HelpViewerPort.h"
-
-namespace platform {
-class CommandButton;
-class Form;
-} // namespace platform
 
 namespace help {
 

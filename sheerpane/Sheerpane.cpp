@@ -47,7 +47,7 @@ QString withSpaces(const QString& caption)
 
 } // namespace
 
-Sheerpane::Sheerpane(QWidget* parent) : QWidget(parent), gdi_(std::make_shared<WindowGdi>())
+Sheerpane::Sheerpane(QWidget* parent) : ControlWidget(parent), gdi_(std::make_shared<WindowGdi>())
 {
     LiveObjects::add();
     // The surface paints all of itself, so a repaint of it alone is not a

@@ -27,12 +27,12 @@
 #include <QPixmap>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
 #include "platform/propertybag/Ambient.h"
 #include "platform/propertybag/PropertyBag.h"
 #include "platform/propertybag/PropertyChanges.h"
 #include "platform/propertybag/PropertyTable.h"
+#include "platform/qt/ControlWidget.h"
 #include "platform/qt/Twips.h"
 #include "sheerpane/capture/StdPicture.h"
 #include "sheerpane/capture/WindowGdi.h"
@@ -43,7 +43,7 @@ class CaptionLabel;
 } // namespace sheerpane
 
 // In no namespace: hosts and forms name the class "Sheerpane".
-class Sheerpane : public QWidget {
+class Sheerpane : public platform::qt::ControlWidget {
     Q_OBJECT
     Q_PROPERTY(uint BackColor READ BackColor WRITE setBackColor)
     Q_PROPERTY(uint ForeColor READ ForeColor WRITE setForeColor)
@@ -199,15 +199,18 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseDoubleClickEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
+    platform::qt::Twips mouseScale() const override { return twips(); }
+    void raiseMouse(platform::qt::MouseAction action, qint16& button, qint16& shift, float& x, float& y) override;
+    void raiseClick() override { emit Click(); }
+    void raiseDblClick() override { emit DblClick(); }
 
 private:
     // The saved properties: name, default, getter, setter, and what placing
     // and loading do with a value.
     static const platform::PropertyTable<Sheerpane>& properties();
+    // The entry of a style of the surface's font.
+    template <bool (Sheerpane::*Get)() const, void (Sheerpane::*Set)(bool), void (QFont::*Style)(bool)>
+    static platform::PropertyEntry<Sheerpane> fontStyleProperty(std::string_view name);
 
     // The defaults that are not the host's (the table's, and the control's
     // own before it is placed or loaded).
@@ -256,9 +259,6 @@ private:
     void raiseError(long number, const std::string& description);
     std::function<void(long, const std::string&)> errorReporter();
 
-    // Events.
-    void raiseMouse(void (Sheerpane::*signal)(qint16&, qint16&, float&, float&), QMouseEvent* qt, qint16 button);
-
     platform::Ambient ambient_;
     bool ambientGiven_ = false;
     bool designMode_ = false;
@@ -291,5 +291,4 @@ private:
     QPointer<QWidget> myParent_;
     bool parentPaintQueued_ = false;
     std::shared_ptr<sheerpane::WindowGdi> gdi_;
-    bool suppressClick_ = false;
 };

@@ -1,14 +1,12 @@
-// Sheerpane: the surface's key and mouse events, raised as the control's own.
+// Sheerpane: the surface's key and mouse events, raised as the control's own (the
+// mouse events come through ControlWidget).
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 
 #include "platform/qt/InputCodes.h"
 #include "sheerpane/Sheerpane.h"
 
 using namespace sheerpane;
-using platform::qt::buttonOf;
-using platform::qt::buttonsOf;
 using platform::qt::keyCodeOf;
 using platform::qt::shiftOf;
 
@@ -57,44 +55,11 @@ void Sheerpane::keyReleaseEvent(QKeyEvent* event)
     event->setAccepted(usedUp);
 }
 
-void Sheerpane::raiseMouse(void (Sheerpane::*signal)(qint16&, qint16&, float&, float&), QMouseEvent* qt,
-                           qint16 button)
+void Sheerpane::raiseMouse(platform::qt::MouseAction action, qint16& button, qint16& shift, float& x, float& y)
 {
-    const double perPixel = twips().perPixel();
-    qint16 shift = shiftOf(qt->modifiers());
-    auto x = static_cast<float>(qt->position().x() * perPixel);
-    auto y = static_cast<float>(qt->position().y() * perPixel);
-    (this->*signal)(button, shift, x, y);
-}
-
-void Sheerpane::mousePressEvent(QMouseEvent* event)
-{
-    suppressClick_ = false;
-    raiseMouse(&Sheerpane::MouseDown, event, buttonOf(event->button()));
-}
-
-void Sheerpane::mouseReleaseEvent(QMouseEvent* event)
-{
-    raiseMouse(&Sheerpane::MouseUp, event, buttonOf(event->button()));
-    // A click is a left press and release over the control; the release that
-    // ends a double click is not one.
-    if (event->button() == Qt::LeftButton && !suppressClick_ && rect().contains(event->position().toPoint()))
-        emit Click();
-    suppressClick_ = false;
-}
-
-void Sheerpane::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton) {
-        suppressClick_ = true;
-        emit DblClick();
-    } else {
-        raiseMouse(&Sheerpane::MouseDown, event, buttonOf(event->button()));
+    switch (action) {
+    case platform::qt::MouseAction::Down: emit MouseDown(button, shift, x, y); break;
+    case platform::qt::MouseAction::Up: emit MouseUp(button, shift, x, y); break;
+    case platform::qt::MouseAction::Move: emit MouseMove(button, shift, x, y); break;
     }
 }
-
-void Sheerpane::mouseMoveEvent(QMouseEvent* event)
-{
-    raiseMouse(&Sheerpane::MouseMove, event, buttonsOf(event->buttons()));
-}
-

@@ -14,13 +14,21 @@ constexpr int kAfterFollowingTheForm = 1;
 
 } // namespace
 
+template <bool (Sheerpane::*Get)() const, void (Sheerpane::*Set)(bool), void (QFont::*Style)(bool)>
+platform::PropertyEntry<Sheerpane> Sheerpane::fontStyleProperty(std::string_view name)
+{
+    return {.name = name, .defaultValue = false,
+            .get = platform::propertyGet<Get>, .set = platform::propertyPut<Set>,
+            .load = [](Sheerpane& pane, const platform::PropertyValue& value) {
+                pane.changeFont([&](QFont& font) { (font.*Style)(std::get<bool>(value)); });
+            },
+            .placed = false};
+}
+
 const platform::PropertyTable<Sheerpane>& Sheerpane::properties()
 {
-    using platform::AmbientDefault;
-    using platform::OleColour;
-    using platform::propertyGet;
-    using platform::propertyPut;
-    using Value = platform::PropertyValue;
+    using namespace platform;
+    using Value = PropertyValue;
     // In the order of loading and saving. Most properties pass straight
     // through to the surface: a load sets them there without telling the
     // host. First placement sets only the font, the caption, the back style
@@ -57,21 +65,13 @@ const platform::PropertyTable<Sheerpane>& Sheerpane::properties()
         {.name = "Appearance", .defaultValue = kDefaultAppearance,
          .get = propertyGet<&Sheerpane::Appearance>, .set = propertyPut<&Sheerpane::setAppearance>,
          .load = propertyPut<&Sheerpane::surfaceAppearance>, .placed = false},
-        {.name = "FontUnderline", .defaultValue = false,
-         .get = propertyGet<&Sheerpane::FontUnderline>, .set = propertyPut<&Sheerpane::setFontUnderline>,
-         .load = [](Sheerpane& pane, const Value& value) {
-             pane.changeFont([&](QFont& font) { font.setUnderline(std::get<bool>(value)); });
-         },
-         .placed = false},
+        fontStyleProperty<&Sheerpane::FontUnderline, &Sheerpane::setFontUnderline, &QFont::setUnderline>(
+            "FontUnderline"),
         {.name = "FontTransparent", .defaultValue = kDefaultFontTransparent,
          .get = propertyGet<&Sheerpane::FontTransparent>, .set = propertyPut<&Sheerpane::setFontTransparent>,
          .load = propertyPut<&Sheerpane::fontTransparent_>, .placed = false},
-        {.name = "FontStrikethru", .defaultValue = false,
-         .get = propertyGet<&Sheerpane::FontStrikethru>, .set = propertyPut<&Sheerpane::setFontStrikethru>,
-         .load = [](Sheerpane& pane, const Value& value) {
-             pane.changeFont([&](QFont& font) { font.setStrikeOut(std::get<bool>(value)); });
-         },
-         .placed = false},
+        fontStyleProperty<&Sheerpane::FontStrikethru, &Sheerpane::setFontStrikethru, &QFont::setStrikeOut>(
+            "FontStrikethru"),
         // The defaults of the size and the name say nothing: the font keeps
         // what "Font" gave it.
         {.name = "FontSize", .defaultValue = 0.0,
@@ -91,18 +91,8 @@ const platform::PropertyTable<Sheerpane>& Sheerpane::properties()
                  pane.surfaceFontName(platform::qt::toQString(name));
          },
          .placed = false},
-        {.name = "FontItalic", .defaultValue = false,
-         .get = propertyGet<&Sheerpane::FontItalic>, .set = propertyPut<&Sheerpane::setFontItalic>,
-         .load = [](Sheerpane& pane, const Value& value) {
-             pane.changeFont([&](QFont& font) { font.setItalic(std::get<bool>(value)); });
-         },
-         .placed = false},
-        {.name = "FontBold", .defaultValue = false,
-         .get = propertyGet<&Sheerpane::FontBold>, .set = propertyPut<&Sheerpane::setFontBold>,
-         .load = [](Sheerpane& pane, const Value& value) {
-             pane.changeFont([&](QFont& font) { font.setBold(std::get<bool>(value)); });
-         },
-         .placed = false},
+        fontStyleProperty<&Sheerpane::FontItalic, &Sheerpane::setFontItalic, &QFont::setItalic>("FontItalic"),
+        fontStyleProperty<&Sheerpane::FontBold, &Sheerpane::setFontBold, &QFont::setBold>("FontBold"),
         {.name = "MouseIcon", .defaultValue = platform::Picture{},
          .get = propertyGet<&Sheerpane::MouseIcon>, .set = propertyPut<&Sheerpane::setMouseIcon>,
          .load = propertyPut<&Sheerpane::setMouseIcon>, .placed = false},

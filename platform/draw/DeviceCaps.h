@@ -11,27 +11,17 @@
 namespace platform::draw {
 
 enum DeviceCapIndex : int {
-    HORZRES = 8,
-    VERTRES = 10,
-    BITSPIXEL = 12,
-    PLANES = 14,
-    NUMCOLORS = 24,
-    RASTERCAPS = 38,
-    LOGPIXELSX = 88,
-    LOGPIXELSY = 90,
-    SIZEPALETTE = 104,
-    NUMRESERVED = 106,
+    HORZRES = 8, VERTRES = 10, BITSPIXEL = 12, PLANES = 14, NUMCOLORS = 24, RASTERCAPS = 38,
+    LOGPIXELSX = 88, LOGPIXELSY = 90, SIZEPALETTE = 104, NUMRESERVED = 106,
 };
 
 inline constexpr int RC_BITBLT = 0x0001;
 inline constexpr int RC_PALETTE = 0x0100;
 
 struct DeviceCaps {
-    int width = 0;
-    int height = 0;
+    int width = 0, height = 0;
     int bitsPerPixel = 32;
-    int logPixelsX = 96;
-    int logPixelsY = 96;
+    int logPixelsX = 96, logPixelsY = 96;
     // The system palette of a palette device; empty on true-colour devices.
     std::vector<QRgb> systemPalette;
 

@@ -6,13 +6,7 @@
 namespace platform::draw {
 
 enum PenStyle : int {
-    PS_SOLID = 0,
-    PS_DASH = 1,
-    PS_DOT = 2,
-    PS_DASHDOT = 3,
-    PS_DASHDOTDOT = 4,
-    PS_NULL = 5,
-    PS_INSIDEFRAME = 6,
+    PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5, PS_INSIDEFRAME = 6,
 };
 
 struct Pen {

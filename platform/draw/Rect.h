@@ -4,10 +4,7 @@
 namespace platform::draw {
 
 struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
+    int left = 0, top = 0, right = 0, bottom = 0;
     int width() const noexcept { return right - left; }
     int height() const noexcept { return bottom - top; }
     bool isEmpty() const noexcept { return right <= left || bottom <= top; }

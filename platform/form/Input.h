@@ -14,12 +14,7 @@
 namespace platform {
 
 // Key codes of the keys the model treats specially.
-enum KeyCode : int {
-    KeyBackspace = 8,
-    KeyTab = 9,
-    KeyReturn = 13,
-    KeyF1 = 112,
-};
+enum KeyCode : int { KeyBackspace = 8, KeyTab = 9, KeyReturn = 13, KeyF1 = 112 };
 
 // Brackets a piece of user input; nested scopes count once.
 class InputScope {

@@ -37,6 +37,17 @@ std::pair<QString, QString> splitAnchor(const QString& link)
     return {link.left(hash), link.mid(hash + 1)};
 }
 
+// A widget of the navigation pane, named for finding it, added below the
+// ones before it.
+template <typename Widget>
+Widget* addNamed(QVBoxLayout& layout, const QString& name)
+{
+    auto* widget = new Widget;
+    widget->setObjectName(name);
+    layout.addWidget(widget);
+    return widget;
+}
+
 } // namespace
 
 HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* parent)
@@ -77,28 +88,20 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
     auto* indexPage = new QWidget;
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->addWidget(new QLabel(tr("Type in the keyword to find:")));
-    indexField_ = new QLineEdit;
-    indexField_->setObjectName(QStringLiteral("indexKeyword"));
-    indexList_ = new QListWidget;
-    indexList_->setObjectName(QStringLiteral("indexList"));
+    indexField_ = addNamed<QLineEdit>(*indexLayout, QStringLiteral("indexKeyword"));
+    indexList_ = addNamed<QListWidget>(*indexLayout, QStringLiteral("indexList"));
     auto* display = new QPushButton(tr("Display"));
-    indexLayout->addWidget(indexField_);
-    indexLayout->addWidget(indexList_);
     indexLayout->addWidget(display, 0, Qt::AlignRight);
     tabs_->addTab(indexPage, tr("Index"));
 
     auto* searchPage = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPage);
     searchLayout->addWidget(new QLabel(tr("Type in the word(s) to search for:")));
-    searchField_ = new QLineEdit;
-    searchField_->setObjectName(QStringLiteral("searchQuery"));
+    searchField_ = addNamed<QLineEdit>(*searchLayout, QStringLiteral("searchQuery"));
     auto* listTopics = new QPushButton(tr("List Topics"));
-    searchResults_ = new QListWidget;
-    searchResults_->setObjectName(QStringLiteral("searchResults"));
-    searchLayout->addWidget(searchField_);
     searchLayout->addWidget(listTopics, 0, Qt::AlignRight);
     searchLayout->addWidget(new QLabel(tr("Select topic to display:")));
-    searchLayout->addWidget(searchResults_);
+    searchResults_ = addNamed<QListWidget>(*searchLayout, QStringLiteral("searchResults"));
     tabs_->addTab(searchPage, tr("Search"));
 
     auto* splitter = new QSplitter;

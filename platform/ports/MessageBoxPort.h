@@ -7,13 +7,8 @@ namespace platform {
 
 // Buttons and icon of a message box, combined with |.
 enum MessageBoxStyle : unsigned {
-    MbOkOnly = 0x00,
-    MbOkCancel = 0x01,
-    MbYesNo = 0x04,
-    MbCritical = 0x10,
-    MbQuestion = 0x20,
-    MbExclamation = 0x30,
-    MbInformation = 0x40,
+    MbOkOnly = 0x00, MbOkCancel = 0x01, MbYesNo = 0x04,                            // buttons
+    MbCritical = 0x10, MbQuestion = 0x20, MbExclamation = 0x30, MbInformation = 0x40, // icons
 };
 
 // The button that closed a message box.

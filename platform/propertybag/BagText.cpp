@@ -1,37 +1,28 @@
 #include "platform/propertybag/BagText.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
 
-#include "platform/PlatformError.h"
 #include "platform/propertybag/Base64.h"
-#include "platform/propertybag/PropertyErrors.h"
-#include "platform/text/Lines.h"
+#include "platform/text/LineScanner.h"
+#include "platform/text/NumberText.h"
 #include "platform/text/QuotedText.h"
 
 namespace platform {
 
 namespace {
 
+constexpr std::string_view kTextName = "Invalid property bag text";
 constexpr std::string_view kHeader = "property-bag 1";
 constexpr double kMaxFontSize = 2048;
 
 // ---------------------------------------------------------------- writing
 
-template <class Number>
-void appendNumber(std::string& out, Number value)
-{
-    std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    out.append(buffer.data(), result.ptr);
-}
-
 void appendValue(std::string& out, const PropertyValue& value)
 {
     if (const auto* number = std::get_if<std::int32_t>(&value)) {
-        appendNumber(out, *number);
+        text::appendNumber(out, *number);
     } else if (const auto* flag = std::get_if<bool>(&value)) {
         out += *flag ? "true" : "false";
     } else if (const auto* string = std::get_if<std::string>(&value)) {
@@ -43,7 +34,7 @@ void appendValue(std::string& out, const PropertyValue& value)
         out += "font ";
         text::appendQuoted(out, font->name);
         out += ' ';
-        appendNumber(out, font->size);
+        text::appendNumber(out, font->size);
         if (font->bold)
             out += " bold";
         if (font->italic)
@@ -60,15 +51,15 @@ void appendValue(std::string& out, const PropertyValue& value)
         out += "picture ";
         out += picture->format;
         out += ' ';
-        appendNumber(out, picture->hotX);
+        text::appendNumber(out, picture->hotX);
         out += ' ';
-        appendNumber(out, picture->hotY);
+        text::appendNumber(out, picture->hotY);
         out += ' ';
         out += encodeBase64(picture->data);
     } else if (const auto* real = std::get_if<double>(&value)) {
         // Marked, so that 8 as a number does not read back as an integer.
         out += "number ";
-        appendNumber(out, *real);
+        text::appendNumber(out, *real);
     }
 }
 
@@ -78,48 +69,14 @@ bool isIdentifierStart(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c
 bool isIdentifierChar(char c) { return isIdentifierStart(c) || (c >= '0' && c <= '9'); }
 
 // Reads one line's value. Every fault throws with the line number.
-class LineReader {
+class LineReader : public text::LineScanner {
 public:
-    LineReader(std::string_view line, std::size_t lineNumber) : line_(line), lineNumber_(lineNumber) {}
+    using LineScanner::LineScanner;
 
-    [[noreturn]] void fail(const std::string& what) const
-    {
-        throw PlatformError(kErrInvalidFileFormat,
-                            "Invalid property bag text, line " + std::to_string(lineNumber_) + ": " + what);
-    }
-
-    void skipSpaces()
-    {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
-            ++pos_;
-    }
-    bool atEnd()
-    {
-        skipSpaces();
-        return pos_ >= line_.size();
-    }
-    bool accept(char c)
-    {
-        skipSpaces();
-        if (pos_ < line_.size() && line_[pos_] == c) {
-            ++pos_;
-            return true;
-        }
-        return false;
-    }
     void expectEnd()
     {
         if (!atEnd())
             fail("unexpected \"" + std::string(line_.substr(pos_, 20)) + "\" after the value");
-    }
-
-    std::string_view word()
-    {
-        skipSpaces();
-        const std::size_t start = pos_;
-        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
-            ++pos_;
-        return line_.substr(start, pos_ - start);
     }
 
     std::string identifier()
@@ -151,15 +108,6 @@ public:
         if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
             fail("\"" + std::string(text) + "\" is not a number");
         return value;
-    }
-
-    std::string quoted()
-    {
-        skipSpaces();
-        std::string out;
-        if (const std::string wrong = text::readQuoted(line_, pos_, out); !wrong.empty())
-            fail(wrong);
-        return out;
     }
 
     PropertyValue value()
@@ -249,9 +197,6 @@ private:
         return picture;
     }
 
-    std::string_view line_;
-    std::size_t lineNumber_;
-    std::size_t pos_ = 0;
 };
 
 } // namespace
@@ -272,17 +217,7 @@ std::string writeBagText(const PropertyBag& bag)
 PropertyBag readBagText(std::string_view text)
 {
     PropertyBag bag;
-    bool headerSeen = false;
-    text::forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
-        LineReader reader(line, lineNumber);
-        if (reader.atEnd() || line.front() == '#')
-            return;
-        if (!headerSeen) {
-            if (line != kHeader)
-                reader.fail("expected \"" + std::string(kHeader) + "\" first");
-            headerSeen = true;
-            return;
-        }
+    text::forEachHeadedLine<LineReader>(text, kTextName, kHeader, [&](LineReader& reader) {
         const std::string key = reader.identifier();
         if (!reader.accept('='))
             reader.fail("expected \"=\" after " + key);
@@ -292,8 +227,6 @@ PropertyBag readBagText(std::string_view text)
             reader.fail("property " + key + " is given twice");
         bag.set(key, std::move(value));
     });
-    if (!headerSeen)
-        throw PlatformError(kErrInvalidFileFormat, "Invalid property bag text: it is empty");
     return bag;
 }
 

@@ -39,6 +39,9 @@ public:
     // For the text reader: stores without comparing with a default.
     void set(std::string_view key, PropertyValue value);
 
+    // The same entries in the same order.
+    bool operator==(const PropertyBag&) const = default;
+
 private:
     std::vector<std::pair<std::string, PropertyValue>> entries_;
 };

@@ -15,10 +15,7 @@ class QSize;
 namespace platform::qt {
 
 struct LineEnds {
-    int x1 = 0;
-    int y1 = 0;
-    int x2 = 0;
-    int y2 = 0;
+    int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     bool operator==(const LineEnds&) const = default;
 };
 

@@ -1,10 +1,17 @@
 #include "platform/text/QuotedText.h"
 
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
 namespace platform::text {
 
 namespace {
 
 constexpr char kHex[] = "0123456789ABCDEF";
+
+// The characters written as a backslash and a letter: each, then its letter.
+constexpr std::pair<char, char> kEscapes[] = {{'\\', '\\'}, {'"', '"'}, {'\n', 'n'}, {'\r', 'r'}, {'\t', 't'}};
 
 bool isControl(unsigned char byte)
 {
@@ -35,19 +42,16 @@ void appendQuoted(std::string& out, std::string_view text)
     out += '"';
     for (const char ch : text) {
         const auto byte = static_cast<unsigned char>(ch);
-        switch (ch) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (isControl(byte)) {
-                out += "\\x";
-                appendHex(out, byte, 2);
-            } else {
-                out += ch;
-            }
+        const auto* escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                          [&](const auto& pair) { return pair.first == ch; });
+        if (escape != std::end(kEscapes)) {
+            out += '\\';
+            out += escape->second;
+        } else if (isControl(byte)) {
+            out += "\\x";
+            appendHex(out, byte, 2);
+        } else {
+            out += ch;
         }
     }
     out += '"';
@@ -74,23 +78,20 @@ std::string readQuoted(std::string_view line, std::size_t& pos, std::string& out
         if (pos >= line.size())
             return "the text ends in an escape";
         const char e = line[pos++];
-        switch (e) {
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'x': {
+        if (e == 'x') {
             const int hi = pos < line.size() ? hexDigitValue(line[pos]) : -1;
             const int lo = pos + 1 < line.size() ? hexDigitValue(line[pos + 1]) : -1;
             if (hi < 0 || lo < 0)
                 return "\\x must be followed by two hexadecimal digits";
             out += static_cast<char>(hi * 16 + lo);
             pos += 2;
-            break;
+            continue;
         }
-        default: return std::string("unknown escape \\") + e;
-        }
+        const auto* escape = std::find_if(std::begin(kEscapes), std::end(kEscapes),
+                                          [&](const auto& pair) { return pair.second == e; });
+        if (escape == std::end(kEscapes))
+            return std::string("unknown escape \\") + e;
+        out += escape->first;
     }
 }
 

@@ -1,18 +1,19 @@
 #include "sheerpane/registry/Registry.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 
 #include "platform/PlatformError.h"
 #include "platform/propertybag/PropertyErrors.h"
-#include "platform/text/Lines.h"
+#include "platform/text/LineScanner.h"
+#include "platform/text/NumberText.h"
 #include "platform/text/QuotedText.h"
 
 namespace sheerpane {
 
 namespace {
 
+constexpr std::string_view kTextName = "Damaged control registry";
 constexpr std::string_view kHeader = "control-registry 1";
 constexpr std::string_view kPreamble =
     "# Controls registered for this user. Each control library writes its own\n"
@@ -25,43 +26,22 @@ bool isNameChar(char c) { return isNameStart(c) || (c >= '0' && c <= '9') || c =
 
 void appendItem(std::string& out, const RegistryItem& item)
 {
-    if (const auto* number = std::get_if<std::int32_t>(&item)) {
-        std::array<char, 16> buffer{};
-        const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *number);
-        out.append(buffer.data(), result.ptr);
-    } else {
+    if (const auto* number = std::get_if<std::int32_t>(&item))
+        platform::text::appendNumber(out, *number);
+    else
         platform::text::appendQuoted(out, std::get<std::string>(item));
-    }
 }
 
 // ---------------------------------------------------------------- reading
 
-class LineReader {
+class LineReader : public platform::text::LineScanner {
 public:
-    LineReader(std::string_view line, std::size_t lineNumber) : line_(line), lineNumber_(lineNumber) {}
-
-    [[noreturn]] void fail(const std::string& what) const
-    {
-        throw platform::PlatformError(platform::kErrInvalidFileFormat,
-                                      "Damaged control registry, line " + std::to_string(lineNumber_) + ": " + what);
-    }
-
-    void skipSpaces()
-    {
-        while (pos_ < line_.size() && (line_[pos_] == ' ' || line_[pos_] == '\t'))
-            ++pos_;
-    }
-    bool atEnd()
-    {
-        skipSpaces();
-        return pos_ >= line_.size();
-    }
+    using LineScanner::LineScanner;
 
     std::string sectionPath()
     {
         // The line is "[path]", spaces around it allowed.
-        skipSpaces();
-        ++pos_; // '['
+        accept('[');
         const std::size_t close = line_.find(']', pos_);
         if (close == std::string_view::npos)
             fail("the section name has no closing \"]\"");
@@ -84,10 +64,8 @@ public:
         value.name = std::string(line_.substr(start, pos_ - start));
         if (!isValueName(value.name))
             fail("expected a value name or a section");
-        skipSpaces();
-        if (pos_ >= line_.size() || line_[pos_] != '=')
+        if (!accept('='))
             fail("expected \"=\" after " + value.name);
-        ++pos_;
         while (!atEnd())
             value.items.push_back(item());
         if (value.items.empty())
@@ -98,30 +76,15 @@ public:
 private:
     RegistryItem item()
     {
-        if (line_[pos_] == '"')
+        if (peek() == '"')
             return quoted();
-        const std::size_t start = pos_;
-        while (pos_ < line_.size() && line_[pos_] != ' ' && line_[pos_] != '\t')
-            ++pos_;
-        const std::string_view text = line_.substr(start, pos_ - start);
+        const std::string_view text = word();
         std::int32_t number = 0;
         const auto result = std::from_chars(text.data(), text.data() + text.size(), number);
         if (result.ec != std::errc() || result.ptr != text.data() + text.size())
             fail("\"" + std::string(text.substr(0, 20)) + "\" is neither a 32-bit integer nor a quoted text");
         return number;
     }
-
-    std::string quoted()
-    {
-        std::string out;
-        if (const std::string wrong = platform::text::readQuoted(line_, pos_, out); !wrong.empty())
-            fail(wrong);
-        return out;
-    }
-
-    std::string_view line_;
-    std::size_t lineNumber_;
-    std::size_t pos_ = 0;
 };
 
 } // namespace
@@ -213,21 +176,9 @@ std::string writeRegistryText(const Registry& registry)
 
 Registry readRegistryText(std::string_view text)
 {
-    Registry registry;
     std::vector<RegistrySection> sections;
-    bool headerSeen = false;
-    platform::text::forEachLine(text, [&](std::string_view line, std::size_t lineNumber) {
-        LineReader reader(line, lineNumber);
-        if (reader.atEnd() || line.front() == '#')
-            return;
-        if (!headerSeen) {
-            if (line != kHeader)
-                reader.fail("expected \"" + std::string(kHeader) + "\" first");
-            headerSeen = true;
-            return;
-        }
-        const std::size_t first = line.find_first_not_of(" \t");
-        if (line[first] == '[') {
+    platform::text::forEachHeadedLine<LineReader>(text, kTextName, kHeader, [&](LineReader& reader) {
+        if (reader.peek() == '[') {
             RegistrySection section;
             section.path = reader.sectionPath();
             if (std::any_of(sections.begin(), sections.end(), [&](const auto& s) { return s.path == section.path; }))
@@ -242,8 +193,7 @@ Registry readRegistryText(std::string_view text)
             reader.fail(value.name + " is given twice in [" + sections.back().path + "]");
         sections.back().values.push_back(std::move(value));
     });
-    if (!headerSeen)
-        throw platform::PlatformError(platform::kErrInvalidFileFormat, "Damaged control registry: it is empty");
+    Registry registry;
     for (RegistrySection& section : sections)
         registry.put(std::move(section));
     return registry;

@@ -100,32 +100,36 @@ INSTANTIATE_TEST_SUITE_P(
                     EffectCase{3, {{kHi, 1, 1}}}, EffectCase{4, {{kSh, -1, -1}, {kHi, 1, 1}}},
                     EffectCase{5, {{kSh, 1, 1}}}, EffectCase{6, {}}, EffectCase{-1, {}}));
 
-TEST(DisabledLook, AtRunTimeEmbossesTheTextWithoutItsColourOrEffect)
+struct DisabledCase {
+    bool userMode;
+    int font3D;
+    std::vector<Copy> copies;
+    bool textOnTop;
+};
+
+class DisabledLook : public testing::TestWithParam<DisabledCase> {};
+
+TEST_P(DisabledLook, EmbossesTheTextAtRunTimeOnly)
 {
-    auto frame = makeFrame(200, 100, true);
+    auto frame = makeFrame(200, 100, GetParam().userMode);
     frame->setBackColor(kGrey);
     const TextPixels text = plainText(*frame);
-    frame->setFont3D(framecontrol::ufRaisedHeavy);
+    frame->setFont3D(GetParam().font3D);
     frame->setEnabled(false);
     frame->Refresh();
     const QImage image = render(*frame).copy(text.area);
-    // Highlight one pixel right and below, the shadow over it in the text's place.
-    const QImage expected = expectedCaption(text, {{kHi, 1, 1}, {kSh, 0, 0}}, false, qRgb(128, 128, 128), kInk);
+    const QImage expected = expectedCaption(text, GetParam().copies, GetParam().textOnTop, qRgb(128, 128, 128), kInk);
     EXPECT_EQ(firstDifference(image, expected), "");
 }
 
-TEST(DisabledLook, AtDesignTimeKeepsTheNormalLookWithItsEffect)
-{
-    auto frame = makeFrame(200, 100, false);
-    frame->setBackColor(kGrey);
-    const TextPixels text = plainText(*frame);
-    frame->setFont3D(framecontrol::ufInsetLight);
-    frame->setEnabled(false);
-    frame->Refresh();
-    const QImage image = render(*frame).copy(text.area);
-    const QImage expected = expectedCaption(text, {{kHi, 1, 1}}, true, qRgb(128, 128, 128), kInk);
-    EXPECT_EQ(firstDifference(image, expected), "");
-}
+INSTANTIATE_TEST_SUITE_P(
+    RunAndDesignTime, DisabledLook,
+    testing::Values(
+        // At run time the text loses its colour and effect: the highlight one
+        // pixel right and below, the shadow over it in the text's place.
+        DisabledCase{true, framecontrol::ufRaisedHeavy, {{kHi, 1, 1}, {kSh, 0, 0}}, false},
+        // At design time it keeps the normal look with its effect.
+        DisabledCase{false, framecontrol::ufInsetLight, {{kHi, 1, 1}}, true}));
 
 TEST(Caption, IsDrawnWithoutBlendedPixels)
 {

@@ -60,14 +60,7 @@ TEST(EtchedAndBump, DrawTwoLinesOnePixelApartInSwappedColours)
         const QRgb outer = appearance == framecontrol::ufEtched ? kBluePixel : kGreenPixel;
         const QRgb inner = appearance == framecontrol::ufEtched ? kGreenPixel : kBluePixel;
         SCOPED_TRACE(appearance);
-        EXPECT_EQ(image.pixel(100, 0), outer);
-        EXPECT_EQ(image.pixel(100, 1), inner);
-        EXPECT_EQ(image.pixel(0, 50), outer);
-        EXPECT_EQ(image.pixel(1, 50), inner);
-        EXPECT_EQ(image.pixel(100, 98), outer);
-        EXPECT_EQ(image.pixel(100, 99), inner);
-        EXPECT_EQ(image.pixel(198, 50), outer);
-        EXPECT_EQ(image.pixel(199, 50), inner);
+        testsupport::expectLinePair(image, outer, inner, {{100, 0}, {100, 98}}, {{0, 50}, {198, 50}});
         EXPECT_EQ(image.pixel(100, 2), kWhitePixel);
         EXPECT_EQ(count(image, kRedPixel, image.rect()), 0);
     }

@@ -11,6 +11,7 @@
 #include "framecontrol/FrameLayout.h"
 #include "framecontrol/UltiFrame.h"
 #include "platform/draw/SystemColours.h"
+#include "tests/support/FramePixels.h"
 
 namespace frametest {
 
@@ -21,14 +22,7 @@ inline constexpr std::uint32_t kGreen = 0x00FF00;
 inline constexpr std::uint32_t kBlue = 0xFF0000;
 inline constexpr std::uint32_t kGrey = 0x808080;
 
-// The pixel of a stored colour (system colours through the application's
-// palette).
-inline QRgb pixelOf(std::uint32_t oleColour)
-{
-    platform::draw::ColourRef rgb = -1;
-    platform::draw::OleTranslateColor(oleColour, rgb);
-    return platform::draw::toQColor(rgb).rgb();
-}
+using testsupport::pixelOf;
 
 inline platform::Ambient runAmbient(std::string name = "UltiFrame1")
 {

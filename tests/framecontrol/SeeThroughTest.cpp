@@ -73,6 +73,17 @@ TEST_F(SeeThrough, ClicksInTheSeeThroughPartReachWhatLiesBehind)
     EXPECT_EQ(host->childAt(90, 100), button);    // the contained button
 }
 
+TEST_F(SeeThrough, AControlMovedWhileHiddenIsKeptWhereItIsWhenShownAgain)
+{
+    build(kWhite, kBlack);
+    host->hide();
+    button->setGeometry(110, 40, 60, 25);
+    host->show();
+    const QRegion mask = frame->mask();
+    EXPECT_TRUE(mask.contains(QPoint(120, 50)));
+    EXPECT_FALSE(mask.contains(QPoint(40, 50)));
+}
+
 TEST_F(SeeThrough, OnABlackBackgroundControlsAreKeptInWhite)
 {
     build(kBlack, kWhite);

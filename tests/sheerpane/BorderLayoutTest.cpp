@@ -87,20 +87,13 @@ TEST(BorderPixels, AnEtchedFrameThroughTheMiddleOfTheCaption)
     const int outerTop = (labelHeight * 15 / 2 + 7) / 15; // h in twips, back to pixels
     const int labelRight = pane.lblCaption().geometry().right();
     EXPECT_EQ(pane.lblCaption().pos(), QPoint(9, 0));
-    // Left of the caption and right of it the top lines show; under it not.
-    for (const int x : {2, labelRight + 3, 157}) {
-        EXPECT_EQ(image.pixel(x, outerTop), dark) << x;
-        EXPECT_EQ(image.pixel(x, outerTop + 1), light) << x;
-    }
+    // Left of the caption and right of it the top lines show (under it not);
+    // bottom: dark at y 98, light at y 99; left: dark at x 0, light at x 1;
+    // right: dark at x 158, light at x 159.
+    testsupport::expectLinePair(image, dark, light,
+                                {{2, outerTop}, {labelRight + 3, outerTop}, {157, outerTop}, {80, 98}},
+                                {{0, 50}, {158, 50}});
     EXPECT_NE(image.pixel(11, outerTop), dark);
-    // Left: dark at x 0, light at x 1; right: dark at x 158, light at x 159;
-    // bottom: dark at y 98, light at y 99.
-    EXPECT_EQ(image.pixel(0, 50), dark);
-    EXPECT_EQ(image.pixel(1, 50), light);
-    EXPECT_EQ(image.pixel(158, 50), dark);
-    EXPECT_EQ(image.pixel(159, 50), light);
-    EXPECT_EQ(image.pixel(80, 98), dark);
-    EXPECT_EQ(image.pixel(80, 99), light);
     EXPECT_EQ(image.pixel(80, 50), qRgb(255, 255, 255));
 }
 

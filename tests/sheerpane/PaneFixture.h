@@ -11,8 +11,10 @@
 #include <QPainter>
 #include <QWidget>
 
+#include "platform/draw/FontConvert.h"
 #include "platform/draw/SystemColours.h"
 #include "sheerpane/Sheerpane.h"
+#include "tests/support/FramePixels.h"
 
 namespace panetest {
 
@@ -47,14 +49,7 @@ inline platform::Ambient ambient(bool userMode, std::string name = "Sheerpane1")
     return a;
 }
 
-// The pixel of a stored colour (system colours through the application's
-// palette).
-inline QRgb pixelOf(std::uint32_t oleColour)
-{
-    platform::draw::ColourRef rgb = -1;
-    platform::draw::OleTranslateColor(oleColour, rgb);
-    return platform::draw::toQColor(rgb).rgb();
-}
+using testsupport::pixelOf;
 
 // Runs pending events until the condition holds (at most a second).
 template <class Condition>
@@ -92,6 +87,29 @@ struct FormWithPane {
         return form->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
     }
 };
+
+// Gives every saved property a value other than its default, in the order
+// of the property table.
+inline void setEveryProperty(Sheerpane& pane)
+{
+    pane.setBackColor(0x00112233);
+    pane.setForeColor(0x80000008);
+    pane.setEnabled(false);
+    pane.setFont(platform::draw::toQFont(platform::FontDesc{"Liberation Sans", 11}));
+    pane.setBorderStyle(Sheerpane::None);
+    pane.setCaption(QStringLiteral("Pot \"odds\"\r\nline two"));
+    pane.setAppearance(Sheerpane::Flat);
+    pane.setFontUnderline(true);
+    pane.setFontTransparent(false);
+    pane.setFontStrikethru(true);
+    pane.setFontSize(10.5);
+    pane.setFontName(QStringLiteral("Liberation Serif"));
+    pane.setFontItalic(true);
+    pane.setFontBold(true);
+    pane.setMouseIcon(platform::draw::toPicture(QImage(4, 4, QImage::Format_RGB32), 1, 2));
+    pane.setMousePointer(99);
+    pane.setBackStyle(Sheerpane::Opaque);
+}
 
 inline QImage render(QWidget& widget)
 {

@@ -72,24 +72,9 @@ TEST(Save, WritesEveryKeyInOrderAndSkipsDefaultsButTheFontsSizeAndName)
     EXPECT_EQ(bag.readNumber("FontSize", 0), 9.0);
     EXPECT_EQ(bag.readText("FontName", ""), "DejaVu Sans");
 
-    Sheerpane& pane = *placed.pane;
-    pane.setBackColor(0x00112233);
-    pane.setForeColor(0x00445566);
-    pane.setEnabled(false);
-    pane.setFont(platform::draw::toQFont(platform::FontDesc{"Liberation Sans", 11}));
-    pane.setBorderStyle(Sheerpane::None);
-    pane.setCaption(QStringLiteral("Outs"));
-    pane.setAppearance(Sheerpane::Flat);
-    pane.setFontUnderline(true);
-    pane.setFontTransparent(false);
-    pane.setFontStrikethru(true);
-    pane.setFontItalic(true);
-    pane.setFontBold(true);
-    pane.setMouseIcon(platform::draw::toPicture(QImage(4, 4, QImage::Format_RGB32), 1, 2));
-    pane.setMousePointer(99);
-    pane.setBackStyle(Sheerpane::Opaque);
+    panetest::setEveryProperty(*placed.pane);
     PropertyBag full;
-    pane.WriteProperties(full);
+    placed.pane->WriteProperties(full);
     EXPECT_EQ(keysOf(full), (std::vector<std::string>{"BackColor", "ForeColor", "Enabled", "Font", "BorderStyle",
                                                       "Caption", "Appearance", "FontUnderline", "FontTransparent",
                                                       "FontStrikethru", "FontSize", "FontName", "FontItalic",
@@ -100,20 +85,10 @@ TEST(SaveAndLoad, EveryPropertySurvivesTheBagsText)
 {
     FormWithPane placed(true);
     Sheerpane& pane = *placed.pane;
-    pane.setBackColor(0x00112233);
-    pane.setForeColor(0x80000008);
-    pane.setEnabled(false);
-    pane.setBorderStyle(Sheerpane::None);
-    pane.setCaption(QStringLiteral("Pot \"odds\"\r\nline two"));
-    pane.setAppearance(Sheerpane::Flat);
-    pane.setFontName(QStringLiteral("Liberation Serif"));
-    pane.setFontSize(10.5);
-    pane.setFontUnderline(true);
-    pane.setFontTransparent(false);
-    pane.setFontItalic(true);
-    pane.setMouseIcon(platform::draw::toPicture(QImage(4, 4, QImage::Format_RGB32), 1, 2));
-    pane.setMousePointer(99);
-    pane.setBackStyle(Sheerpane::Opaque);
+    panetest::setEveryProperty(pane);
+    // Styles that are off must come back off.
+    pane.setFontStrikethru(false);
+    pane.setFontBold(false);
     const QString text = pane.WriteProperties();
 
     FormWithPane again(true);

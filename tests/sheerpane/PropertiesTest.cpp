@@ -98,23 +98,7 @@ TEST(Properties, EverySetterTellsTheHostItsKey)
     pane.propertyChanges().clear();
     std::vector<std::string> told;
     pane.propertyChanges().changed.connect([&](const std::string& key) { told.push_back(key); });
-    pane.setBackColor(0xFF);
-    pane.setForeColor(0xFF00);
-    pane.setEnabled(false);
-    pane.setFont(QFont(QStringLiteral("DejaVu Serif"), 11));
-    pane.setBorderStyle(Sheerpane::None);
-    pane.setCaption(QStringLiteral("a"));
-    pane.setAppearance(Sheerpane::Flat);
-    pane.setFontUnderline(true);
-    pane.setFontTransparent(false);
-    pane.setFontStrikethru(true);
-    pane.setFontSize(12);
-    pane.setFontName(QStringLiteral("DejaVu Sans"));
-    pane.setFontItalic(true);
-    pane.setFontBold(true);
-    pane.setMouseIcon({});
-    pane.setMousePointer(2);
-    pane.setBackStyle(Sheerpane::Opaque);
+    panetest::setEveryProperty(pane);
     EXPECT_EQ(told, (std::vector<std::string>{"BackColor", "ForeColor", "Enabled", "Font", "BorderStyle", "Caption",
                                               "Appearance", "FontUnderline", "FontTransparent", "FontStrikethru",
                                               "FontSize", "FontName", "FontItalic", "FontBold", "MouseIcon",

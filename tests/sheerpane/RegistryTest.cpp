@@ -6,8 +6,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 #include <unistd.h>
@@ -17,11 +15,15 @@
 #include "sheerpane/registry/Guid.h"
 #include "sheerpane/registry/RegistryFile.h"
 #include "sheerpane/server/Registration.h"
+#include "tests/support/TestFiles.h"
+#include "tests/support/TextReaderChecks.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace sheerpane;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 Registry sample()
 {
@@ -33,20 +35,6 @@ Registry sample()
     registry.put({"ProgIDs/Other.Thing", {{"Class", {std::string("{11111111-2222-3333-4444-555555555555}")}}}});
     registry.put({"Empty/Section", {}});
     return registry;
-}
-
-std::string readFile(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeFile(const fs::path& file, const std::string& text)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
 }
 
 TEST(RegistryText, EverythingSurvivesWritingAndReadingAndTheTextIsStable)
@@ -114,14 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RegistryText, NoPrefixOfAValidTextCrashesTheReader)
 {
-    const std::string text = writeRegistryText(sample());
-    for (std::size_t n = 0; n <= text.size(); ++n) {
-        try {
-            readRegistryText(std::string_view(text).substr(0, n));
-        } catch (const platform::PlatformError& error) {
-            EXPECT_EQ(error.number(), platform::kErrInvalidFileFormat);
-        }
-    }
+    testsupport::expectEveryPrefixReadOrRefused(writeRegistryText(sample()), readRegistryText);
 }
 
 TEST(Registry, PutReplacesInPlaceAndRefusesWhatCouldNotBeReadBack)

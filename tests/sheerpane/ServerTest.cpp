@@ -5,8 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include <QApplication>
 #include <QVariant>
@@ -16,11 +14,14 @@
 
 #include "sheerpane/SheerpaneLib.h"
 #include "sheerpane/registry/RegistryFile.h"
+#include "tests/support/TestFiles.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using sheerpane::Registry;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 const SpGuid kClsid = SP_CLSID_Sheerpane;
 const SpGuid kIidFactory = SP_IID_IClassFactory;
@@ -28,20 +29,6 @@ const SpGuid kIidUnknown = SP_IID_IUnknown;
 const SpGuid kIidWidget = SP_IID_QWidget;
 const std::string kClassSection = "Classes/{9030E8DF-3D8A-4EF5-B632-2BAC10762D6E}";
 const std::string kTypeLib = "TypeLibs/{A27F1D62-732B-4D9A-ADCC-F5A8257DF2B5}";
-
-std::string readFile(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeFile(const fs::path& file, const std::string& text)
-{
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 std::vector<std::string> warnings;
 void noteWarning(QtMsgType, const QMessageLogContext&, const QString& text)

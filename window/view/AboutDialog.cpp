@@ -31,12 +31,7 @@ AboutDialog::AboutDialog(FrmBrisvaneAbout& about, const Metrics& metrics, QWidge
 {
     setWindowTitle(platform::qt::toQString(about_.form.caption()));
     setWindowIcon(programIcon());
-    QPalette palette = surface_->palette();
-    palette.setColor(QPalette::Window, kFormGreen);
-    palette.setColor(QPalette::WindowText, kFormText);
-    surface_->setPalette(palette);
-    surface_->setAutoFillBackground(true);
-    surface_->setFixedSize(metrics_.size(kAboutWidthTwips, kAboutHeightTwips));
+    makeFormSurface(*surface_, metrics_.size(kAboutWidthTwips, kAboutHeightTwips));
     setFixedSize(surface_->size());
 
     builder_.build(*surface_, frmBrisvaneAboutLayout());

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QWidget>
+#include <algorithm>
 
 #include "platform/form/TextControl.h"
 #include "window/view/FocusMarkStyle.h"
@@ -31,19 +32,22 @@ bool isLightweight(ControlKind kind)
 
 bool takesFocus(ControlKind kind)
 {
-    switch (kind) {
-    case ControlKind::TextBox:
-    case ControlKind::ComboBox:
-    case ControlKind::CheckBox:
-    case ControlKind::OptionButton:
-    case ControlKind::CommandButton:
-        return true;
-    default:
-        return false;
-    }
+    constexpr ControlKind focusable[] = {ControlKind::TextBox, ControlKind::ComboBox, ControlKind::CheckBox,
+                                         ControlKind::OptionButton, ControlKind::CommandButton};
+    return std::ranges::find(focusable, kind) != std::end(focusable);
 }
 
 } // namespace
+
+void makeFormSurface(QWidget& surface, QSize size)
+{
+    QPalette palette = surface.palette();
+    palette.setColor(QPalette::Window, kFormGreen);
+    palette.setColor(QPalette::WindowText, kFormText);
+    surface.setPalette(palette);
+    surface.setAutoFillBackground(true);
+    surface.setFixedSize(size);
+}
 
 void FormBuilder::build(QWidget& surface, std::span<const ControlLayout> layout, const MakeWidget& make)
 {

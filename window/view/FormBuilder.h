@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <QPalette>
+#include <QSize>
 #include <QString>
 #include <functional>
 #include <span>
@@ -25,6 +26,10 @@ class FormBinding;
 // The window's colours: the green of the forms, their white text.
 inline constexpr QRgb kFormGreen = qRgb(5, 124, 19);
 inline constexpr QRgb kFormText = qRgb(255, 255, 255);
+
+// Makes `surface` a form's inner area: the form's colours, filled, at the
+// designed size.
+void makeFormSurface(QWidget& surface, QSize size);
 
 class FormBuilder {
 public:

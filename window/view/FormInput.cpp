@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "platform/form/Input.h"
 #include "platform/qt/InputCodes.h"
@@ -27,34 +28,17 @@ using platform::ControlKind;
 
 bool isClickable(const platform::Control& c)
 {
-    switch (c.kind()) {
-    case ControlKind::OptionButton:
-    case ControlKind::CheckBox:
-    case ControlKind::CommandButton:
-    case ControlKind::Label:
-    case ControlKind::Picture:
-        return true;
-    default:
-        return false;
-    }
+    constexpr ControlKind clickable[] = {ControlKind::OptionButton, ControlKind::CheckBox, ControlKind::CommandButton,
+                                         ControlKind::Label, ControlKind::Picture};
+    return std::ranges::find(clickable, c.kind()) != std::end(clickable);
 }
 
 // Keys that only move the caret or extend the selection.
 bool isCaretKey(int key)
 {
-    switch (key) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        return true;
-    default:
-        return false;
-    }
+    constexpr int caretKeys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,     Qt::Key_Down,
+                                 Qt::Key_Home, Qt::Key_End,   Qt::Key_PageUp, Qt::Key_PageDown};
+    return std::ranges::find(caretKeys, key) != std::end(caretKeys);
 }
 
 std::u32string codePoints(const QString& text)

@@ -59,12 +59,7 @@ PokerWindow::PokerWindow(platform::Ports ports, const platform::Money& money, QW
     setWindowTitle(toQString(frm_.form.caption()));
     setWindowIcon(programIcon());
 
-    QPalette palette = surface_->palette();
-    palette.setColor(QPalette::Window, kFormGreen);
-    palette.setColor(QPalette::WindowText, kFormText);
-    surface_->setPalette(palette);
-    surface_->setAutoFillBackground(true);
-    surface_->setFixedSize(metrics_.size(kFormWidthTwips, kFormHeightTwips));
+    makeFormSurface(*surface_, metrics_.size(kFormWidthTwips, kFormHeightTwips));
     // The inner area scrolls where the screen is less tall than the window.
     scroll_->setFrameShape(QFrame::NoFrame);
     scroll_->setWidget(surface_);

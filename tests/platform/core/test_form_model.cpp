@@ -45,19 +45,16 @@ struct Board {
 TEST(NotificationRule, TextFromCodeNotifiesOnlyRealChanges)
 {
     Board b;
-    b.text.setText("AK");
-    b.text.setText("AK");
-    b.text.setText("");
-    b.text.setText("");
+    for (const char* text : {"AK", "AK", "", ""})
+        b.text.setText(text);
     EXPECT_EQ(b.log, (std::vector<std::string>{"txtA_Change:AK", "txtA_Change:"}));
 }
 
 TEST(NotificationRule, CheckBoxClickRunsOnEveryValueChange)
 {
     Board b;
-    b.check.setValue(1);
-    b.check.setValue(1);
-    b.check.setValue(0);
+    for (const int value : {1, 1, 0})
+        b.check.setValue(value);
     EXPECT_EQ(b.log, (std::vector<std::string>{"chkA_Click:1", "chkA_Click:0"}));
 }
 
@@ -77,11 +74,8 @@ TEST(NotificationRule, OptionButtonClicksOnlyWhenBecomingSelected)
 TEST(NotificationRule, ComboListIndexAlwaysClicksAndNeverRaisesChange)
 {
     Board b;
-    b.combo.setListIndex(1);
-    b.combo.setListIndex(1);
-    b.combo.setListIndex(0);
-    b.combo.setListIndex(7);  // out of range: ignored
-    b.combo.setListIndex(-2); // likewise
+    for (const int index : {1, 1, 0, 7, -2}) // 7 and -2 are out of range: ignored
+        b.combo.setListIndex(index);
     EXPECT_EQ(b.combo.listIndex(), 0);
     EXPECT_EQ(b.log, (std::vector<std::string>{"cmbA_Click:one", "cmbA_Click:one", "cmbA_Click:"}));
 }
