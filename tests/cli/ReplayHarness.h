@@ -8,13 +8,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <string_view>
 
 #include "cli/Replay.h"
 #include "engine/content/AdviceContent.h"
+#include "tests/support/TestFiles.h"
 
 namespace clitest {
 
@@ -25,13 +24,7 @@ struct RunResult {
     std::string err;
 };
 
-inline std::string readFile(const std::filesystem::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readFile;
 
 // Runs the tablewise program with `args` (shell-quoted by the caller) under
 // LC_ALL=C.
@@ -39,8 +32,7 @@ inline RunResult tablewise(const std::string& args, const std::string& stdinText
 {
     namespace fs = std::filesystem;
     const fs::path dir = fs::temp_directory_path() / ("tablewise-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "in") << stdinText;
+    testsupport::writeFile(dir / "in", stdinText);
     const std::string cmd = "LC_ALL=C " + std::string(TABLEWISE_EXE) + " " + args + " <" + (dir / "in").string() + " >"
         + (dir / "out").string() + " 2>" + (dir / "err").string();
     const int raw = std::system(cmd.c_str());
