@@ -7,19 +7,18 @@
 #include <QImage>
 #include <QPainter>
 
+#include "PreflopActionArg.h"
 #include "engine/Chart.h"
 #include "window/chart/ChartPainter.h"
 
 namespace {
 
-
 void BM_Chart(benchmark::State& st)
 {
-    engine::ChartSituation sit;
-    sit.action = static_cast<engine::PreflopAction>(st.range(0));
-    sit.position = engine::Position::Late;
-    sit.bigBlind = "2";
-    sit.limpers = "3";
+    const engine::ChartSituation sit{.action = benchsupport::preflopActionArg(st),
+                                     .position = engine::Position::Late,
+                                     .bigBlind = "2",
+                                     .limpers = "3"};
     for (auto _ : st)
         benchmark::DoNotOptimize(engine::computeChart(sit, platform::Money::unitedStates()));
 }

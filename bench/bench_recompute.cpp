@@ -4,18 +4,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include "PreflopActionArg.h"
 #include "engine/Preflop.h"
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
 
 namespace {
 
-
 // Two hands that differ in every result: group, bet and advice.
 void BM_AdvisePreflop(benchmark::State& st)
 {
     engine::PreflopSituation s;
-    s.action = static_cast<engine::PreflopAction>(st.range(0));
+    s.action = benchsupport::preflopActionArg(st);
     s.position = engine::Position::Early;
     s.bigBlind = "$2.00";
     s.limpers = "3";
@@ -27,7 +27,6 @@ void BM_AdvisePreflop(benchmark::State& st)
         benchmark::DoNotOptimize(r.bet.low);
         benchmark::DoNotOptimize(r.advice);
     }
-    st.SetLabel(std::string(engine::actionName(s.action)));
     st.SetItemsProcessed(st.iterations());
 }
 
@@ -39,7 +38,7 @@ void BM_KeyPressRecompute(benchmark::State& st)
     frm.Form_Load();
     frm.txtBB.setText("$2.00");
     frm.optEarly.setValue(true);
-    frm.actionOption(static_cast<engine::PreflopAction>(st.range(0))).setValue(true);
+    frm.actionOption(benchsupport::preflopActionArg(st)).setValue(true);
     frm.txtLimpers.setText("3");
     auto& box = frm.txtHoleCard;
     box.setText("AK");
@@ -50,7 +49,6 @@ void BM_KeyPressRecompute(benchmark::State& st)
         box.setSelection(2, 0);
         platform::input::keyPress(box, keys[i++ & 3]);
     }
-    st.SetLabel(std::string(engine::actionName(static_cast<engine::PreflopAction>(st.range(0)))));
     st.SetItemsProcessed(st.iterations());
 }
 

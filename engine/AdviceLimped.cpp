@@ -9,7 +9,7 @@ namespace {
 
 using enum AdviceKey;
 
-constexpr const char* kPos = "Enter correct position above";
+constexpr AdviceText kPos = kEnterPosition;
 constexpr const char* kRaiseAJs = "Raise 4-6xBB+1BB per limper. If you are re-raised, fold.";
 constexpr const char* kLimpOutOfPosition = "Limp behind with this hand when out of position";
 constexpr const char* kCompleteSB = "Complete the Small Blind. Call mini-raises in the Big Blind.";
@@ -56,7 +56,6 @@ constexpr AdviceRow kRows[] = {
     {"A9",                             "Fold",     "Fold",     "Limp behind with this hand.", "Fold", kPos},
 };
 
-constexpr AdviceText kPosition = kPos;
 constexpr AdviceText kRaiseOneLimper = "Raise 4xBB + 1BB";
 
 } // namespace
@@ -74,7 +73,7 @@ const AdviceText& limperRuleAdvice(const AdviceRow& row, std::optional<Position>
         return kRaiseOneLimper;
     if (*limpers > 1)
         return row.late;
-    return kPosition;
+    return kEnterPosition;
 }
 
 } // namespace engine

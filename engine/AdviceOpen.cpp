@@ -8,8 +8,8 @@ namespace {
 
 using enum AdviceKey;
 
-constexpr const char* kPos = "Enter correct position above.";
-constexpr const char* kPosNoStop = "Enter correct position above";
+constexpr AdviceText kPos = kEnterPositionStop;
+constexpr AdviceText kPosNoStop = kEnterPosition;
 constexpr const char* kRaiseAnyPosition =
     "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.";
 constexpr const char* kOpenLimpUnlessAggressive = "Open limp, unless the table is very aggresive";
@@ -30,8 +30,7 @@ constexpr AdviceRow kRows[] = {
     {"99",                             ADV_O_21,
         "Raise, if you are re-raised, call a reasonable raise remembering the 5/10 rule.",
                                                                ADV_O_20,   ADV_O_22,   kPos},
-    {"ATs",                            "Fold.",    ADV_O_24,   ADV_O_23,   ADV_O_25,   kPos},
-    {"KJs",                            "Fold.",    ADV_O_24,   ADV_O_23,   ADV_O_25,   kPos},
+    {"ATs, KJs",                       "Fold.",    ADV_O_24,   ADV_O_23,   ADV_O_25,   kPos},
     {"JTs, QJs",                       " Fold",
         " In tighter games, open raise from late middle position. Fold to any re-raise.",
                                                                ADV_O_23,   ADV_O_26,   kPos},

@@ -9,7 +9,7 @@ namespace {
 using enum AdviceKey;
 using Text = AdviceText;
 
-constexpr const char* kPos = "Enter correct position above";
+constexpr AdviceText kPos = kEnterPosition;
 constexpr const char* kCallFoldToReRaise = "Call, if you have raised and are re-raised then fold.";
 constexpr const char* kCallRemember510 = "Call, if you have raised and are re-raised then remember the 5/10 rule.";
 constexpr const char* kCallReRaiseLateOpen = "Call, re-raise if you are facing an open raise from the CO or button.";
@@ -54,9 +54,8 @@ constexpr AdviceRow kRaiseCallRows[] = {
     anyPosition<Text>("AQs", "Call, but play cautiously if an ace flops."),
     anyPosition<Text>("AJs", ADV_RC_05),
     anyPosition<Text>("KQs", "Call."),
-    anyPosition<Text>("TT", "Call a reasonable raise from any position if the 5/10 rule applies."),
+    anyPosition<Text>("TT, 99", "Call a reasonable raise from any position if the 5/10 rule applies."),
     anyPosition<Text>("AQ", kCallReasonableAny),
-    anyPosition<Text>("99", "Call a reasonable raise from any position if the 5/10 rule applies."),
     //  hands                          Early       Middle      Late        Blinds      none
     {"JTs, QJs",                       "Fold",     "Fold",     "Call a reasonable raise.", "Fold", kPos},
     anyPosition<Text>("KJs, ATs, A2s, A3s, A4s, A5s, A6s, A7s, A8s, A9s, KQ, KJ, AJ", "Fold"),

@@ -15,17 +15,14 @@ constexpr BetCell kCompleteSB = word("Complete SB", BetClass::Call);
 
 constexpr BetRow kRows[] = {
     //  hands                          Early       Middle      Late        Blinds      none
-    {"AA, AKs, KK, QQ",                kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
+    {"AA, KK, QQ, AKs, AK, AQs, AJs",  kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
     {"JJ",                             kSee,       kSee,       needsLimperCount(kSee), kBlinds, kEmpty},
-    {"AK, AQs, AJs",                   kRaise,     kRaise,     kRaise,     kBlinds,    kEmpty},
     {"AQ",                             amountL(4), kRaise,     amountL(4),
         needsLimperCount(word("See Advice below", BetClass::Advice)),                  kEmpty},
     {"TT, KQs",                        oneBB(),    oneBB(),    kSee,       kBlinds,    kEmpty},
-    {"ATs",                            kFoldCell,  kSee,       amountL(4), kCompleteSB, kEmpty},
-    {"KJs",                            kFoldCell,  kSee,       amountL(4), kCompleteSB, kEmpty},
-    {"QJs, JTs",                       kFoldCell,  kSee,       kSee,       kCompleteSB, kEmpty},
+    {"ATs, KJs",                       kFoldCell,  kSee,       amountL(4), kCompleteSB, kEmpty},
+    {"QJs, JTs, AJ",                   kFoldCell,  kSee,       kSee,       kCompleteSB, kEmpty},
     {"99",                             amountL(4), oneBB(),    oneBB(),    kCompleteSB, kEmpty},
-    {"AJ",                             kFoldCell,  kSee,       kSee,       kCompleteSB, kEmpty},
     {"22, 33, 44, 55, 66, 77, 88, A2s, A3s, A4s, A5s, A6s, A7s, A8s, A9s",
                                        oneBB(),    oneBB(),    oneBB(),    kCompleteSB, kEmpty},
     {"KJ",                             oneBB(),    oneBB(),    kSee,       kCompleteSB, kEmpty},

@@ -41,11 +41,19 @@ struct PositionRow {
     }
 };
 
+// A row the same from every seat, with its own answer while no position is
+// chosen.
+template <class Cell>
+constexpr PositionRow<Cell> anySeat(std::string_view hands, Cell seated, Cell none)
+{
+    return {hands, seated, seated, seated, seated, none};
+}
+
 // A row whose answer reads no position.
 template <class Cell>
 constexpr PositionRow<Cell> anyPosition(std::string_view hands, Cell cell)
 {
-    return {hands, cell, cell, cell, cell, cell};
+    return anySeat(hands, cell, cell);
 }
 
 // Maps every hand named in the rows of a table to its row; -1 for hands in no

@@ -1,7 +1,7 @@
 #include "engine/Postflop.h"
 
-#include <initializer_list>
 #include <iterator>
+#include <vector>
 
 namespace engine {
 
@@ -24,64 +24,62 @@ struct FlopCase {
 
 // A category's cases, tried in order.
 struct FlopCategory {
-    std::initializer_list<FlopCase> cases;
+    std::vector<FlopCase> cases;
 };
 
 using enum Side;
 using enum Pot;
 using enum Players;
 
-// In the order of kPostFlopCategories.
-const FlopCategory kCategories[] = {
-    {{ // Top Pair - Jacks or Better w/ Good Kicker
-        {AnySide, Raised, AnyPlayers, ADV_F_01},
-        {AnySide, Limped, AnyPlayers, ADV_F_02}}},
-    {{ // Top Pair - Jacks or Better w/ Weak Kicker
-        {In,  Raised, HeadsUp,  ADV_F_03},
-        {In,  Raised, MultiWay, ADV_F_04},
-        {In,  Limped, HeadsUp,  ADV_F_05},
-        {In,  Limped, MultiWay, ADV_F_06},
-        {Out, Raised, HeadsUp,  ADV_F_07},
-        {Out, Raised, MultiWay, ADV_F_08},
-        {Out, Limped, HeadsUp,  ADV_F_09},
-        {Out, Limped, MultiWay, ADV_F_10}}},
-    {{ // Middle Pair - Tens and Below w/ Decent Kicker
-        {In,  Raised, AnyPlayers, ADV_F_11},
-        {In,  Limped, AnyPlayers, ADV_F_12},
-        {Out, Raised, AnyPlayers, ADV_F_13},
-        {Out, Limped, AnyPlayers, ADV_F_14}}},
-    {{ // Top Two Pair
-        {AnySide, Raised, AnyPlayers, ADV_F_15},
-        {AnySide, Limped, AnyPlayers, ADV_F_16}}},
-    {{ // Two Pair
-        {AnySide, Raised, AnyPlayers, "Raise any bet that is in front of you to a near pot sized bet."},
-        {AnySide, Limped, AnyPlayers, ADV_F_17}}},
-    {{ // Nut Flush
-        {AnySide, AnyPot, AnyPlayers, ADV_F_18}}},
-    {{ // Nut Flush Draw
-        {AnySide, Raised, AnyPlayers, ADV_F_19},
-        {AnySide, Limped, AnyPlayers, ADV_F_20}}},
-    {{ // Flush
-        {AnySide, AnyPot, AnyPlayers, ADV_F_21}}},
-    {{ // Non-Nut Flush Draw
-        {In,  Limped, AnyPlayers, ADV_F_23},
-        {In,  Raised, AnyPlayers, ADV_F_22},
-        {Out, Limped, HeadsUp,  ADV_F_24},
-        {Out, Limped, MultiWay, ADV_F_25}}},
-    {{ // Straight
-        {AnySide, Raised, AnyPlayers, ADV_F_26},
-        {AnySide, Limped, AnyPlayers, ADV_F_27}}},
-    {{ // Open-Ended Straight Draw or Double Gut-Shot
-        {AnySide, Raised, AnyPlayers, ADV_F_28},
-        {AnySide, Limped, AnyPlayers, ADV_F_29}}},
-    {{ // Trips
-        {AnySide, AnyPot, AnyPlayers, ADV_F_30}}},
-    {{ // Full House
-        {AnySide, Raised, AnyPlayers, ADV_F_31},
-        {AnySide, Limped, AnyPlayers, "If it is checked to you, bet around 1/2 the pot size."}}},
-};
+// A category whose advice reads only the pot.
+FlopCategory byPot(AdviceText raised, AdviceText limped)
+{
+    return {{{AnySide, Raised, AnyPlayers, raised}, {AnySide, Limped, AnyPlayers, limped}}};
+}
 
-static_assert(std::size(kCategories) == kPostFlopCategories.size());
+// A category with one advice whatever the options.
+FlopCategory always(AdviceText advice)
+{
+    return {{{AnySide, AnyPot, AnyPlayers, advice}}};
+}
+
+// The cases of category `i` of kPostFlopCategories.
+const FlopCategory& category(std::size_t i)
+{
+    static const FlopCategory kCategories[] = {
+        byPot(ADV_F_01, ADV_F_02), // Top Pair - Jacks or Better w/ Good Kicker
+        {{ // Top Pair - Jacks or Better w/ Weak Kicker
+            {In,  Raised, HeadsUp,  ADV_F_03},
+            {In,  Raised, MultiWay, ADV_F_04},
+            {In,  Limped, HeadsUp,  ADV_F_05},
+            {In,  Limped, MultiWay, ADV_F_06},
+            {Out, Raised, HeadsUp,  ADV_F_07},
+            {Out, Raised, MultiWay, ADV_F_08},
+            {Out, Limped, HeadsUp,  ADV_F_09},
+            {Out, Limped, MultiWay, ADV_F_10}}},
+        {{ // Middle Pair - Tens and Below w/ Decent Kicker
+            {In,  Raised, AnyPlayers, ADV_F_11},
+            {In,  Limped, AnyPlayers, ADV_F_12},
+            {Out, Raised, AnyPlayers, ADV_F_13},
+            {Out, Limped, AnyPlayers, ADV_F_14}}},
+        byPot(ADV_F_15, ADV_F_16), // Top Two Pair
+        byPot("Raise any bet that is in front of you to a near pot sized bet.", ADV_F_17), // Two Pair
+        always(ADV_F_18),          // Nut Flush
+        byPot(ADV_F_19, ADV_F_20), // Nut Flush Draw
+        always(ADV_F_21),          // Flush
+        {{ // Non-Nut Flush Draw
+            {In,  Limped, AnyPlayers, ADV_F_23},
+            {In,  Raised, AnyPlayers, ADV_F_22},
+            {Out, Limped, HeadsUp,  ADV_F_24},
+            {Out, Limped, MultiWay, ADV_F_25}}},
+        byPot(ADV_F_26, ADV_F_27), // Straight
+        byPot(ADV_F_28, ADV_F_29), // Open-Ended Straight Draw or Double Gut-Shot
+        always(ADV_F_30),          // Trips
+        byPot(ADV_F_31, "If it is checked to you, bet around 1/2 the pot size."), // Full House
+    };
+    static_assert(std::size(kCategories) == kPostFlopCategories.size());
+    return kCategories[i];
+}
 
 bool applies(const FlopCase& c, const PostflopSituation& s)
 {
@@ -101,7 +99,7 @@ PostflopRecommendation advisePostflop(const PostflopSituation& s)
     for (std::size_t i = 0; i < kPostFlopCategories.size(); ++i) {
         if (kPostFlopCategories[i] != s.category)
             continue;
-        for (const FlopCase& fc : kCategories[i].cases)
+        for (const FlopCase& fc : category(i).cases)
             if (applies(fc, s))
                 return {&fc.advice};
         return {&kEnterCorrectOptions};

@@ -14,6 +14,11 @@ namespace engine {
 using AdviceRow = PositionRow<AdviceText>;
 using AdviceTable = DecisionTable<AdviceRow>;
 
+// What the rows that read the position answer while none is chosen. The
+// opened table's stronger hands end it with a stop.
+inline constexpr AdviceText kEnterPosition = "Enter correct position above";
+inline constexpr AdviceText kEnterPositionStop = "Enter correct position above.";
+
 extern const AdviceTable kOpenedAdvice;
 extern const BetTable kOpenedBets;
 extern const AdviceTable kLimpedAdvice;

@@ -2,23 +2,46 @@
 // Runs `tablewise replay` in-process on a script held in memory, and the
 // real program for what only a process shows (exit status, files).
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 #include "cli/Replay.h"
 #include "engine/content/AdviceContent.h"
+#include "tests/support/TestFiles.h"
 
 namespace clitest {
 
-struct ReplayResult {
+// What a run printed and its exit status.
+struct RunResult {
     int status;
     std::string out;
     std::string err;
 };
 
-inline ReplayResult replayText(std::string_view script)
+using testsupport::readFile;
+
+// Runs the tablewise program with `args` (shell-quoted by the caller) under
+// LC_ALL=C.
+inline RunResult tablewise(const std::string& args, const std::string& stdinText = "")
+{
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("tablewise-test-" + std::to_string(::getpid()));
+    testsupport::writeFile(dir / "in", stdinText);
+    const std::string cmd = "LC_ALL=C " + std::string(TABLEWISE_EXE) + " " + args + " <" + (dir / "in").string() + " >"
+        + (dir / "out").string() + " 2>" + (dir / "err").string();
+    const int raw = std::system(cmd.c_str());
+    RunResult r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(dir / "out"), readFile(dir / "err")};
+    fs::remove_all(dir);
+    return r;
+}
+
+inline RunResult replayText(std::string_view script)
 {
     std::string input(script);
     std::FILE* in = fmemopen(input.data(), input.size(), "r");
@@ -32,7 +55,7 @@ inline ReplayResult replayText(std::string_view script)
     std::fclose(out);
     std::fclose(err);
     std::fclose(in);
-    ReplayResult r{status, std::string(outBuf, outLen), std::string(errBuf, errLen)};
+    RunResult r{status, std::string(outBuf, outLen), std::string(errBuf, errLen)};
     std::free(outBuf);
     std::free(errBuf);
     return r;

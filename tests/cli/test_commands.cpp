@@ -2,11 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -17,59 +13,41 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct ProgramRun {
-    int status;
-    std::string out;
-    std::string err;
-};
+using clitest::readFile;
+using clitest::RunResult;
+using clitest::tablewise;
 
-std::string slurp(const fs::path& p)
+// What a command that must succeed printed.
+std::string printed(const std::string& args)
 {
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-// Runs tablewise with `args` (shell-quoted by the caller) under LC_ALL=C.
-ProgramRun tablewise(const std::string& args, const std::string& stdinText = "")
-{
-    const fs::path dir = fs::temp_directory_path() / ("tablewise-test-" + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    std::ofstream(dir / "in") << stdinText;
-    const std::string cmd = "LC_ALL=C " + std::string(TABLEWISE_EXE) + " " + args + " <" + (dir / "in").string() + " >"
-        + (dir / "out").string() + " 2>" + (dir / "err").string();
-    const int raw = std::system(cmd.c_str());
-    ProgramRun r{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(dir / "out"), slurp(dir / "err")};
-    fs::remove_all(dir);
-    return r;
+    const RunResult r = tablewise(args);
+    EXPECT_EQ(r.status, 0) << args << ": " << r.err;
+    return r.out;
 }
 
 TEST(Advise, ShowsGroupBetAndAdvice)
 {
-    const ProgramRun r = tablewise("advise ka --action opened --position early --bb 2");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out, "Hand:   AK\nGroup:  2\nBet:    $8.00 to $12.00\nAdvice:\n"
-                     "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.\n");
+    const std::string out = printed("advise ka --action opened --position early --bb 2");
+    EXPECT_EQ(out, "Hand:   AK\nGroup:  2\nBet:    $8.00 to $12.00\nAdvice:\n"
+                   "Raise from any position to 4-6xBB. If you are re-raised call a normal raise.\n");
 }
 
 TEST(Advise, JsonCarriesTheSameAsTheWindow)
 {
-    const ProgramRun r = tablewise("advise AKs --action limped --position blinds --bb 2.5 --limpers 2 --json");
-    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string out = printed("advise AKs --action limped --position blinds --bb 2.5 --limpers 2 --json");
     // 5 x 2.5 + 2 x 2.5 = 17.50 to 6 x 2.5 + 5 = 20.00
-    EXPECT_NE(r.out.find("\"hand\":\"AKs\",\"group\":\"1\",\"bet\":\"$17.50 to $20.00\",\"advice\":\""), std::string::npos)
-        << r.out;
+    EXPECT_NE(out.find("\"hand\":\"AKs\",\"group\":\"1\",\"bet\":\"$17.50 to $20.00\",\"advice\":\""), std::string::npos)
+        << out;
 }
 
 // What the advice reads must be given: the window's prompts are no answer.
 TEST(Advise, APositionOrLimperCountTheAdviceNeedsIsAnError)
 {
-    const ProgramRun limpers = tablewise("advise AK --action limped --position late --bb 2");
+    const RunResult limpers = tablewise("advise AK --action limped --position late --bb 2");
     EXPECT_EQ(limpers.status, 2);
     EXPECT_EQ(limpers.out, "");
     EXPECT_EQ(limpers.err, "tablewise: advise: --limpers is needed for AK in a limped pot (the number of limpers)\n");
-    const ProgramRun position = tablewise("advise AK --action opened --bb 2");
+    const RunResult position = tablewise("advise AK --action opened --bb 2");
     EXPECT_EQ(position.status, 2);
     EXPECT_EQ(position.err, "tablewise: advise: --position is needed for AK when the pot is Opened (early, middle, "
                             "late or blinds)\n");
@@ -102,51 +80,46 @@ TEST(Advise, ChoicesInAnyCaseAndShortOptions)
 
 TEST(Equity, ExactOnAFlopAgainstOneRandomHand)
 {
-    const ProgramRun r = tablewise("equity AhKh --board 'Qh Jh 2c'");
-    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string out = printed("equity AhKh --board 'Qh Jh 2c'");
     // 1,081 hands for the opponent and 990 turns and rivers for each.
-    EXPECT_EQ(r.out, "Hand:     AhKh\nBoard:    Qh Jh 2c\nAgainst:  1 random hand\nWin:      75.87%\nTie:      0.93%\n"
-                     "Equity:   76.33%\nCounted:  1070190 deals, every one\n");
+    EXPECT_EQ(out, "Hand:     AhKh\nBoard:    Qh Jh 2c\nAgainst:  1 random hand\nWin:      75.87%\nTie:      0.93%\n"
+                   "Equity:   76.33%\nCounted:  1070190 deals, every one\n");
 }
 
 TEST(Equity, JsonAgainstARangeWithDeadCards)
 {
-    const ProgramRun r = tablewise("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
-    EXPECT_EQ(r.status, 0) << r.err;
+    const std::string out = printed("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
     // Three combinations of kings are left, each with C(47,5) boards.
-    EXPECT_EQ(r.out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
-                          "\"method\":\"exact\",\"deals\":4601817,\"win\":",
-                          0),
+    EXPECT_EQ(out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
+                        "\"method\":\"exact\",\"deals\":4601817,\"win\":",
+                        0),
               0u)
-        << r.out;
-    EXPECT_NE(r.out.find(",\"standardError\":0,\"seconds\":"), std::string::npos);
+        << out;
+    EXPECT_NE(out.find(",\"standardError\":0,\"seconds\":"), std::string::npos);
 }
 
 TEST(Equity, MonteCarloTellsItsStandardError)
 {
-    const ProgramRun r = tablewise("equity QsQd -n 4 --trials 200000");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_NE(r.out.find("Against:  4 random hands\n"), std::string::npos);
-    EXPECT_NE(r.out.find("(standard error 0."), std::string::npos) << r.out;
-    EXPECT_NE(r.out.find("Counted:  200000 random deals\n"), std::string::npos) << r.out;
+    const std::string out = printed("equity QsQd -n 4 --trials 200000");
+    EXPECT_NE(out.find("Against:  4 random hands\n"), std::string::npos);
+    EXPECT_NE(out.find("(standard error 0."), std::string::npos) << out;
+    EXPECT_NE(out.find("Counted:  200000 random deals\n"), std::string::npos) << out;
 }
 
 TEST(Board, MadeHandDrawsOutsAndCategory)
 {
-    const ProgramRun text = tablewise("board AhKh 'Qh Jh 2c'");
-    EXPECT_EQ(text.status, 0) << text.err;
-    EXPECT_EQ(text.out, "Made hand: high card, ace\nHolding:   nothing\n"
-                        "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
-                        "Outs:      12\nCategory:  Nut Flush Draw\n");
-    const ProgramRun json = tablewise("board 7s7d 'Ac 7h 2d 9s' -f json");
-    EXPECT_EQ(json.status, 0) << json.err;
-    EXPECT_NE(json.out.find("\"category\":\"Trips\""), std::string::npos) << json.out;
+    const std::string text = printed("board AhKh 'Qh Jh 2c'");
+    EXPECT_EQ(text, "Made hand: high card, ace\nHolding:   nothing\n"
+                    "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
+                    "Outs:      12\nCategory:  Nut Flush Draw\n");
+    const std::string json = printed("board 7s7d 'Ac 7h 2d 9s' -f json");
+    EXPECT_NE(json.find("\"category\":\"Trips\""), std::string::npos) << json;
 }
 
 TEST(Program, TellsItsVersion)
 {
     for (const char* option : {"--version", "-V"}) {
-        const ProgramRun r = tablewise(option);
+        const RunResult r = tablewise(option);
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.out, "tablewise 1.0.8\n");
     }
@@ -154,10 +127,9 @@ TEST(Program, TellsItsVersion)
 
 TEST(Advise, MultiParagraphAdviceBreaksLinesForTheTerminal)
 {
-    const ProgramRun r = tablewise("advise QQ --action re-raised --position blinds");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.out.find('\r'), std::string::npos);
-    EXPECT_NE(r.out.find("\n\nYour equity in the pot: A quick note\n"), std::string::npos) << r.out;
+    const std::string out = printed("advise QQ --action re-raised --position blinds");
+    EXPECT_EQ(out.find('\r'), std::string::npos);
+    EXPECT_NE(out.find("\n\nYour equity in the pot: A quick note\n"), std::string::npos) << out;
 }
 
 struct BadArgs {
@@ -169,7 +141,7 @@ class CommandErrors : public ::testing::TestWithParam<BadArgs> {};
 
 TEST_P(CommandErrors, OneLineNamingTheArgumentAndStatusTwo)
 {
-    const ProgramRun r = tablewise(GetParam().args);
+    const RunResult r = tablewise(GetParam().args);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
@@ -204,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Postflop, ByNumberOrTextWithOptions)
 {
-    const ProgramRun byNumber = tablewise("postflop 5 --pot raised");
-    const ProgramRun byText = tablewise("postflop 'Two Pair' --pot raised --position in");
+    const RunResult byNumber = tablewise("postflop 5 --pot raised");
+    const RunResult byText = tablewise("postflop 'Two Pair' --pot raised --position in");
     EXPECT_EQ(byNumber.status, 0);
     EXPECT_EQ(byNumber.out, "Raise any bet that is in front of you to a near pot sized bet.\n");
     EXPECT_EQ(byText.out, byNumber.out);
@@ -216,7 +188,7 @@ TEST(Postflop, ByNumberOrTextWithOptions)
 
 TEST(Content, EveryEntryOnOneLineInKeyOrder)
 {
-    const ProgramRun r = tablewise("content");
+    const RunResult r = tablewise("content");
     EXPECT_EQ(r.status, 0);
     std::istringstream s(r.out);
     std::size_t i = 0;
@@ -233,7 +205,7 @@ TEST(Help, EveryCommandExplainsItself)
 {
     for (const char* cmd : {"--help", "-h", "advise --help", "advise -h", "postflop --help", "chart --help",
                             "equity --help", "board -h", "replay --help", "content --help"}) {
-        const ProgramRun r = tablewise(cmd);
+        const RunResult r = tablewise(cmd);
         EXPECT_EQ(r.status, 0) << cmd;
         EXPECT_EQ(r.out.rfind("Usage: tablewise", 0), 0u) << cmd;
     }
@@ -241,13 +213,13 @@ TEST(Help, EveryCommandExplainsItself)
 
 TEST(ReplayProgram, ReadsStandardInputOrAFileAndFlushesEachDump)
 {
-    const ProgramRun fromStdin = tablewise("replay", "type txtHoleCard QQ\ndump\n");
-    const ProgramRun fromDash = tablewise("replay -", "type txtHoleCard QQ\ndump\n");
+    const RunResult fromStdin = tablewise("replay", "type txtHoleCard QQ\ndump\n");
+    const RunResult fromDash = tablewise("replay -", "type txtHoleCard QQ\ndump\n");
     EXPECT_EQ(fromStdin.status, 0);
     EXPECT_EQ(fromStdin.out, fromDash.out);
     EXPECT_NE(fromStdin.out.find("txtHoleCard\tQQ\n"), std::string::npos);
     // A bad line after a dump: the dump stays printed.
-    const ProgramRun bad = tablewise("replay", "dump\nclick nothing\ndump\n");
+    const RunResult bad = tablewise("replay", "dump\nclick nothing\ndump\n");
     EXPECT_EQ(bad.status, 2);
     EXPECT_EQ(bad.err, "tablewise: line 2: unknown control \"nothing\"\n");
     EXPECT_EQ(std::count(bad.out.begin(), bad.out.end(), '\n'), 34);
@@ -259,9 +231,8 @@ namespace {
 
 TEST(Chart, TextIsAGridWithALegend)
 {
-    const ProgramRun r = tablewise("chart --action raised --position blinds");
-    EXPECT_EQ(r.status, 0) << r.err;
-    std::istringstream s(r.out);
+    const std::string out = printed("chart --action raised --position blinds");
+    std::istringstream s(out);
     std::vector<std::string> lines;
     for (std::string l; std::getline(s, l);)
         lines.push_back(l);
@@ -270,23 +241,22 @@ TEST(Chart, TextIsAGridWithALegend)
     EXPECT_EQ(lines[2].substr(0, 8), "AA  1 R ");  // AA re-raises
     EXPECT_EQ(lines[2].substr(8, 8), "AKs 1 A ");  // AKs: see the advice
     EXPECT_EQ(lines[14].substr(96), "22  7 L");    // small pairs: the 5/10 rule
-    EXPECT_NE(r.out.find("  F  fold\n"), std::string::npos);
+    EXPECT_NE(out.find("  F  fold\n"), std::string::npos);
 }
 
 TEST(Chart, CsvJsonAndHtmlCarryEveryHand)
 {
-    const ProgramRun csv = tablewise("chart --action limped --position late --limpers 2 --bb 2 --format csv");
-    EXPECT_EQ(csv.status, 0) << csv.err;
-    EXPECT_EQ(csv.out.rfind("hand,row,column,group,class,bet,advice\r\n", 0), 0u);
-    EXPECT_NE(csv.out.find("\r\nKTs,2,5,\"4\",call,\"$2.00\",\"Limp behind from MP2 to the button if the table is "
-                           "playing loose.\"\r\n"),
+    const std::string csv = printed("chart --action limped --position late --limpers 2 --bb 2 --format csv");
+    EXPECT_EQ(csv.rfind("hand,row,column,group,class,bet,advice\r\n", 0), 0u);
+    EXPECT_NE(csv.find("\r\nKTs,2,5,\"4\",call,\"$2.00\",\"Limp behind from MP2 to the button if the table is "
+                       "playing loose.\"\r\n"),
               std::string::npos);
-    const ProgramRun json = tablewise("chart --action opened --position early --format json");
+    const RunResult json = tablewise("chart --action opened --position early --format json");
     EXPECT_EQ(std::count(json.out.begin(), json.out.end(), '\n'), 171);
     EXPECT_NE(json.out.find("{\"hand\":\"KQs\",\"row\":2,\"column\":3,\"group\":\"2\",\"class\":\"call\",\"bet\":\"1 BB\""),
               std::string::npos);
     EXPECT_NE(tablewise("chart -a OPENED -p Early -b 1 -f JSON").out.find("\"bet\":\"$1.00\""), std::string::npos);
-    const ProgramRun html = tablewise("chart --action re-raised --position middle --format html");
+    const RunResult html = tablewise("chart --action re-raised --position middle --format html");
     std::size_t cells = 0;
     for (std::size_t p = html.out.find("<td "); p != std::string::npos; p = html.out.find("<td ", p + 1))
         ++cells;
@@ -298,10 +268,10 @@ TEST(Chart, CsvJsonAndHtmlCarryEveryHand)
 TEST(Chart, PictureToAFile)
 {
     const fs::path png = fs::temp_directory_path() / ("chart-" + std::to_string(::getpid()) + ".png");
-    const ProgramRun r = tablewise("chart --action opened --position late --format png --output " + png.string());
+    const RunResult r = tablewise("chart --action opened --position late --format png --output " + png.string());
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
-    const std::string data = slurp(png);
+    const std::string data = readFile(png);
     fs::remove(png);
     ASSERT_GT(data.size(), 24u);
     EXPECT_EQ(data.substr(1, 3), "PNG");
@@ -319,7 +289,7 @@ TEST(Chart, Errors)
                              "chart --action opened --position early --format png",
                              "chart --action opened --position early --limpers 2",
                              "chart --action opened --position early --output /nonexistent/dir/chart.txt"}) {
-        const ProgramRun r = tablewise(args);
+        const RunResult r = tablewise(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
     }

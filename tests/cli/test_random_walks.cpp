@@ -68,7 +68,7 @@ class RandomWalks : public ::testing::TestWithParam<RecordedWalk> {};
 TEST_P(RandomWalks, ShowWhatTheyShowedBefore)
 {
     const RecordedWalk& w = GetParam();
-    const clitest::ReplayResult r = clitest::replayText(clitest::randomWalk(w.seed, 10000, 5));
+    const clitest::RunResult r = clitest::replayText(clitest::randomWalk(w.seed, 10000, 5));
     ASSERT_EQ(r.status, 0) << r.err;
     const std::string keyed = withAdviceKeys(r.out);
     EXPECT_EQ(keyed.size(), w.keyedSize);

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,14 +14,6 @@ using namespace clitest;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string readFile(const fs::path& p)
-{
-    std::ifstream in(p, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 std::vector<std::string> sessionNames()
 {
@@ -40,7 +31,7 @@ class Session : public ::testing::TestWithParam<std::string> {};
 TEST_P(Session, DumpsAsExpected)
 {
     const fs::path dir = SESSIONS_DIR;
-    const ReplayResult r = replayText(readFile(dir / (GetParam() + ".session")));
+    const RunResult r = replayText(readFile(dir / (GetParam() + ".session")));
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     const std::string expected = expandAdviceKeys(readFile(dir / (GetParam() + ".expected")));
@@ -76,7 +67,7 @@ class ReplayErrors : public ::testing::TestWithParam<BadLine> {};
 TEST_P(ReplayErrors, StopWithTheLineNumber)
 {
     const BadLine& c = GetParam();
-    const ReplayResult r = replayText(c.script);
+    const RunResult r = replayText(c.script);
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.err, std::string(c.error) + "\n");
     int dumps = 0;
@@ -123,14 +114,14 @@ TEST(Replay, EscapesInTextAndTheirDump)
 {
     // The multi-line advice boxes take any printable text; backslash escapes
     // of printable characters are kept as written.
-    const ReplayResult r = replayText("type txtFlop a\\\\b\\qc\\\ndump\n");
+    const RunResult r = replayText("type txtFlop a\\\\b\\qc\\\ndump\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("txtFlop\ta\\\\b\\\\qc\\\\\n"), std::string::npos) << r.out;
 }
 
 TEST(Replay, LineEndingsCommentsAndBlankLines)
 {
-    const ReplayResult r = replayText("# heading\r\n\r\n   \r\ntype txtHoleCard ak\r\n#dump\r\ndump");
+    const RunResult r = replayText("# heading\r\n\r\n   \r\ntype txtHoleCard ak\r\n#dump\r\ndump");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("txtHoleCard\tak\n"), std::string::npos);
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 34);
@@ -140,7 +131,7 @@ TEST(Replay, KeysCountCodePointsAgainstTheLimit)
 {
     // Non-ASCII keys go through the filters like any other key: refused by
     // the hole-card box, accepted by the edit field of the combo box.
-    const ReplayResult r = replayText("type txtHoleCard \xC3\xA4K\xE2\x82\xAC\ntype cmbPostFlop \xE2\x82\xAC\xE2\x82\xAC\ndump\n");
+    const RunResult r = replayText("type txtHoleCard \xC3\xA4K\xE2\x82\xAC\ntype cmbPostFlop \xE2\x82\xAC\xE2\x82\xAC\ndump\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("txtHoleCard\tK\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("cmbPostFlop\t\xE2\x82\xAC\xE2\x82\xAC\n"), std::string::npos);
@@ -149,7 +140,7 @@ TEST(Replay, KeysCountCodePointsAgainstTheLimit)
 
 TEST(Replay, TheFocusStartsInTheBigBlindAndEveryActionMovesIt)
 {
-    const ReplayResult r = replayText("dump\nselect cmbPostFlop 1\ndump\nbackspace txtLimpers 3\ndump\n");
+    const RunResult r = replayText("dump\nselect cmbPostFlop 1\ndump\nbackspace txtLimpers 3\ndump\n");
     EXPECT_EQ(r.status, 0) << r.err;
     std::vector<std::string> focus;
     std::istringstream s(r.out);

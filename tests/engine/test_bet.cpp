@@ -26,13 +26,17 @@ struct BetCase {
 const std::string kHugeCount(305, '9');
 const std::string kHugerCount(400, '9'); // more than a double holds
 
+engine::PreflopRecommendation recommend(const BetCase& c)
+{
+    return engine::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), platform::Money::unitedStates());
+}
+
 class BetTable : public ::testing::TestWithParam<BetCase> {};
 
 TEST_P(BetTable, Writes)
 {
     const BetCase& c = GetParam();
-    const engine::PreflopRecommendation r =
-        engine::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), platform::Money::unitedStates());
+    const engine::PreflopRecommendation r = recommend(c);
     const std::string shown =
         r.bet.kind == engine::Bet::Kind::Unchanged ? "prev" : engine::betText(r.bet, platform::Money::unitedStates());
     EXPECT_EQ(shown, c.expected) << c.hand << " " << posName(c.pos) << " bb \"" << c.bb << "\" limpers \""
@@ -108,6 +112,43 @@ INSTANTIATE_TEST_SUITE_P(
         BetCase{ReRaised, "QQ", Late, "2", "", "See advise below"}, BetCase{ReRaised, "JJ", Blinds, "2", "", "See Advice below"},
         BetCase{ReRaised, "AKs", None, "2", "", "Call"}, BetCase{ReRaised, "AA", None, "2", "", "Re-Raise to full pot"},
         BetCase{ReRaised, "AQ", Late, "2", "", "Fold"}, BetCase{ReRaised, "A5s", Blinds, "2", "", "Fold"}));
+
+// Each bet comes with the class a player reads it by.
+struct ClassCase {
+    BetCase bet;
+    engine::BetClass expected;
+};
+
+class BetClasses : public ::testing::TestWithParam<ClassCase> {};
+
+TEST_P(BetClasses, ComeWithTheBet)
+{
+    const auto& [c, expected] = GetParam();
+    const engine::PreflopRecommendation r = recommend(c);
+    EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), c.expected) << c.hand;
+    EXPECT_EQ(r.bet.betClass, expected) << c.expected;
+}
+
+using engine::BetClass;
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryKindOfBet, BetClasses,
+    ::testing::Values(
+        ClassCase{{Opened, "AA", Early, "2", "", "$8.00 to $12.00"}, BetClass::Raise},
+        ClassCase{{Limped, "AQ", Early, "2", "3", "$14.00"}, BetClass::Raise},
+        ClassCase{{Opened, "KQs", Early, "2", "", "$2.00"}, BetClass::Call},
+        ClassCase{{Raised, "AA", Late, "2", "", "Re-Raise to full pot"}, BetClass::Raise},
+        ClassCase{{RaisedCalled, "99", Late, "2", "", "Call"}, BetClass::Call},
+        ClassCase{{Limped, "ATs", Blinds, "2", "3", "Complete SB"}, BetClass::Call},
+        ClassCase{{Raised, "22", Late, "2", "", "Apply 5/10 Rule"}, BetClass::Call},
+        ClassCase{{Opened, "KJs", Early, "2", "", "Fold"}, BetClass::Fold},
+        ClassCase{{Raised, "AJs", Late, "2", "", "See advice below"}, BetClass::Advice},
+        ClassCase{{ReRaised, "QQ", Late, "2", "", "See advise below"}, BetClass::Advice},
+        ClassCase{{ReRaised, "JJ", Blinds, "2", "", "See Advice below"}, BetClass::Advice},
+        ClassCase{{Raised, "JTs", Blinds, "2", "", ""}, BetClass::Advice},
+        ClassCase{{Limped, "AA", Early, "2", kHugerCount.c_str(), "Amount too large to Amount too large"},
+                  BetClass::Raise},
+        ClassCase{{Opened, "A2s", Late, "1.5", "", "$1.50"}, BetClass::Call}));
 
 TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
 {

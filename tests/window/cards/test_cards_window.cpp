@@ -20,6 +20,7 @@
 #include "engine/cards/CardParser.h"
 #include "engine/odds/Equity.h"
 #include "platform/form/Input.h"
+#include "tests/support/PlayerInput.h"
 #include "tests/support/QtTestApp.h"
 #include "window/cards/CardGrid.h"
 #include "window/cards/CardsText.h"
@@ -73,12 +74,9 @@ protected:
     void SetUp() override
     {
         frm.Form_Load();
-        platform::input::moveFocus(frm.txtBB);
-        platform::input::keyPress(frm.txtBB, '2');
-        for (platform::OptionButton* option : {&frm.optLate, &frm.optOpened}) {
-            platform::input::moveFocus(*option);
-            platform::input::click(*option);
-        }
+        testsupport::type(frm.txtBB, "2");
+        testsupport::click(frm.optLate);
+        testsupport::click(frm.optOpened);
     }
 
     static void type(QLineEdit* box, const QString& text)

@@ -12,6 +12,7 @@
 #include "engine/Postflop.h"
 #include "platform/form/Input.h"
 #include "platform/form/TextEditing.h"
+#include "tests/support/PlayerInput.h"
 #include "window/cards/CardsBoardModel.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/StateDump.h"
@@ -19,6 +20,8 @@
 namespace {
 
 using namespace platform;
+using testsupport::click;
+using testsupport::type;
 using window::cards::CardBox;
 
 class MainWindowEntryTest : public ::testing::Test {
@@ -26,17 +29,11 @@ protected:
     void SetUp() override
     {
         frm.Form_Load();
-        input::moveFocus(frm.txtBB);
-        input::typeText(frm.txtBB, U"2");
+        type(frm.txtBB, "2");
         click(frm.optLate);
         click(frm.optOpened);
     }
 
-    void click(Control& c)
-    {
-        input::moveFocus(c);
-        input::click(c);
-    }
     // The dump as name -> value.
     std::map<std::string, std::string> state() const
     {

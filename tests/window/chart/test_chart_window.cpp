@@ -13,17 +13,18 @@
 #include <QTest>
 
 #include "engine/content/AdviceContent.h"
-#include "platform/form/Input.h"
 #include "window/chart/ChartWindow.h"
 #include "window/chart/LimperSpinBox.h"
 #include "window/model/FrmPoker.h"
+#include "tests/support/PlayerInput.h"
 #include "tests/support/QtTestApp.h"
 #include "window/model/StateDump.h"
 
 using namespace platform;
+using testsupport::click;
+using testsupport::type;
 
 namespace {
-
 
 class ChartWindowTest : public ::testing::Test {
 protected:
@@ -31,18 +32,12 @@ protected:
 
     void SetUp() override { frm.Form_Load(); }
 
-    void type(TextBox& box, std::string_view text)
+    // A big blind of 2, then the position and the action, as a player enters them.
+    void enterSituation(OptionButton& position, OptionButton& action)
     {
-        input::moveFocus(box);
-        for (char c : text) {
-            box.setSelection(box.text().size(), 0);
-            input::keyPress(box, c);
-        }
-    }
-    void click(Control& c)
-    {
-        input::moveFocus(c);
-        input::click(c);
+        type(frm.txtBB, "2");
+        click(position);
+        click(action);
     }
     std::string dump() const
     {
@@ -61,10 +56,8 @@ protected:
 
 TEST_F(ChartWindowTest, FollowsTheMainWindowAndLeavesItAlone)
 {
-    type(frm.txtBB, "2");
+    enterSituation(frm.optBlinds, frm.optRaised);
     type(frm.txtHoleCard, "AK");
-    click(frm.optBlinds);
-    click(frm.optRaised);
     const std::string before = dump();
     window::ChartWindow chart(frm);
     EXPECT_EQ(dump(), before); // building the chart touched nothing
@@ -90,9 +83,7 @@ TEST_F(ChartWindowTest, FollowsTheMainWindowAndLeavesItAlone)
 
 TEST_F(ChartWindowTest, HoverShowsTheBetAndTheAdvicesFirstSentence)
 {
-    type(frm.txtBB, "2");
-    click(frm.optEarly);
-    click(frm.optOpened);
+    enterSituation(frm.optEarly, frm.optOpened);
     window::ChartWindow chart(frm);
     auto* grid = chart.findChild<window::ChartGrid*>();
     ASSERT_NE(grid, nullptr);
@@ -104,9 +95,7 @@ TEST_F(ChartWindowTest, HoverShowsTheBetAndTheAdvicesFirstSentence)
 
 TEST_F(ChartWindowTest, ClickingACellTypesTheHandIntoTheMainWindow)
 {
-    type(frm.txtBB, "2");
-    click(frm.optLate);
-    click(frm.optOpened);
+    enterSituation(frm.optLate, frm.optOpened);
     type(frm.txtHoleCard, "72");
     window::ChartWindow chart(frm);
     chart.show();
@@ -134,9 +123,7 @@ TEST_F(ChartWindowTest, ClickingACellTypesTheHandIntoTheMainWindow)
 // count on in decimal text however long the count.
 TEST_F(ChartWindowTest, TheLimperCountIsAnyCountTheMainWindowTakes)
 {
-    type(frm.txtBB, "2");
-    click(frm.optEarly);
-    click(frm.optLimped);
+    enterSituation(frm.optEarly, frm.optLimped);
     type(frm.txtLimpers, "9999999");
     window::ChartWindow chart(frm);
     chart.show();
@@ -205,9 +192,7 @@ TEST_F(ChartWindowTest, TheLimperArrowsAreVisible)
 // Opened; picking AK puts the main window on Raise and the chart stays there.
 TEST_F(ChartWindowTest, APickTakesTheChartsSituationIntoTheMainWindow)
 {
-    type(frm.txtBB, "2");
-    click(frm.optEarly);
-    click(frm.optOpened);
+    enterSituation(frm.optEarly, frm.optOpened);
     window::ChartWindow chart(frm);
     chart.findChildren<QComboBox*>()[0]->setCurrentIndex(static_cast<int>(engine::PreflopAction::Raised));
     chart.findChildren<QComboBox*>()[1]->setCurrentIndex(static_cast<int>(engine::Position::Late));
@@ -242,10 +227,8 @@ class PickEveryCell : public ChartWindowTest,
 TEST_P(PickEveryCell, TheMainWindowShowsThePickedCell)
 {
     const auto [action, limpers] = GetParam();
-    type(frm.txtBB, "2");
+    enterSituation(frm.optBlinds, frm.optLimped);
     type(frm.txtHoleCard, "72");
-    click(frm.optBlinds);
-    click(frm.optLimped);
     type(frm.txtLimpers, "2");
     window::ChartWindow chart(frm);
     for (const engine::Position position : engine::kPositions) {

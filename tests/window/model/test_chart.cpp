@@ -6,17 +6,13 @@
 #include <string>
 
 #include "engine/Chart.h"
-#include "engine/Preflop.h"
-#include "platform/form/Input.h"
+#include "tests/support/PlayerInput.h"
 #include "window/model/FrmPoker.h"
 
-using namespace platform;
-using engine::BetClass;
 using engine::Position;
 using engine::PreflopAction;
 
 namespace {
-
 
 struct Shown {
     std::string group, bet, advice;
@@ -26,20 +22,11 @@ struct Shown {
 // `tablewise advise` uses too.
 Shown windowShows(std::string_view hand, const engine::ChartSituation& sit)
 {
+    using testsupport::click;
+    using testsupport::type;
     window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     auto& s = frm;
-    auto type = [](TextBox& box, std::string_view text) {
-        input::moveFocus(box);
-        for (char c : text) {
-            box.setSelection(box.text().size(), 0);
-            input::keyPress(box, c);
-        }
-    };
-    auto click = [](Control& c) {
-        input::moveFocus(c);
-        input::click(c);
-    };
     type(s.txtBB, sit.bigBlind);
     type(s.txtHoleCard, hand.substr(0, 2));
     if (hand.size() == 3)
@@ -79,51 +66,6 @@ INSTANTIATE_TEST_SUITE_P(
                                          PreflopAction::RaisedCalled, PreflopAction::ReRaised),
                        ::testing::ValuesIn(engine::kPositions),
                        ::testing::Values("1", "3")));
-
-struct ClassCase {
-    PreflopAction action;
-    const char* hand;
-    Position position;
-    const char* bb;
-    const char* limpers;
-    const char* bet; // as the window shows it
-    BetClass expected;
-};
-
-TEST(BetClasses, ComeWithTheBet)
-{
-    using enum PreflopAction;
-    using enum Position;
-    const std::string huge(400, '9');
-    const ClassCase cases[] = {
-        {Opened, "AA", Early, "2", "", "$8.00 to $12.00", BetClass::Raise},
-        {Limped, "AQ", Early, "2", "3", "$14.00", BetClass::Raise},
-        {Opened, "KQs", Early, "2", "", "$2.00", BetClass::Call},
-        {Raised, "AA", Late, "2", "", "Re-Raise to full pot", BetClass::Raise},
-        {RaisedCalled, "99", Late, "2", "", "Call", BetClass::Call},
-        {Limped, "ATs", Blinds, "2", "3", "Complete SB", BetClass::Call},
-        {Raised, "22", Late, "2", "", "Apply 5/10 Rule", BetClass::Call},
-        {Opened, "KJs", Early, "2", "", "Fold", BetClass::Fold},
-        {Raised, "AJs", Late, "2", "", "See advice below", BetClass::Advice},
-        {ReRaised, "QQ", Late, "2", "", "See advise below", BetClass::Advice},
-        {ReRaised, "JJ", Blinds, "2", "", "See Advice below", BetClass::Advice},
-        {Raised, "JTs", Blinds, "2", "", "", BetClass::Advice},
-        {Limped, "AA", Early, "2", huge.c_str(), "Amount too large to Amount too large", BetClass::Raise},
-        {Opened, "A2s", Late, "1.5", "", "$1.50", BetClass::Call},
-    };
-    for (const ClassCase& c : cases) {
-        engine::PreflopSituation s;
-        s.action = c.action;
-        s.holeCards = std::string_view(c.hand).substr(0, 2);
-        s.suited = std::string_view(c.hand).size() == 3;
-        s.position = c.position;
-        s.bigBlind = c.bb;
-        s.limpers = c.limpers;
-        const engine::PreflopRecommendation r = engine::advisePreflop(s, platform::Money::unitedStates());
-        EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), c.bet) << c.hand;
-        EXPECT_EQ(r.bet.betClass, c.expected) << c.bet;
-    }
-}
 
 TEST(ChartText, FirstSentence)
 {

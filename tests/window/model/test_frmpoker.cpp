@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -13,6 +14,7 @@
 #include "platform/form/TextEditing.h"
 #include "platform/text/Utf8.h"
 #include "tests/support/EuroMoney.h"
+#include "tests/support/PlayerInput.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/Layout.h"
 
@@ -20,26 +22,36 @@ using namespace platform;
 
 namespace {
 
+using testsupport::click;
+using testsupport::paste;
+using testsupport::type;
 
 struct Window : ::testing::Test {
-    window::FrmPoker frm{{}, platform::Money::unitedStates()};
-    window::FrmPoker& s = frm;
+    explicit Window(const Money& money = Money::unitedStates()) : frm({}, money) {}
 
     void SetUp() override { frm.Form_Load(); }
 
-    void type(TextControl& box, std::u32string_view keys)
+    // A big blind of 2, then the hole cards, the position and the action.
+    void enterPreflop(std::u32string_view hand, OptionButton& position, OptionButton& action)
     {
-        input::moveFocus(box);
-        for (char32_t k : keys) {
-            box.setSelection(utf8::length(box.text()), 0);
-            input::keyPress(box, static_cast<int>(k));
-        }
+        type(frm.txtBB, U"2");
+        type(frm.txtHoleCard, hand);
+        click(position);
+        click(action);
     }
-    void click(Control& c)
+
+    // A big blind of 2, an opened pot from early position and Suited ticked:
+    // everything but the hole cards.
+    void enterSuitedOpenedFromEarly()
     {
-        input::moveFocus(c);
-        input::click(c);
+        type(frm.txtBB, U"2");
+        click(frm.optEarly);
+        click(frm.optOpened);
+        click(frm.chkSuited);
     }
+
+    window::FrmPoker frm;
+    window::FrmPoker& s = frm;
 };
 
 TEST_F(Window, StartsEmptyWithTheFocusInTheBigBlind)
@@ -105,11 +117,7 @@ TEST_P(KeyFilters, LetOnlyTheirKeysThrough)
     window::FrmPoker frm({}, platform::Money::unitedStates());
     frm.Form_Load();
     auto& box = static_cast<TextBox&>(*frm.form.find(GetParam().box));
-    input::moveFocus(box);
-    for (char32_t k : GetParam().keys) {
-        box.setSelection(utf8::length(box.text()), 0);
-        input::keyPress(box, static_cast<int>(k));
-    }
+    type(box, GetParam().keys);
     EXPECT_EQ(box.text(), GetParam().result);
 }
 
@@ -134,18 +142,6 @@ TEST_F(Window, HoleCardsWithoutABigBlindComputeNothingButSuitedDoes)
     click(s.chkSuited);
     EXPECT_EQ(s.lblGroup.caption(), "1");
     EXPECT_EQ(s.lblBetAmount.caption(), "$0.00 to $0.00");
-}
-
-TEST_F(Window, EmptyingTheHoleCardsPrompts)
-{
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AK");
-    click(s.optLate);
-    click(s.optOpened);
-    s.txtHoleCard.setSelection(0, 2);
-    input::keyPress(s.txtHoleCard, KeyBackspace);
-    EXPECT_EQ(s.txtPreFlop.text(), "Enter Hole Cards");
-    EXPECT_EQ(s.lblBetAmount.caption(), "$0.00");
 }
 
 TEST_F(Window, ChoosingAnotherActionEmptiesTheLimpers)
@@ -208,10 +204,7 @@ TEST_F(Window, LeavingTheBigBlindFormatsOrEmptiesIt)
 
 TEST_F(Window, ResetKeepsTheBigBlindAndEmptiesEveryResult)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AA");
-    click(s.optBlinds);
-    click(s.optLimped);
+    enterPreflop(U"AA", s.optBlinds, s.optLimped);
     type(s.txtLimpers, U"2");
     input::chooseItem(s.cmbPostFlop, 4);
     click(s.optLimpedPost);
@@ -247,14 +240,10 @@ TEST_F(Window, PostFlopNeedsOneOptionBeforeTheCategoryCounts)
 // outer computation's writes decide what stays shown.
 TEST_F(Window, TheCapitalsRewriteIsOneChangeAndRunsItsHandlerNested)
 {
-    type(s.txtBB, U"2");
-    click(s.optEarly);
-    click(s.optOpened);
-    click(s.chkSuited);
+    enterSuitedOpenedFromEarly();
     int changes = 0;
     s.txtHoleCard.change.connect([&] { ++changes; });
-    input::moveFocus(s.txtHoleCard);
-    input::insertText(s.txtHoleCard, "ak");
+    paste(s.txtHoleCard, "ak");
     EXPECT_EQ(s.txtHoleCard.text(), "AK");
     EXPECT_EQ(changes, 2); // the paste, then the rewrite in capitals
     EXPECT_EQ(s.lblCardValue.caption(), "AKs");
@@ -271,24 +260,46 @@ TEST_F(Window, TheCapitalsRewriteIsOneChangeAndRunsItsHandlerNested)
 
 TEST_F(Window, APairUnticksSuitedAfterTheCapitalsAndBeforeTheHandIsShown)
 {
-    type(s.txtBB, U"2");
-    click(s.optEarly);
-    click(s.optOpened);
-    click(s.chkSuited);
+    enterSuitedOpenedFromEarly();
     std::vector<std::string> seen;
     s.chkSuited.click.connect([&] { seen.push_back(s.txtHoleCard.text() + "/" + std::to_string(s.chkSuited.value())); });
-    input::moveFocus(s.txtHoleCard);
-    input::insertText(s.txtHoleCard, "jj");
+    paste(s.txtHoleCard, "jj");
     EXPECT_EQ(seen, (std::vector<std::string>{"JJ/0"}));
     EXPECT_EQ(s.chkSuited.value(), 0);
     EXPECT_EQ(s.lblCardValue.caption(), "JJ");
     EXPECT_EQ(s.sortedCard, "JJ");
 }
 
-// The big blind in a locale whose monetary decimal point is a comma.
+// The window in each money format: the United States fallback, and a locale
+// whose monetary decimal point is a comma.
+struct MoneyFormat {
+    const char* name;
+    const Money* money;
+    const char* zero; // a bet of zero as the window shows it
+};
+
+class WindowInEachMoney : public Window, public ::testing::WithParamInterface<MoneyFormat> {
+public:
+    WindowInEachMoney() : Window(*GetParam().money) {}
+};
+
+TEST_P(WindowInEachMoney, EmptyingTheHoleCardsPromptsWithAZeroBet)
+{
+    enterPreflop(U"AK", s.optLate, s.optOpened);
+    s.txtHoleCard.setSelection(0, 2);
+    input::keyPress(s.txtHoleCard, KeyBackspace);
+    EXPECT_EQ(s.txtPreFlop.text(), "Enter Hole Cards");
+    EXPECT_EQ(s.lblBetAmount.caption(), GetParam().zero);
+}
+
+INSTANTIATE_TEST_SUITE_P(Formats, WindowInEachMoney,
+                         ::testing::Values(MoneyFormat{"UnitedStates", &Money::unitedStates(), "$0.00"},
+                                           MoneyFormat{"Euro", &testsupport::euroMoney(), "0,00 \xE2\x82\xAC"}),
+                         [](const auto& formatInfo) { return std::string(formatInfo.param.name); });
+
 struct EuroWindow : Window {
-    window::FrmPoker euro{{}, testsupport::euroMoney()};
-    EuroWindow() { euro.Form_Load(); }
+    EuroWindow() : Window(testsupport::euroMoney()) {}
+    window::FrmPoker& euro = frm;
 };
 
 TEST_F(EuroWindow, TheBigBlindTakesTheLocalesDecimalPoint)
@@ -301,18 +312,6 @@ TEST_F(EuroWindow, TheBigBlindTakesTheLocalesDecimalPoint)
     click(euro.optOpened);
     EXPECT_EQ(euro.txtBB.text(), "0,50 \xE2\x82\xAC");
     EXPECT_EQ(euro.lblBetAmount.caption(), "2,00 \xE2\x82\xAC to 3,00 \xE2\x82\xAC");
-}
-
-TEST_F(EuroWindow, TheZeroPromptIsInTheLocalesMoney)
-{
-    type(euro.txtBB, U"2");
-    type(euro.txtHoleCard, U"AK");
-    click(euro.optLate);
-    click(euro.optOpened);
-    euro.txtHoleCard.setSelection(0, 2);
-    input::keyPress(euro.txtHoleCard, KeyBackspace);
-    EXPECT_EQ(euro.txtPreFlop.text(), "Enter Hole Cards");
-    EXPECT_EQ(euro.lblBetAmount.caption(), "0,00 \xE2\x82\xAC");
 }
 
 TEST_F(EuroWindow, APasteAfterTheWrittenAmountIsRefusedWhole)
@@ -400,10 +399,7 @@ namespace {
 // and nothing typed is lost.
 TEST_F(Window, AFourHundredDigitLimperCountIsKeptAndAnsweredClearly)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"AA");
-    click(s.optEarly);
-    click(s.optLimped);
+    enterPreflop(U"AA", s.optEarly, s.optLimped);
     const std::u32string digits(400, U'9');
     type(s.txtLimpers, digits);
     EXPECT_EQ(s.txtLimpers.text(), std::string(400, '9'));
@@ -427,12 +423,8 @@ TEST_F(Window, ABigBlindOfTenNinesShowsEveryDigit)
 
 TEST_F(Window, PastedTextThatIsNoNumberCountsAsMissing)
 {
-    type(s.txtBB, U"2");
-    type(s.txtHoleCard, U"KT");
-    click(s.optLate);
-    click(s.optLimped);
-    input::moveFocus(s.txtLimpers);
-    input::insertText(s.txtLimpers, "three");
+    enterPreflop(U"KT", s.optLate, s.optLimped);
+    paste(s.txtLimpers, "three");
     EXPECT_EQ(s.txtLimpers.text(), "three");
     EXPECT_EQ(s.txtPreFlop.text(), "Enter amount of Limpers");
 }

@@ -12,6 +12,16 @@ namespace {
 
 class ChartFromTheMenu : public ViewTest {
 protected:
+    // A big blind of 2, then the position and the action, clicked and typed
+    // into the widgets.
+    void enterSituation(const char* position, const char* action)
+    {
+        click("txtBB");
+        type(QStringLiteral("2"));
+        click(position);
+        click(action);
+    }
+
     window::ChartWindow* openChart()
     {
         window->menuAction("mnuStrategyChart")->trigger();
@@ -21,10 +31,7 @@ protected:
 
 TEST_F(ChartFromTheMenu, OpensOneNonModalWindowThatFollowsTheAdvisor)
 {
-    click("txtBB");
-    type(QStringLiteral("2"));
-    click("optBlinds");
-    click("optRaised");
+    enterSituation("optBlinds", "optRaised");
     window::ChartWindow* chart = openChart();
     ASSERT_NE(chart, nullptr);
     EXPECT_TRUE(chart->isVisible());
@@ -45,10 +52,7 @@ TEST_F(ChartFromTheMenu, OpensOneNonModalWindowThatFollowsTheAdvisor)
 
 TEST_F(ChartFromTheMenu, APickedHandShowsInTheAdvisorsWidgets)
 {
-    click("txtBB");
-    type(QStringLiteral("2"));
-    click("optEarly");
-    click("optOpened");
+    enterSituation("optEarly", "optOpened");
     window::ChartWindow* chart = openChart();
     ASSERT_NE(chart, nullptr);
     chart->pick(engine::handIndex("AKs"));
