@@ -119,7 +119,6 @@ void UltiFrame::InitProperties()
 void UltiFrame::ReadProperties(const platform::PropertyBag& bag)
 {
     properties().read(*this, bag, ambient_);
-    ++changeCount_;
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
     Redraw();

@@ -56,9 +56,8 @@ bool isBetText(const platform::Money& money, std::string_view bet)
     return amount(bet.substr(0, to)) && amount(bet.substr(to + 4));
 }
 
-void checkWindow(const window::FrmPoker& frm)
+void checkWindow(const window::FrmPoker& s)
 {
-    const window::FrmPoker& s = frm;
     for (const platform::OptionGroup* g :
          {&s.actionGroup, &s.positionGroup, &s.potGroup, &s.playersGroup, &s.postPositionGroup}) {
         int selected = 0;
@@ -70,7 +69,7 @@ void checkWindow(const window::FrmPoker& frm)
     check(isGroup(s.groupNo), "groupNo is a group");
     check(isHandValue(s.lblCardValue.caption()), "lblCardValue is a hand text");
     check(isBetText(s.money, s.lblBetAmount.caption()), "lblBetAmount is a word or money");
-    if (frm.form.focus() != &s.txtBB)
+    if (s.form.focus() != &s.txtBB)
         check(s.txtBB.text().empty() || s.money.isNumeric(s.txtBB.text()), "txtBB holds money once left");
     check(s.bbText.empty() || s.bbText == "0" || s.money.isNumeric(s.bbText), "bbText is an amount");
     check(s.chkSuited.value() == 0 || s.chkSuited.value() == 1, "chkSuited is 0 or 1");

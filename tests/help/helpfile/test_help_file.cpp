@@ -17,6 +17,7 @@
 #include "platform/htmlhelp/HelpFile.h"
 #include "platform/htmlhelp/HtmlTokens.h"
 #include "platform/htmlhelp/TopicSearch.h"
+#include "tests/support/TestFiles.h"
 
 namespace fs = std::filesystem;
 
@@ -25,13 +26,7 @@ namespace {
 const std::string kHelpFile = TABLEWISE_HELP_FILE;
 const std::string kSources = TABLEWISE_HELP_SOURCES;
 
-std::string readFile(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testsupport::readFile;
 
 std::string run(const std::string& command)
 {

@@ -52,7 +52,7 @@ TEST_F(CardsFromTheMenu, OpensOneNonModalWindowBesideTheAdvisor)
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     click("optLimpedPost");
-    EXPECT_TRUE(s().optLimpedPost.value());
+    EXPECT_TRUE(frm().optLimpedPost.value());
 }
 
 TEST_F(CardsFromTheMenu, F1ShowsItsOwnTopicOwnedByTheAdvisor)

@@ -46,7 +46,6 @@ protected:
     void TearDown() override { window.reset(); }
 
     window::FrmPoker& frm() { return window->model(); }
-    window::FrmPoker& s() { return window->model(); }
     QWidget* widget(std::string_view name) const { return window->controlWidget(name); }
 
     static QWidget* focused() { return QApplication::focusWidget(); }

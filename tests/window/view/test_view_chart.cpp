@@ -57,8 +57,8 @@ TEST_F(ChartFromTheMenu, APickedHandShowsInTheAdvisorsWidgets)
     ASSERT_NE(chart, nullptr);
     chart->pick(engine::handIndex("AKs"));
     EXPECT_EQ(static_cast<QLineEdit*>(widget("txtHoleCard"))->text(), QStringLiteral("AK"));
-    EXPECT_EQ(s().lblCardValue.caption(), "AKs");
-    EXPECT_EQ(s().lblBetAmount.caption(), "$8.00 to $12.00");
+    EXPECT_EQ(frm().lblCardValue.caption(), "AKs");
+    EXPECT_EQ(frm().lblBetAmount.caption(), "$8.00 to $12.00");
     expectWidgetsMirrorTheModel(*window);
 }
 

@@ -51,7 +51,7 @@ TEST_F(RecordedHelp, F1FromAnyControlShowsTheWindowsTopic)
         EXPECT_EQ(std::get<std::int32_t>(c.data), help::kHelpContextMainWindow);
     }
     EXPECT_NE(frm().form.hWnd(), 0);
-    EXPECT_EQ(s().txtHoleCard.text(), "");
+    EXPECT_EQ(frm().txtHoleCard.text(), "");
     EXPECT_TRUE(desktop.boxes.calls.empty()); // the start-up registered without an error
 }
 

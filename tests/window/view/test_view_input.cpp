@@ -125,22 +125,22 @@ TEST_F(ViewTest, EditingHappensAtTheCaretTheUserLeft)
     key(Qt::Key_Left);
     key(Qt::Key_Left);
     type("X");
-    EXPECT_EQ(s().txtFlop.text(), "abXcd");
+    EXPECT_EQ(frm().txtFlop.text(), "abXcd");
     key(Qt::Key_Home, Qt::ShiftModifier);
     type("Y");
-    EXPECT_EQ(s().txtFlop.text(), "Ycd");
+    EXPECT_EQ(frm().txtFlop.text(), "Ycd");
     key(Qt::Key_Return);
     key(Qt::Key_Home);
     key(Qt::Key_Backspace); // the whole line break
-    EXPECT_EQ(s().txtFlop.text(), "Ycd");
+    EXPECT_EQ(frm().txtFlop.text(), "Ycd");
     key(Qt::Key_End);
     key(Qt::Key_Return);
     key(Qt::Key_Left);
     key(Qt::Key_Delete); // the whole line break again
-    EXPECT_EQ(s().txtFlop.text(), "Ycd");
+    EXPECT_EQ(frm().txtFlop.text(), "Ycd");
     key(Qt::Key_A, Qt::ControlModifier); // nothing filters Ctrl+A here: all is selected
     key(Qt::Key_Delete);
-    EXPECT_EQ(s().txtFlop.text(), "");
+    EXPECT_EQ(frm().txtFlop.text(), "");
     expectWidgetsMirrorTheModel(*window);
 }
 
@@ -199,12 +199,12 @@ TEST_F(ViewTest, OtherControlChordsStillMeetTheKeyFilter)
     clickEnd("txtHoleCard");
     type("q9");
     key(Qt::Key_H, Qt::ControlModifier); // Backspace, which the filter passes
-    EXPECT_EQ(s().txtHoleCard.text(), "q");
+    EXPECT_EQ(frm().txtHoleCard.text(), "q");
     key(Qt::Key_Z, Qt::ControlModifier); // a control character the filter drops
     key(Qt::Key_B, Qt::ControlModifier);
-    EXPECT_EQ(s().txtHoleCard.text(), "q");
+    EXPECT_EQ(frm().txtHoleCard.text(), "q");
     // Copied advice keeps LF line breaks on the clipboard.
-    s().txtPreFlop.setText("one\r\ntwo");
+    frm().txtPreFlop.setText("one\r\ntwo");
     clickEnd("txtPreFlop");
     key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_C, Qt::ControlModifier);
@@ -227,7 +227,7 @@ TEST_F(ViewTest, TheFormSeesEveryKeyFirstWithKeyPreview)
     key(Qt::Key_Q, Qt::ShiftModifier);
     click("optEarly");
     key(Qt::Key_Space, Qt::ControlModifier);
-    EXPECT_EQ(s().txtBB.text(), "$1.00");
+    EXPECT_EQ(frm().txtBB.text(), "$1.00");
     // Shift and Control go down first, as keys of their own.
     const std::vector<int> expected{'1' * 10, 0, 16 * 10 + 1, 'Q' * 10 + 1, 17 * 10 + 2, 32 * 10 + 2};
     EXPECT_EQ(seen, expected);
@@ -237,7 +237,7 @@ TEST_F(ViewTest, OnlyMovesBetweenTheWindowsControlsCountAsFocusChanges)
 {
     type("5");
     int lostFocus = 0;
-    s().txtBB.lostFocus.connect([&] { ++lostFocus; });
+    frm().txtBB.lostFocus.connect([&] { ++lostFocus; });
 
     // A menu opened and closed again.
     QMenu* file = window->menuBar()->actions().front()->menu();
@@ -254,7 +254,7 @@ TEST_F(ViewTest, OnlyMovesBetweenTheWindowsControlsCountAsFocusChanges)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     // A modal window over it.
     QTimer::singleShot(0, [&] {
-        EXPECT_EQ(frm().form.focus(), &s().txtBB);
+        EXPECT_EQ(frm().form.focus(), &frm().txtBB);
         QWidget* modal = QApplication::activeModalWidget();
         ASSERT_NE(modal, nullptr);
         QTest::keyClick(modal, Qt::Key_Escape);
@@ -264,11 +264,11 @@ TEST_F(ViewTest, OnlyMovesBetweenTheWindowsControlsCountAsFocusChanges)
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 
     EXPECT_EQ(lostFocus, 0);
-    EXPECT_EQ(s().txtBB.text(), "5");
+    EXPECT_EQ(frm().txtBB.text(), "5");
     expectWidgetsMirrorTheModel(*window);
     key(Qt::Key_Tab);
     EXPECT_EQ(lostFocus, 1);
-    EXPECT_EQ(s().txtBB.text(), "$5.00");
+    EXPECT_EQ(frm().txtBB.text(), "$5.00");
 }
 
 TEST_F(ViewTest, TheOpenedListReachesFivePixelsAboveTheBottom)
@@ -283,13 +283,13 @@ TEST_F(ViewTest, TheOpenedListReachesFivePixelsAboveTheBottom)
     EXPECT_EQ(list->geometry().top(), combo->mapToGlobal(QPoint(0, combo->height())).y());
     EXPECT_EQ(list->geometry().bottom() + 1, inner->mapToGlobal(QPoint(0, inner->height())).y() - 5);
     EXPECT_EQ(combo->height(), closedHeight);
-    EXPECT_EQ(s().cmbPostFlop.dropDownHeight(), 757 - 496 - 5);
+    EXPECT_EQ(frm().cmbPostFlop.dropDownHeight(), 757 - 496 - 5);
 
     // Choosing an item with the mouse is the model's choice.
     const QRect item = combo->view()->visualRect(combo->model()->index(5, 0));
     QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, Qt::NoModifier, item.center());
-    EXPECT_EQ(s().cmbPostFlop.listIndex(), 5);
-    EXPECT_EQ(s().txtFlop.text(), "Enter the correct options above");
+    EXPECT_EQ(frm().cmbPostFlop.listIndex(), 5);
+    EXPECT_EQ(frm().txtFlop.text(), "Enter the correct options above");
     expectWidgetsMirrorTheModel(*window);
 }
 
@@ -299,7 +299,7 @@ TEST_F(ViewTest, TheWheelDoesNotChangeTheClosedList)
     QWheelEvent wheel(QPointF(10, 10), combo->mapToGlobal(QPointF(10, 10)), QPoint(), QPoint(0, -120),
                       Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(combo, &wheel);
-    EXPECT_EQ(s().cmbPostFlop.listIndex(), -1);
+    EXPECT_EQ(frm().cmbPostFlop.listIndex(), -1);
     expectWidgetsMirrorTheModel(*window);
 }
 
@@ -313,16 +313,16 @@ TEST_F(ViewTest, ResetByMouseKeepsTheBigBlindAndEmptiesTheResults)
     clickEnd("cmbPostFlop");
     key(Qt::Key_Down);
     key(Qt::Key_Down);
-    ASSERT_FALSE(s().txtPreFlop.text().empty());
-    ASSERT_FALSE(s().txtFlop.text().empty());
+    ASSERT_FALSE(frm().txtPreFlop.text().empty());
+    ASSERT_FALSE(frm().txtFlop.text().empty());
     click("cmdResetPartial");
-    EXPECT_EQ(s().txtBB.text(), "$2.00");
-    for (const platform::TextBox* box : {&s().txtHoleCard, &s().txtPreFlop, &s().txtFlop, &s().txtLimpers})
+    EXPECT_EQ(frm().txtBB.text(), "$2.00");
+    for (const platform::TextBox* box : {&frm().txtHoleCard, &frm().txtPreFlop, &frm().txtFlop, &frm().txtLimpers})
         EXPECT_EQ(box->text(), "") << box->name();
-    EXPECT_EQ(s().lblGroup.caption(), "");
-    EXPECT_EQ(s().lblBetAmount.caption(), "");
-    EXPECT_EQ(s().cmbPostFlop.listIndex(), 0);
-    EXPECT_EQ(frm().form.focus(), &s().txtHoleCard);
+    EXPECT_EQ(frm().lblGroup.caption(), "");
+    EXPECT_EQ(frm().lblBetAmount.caption(), "");
+    EXPECT_EQ(frm().cmbPostFlop.listIndex(), 0);
+    EXPECT_EQ(frm().form.focus(), &frm().txtHoleCard);
     expectWidgetsMirrorTheModel(*window);
 }
 
@@ -330,7 +330,7 @@ TEST_F(ViewTest, TheHiddenHelpButtonNeverTakesAClick)
 {
     const QRect help = window->metrics().rect({2400, 10440, 615, 255});
     clickAt(window->innerArea()->mapTo(window.get(), help.center()));
-    EXPECT_EQ(frm().form.focus(), &s().txtHoleCard); // Reset, which lies there, ran
+    EXPECT_EQ(frm().form.focus(), &frm().txtHoleCard); // Reset, which lies there, ran
 }
 
 class StateFileTest : public ViewTest {

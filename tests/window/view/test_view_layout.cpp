@@ -165,7 +165,7 @@ TEST_F(ViewTest, EveryControlThatTakesTheFocusShowsAMarkWhenItHasIt)
                              "optRaiseReRaise", "txtLimpers", "cmdResetPartial"}) {
         platform::Control* control = frm().form.find(name);
         ASSERT_NE(control, nullptr) << name;
-        platform::input::moveFocus(s().txtFlop);
+        platform::input::moveFocus(frm().txtFlop);
         const QImage before = widget(name)->grab().toImage();
         platform::input::moveFocus(*control);
         ASSERT_TRUE(widget(name)->hasFocus() || widget(name)->isAncestorOf(QApplication::focusWidget())) << name;

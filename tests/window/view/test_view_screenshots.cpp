@@ -73,9 +73,9 @@ TEST_F(Screenshots, MainWindowAfterAWholeAdvice)
     clickEnd("cmbPostFlop");
     for (int i = 0; i < 4; ++i)
         key(Qt::Key_Down);
-    ASSERT_EQ(s().lblGroup.caption(), "1");
-    ASSERT_FALSE(s().txtPreFlop.text().empty());
-    ASSERT_FALSE(s().txtFlop.text().empty());
+    ASSERT_EQ(frm().lblGroup.caption(), "1");
+    ASSERT_FALSE(frm().txtPreFlop.text().empty());
+    ASSERT_FALSE(frm().txtFlop.text().empty());
     const QImage image = shoot(QStringLiteral("main-advice.png"));
     // The advice boxes hold text: dark pixels in their first line.
     bool preFlopInk = false;
@@ -91,9 +91,9 @@ TEST_F(Screenshots, FocusMarks)
     const char* names[] = {"txtHoleCard", "chkSuited", "optEarly", "cmbPostFlop", "optOpened", "cmdResetPartial"};
     QList<QImage> strips;
     for (const char* name : names) {
-        for (int tabs = 0; tabs < 30 && s().form.focus() != s().form.find(name); ++tabs)
+        for (int tabs = 0; tabs < 30 && frm().form.focus() != frm().form.find(name); ++tabs)
             key(Qt::Key_Tab);
-        ASSERT_EQ(s().form.focus(), s().form.find(name)) << name;
+        ASSERT_EQ(frm().form.focus(), frm().form.find(name)) << name;
         QApplication::processEvents();
         const QRect around = QRect(widget(name)->mapTo(window.get(), QPoint(0, 0)), widget(name)->size())
                                  .adjusted(-8, -6, 8, 6);

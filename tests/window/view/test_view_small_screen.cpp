@@ -63,7 +63,7 @@ TEST_F(SmallScreen, TheScrollBarReachesResetForTheMouse)
     const QRect shown = shownPlaceOf(*reset, viewport());
     ASSERT_TRUE(viewport().rect().contains(shown));
     clickAt(viewport().mapTo(window.get(), shown.center()));
-    EXPECT_EQ(s().txtHoleCard.text(), "");
+    EXPECT_EQ(frm().txtHoleCard.text(), "");
 }
 
 } // namespace
