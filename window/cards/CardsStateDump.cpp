@@ -1,6 +1,7 @@
 #include "window/cards/CardsStateDump.h"
 
 #include "window/cards/CardsText.h"
+#include "window/model/StateDump.h"
 
 namespace window::cards {
 
@@ -8,9 +9,7 @@ std::string cardsStateDump(const CardsBoardModel& model, const engine::odds::Equ
 {
     static constexpr const char* names[] = {"hole", "flop", "turn", "river"};
     std::string out;
-    auto line = [&](std::string_view name, std::string_view value) {
-        out.append(name).append("\t").append(value).append("\n");
-    };
+    const auto line = [&out](std::string_view name, std::string_view value) { appendDumpLine(out, name, value); };
     for (CardBox box : kCardBoxes) {
         line(names[static_cast<std::size_t>(box)], model.input().text(box));
         line(std::string(names[static_cast<std::size_t>(box)]) + " message", model.reading().box(box).message);

@@ -1,6 +1,7 @@
 #pragma once
-// The cards window's state as lines of "name<TAB>value", for scripts and
-// tests that drive the real window (TABLEWISE_CARDS_STATE_FILE).
+// The cards window's state as lines of "name<TAB>value", escaped as the main
+// window's dump is, for scripts and tests that drive the real window
+// (TABLEWISE_CARDS_STATE_FILE).
 
 #include <string>
 

@@ -11,13 +11,13 @@
 #include <QValidator>
 #include <QVBoxLayout>
 #include <cstdlib>
-#include <fstream>
 
 #include "platform/qt/QtText.h"
 #include "window/cards/CardGrid.h"
 #include "window/cards/CardsStateDump.h"
 #include "window/cards/CardsText.h"
 #include "window/model/FrmPoker.h"
+#include "window/model/StateDump.h"
 
 namespace window::cards {
 
@@ -336,8 +336,7 @@ void CardsWindow::writeStateFileIfAsked() const
     const char* path = std::getenv("TABLEWISE_CARDS_STATE_FILE");
     if (!path || !*path)
         return;
-    std::ofstream(path, std::ios::binary | std::ios::trunc)
-        << cardsStateDump(model_, finished_ ? &*finished_ : nullptr);
+    writeDumpFile(cardsStateDump(model_, finished_ ? &*finished_ : nullptr), path);
 }
 
 } // namespace window::cards

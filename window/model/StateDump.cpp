@@ -1,7 +1,9 @@
 #include "window/model/StateDump.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 
 #include "window/model/FrmPoker.h"
@@ -55,9 +57,7 @@ void appendEscaped(std::string& out, std::string_view text)
     out.append(text.substr(from));
 }
 
-namespace {
-
-void line(std::string& out, std::string_view name, std::string_view text)
+void appendDumpLine(std::string& out, std::string_view name, std::string_view text)
 {
     out.append(name);
     out.push_back('\t');
@@ -65,52 +65,67 @@ void line(std::string& out, std::string_view name, std::string_view text)
     out.push_back('\n');
 }
 
-void line(std::string& out, std::string_view name, long value)
+void appendDumpLine(std::string& out, std::string_view name, long value)
 {
     char buf[24];
     const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    line(out, name, std::string_view(buf, static_cast<std::size_t>(end - buf)));
+    appendDumpLine(out, name, std::string_view(buf, static_cast<std::size_t>(end - buf)));
 }
 
-} // namespace
+bool writeDumpFile(const std::string& dump, const std::string& path)
+{
+    const std::string temporary = path + ".part";
+    std::FILE* f = std::fopen(temporary.c_str(), "wb");
+    bool ok = f && std::fwrite(dump.data(), 1, dump.size(), f) == dump.size();
+    if (f)
+        ok = std::fclose(f) == 0 && ok;
+    if (ok)
+        ok = std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!ok) {
+        std::fprintf(stderr, "brisvane-tablewise: cannot write the state file %s: %s\n", path.c_str(),
+                     std::strerror(errno));
+        std::remove(temporary.c_str());
+    }
+    return ok;
+}
 
 void appendStateDump(std::string& out, const FrmPoker& frm)
 {
     const FrmPoker& s = frm;
-    line(out, "txtBB", s.txtBB.text());
-    line(out, "txtHoleCard", s.txtHoleCard.text());
-    line(out, "chkSuited", s.chkSuited.value());
-    line(out, "optEarly", s.optEarly.value());
-    line(out, "optMiddle", s.optMiddle.value());
-    line(out, "optLate", s.optLate.value());
-    line(out, "optBlinds", s.optBlinds.value());
-    line(out, "optOpened", s.optOpened.value());
-    line(out, "optLimped", s.optLimped.value());
-    line(out, "optRaised", s.optRaised.value());
-    line(out, "optRaisedCalled", s.optRaisedCalled.value());
-    line(out, "optRaiseReRaise", s.optRaiseReRaise.value());
-    line(out, "txtLimpers", s.txtLimpers.text());
-    line(out, "lblCardSort", s.lblCardSort.caption());
-    line(out, "lblCardValue", s.lblCardValue.caption());
-    line(out, "lblGroup", s.lblGroup.caption());
-    line(out, "lblBetAmount", s.lblBetAmount.caption());
-    line(out, "txtPreFlop", s.txtPreFlop.text());
-    line(out, "cmbPostFlop", s.cmbPostFlop.text());
-    line(out, "cmbPostFlop.ListIndex", s.cmbPostFlop.listIndex());
-    line(out, "optIn", s.optIn.value());
-    line(out, "optOut", s.optOut.value());
-    line(out, "optRaisedPost", s.optRaisedPost.value());
-    line(out, "optLimpedPost", s.optLimpedPost.value());
-    line(out, "optHeadsUp", s.optHeadsUp.value());
-    line(out, "optMultiWay", s.optMultiWay.value());
-    line(out, "txtFlop", s.txtFlop.text());
-    line(out, "sortedCard", s.sortedCard);
-    line(out, "groupNo", s.groupNo);
-    line(out, "adviseText", s.adviseText);
-    line(out, "flopAdviseText", s.flopAdviseText);
-    line(out, "bbText", s.bbText);
+    appendDumpLine(out, "txtBB", s.txtBB.text());
+    appendDumpLine(out, "txtHoleCard", s.txtHoleCard.text());
+    appendDumpLine(out, "chkSuited", s.chkSuited.value());
+    appendDumpLine(out, "optEarly", s.optEarly.value());
+    appendDumpLine(out, "optMiddle", s.optMiddle.value());
+    appendDumpLine(out, "optLate", s.optLate.value());
+    appendDumpLine(out, "optBlinds", s.optBlinds.value());
+    appendDumpLine(out, "optOpened", s.optOpened.value());
+    appendDumpLine(out, "optLimped", s.optLimped.value());
+    appendDumpLine(out, "optRaised", s.optRaised.value());
+    appendDumpLine(out, "optRaisedCalled", s.optRaisedCalled.value());
+    appendDumpLine(out, "optRaiseReRaise", s.optRaiseReRaise.value());
+    appendDumpLine(out, "txtLimpers", s.txtLimpers.text());
+    appendDumpLine(out, "lblCardSort", s.lblCardSort.caption());
+    appendDumpLine(out, "lblCardValue", s.lblCardValue.caption());
+    appendDumpLine(out, "lblGroup", s.lblGroup.caption());
+    appendDumpLine(out, "lblBetAmount", s.lblBetAmount.caption());
+    appendDumpLine(out, "txtPreFlop", s.txtPreFlop.text());
+    appendDumpLine(out, "cmbPostFlop", s.cmbPostFlop.text());
+    appendDumpLine(out, "cmbPostFlop.ListIndex", s.cmbPostFlop.listIndex());
+    appendDumpLine(out, "optIn", s.optIn.value());
+    appendDumpLine(out, "optOut", s.optOut.value());
+    appendDumpLine(out, "optRaisedPost", s.optRaisedPost.value());
+    appendDumpLine(out, "optLimpedPost", s.optLimpedPost.value());
+    appendDumpLine(out, "optHeadsUp", s.optHeadsUp.value());
+    appendDumpLine(out, "optMultiWay", s.optMultiWay.value());
+    appendDumpLine(out, "txtFlop", s.txtFlop.text());
+    appendDumpLine(out, "sortedCard", s.sortedCard);
+    appendDumpLine(out, "groupNo", s.groupNo);
+    appendDumpLine(out, "adviseText", s.adviseText);
+    appendDumpLine(out, "flopAdviseText", s.flopAdviseText);
+    appendDumpLine(out, "bbText", s.bbText);
     const platform::Control* focus = frm.form.focus();
-    line(out, "focus", focus ? std::string_view(focus->name()) : std::string_view{});
+    appendDumpLine(out, "focus", focus ? std::string_view(focus->name()) : std::string_view{});
     out.push_back('\n');
 }
 

@@ -14,6 +14,15 @@ class FrmPoker;
 // Appends `text` with "\\" for a backslash, "\r", "\n" and "\t".
 void appendEscaped(std::string& out, std::string_view text);
 
+// One item: NAME<TAB>VALUE and the line's end, the text escaped.
+void appendDumpLine(std::string& out, std::string_view name, std::string_view text);
+void appendDumpLine(std::string& out, std::string_view name, long value);
+
 void appendStateDump(std::string& out, const FrmPoker& frm);
+
+// Writes a dump into `path` through a temporary file, so that a reader never
+// sees half of it. Returns false, having said why on stderr, when the file
+// cannot be written.
+bool writeDumpFile(const std::string& dump, const std::string& path);
 
 } // namespace window

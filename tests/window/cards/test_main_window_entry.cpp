@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "platform/form/TextEditing.h"
 #include "tests/support/PlayerInput.h"
 #include "window/cards/CardsBoardModel.h"
+#include "window/cards/CardsStateDump.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/StateDump.h"
 
@@ -197,6 +199,20 @@ TEST_F(MainWindowEntryTest, EveryCategoryReachesItsListItem)
         EXPECT_EQ(frm.cmbPostFlop.text(), engine::kPostFlopCategories[i]) << boards[i].first << " " << boards[i].second;
         EXPECT_EQ(frm.cmbPostFlop.listIndex(), static_cast<int>(i) + 1);
     }
+}
+
+// Typed and pasted text may hold tabs and line breaks; the dump keeps every
+// item on a line of its own, as the main window's dump does.
+TEST_F(MainWindowEntryTest, TheCardsDumpKeepsEachItemOnItsLine)
+{
+    model.setText(CardBox::Hole, "Ah\tKh");
+    model.setText(CardBox::Flop, "Qh\r\n7s 2d");
+    const std::string dump = window::cards::cardsStateDump(model, nullptr);
+    EXPECT_NE(dump.find("hole\tAh\\tKh\n"), std::string::npos) << dump;
+    EXPECT_NE(dump.find("flop\tQh\\r\\n7s 2d\n"), std::string::npos) << dump;
+    std::istringstream lines(dump);
+    for (std::string line; std::getline(lines, line);)
+        EXPECT_EQ(std::count(line.begin(), line.end(), '\t'), 1) << line;
 }
 
 } // namespace
