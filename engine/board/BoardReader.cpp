@@ -6,6 +6,7 @@
 #include "engine/board/DrawFinder.h"
 #include "engine/board/HandShape.h"
 #include "engine/board/HoldingReader.h"
+#include "engine/cards/CardChecks.h"
 #include "engine/cards/CardParser.h"
 
 namespace engine::board {
@@ -37,26 +38,19 @@ std::string_view BoardReading::categoryText() const
 cards::Parsed<BoardReading> readBoard(const cards::HoleCards& hand, const std::vector<cards::Card>& board)
 {
     cards::Parsed<BoardReading> result;
-    cards::CardSet boardSet;
-    for (cards::Card c : board) {
-        if (boardSet.contains(c)) {
-            result.error = "\"" + c.text() + "\" is on the board twice";
-            return result;
-        }
-        boardSet.insert(c);
-    }
-    if (hand.high == hand.low) {
-        result.error = "a hand is two different cards";
+    const cards::Parsed<cards::CardSet> onBoard = cards::boardCards(board);
+    if (!onBoard.ok()) {
+        result.error = onBoard.error;
         return result;
     }
-    if (board.size() < 3 || board.size() > 5) {
+    const cards::CardSet boardSet = onBoard.value;
+    result.error = cards::holeCardsProblem(hand);
+    if (result.error.empty() && (board.size() < 3 || board.size() > 5))
         result.error = "the board has " + std::to_string(board.size()) + " cards; it takes 3 to 5";
+    if (result.error.empty())
+        result.error = cards::sharedCard(hand.set(), boardSet, "in the hand and on the board");
+    if (!result.ok())
         return result;
-    }
-    if (const cards::CardSet both = hand.set() & boardSet; !both.empty()) {
-        result.error = "\"" + (*both.begin()).text() + "\" is in the hand and on the board";
-        return result;
-    }
     static const odds::HandEvaluator evaluator;
     BoardReading& r = result.value;
     const cards::CardSet all = hand.set() | boardSet;

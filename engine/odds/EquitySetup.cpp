@@ -3,45 +3,32 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/cards/CardChecks.h"
+
 namespace engine::odds {
 
-namespace {
-
-// The first card the two sets share, named in a message, or empty.
-std::string overlap(cards::CardSet a, cards::CardSet b, const char* where)
-{
-    const cards::CardSet both = a & b;
-    if (both.empty())
-        return {};
-    return "\"" + (*both.begin()).text() + "\" is " + where;
-}
-
-} // namespace
 
 cards::Parsed<EquitySetup> makeEquitySetup(const EquityRequest& request)
 {
     cards::Parsed<EquitySetup> result;
     EquitySetup& s = result.value;
     const cards::CardSet hand = request.hand.set();
-    cards::CardSet board;
-    for (cards::Card c : request.board) {
-        if (board.contains(c)) {
-            result.error = "\"" + c.text() + "\" is on the board twice";
-            return result;
-        }
-        board.insert(c);
-    }
-    if (hand.size() != 2) {
-        result.error = "a hand is two different cards";
+    const cards::Parsed<cards::CardSet> onBoard = cards::boardCards(request.board);
+    if (!onBoard.ok()) {
+        result.error = onBoard.error;
         return result;
     }
+    const cards::CardSet board = onBoard.value;
+    result.error = cards::holeCardsProblem(request.hand);
+    if (!result.ok())
+        return result;
     if (request.board.size() > 5) {
         result.error = "the board has " + std::to_string(request.board.size()) + " cards; it takes at most 5";
         return result;
     }
-    for (const std::string& e : {overlap(hand, board, "in the hand and on the board"),
-                                 overlap(hand, request.dead, "in the hand and among the dead cards"),
-                                 overlap(board, request.dead, "on the board and among the dead cards")}) {
+    for (const std::string& e : {cards::sharedCard(hand, board, "in the hand and on the board"),
+                                 cards::sharedCard(hand, request.dead, "in the hand and among the dead cards"),
+                                 cards::sharedCard(board, request.dead, "on the board and among the dead cards")}) {
         if (!e.empty()) {
             result.error = e;
             return result;
