@@ -32,11 +32,6 @@ advice text, as the window gives them for the same situation.
 Choices may be written in any case.
 )";
 
-char upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 } // namespace
 
 int adviseCommand(int argc, char** argv)
@@ -57,9 +52,10 @@ int adviseCommand(int argc, char** argv)
         json = args.flag("--json");
         const std::string& h = args.positional({"HAND"}).front();
         const bool hasS = h.size() == 3 && (h[2] == 's' || h[2] == 'S');
-        if ((h.size() != 2 && !hasS) || engine::rankIndex(upper(h[0])) < 0 || engine::rankIndex(upper(h[1])) < 0)
+        const std::string ranks = engine::upperCase(std::string_view(h).substr(0, 2));
+        if ((h.size() != 2 && !hasS) || engine::rankIndex(ranks[0]) < 0 || engine::rankIndex(ranks[1]) < 0)
             return usageError("advise: HAND \"" + h + "\" is not two ranks with an optional s (AKs, 72, QQ)");
-        if (hasS && upper(h[0]) == upper(h[1]))
+        if (hasS && ranks[0] == ranks[1])
             return usageError("advise: HAND \"" + h + "\" is a pair and cannot be suited");
         hand = h.substr(0, 2);
         situation.holeCards = hand;
