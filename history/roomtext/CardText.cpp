@@ -1,0 +1,61 @@
+#include "history/roomtext/CardText.h"
+
+namespace history::roomtext {
+
+namespace {
+
+int rankOf(char c)
+{
+    for (int r = 0; r < engine::cards::kRankCount; ++r)
+        if (engine::cards::kRankChars[r] == c)
+            return r;
+    return -1;
+}
+
+int suitOf(char c)
+{
+    for (int s = 0; s < engine::cards::kSuitCount; ++s)
+        if (engine::cards::kSuitChars[s] == c)
+            return s;
+    return -1;
+}
+
+} // namespace
+
+std::optional<engine::cards::Card> readCard(std::string_view text)
+{
+    if (text.size() != 2)
+        return std::nullopt;
+    const int rank = rankOf(text[0]);
+    const int suit = suitOf(text[1]);
+    if (rank < 0 || suit < 0)
+        return std::nullopt;
+    return engine::cards::Card(rank, suit);
+}
+
+std::optional<std::size_t> readBracketedCards(std::string_view text, engine::cards::Card* cards, std::size_t capacity,
+                                              std::size_t& length)
+{
+    if (!text.starts_with('['))
+        return std::nullopt;
+    const std::size_t close = text.find(']');
+    if (close == std::string_view::npos)
+        return std::nullopt;
+    std::string_view inside = text.substr(1, close - 1);
+    std::size_t count = 0;
+    while (!inside.empty()) {
+        const std::size_t space = inside.find(' ');
+        const std::string_view token = inside.substr(0, space);
+        const auto card = readCard(token);
+        if (!card || count == capacity)
+            return std::nullopt;
+        cards[count++] = *card;
+        if (space == std::string_view::npos)
+            break;
+        inside.remove_prefix(space + 1);
+    }
+    length = close + 1;
+    return count;
+}
+
+} // namespace history::roomtext
