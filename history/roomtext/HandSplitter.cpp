@@ -117,6 +117,7 @@ bool HandSplitter::next(HandPiece& piece)
             }
             if (blank) {
                 if (hasSummary_) {
+                    handEnd_ = line.end; // the blank line that closes the hand is its own
                     finishHand(piece);
                     return true;
                 }
