@@ -1,0 +1,94 @@
+#include "store/Schema.h"
+
+#include <array>
+#include <string>
+
+#include "store/HandStore.h"
+#include "store/Transaction.h"
+
+namespace store {
+
+namespace {
+
+// upgrades[i] takes a store of version i to version i + 1.
+constexpr std::array<const char*, kStoreVersion> kUpgrades = {
+    R"(
+CREATE TABLE files(
+    id INTEGER PRIMARY KEY,
+    path TEXT NOT NULL UNIQUE,
+    size INTEGER NOT NULL,
+    modified INTEGER NOT NULL,
+    end_offset INTEGER NOT NULL,
+    head_size INTEGER NOT NULL,
+    head_digest TEXT NOT NULL
+);
+CREATE TABLE hands(
+    id INTEGER PRIMARY KEY,
+    hand_key TEXT NOT NULL UNIQUE,
+    site TEXT NOT NULL,
+    hand_number TEXT NOT NULL,
+    format INTEGER NOT NULL,
+    text BLOB NOT NULL,
+    played_at TEXT NOT NULL,
+    big_blind REAL NOT NULL,
+    players INTEGER NOT NULL,
+    file_id INTEGER REFERENCES files(id)
+);
+CREATE INDEX hands_file ON hands(file_id);
+CREATE TABLE decisions(
+    id INTEGER PRIMARY KEY,
+    hand_id INTEGER NOT NULL REFERENCES hands(id),
+    player_index INTEGER NOT NULL,
+    player TEXT NOT NULL,
+    card_high INTEGER NOT NULL,
+    card_low INTEGER NOT NULL,
+    hand_index INTEGER NOT NULL,
+    players INTEGER NOT NULL,
+    seat TEXT NOT NULL,
+    position INTEGER,
+    before INTEGER NOT NULL,
+    limpers INTEGER NOT NULL,
+    big_blind REAL NOT NULL,
+    action INTEGER NOT NULL,
+    to_bb REAL NOT NULL,
+    advice INTEGER NOT NULL,
+    advice_low_bb REAL,
+    advice_high_bb REAL,
+    size INTEGER,
+    verdict INTEGER NOT NULL,
+    reason TEXT,
+    net_bb REAL
+);
+-- The review of one player reads this index alone.
+CREATE INDEX decisions_player ON decisions(player, before, position, verdict, net_bb);
+CREATE INDEX decisions_hand ON decisions(hand_id);
+)",
+};
+
+} // namespace
+
+int checkStoreVersion(Database& db)
+{
+    const long long version = db.queryInteger("PRAGMA user_version");
+    if (version > kStoreVersion)
+        throw StoreError(db.path().string() + " was written by a newer version of Brisvane Tablewise (store version "
+                         + std::to_string(version) + "; this version reads up to " + std::to_string(kStoreVersion)
+                         + "). Nothing was changed.");
+    if (version < 0
+        || (version == 0 && db.queryInteger("SELECT count(*) FROM sqlite_schema WHERE name NOT LIKE 'sqlite_%'") > 0))
+        throw StoreError(db.path().string()
+                         + " is not a hand store or is damaged (it holds another program's tables). Nothing was changed.");
+    return static_cast<int>(version);
+}
+
+void upgradeSchema(Database& db, int from)
+{
+    for (int version = from; version < kStoreVersion; ++version) {
+        Transaction transaction(db);
+        db.exec(kUpgrades[static_cast<std::size_t>(version)]);
+        db.exec(("PRAGMA user_version = " + std::to_string(version + 1)).c_str());
+        transaction.commit();
+    }
+}
+
+} // namespace store
