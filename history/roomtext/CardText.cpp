@@ -1,24 +1,31 @@
 #include "history/roomtext/CardText.h"
 
+#include <array>
+
 namespace history::roomtext {
 
 namespace {
 
-int rankOf(char c)
-{
-    for (int r = 0; r < engine::cards::kRankCount; ++r)
-        if (engine::cards::kRankChars[r] == c)
-            return r;
-    return -1;
-}
+// Rank and suit of a character, -1 for none: one look-up each.
+struct CardCharTable {
+    std::array<signed char, 256> rank{};
+    std::array<signed char, 256> suit{};
+    CardCharTable()
+    {
+        rank.fill(-1);
+        suit.fill(-1);
+        for (int r = 0; r < engine::cards::kRankCount; ++r)
+            rank[static_cast<unsigned char>(engine::cards::kRankChars[r])] = static_cast<signed char>(r);
+        for (int s = 0; s < engine::cards::kSuitCount; ++s)
+            suit[static_cast<unsigned char>(engine::cards::kSuitChars[s])] = static_cast<signed char>(s);
+    }
+};
 
-int suitOf(char c)
-{
-    for (int s = 0; s < engine::cards::kSuitCount; ++s)
-        if (engine::cards::kSuitChars[s] == c)
-            return s;
-    return -1;
-}
+const CardCharTable kCardChars;
+
+int rankOf(char c) { return kCardChars.rank[static_cast<unsigned char>(c)]; }
+
+int suitOf(char c) { return kCardChars.suit[static_cast<unsigned char>(c)]; }
 
 } // namespace
 

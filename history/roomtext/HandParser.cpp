@@ -117,7 +117,7 @@ bool HandParser::readLine(std::string_view line, HandHistory& hand)
 {
     if (line.empty())
         return true;
-    if (line.starts_with("*** "))
+    if (line[0] == '*' && line.starts_with("*** "))
         return readStreetLine(line, hand);
     if (section_ == Section::Summary)
         return readSummaryLine(line, hand);
@@ -135,9 +135,9 @@ bool HandParser::readLine(std::string_view line, HandHistory& hand)
             return readSeatLine(line);
         section_ = Section::Play;
     }
-    if (line.starts_with("Dealt to "))
+    if (line[0] == 'D' && line.starts_with("Dealt to "))
         return readDealtTo(line.substr(9));
-    if (line.starts_with("Uncalled bet ("))
+    if (line[0] == 'U' && line.starts_with("Uncalled bet ("))
         return readUncalledBet(line);
     std::string_view rest;
     if (const auto seat = seatByName(line, ": ", rest))
@@ -442,16 +442,19 @@ bool HandParser::readSummaryLine(std::string_view line, HandHistory& hand)
 std::optional<std::size_t> HandParser::seatByName(std::string_view line, std::string_view separator,
                                                   std::string_view& rest) const
 {
+    // Most lines start with a name: the separator right after a name's length
+    // rules most seats out before their names are compared.
     std::optional<std::size_t> best;
     std::size_t bestLength = 0;
     for (std::size_t i = 0; i < seats_.size(); ++i) {
         const std::string_view name = seats_[i].name;
-        if (name.size() <= bestLength && best)
+        const std::size_t n = name.size();
+        if ((best && n <= bestLength) || line.size() < n + separator.size() || line[n] != separator[0] ||
+            line[0] != name[0])
             continue;
-        if (line.size() >= name.size() + separator.size() && line.starts_with(name) &&
-            line.substr(name.size(), separator.size()) == separator) {
+        if (line.compare(n, separator.size(), separator) == 0 && line.compare(0, n, name) == 0) {
             best = i;
-            bestLength = name.size();
+            bestLength = n;
         }
     }
     if (best)

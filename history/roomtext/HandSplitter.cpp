@@ -18,7 +18,8 @@ bool isBlank(std::string_view text)
 
 bool isHandHeader(std::string_view line)
 {
-    return line.starts_with("PokerStars Hand #") || line.starts_with("PokerStars Zoom Hand #");
+    return !line.empty() && line[0] == 'P' &&
+           (line.starts_with("PokerStars Hand #") || line.starts_with("PokerStars Zoom Hand #"));
 }
 
 HandSplitter::HandSplitter(LineReader& lines, std::uint64_t startOffset, bool sourceIsComplete)
@@ -50,7 +51,7 @@ void HandSplitter::append(const Line& line)
     }
     text_.append(line.text);
     text_.push_back('\n');
-    if (line.text == "*** SUMMARY ***")
+    if (!line.text.empty() && line.text[0] == '*' && line.text == "*** SUMMARY ***")
         hasSummary_ = true;
 }
 
