@@ -70,7 +70,6 @@ private:
     int buttonSeat_ = 0;
     bool sawSummary_ = false;
     bool sawCollect_ = false;
-    bool tournament_ = false;
     double postedSmallBlind_ = 0;
     double postedBigBlind_ = 0;
 };

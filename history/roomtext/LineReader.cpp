@@ -8,7 +8,6 @@ namespace history::roomtext {
 LineReader::LineReader(ByteSource& source, TextEncoding encoding, std::uint64_t offset, std::size_t chunkBytes,
                        std::size_t maxLineBytes)
     : source_(source),
-      encoding_(encoding),
       unit_(encoding == TextEncoding::Utf16Le ? 2 : 1),
       chunkBytes_(std::max<std::size_t>(chunkBytes, 2)),
       maxLineBytes_(std::max<std::size_t>(maxLineBytes, 2)),
@@ -88,6 +87,11 @@ bool LineReader::next(Line& line)
             if (discarding_) {
                 discarding_ = false;
                 line = Line{{}, discardStart_, bufferOffset_ + begin_, true, true};
+                return true;
+            }
+            // Too long by its length alone, however much of it one read brought.
+            if (at - lineBegin >= maxLineBytes_) {
+                line = Line{{}, bufferOffset_ + lineBegin, bufferOffset_ + begin_, true, true};
                 return true;
             }
             return emit(line, lineBegin, at, true);

@@ -41,7 +41,6 @@ private:
     bool emit(Line& line, std::size_t lineBegin, std::size_t breakAt, bool terminated);
 
     ByteSource& source_;
-    TextEncoding encoding_;
     std::size_t unit_;
     std::size_t chunkBytes_;
     std::size_t maxLineBytes_;
