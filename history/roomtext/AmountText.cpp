@@ -22,25 +22,18 @@ std::optional<ReadAmount> readAmountPrefix(std::string_view text)
             break;
         }
     }
-    std::size_t i = amount.currency.size();
-    // The digits without their thousands commas, in a buffer of their own.
-    std::array<char, 40> digits{};
-    std::size_t n = 0;
+    const std::size_t from = amount.currency.size();
+    std::size_t i = from;
+    bool commas = false;
     bool point = false;
     bool any = false;
     for (; i < text.size(); ++i) {
         const char c = text[i];
         if (isDigit(c)) {
-            if (n == digits.size())
-                return std::nullopt;
-            digits[n++] = c;
             any = true;
         } else if (c == ',' && any && !point && i + 1 < text.size() && isDigit(text[i + 1])) {
-            continue;
-        } else if (c == '.' && !point && i + 1 < text.size() && isDigit(text[i + 1])) {
-            if (n == digits.size())
-                return std::nullopt;
-            digits[n++] = c;
+            commas = true;
+        } else if (c == '.' && !point && any && i + 1 < text.size() && isDigit(text[i + 1])) {
             point = true;
         } else {
             break;
@@ -48,8 +41,22 @@ std::optional<ReadAmount> readAmountPrefix(std::string_view text)
     }
     if (!any)
         return std::nullopt;
-    const auto result = std::from_chars(digits.data(), digits.data() + n, amount.value);
-    if (result.ec != std::errc{})
+    std::string_view number = text.substr(from, i - from);
+    // The digits without their thousands commas, in a buffer of their own.
+    std::array<char, 40> digits{};
+    if (commas) {
+        std::size_t n = 0;
+        for (const char c : number) {
+            if (c == ',')
+                continue;
+            if (n == digits.size())
+                return std::nullopt;
+            digits[n++] = c;
+        }
+        number = std::string_view(digits.data(), n);
+    }
+    const auto result = std::from_chars(number.data(), number.data() + number.size(), amount.value);
+    if (result.ec != std::errc{} || result.ptr != number.data() + number.size())
         return std::nullopt;
     amount.length = i;
     return amount;

@@ -43,26 +43,31 @@ std::optional<engine::cards::Card> readCard(std::string_view text)
 std::optional<std::size_t> readBracketedCards(std::string_view text, engine::cards::Card* cards, std::size_t capacity,
                                               std::size_t& length)
 {
+    // "[" then cards of two characters each, one space apart, then "]".
     if (!text.starts_with('['))
         return std::nullopt;
-    const std::size_t close = text.find(']');
-    if (close == std::string_view::npos)
-        return std::nullopt;
-    std::string_view inside = text.substr(1, close - 1);
+    std::size_t at = 1;
     std::size_t count = 0;
-    while (!inside.empty()) {
-        const std::size_t space = inside.find(' ');
-        const std::string_view token = inside.substr(0, space);
-        const auto card = readCard(token);
-        if (!card || count == capacity)
-            return std::nullopt;
-        cards[count++] = *card;
-        if (space == std::string_view::npos)
-            break;
-        inside.remove_prefix(space + 1);
+    if (at < text.size() && text[at] == ']') {
+        length = at + 1;
+        return count;
     }
-    length = close + 1;
-    return count;
+    while (at + 2 < text.size()) {
+        const int rank = rankOf(text[at]);
+        const int suit = suitOf(text[at + 1]);
+        if (rank < 0 || suit < 0 || count == capacity)
+            return std::nullopt;
+        cards[count++] = engine::cards::Card(rank, suit);
+        const char after = text[at + 2];
+        at += 3;
+        if (after == ']') {
+            length = at;
+            return count;
+        }
+        if (after != ' ')
+            return std::nullopt;
+    }
+    return std::nullopt;
 }
 
 } // namespace history::roomtext

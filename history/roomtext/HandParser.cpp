@@ -68,6 +68,7 @@ bool HandParser::parse(std::string_view text, HandHistory& hand)
 {
     failure_ = {};
     seats_.clear();
+    names_.clear();
     actions_.clear();
     section_ = Section::Seats;
     street_ = Street::Preflop;
@@ -76,7 +77,9 @@ bool HandParser::parse(std::string_view text, HandHistory& hand)
     postedSmallBlind_ = postedBigBlind_ = 0;
 
     const std::size_t firstBreak = text.find('\n');
-    const std::string_view first = text.substr(0, firstBreak);
+    std::string_view first = text.substr(0, firstBreak);
+    if (first.ends_with('\r'))
+        first.remove_suffix(1);
     const auto header = readHandHeader(first);
     if (!header)
         return fail("syntax", "unreadable header line " + quoted(first));
@@ -191,6 +194,7 @@ bool HandParser::readSeatLine(std::string_view line)
         if (other.number == number || other.name == seat.name)
             return fail("syntax", "a seat or a name given twice in " + quoted(line));
     seats_.push_back(seat);
+    names_.push_back(seat.name);
     return true;
 }
 
@@ -446,8 +450,8 @@ std::optional<std::size_t> HandParser::seatByName(std::string_view line, std::st
     // rules most seats out before their names are compared.
     std::optional<std::size_t> best;
     std::size_t bestLength = 0;
-    for (std::size_t i = 0; i < seats_.size(); ++i) {
-        const std::string_view name = seats_[i].name;
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        const std::string_view name = names_[i];
         const std::size_t n = name.size();
         if ((best && n <= bestLength) || line.size() < n + separator.size() || line[n] != separator[0] ||
             line[0] != name[0])

@@ -63,6 +63,7 @@ private:
 
     HandFailure failure_;
     std::vector<Seat> seats_;
+    std::vector<std::string_view> names_; // the seats' names, packed for the look-up of every line
     std::vector<SeatAction> actions_;
     std::vector<std::size_t> order_;
     Section section_ = Section::Seats;

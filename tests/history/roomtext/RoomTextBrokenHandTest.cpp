@@ -78,9 +78,12 @@ TEST_P(RoomTextBrokenHand, IsRefusedWithItsReason)
 INSTANTIATE_TEST_SUITE_P(Changes, RoomTextBrokenHand, ::testing::ValuesIn(kBroken),
                          [](const ::testing::TestParamInfo<BrokenCase>& each) { return std::string(each.param.name); });
 
-TEST(RoomTextBrokenHand, TheGoodHandReads)
+TEST(RoomTextBrokenHand, TheGoodHandReadsWithEitherLineEnd)
 {
-    EXPECT_TRUE(history::readRoomTextHand(heads_up()).has_value());
+    const auto lf = history::readRoomTextHand(heads_up());
+    const auto crlf = history::readRoomTextHand(roomtexttest::withCrlf(heads_up()));
+    ASSERT_TRUE(lf.has_value() && crlf.has_value());
+    EXPECT_EQ(roomtexttest::handText(*crlf), roomtexttest::handText(*lf));
 }
 
 } // namespace

@@ -78,6 +78,10 @@ const HandCase kHands[] = {
      "-1|-2|-12|-5|18.5", 1.5, "Ks 7d 3c", "\xE9\xBE\x8D\xE4\xB9\x8B\xE4\xBB\x8B=Tc Th",
      "0SB1>1 1BB2>2 3DB1>0 3BB2>2 2ST4>4 3C2>4 4R12>12 0F 1F 2C8>12 3F / 2X 4B15>15 2F", "\xC2\xA3 1/2/0",
      "Gamma \"Crux\" O'Neil|9||2020/10/14 13:14:15 ET"},
+    // Run twice: the first board is the hand's, both pots count in the net.
+    {"run_twice.txt", "208871700555", "Ella K#2|mono#4|riverrat#1", "188|-185.5|-6", 3.5, "2h 7d Jc 4s Qd",
+     "Ella K=Ad Ah|mono=Kc Kh", "0SB1>1 1BB2>2 2R6>6 0R184.5>185.5! 1C183.5>185.5 2F", "$ 1/2/0",
+     "Nunki III|6||2020/10/14 14:20:00 ET"},
 };
 
 class RoomTextHand : public ::testing::TestWithParam<HandCase> {
