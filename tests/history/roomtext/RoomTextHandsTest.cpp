@@ -70,10 +70,11 @@ const HandCase kHands[] = {
      "1SB0.05>0.05 0BB0.1>0.1 1R0.25>0.3 0C0.2>0.3 / 0X 1B0.35>0.35 0R1.2>1.2 1C0.85>1.2 / 0B2.1>2.1 1F",
      "\xE2\x82\xAC 0.05/0.1/0", "Hiisi II|2||2020/10/14 12:00:01 CET"},
     // An empty button seat and a sitting-out seat; names with spaces, colons,
-    // brackets, Cyrillic and CJK letters, one the start of another; a dead
+    // brackets, Cyrillic and CJK letters, a character beyond 16 bits (a
+    // surrogate pair in UTF-16), one name the start of another; a dead
     // small blind posted with a live big one; a straddle.
     {"straddle_names.txt", "208871500123",
-     "Mister X#6|a#8|\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD \xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2#1|a: b [c] (d)#2|"
+     "Mister \xF0\x9F\x82\xA1#6|a#8|\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD \xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2#1|a: b [c] (d)#2|"
      "\xE9\xBE\x8D\xE4\xB9\x8B\xE4\xBB\x8B#3",
      "-1|-2|-12|-5|18.5", 1.5, "Ks 7d 3c", "\xE9\xBE\x8D\xE4\xB9\x8B\xE4\xBB\x8B=Tc Th",
      "0SB1>1 1BB2>2 3DB1>0 3BB2>2 2ST4>4 3C2>4 4R12>12 0F 1F 2C8>12 3F / 2X 4B15>15 2F", "\xC2\xA3 1/2/0",
