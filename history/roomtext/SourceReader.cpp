@@ -105,8 +105,11 @@ ReadSummary readSource(ByteSource& source, const std::string& name, HandSink& si
             break;
         if (piece.kind == HandPiece::Kind::Stray) {
             if (piece.atEndOfSource && !splitter.sawHand() && start == mark.markBytes) {
+                // Said of the whole file, so of no line.
                 summary.notAHandHistory = true;
-                report(piece, {{}, 0, "no hand of the room's text export in this file", "not-a-hand-history"});
+                ++summary.problems;
+                sink.problem({name, 0, "no hand of the room's text export in this file", "not-a-hand-history"},
+                             piece.endOffset);
             } else {
                 report(piece, {{}, 0, "text outside any hand", "syntax"});
             }

@@ -254,6 +254,8 @@ TEST(RoomTextFile, NoHandAtAllIsNoHandHistory)
     EXPECT_TRUE(summary.notAHandHistory);
     ASSERT_EQ(sink.problems.size(), 1u);
     EXPECT_EQ(sink.problems[0].problem.kind, "not-a-hand-history");
+    EXPECT_EQ(sink.problems[0].problem.line, 0u);
+    EXPECT_EQ(summary.problems, 1u);
 }
 
 TEST(RoomTextFile, AnUnopenableFileIsOneIoProblem)

@@ -32,15 +32,15 @@ struct HandCase {
 
 std::vector<std::string> split(std::string_view text, char by)
 {
-    std::vector<std::string> parts;
+    std::vector<std::string> pieces;
     if (text.empty())
-        return parts;
+        return pieces;
     std::size_t at = 0;
     for (;;) {
         const std::size_t stop = text.find(by, at);
-        parts.emplace_back(text.substr(at, stop - at));
+        pieces.emplace_back(text.substr(at, stop - at));
         if (stop == std::string_view::npos)
-            return parts;
+            return pieces;
         at = stop + 1;
     }
 }
