@@ -57,6 +57,9 @@ HandStore::HandStore(const fs::path& path, Mode mode) : impl_(new Impl(path, mod
         } else {
             db.exec("PRAGMA journal_mode = WAL");
             db.exec("PRAGMA synchronous = NORMAL");
+            // A file's transaction is held in memory up to this size before
+            // it spills into the log: imports of big files write each page once.
+            db.exec("PRAGMA cache_size = -32768");
             upgradeSchema(db, version);
         }
     } catch (...) {

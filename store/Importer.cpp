@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <set>
 #include <cstdint>
 #include <system_error>
 
@@ -101,7 +102,8 @@ history::FileFormat formatOf(const fs::path& file)
 
 } // namespace
 
-std::vector<fs::path> filesToImport(const std::vector<fs::path>& paths, std::vector<history::ReadProblem>& problems)
+std::vector<fs::path> filesToImport(const std::vector<fs::path>& paths, const fs::path& store,
+                                    std::vector<history::ReadProblem>& problems)
 {
     std::vector<fs::path> files;
     for (const fs::path& given : paths) {
@@ -131,10 +133,17 @@ std::vector<fs::path> filesToImport(const std::vector<fs::path>& paths, std::vec
         std::sort(found.begin(), found.end());
         files.insert(files.end(), found.begin(), found.end());
     }
+    std::error_code ec;
+    const std::string own = fs::weakly_canonical(store, ec).string();
+    const auto isStoreFile = [&own](const fs::path& f) {
+        const std::string name = f.string();
+        return name == own || name == own + "-wal" || name == own + "-shm" || name == own + "-journal";
+    };
     // A file named twice, or inside a folder also named, is read once.
     std::vector<fs::path> unique;
+    std::set<std::string> seen;
     for (fs::path& f : files)
-        if (std::find(unique.begin(), unique.end(), f) == unique.end())
+        if (!isStoreFile(f) && seen.insert(f.string()).second)
             unique.push_back(std::move(f));
     return unique;
 }
@@ -148,7 +157,7 @@ ImportReport Importer::run(const std::vector<fs::path>& paths)
 {
     ImportReport report;
     std::vector<history::ReadProblem> pathProblems;
-    const std::vector<fs::path> files = filesToImport(paths, pathProblems);
+    const std::vector<fs::path> files = filesToImport(paths, db_.path(), pathProblems);
     for (const auto& p : pathProblems)
         addProblem(report, p);
 

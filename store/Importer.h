@@ -31,8 +31,10 @@ private:
 };
 
 // The files a list of paths names: files as given, folders walked through
-// (sorted, hidden entries left out). A path that does not exist is a problem.
+// (sorted, hidden entries left out), less the store's own files (`store` and
+// SQLite's files beside it). A path that does not exist is a problem.
 std::vector<std::filesystem::path> filesToImport(const std::vector<std::filesystem::path>& paths,
+                                                 const std::filesystem::path& store,
                                                  std::vector<history::ReadProblem>& problems);
 
 } // namespace store

@@ -125,6 +125,81 @@ std::string roomTextHand(std::uint64_t number)
     return out;
 }
 
+namespace {
+
+std::string phhHand(std::uint64_t number, int section)
+{
+    // Players in PHH order: small blind, big blind, then the first to act to
+    // the button. Hero's place moves with the hand number.
+    Random random(number);
+    const auto hero = static_cast<int>(number % kSeats);
+    const auto name = [&](int i) { return i == hero ? std::string("Hero") : "Villain" + std::to_string(i + 1); };
+    const auto amount = [](int cents) {
+        char buf[32];
+        return std::string(buf, std::to_chars(buf, buf + sizeof buf, cents / 100.0).ptr);
+    };
+    const int first = random.below(52);
+    int second = random.below(51);
+    if (second >= first)
+        ++second;
+
+    std::string actions;
+    for (int i = 0; i < kSeats; ++i)
+        actions += std::string(i ? ", " : "") + "'d dh p" + std::to_string(i + 1) + " "
+            + (i == hero ? cardText(first) + cardText(second) : "????") + "'";
+    std::array<int, kSeats> bet{50, 100, 0, 0, 0, 0};
+    std::vector<int> raisers;
+    const int heroChoice = random.below(3);
+    const bool villainOpens = random.below(2) == 0;
+    for (int k = 2; k < 2 + kSeats; ++k) {
+        const int i = k % kSeats;
+        if (i == 1 && raisers.empty())
+            break;
+        const bool raises = i == hero ? (heroChoice == 1 || (heroChoice == 2 && raisers.empty()))
+                                      : (raisers.empty() && villainOpens);
+        if (raises && raisers.size() < 2) {
+            const int to = raisers.empty() ? 300 : 900;
+            actions += ", 'p" + std::to_string(i + 1) + " cbr " + amount(to) + "'";
+            bet[static_cast<std::size_t>(i)] = to;
+            raisers.push_back(i);
+        } else {
+            actions += ", 'p" + std::to_string(i + 1) + " f'";
+        }
+    }
+    if (raisers.size() == 2)
+        actions += ", 'p" + std::to_string(raisers[0] + 1) + " f'";
+    const int winner = raisers.empty() ? 1 : raisers.back();
+    int total = 0, others = 0;
+    for (int i = 0; i < kSeats; ++i) {
+        total += bet[static_cast<std::size_t>(i)];
+        if (i != winner)
+            others = std::max(others, bet[static_cast<std::size_t>(i)]);
+    }
+    const int won = total - (bet[static_cast<std::size_t>(winner)] - others);
+
+    std::string out = "[" + std::to_string(section) + "]\nvariant = 'NT'\nantes = [0, 0, 0, 0, 0, 0]\n"
+                      "blinds_or_straddles = [0.5, 1, 0, 0, 0, 0]\nmin_bet = 1\n"
+                      "starting_stacks = [100, 100, 100, 100, 100, 100]\n";
+    out += "actions = [" + actions + "]\nplayers = [";
+    for (int i = 0; i < kSeats; ++i)
+        out += std::string(i ? ", " : "") + "'" + name(i) + "'";
+    out += "]\nwinnings = [";
+    for (int i = 0; i < kSeats; ++i)
+        out += std::string(i ? ", " : "") + (i == winner ? amount(won) : "0");
+    out += "]\nvenue = 'Generated'\nhand = " + std::to_string(number) + "\n\n";
+    return out;
+}
+
+} // namespace
+
+std::string phhHands(std::uint64_t first, int count)
+{
+    std::string out;
+    for (int i = 0; i < count; ++i)
+        out += phhHand(first + static_cast<std::uint64_t>(i), i + 1);
+    return out;
+}
+
 std::string roomTextHands(std::uint64_t first, int count)
 {
     std::string out;

@@ -1,7 +1,8 @@
 #pragma once
-// Hand histories made up for the store's tests and benchmarks: hands of the
-// room's text export in which the player "Hero" is dealt cards and opens,
-// re-raises or folds before the flop, each a different hand number.
+// Hand histories made up for the store's tests and benchmarks: six-handed
+// hands, in the room's text export or in PHH, in which the player "Hero" is
+// dealt cards and opens, re-raises or folds before the flop, each with a
+// different hand number.
 
 #include <cstdint>
 #include <string>
@@ -14,5 +15,8 @@ std::string roomTextHand(std::uint64_t number);
 
 // `count` hands numbered from `first`.
 std::string roomTextHands(std::uint64_t first, int count);
+
+// `count` hands numbered from `first` as the sections of a .phhs file.
+std::string phhHands(std::uint64_t first, int count);
 
 } // namespace storetest
