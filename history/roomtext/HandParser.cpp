@@ -69,6 +69,7 @@ bool HandParser::parse(std::string_view text, HandHistory& hand)
     failure_ = {};
     seats_.clear();
     names_.clear();
+    nameHoldsColon_ = false;
     actions_.clear();
     section_ = Section::Seats;
     street_ = Street::Preflop;
@@ -143,7 +144,7 @@ bool HandParser::readLine(std::string_view line, HandHistory& hand)
     if (line[0] == 'U' && line.starts_with("Uncalled bet ("))
         return readUncalledBet(line);
     std::string_view rest;
-    if (const auto seat = seatByName(line, ": ", rest))
+    if (const auto seat = seatByNameColon(line, rest))
         return readPlayerLine(*seat, rest, hand);
     if (const auto seat = seatByName(line, " collected ", rest)) {
         const auto amount = readAmountPrefix(rest);
@@ -195,6 +196,7 @@ bool HandParser::readSeatLine(std::string_view line)
             return fail("syntax", "a seat or a name given twice in " + quoted(line));
     seats_.push_back(seat);
     names_.push_back(seat.name);
+    nameHoldsColon_ = nameHoldsColon_ || seat.name.find(": ") != std::string_view::npos;
     return true;
 }
 
@@ -464,6 +466,23 @@ std::optional<std::size_t> HandParser::seatByName(std::string_view line, std::st
     if (best)
         rest = line.substr(bestLength + separator.size());
     return best;
+}
+
+std::optional<std::size_t> HandParser::seatByNameColon(std::string_view line, std::string_view& rest) const
+{
+    if (nameHoldsColon_)
+        return seatByName(line, ": ", rest);
+    // No name holds ": ", so a name followed by ": " ends where the line's first ": " starts.
+    const std::size_t colon = line.find(": ");
+    if (colon == std::string_view::npos)
+        return std::nullopt;
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        if (names_[i].size() == colon && line.compare(0, colon, names_[i]) == 0) {
+            rest = line.substr(colon + 2);
+            return i;
+        }
+    }
+    return std::nullopt;
 }
 
 bool HandParser::finish(HandHistory& hand)

@@ -60,10 +60,13 @@ private:
     // such name; `rest` is what follows the separator.
     std::optional<std::size_t> seatByName(std::string_view line, std::string_view separator,
                                           std::string_view& rest) const;
+    // The same for "name: ...", the form of most lines.
+    std::optional<std::size_t> seatByNameColon(std::string_view line, std::string_view& rest) const;
 
     HandFailure failure_;
     std::vector<Seat> seats_;
     std::vector<std::string_view> names_; // the seats' names, packed for the look-up of every line
+    bool nameHoldsColon_ = false;         // some name holds ": ", so a line's first ": " may be inside it
     std::vector<SeatAction> actions_;
     std::vector<std::size_t> order_;
     Section section_ = Section::Seats;

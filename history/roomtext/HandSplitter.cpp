@@ -1,5 +1,7 @@
 #include "history/roomtext/HandSplitter.h"
 
+#include <cstring>
+
 namespace history::roomtext {
 
 namespace {
@@ -49,8 +51,10 @@ void HandSplitter::append(const Line& line)
         handTooLong_ = true;
         return;
     }
-    text_.append(line.text);
-    text_.push_back('\n');
+    const std::size_t at = text_.size();
+    text_.resize(at + line.text.size() + 1);
+    std::memcpy(text_.data() + at, line.text.data(), line.text.size());
+    text_[at + line.text.size()] = '\n';
     if (!line.text.empty() && line.text[0] == '*' && line.text == "*** SUMMARY ***")
         hasSummary_ = true;
 }
