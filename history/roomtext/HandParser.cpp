@@ -8,6 +8,7 @@
 #include "history/roomtext/AmountText.h"
 #include "history/roomtext/CardText.h"
 #include "history/roomtext/HeaderLines.h"
+#include "history/roomtext/SeatOrder.h"
 
 namespace history::roomtext {
 
@@ -500,13 +501,7 @@ bool HandParser::finish(HandHistory& hand)
             order_.push_back(i);
     if (order_.size() < 2)
         return fail("syntax", "fewer than two players dealt in");
-    std::sort(order_.begin(), order_.end(),
-              [this](std::size_t a, std::size_t b) { return seats_[a].number < seats_[b].number; });
-    // Clockwise from the first seat after the button's (wrapping round), so
-    // the button, or the last player before an empty button seat, ends it.
-    const auto firstAfterButton = std::find_if(order_.begin(), order_.end(),
-                                               [this](std::size_t i) { return seats_[i].number > buttonSeat_; });
-    std::rotate(order_.begin(), firstAfterButton, order_.end());
+    orderClockwiseFromButton(order_, buttonSeat_, [this](std::size_t i) { return seats_[i].number; });
 
     std::uint64_t seen = 0;
     const auto cardSeenTwice = [&seen](Card c) {
