@@ -34,7 +34,6 @@ CREATE TABLE hands(
     players INTEGER NOT NULL,
     file_id INTEGER REFERENCES files(id)
 );
-CREATE INDEX hands_file ON hands(file_id);
 CREATE TABLE decisions(
     id INTEGER PRIMARY KEY,
     hand_id INTEGER NOT NULL REFERENCES hands(id),
@@ -61,7 +60,6 @@ CREATE TABLE decisions(
 );
 -- The review of one player reads this index alone.
 CREATE INDEX decisions_player ON decisions(player, before, position, verdict, net_bb);
-CREATE INDEX decisions_hand ON decisions(hand_id);
 )",
 };
 
