@@ -1,7 +1,10 @@
 // Opening a store: a new one is made with its folders; a file that is no
 // store of this version is refused with a sentence naming it, and not touched.
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <functional>
@@ -111,16 +114,58 @@ TEST_F(StoreTest, AStoreThatCannotBeMadeOrIsMissingSaysWhy)
     EXPECT_FALSE(fs::exists(db));
 }
 
-TEST_F(StoreTest, AReadOnlyFolderIsAClearError)
+// Makes the folder read-only for this process: by its mode, or, for root,
+// whom modes do not bind, by the file system's immutable flag. False when
+// neither can be had here.
+bool lockFolder(const fs::path& folder, bool lock)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
-    const fs::path locked = folder / "locked";
-    fs::create_directories(locked);
-    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
-    const std::string message = openError(locked / "hands.sqlite");
-    EXPECT_NE(message.find((locked / "hands.sqlite").string()), std::string::npos) << message;
-    EXPECT_NE(message.find("cannot be"), std::string::npos) << message;
+    if (::geteuid() != 0) {
+        fs::permissions(folder, lock ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
+        return true;
+    }
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (done) {
+        flags = lock ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return done;
+}
+
+class ReadOnlyFolder : public StoreTest {
+protected:
+    void TearDown() override
+    {
+        lockFolder(locked, false);
+        StoreTest::TearDown();
+    }
+    fs::path locked;
+};
+
+TEST_F(ReadOnlyFolder, NeitherMakesNorChangesAStoreAndSaysWhy)
+{
+    locked = folder / "locked";
+    const fs::path existing = locked / "hands.sqlite";
+    makeStore(existing);
+    const std::string before = readFile(existing);
+    if (!lockFolder(locked, true))
+        GTEST_SKIP() << "no way to make a folder read-only here";
+    for (const fs::path& store : {locked / "new.sqlite", existing}) {
+        std::string message;
+        try {
+            store::HandStore hands(store);
+            hands.importPaths({});
+        } catch (const store::StoreError& e) {
+            message = e.what();
+        }
+        EXPECT_TRUE(message.starts_with(store.string() + " cannot be")) << message;
+    }
+    EXPECT_FALSE(fs::exists(locked / "new.sqlite"));
+    EXPECT_EQ(readFile(existing), before);
 }
 
 TEST_F(StoreTest, DefaultPathFollowsXdgDataHome)
