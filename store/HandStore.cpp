@@ -149,7 +149,12 @@ std::vector<DecisionRow> HandStore::decisions(const DecisionFilter& filter) cons
         sql += " AND d.verdict = ?4";
     if (filter.differencesOnly)
         sql += " AND d.verdict IN (1, 2)";
-    sql += " ORDER BY d.hand_id, d.player_index";
+    if (filter.lowestNetFirst)
+        sql += " AND d.net_bb IS NOT NULL ORDER BY d.net_bb, d.hand_id, d.player_index";
+    else
+        sql += " ORDER BY d.hand_id, d.player_index";
+    if (filter.limit > 0)
+        sql += " LIMIT " + std::to_string(filter.limit);
     Statement s(impl_->db, sql.c_str());
     if (filter.player)
         s.bind(1, std::string_view(*filter.player));

@@ -65,6 +65,10 @@ struct DecisionFilter {
     std::optional<engine::Position> position;
     std::optional<history::Verdict> verdict;
     bool differencesOnly = false;       // tighter or looser
+    // Lowest net first (decisions without a net left out), and at most
+    // `limit` of them when it is not 0: the costliest decisions.
+    bool lowestNetFirst = false;
+    std::size_t limit = 0;
 };
 
 // One cell of the review's table: an action before the player and a position.

@@ -217,20 +217,21 @@ TEST_F(StoredDecisions, PlayersMostHandsFirstAndFiltersSelectDecisions)
         decision("Cid", PreflopAction::Limped, Position::Late, Tighter, 2),
         decision("Cid", PreflopAction::Limped, Position::Early, Looser, 3),
         decision("Cid", PreflopAction::Opened, Position::Late, Follows, 4),
-        decision("Bea", PreflopAction::Opened, Position::Late, Looser, 5),
+        decision("Cid", PreflopAction::Opened, Position::Early, Tighter, std::nullopt),
+        decision("Bea", PreflopAction::Opened, Position::Late, Looser, -5),
         decision("Bea", PreflopAction::Opened, Position::Late, Follows, 6),
     });
     store::HandStore hands(db);
     const auto players = hands.players();
     ASSERT_EQ(players.size(), 3u);
     EXPECT_EQ(players[0].name, "Cid");
-    EXPECT_EQ(players[0].hands, 3u);
+    EXPECT_EQ(players[0].hands, 4u);
     EXPECT_EQ(players[1].name, "Bea");
     EXPECT_EQ(players[2].name, "Ann");
 
     struct Case {
         store::DecisionFilter filter;
-        std::vector<double> nets; // the decisions chosen, by their nets
+        std::vector<double> nets; // the decisions chosen, by their nets (0 for none)
     };
     store::DecisionFilter cid;
     cid.player = "Cid";
@@ -241,13 +242,22 @@ TEST_F(StoredDecisions, PlayersMostHandsFirstAndFiltersSelectDecisions)
     limpedLate.position = Position::Late;
     store::DecisionFilter followed;
     followed.verdict = Follows;
+    store::DecisionFilter costliest;
+    costliest.differencesOnly = true;
+    costliest.lowestNetFirst = true;
+    costliest.limit = 2;
     const Case cases[] = {
-        {{}, {1, 2, 3, 4, 5, 6}}, {cid, {2, 3, 4}}, {cidDifferences, {2, 3}}, {limpedLate, {2}}, {followed, {1, 4, 6}},
+        {{}, {1, 2, 3, 4, 0, -5, 6}},
+        {cid, {2, 3, 4, 0}},
+        {cidDifferences, {2, 3, 0}},
+        {limpedLate, {2}},
+        {followed, {1, 4, 6}},
+        {costliest, {-5, 2}},
     };
     for (const Case& c : cases) {
         std::vector<double> nets;
         for (const auto& row : hands.decisions(c.filter))
-            nets.push_back(*row.decision.netBB);
+            nets.push_back(row.decision.netBB.value_or(0));
         EXPECT_EQ(nets, c.nets);
     }
 }
