@@ -1,0 +1,504 @@
+// `tablewise review`: a player's stored pre-flop decisions held against the
+// advisor, by situation, with what following it earned.
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/Args.h"
+#include "cli/CommandLine.h"
+#include "cli/Commands.h"
+#include "cli/JsonText.h"
+#include "engine/Hand.h"
+#include "store/HandStore.h"
+
+namespace cli {
+
+namespace {
+
+constexpr const char* kUsage = R"(Usage: tablewise review [--player NAME | --all-players] [--db PATH] [--hands] [-f text|json|csv] [PATH...]
+
+Reviews the pre-flop decisions stored by `tablewise import`: for each
+situation (the action before the player and his position) how often he did
+what the advisor recommends, and the big blinds per 100 hands won when he
+did and when he did not; then the ten costliest differences.
+
+  PATH            files or folders imported first, as `tablewise import` does
+  --player NAME   the player to review (default: the one whose cards are
+                  known in the most hands; the others are named)
+  --all-players   every player's decisions together
+  --db PATH       the store (default: $XDG_DATA_HOME/brisvane-tablewise/hands.sqlite)
+  --hands         every decision, one a line, instead of the table
+  -f, --format    text (default), json or csv
+)";
+
+enum class Format { Text, Json, Csv };
+
+constexpr std::size_t kDifferencesShown = 10;
+
+std::string number(double value)
+{
+    char buf[32];
+    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
+}
+
+std::string fixed(double value, int decimals, bool sign = false)
+{
+    char buf[48];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals).ptr;
+    std::string out(buf, end);
+    if (sign && value >= 0 && out != "0.0")
+        out.insert(0, "+");
+    return out;
+}
+
+// One value of a record, typed as JSON writes it.
+struct Cell {
+    enum class Kind { Null, Number, Text, Pair };
+    Kind kind = Kind::Null;
+    std::string value;  // a number as written, or the text
+    std::string second; // the upper number of a pair
+
+    static Cell text(std::string_view t) { return {Kind::Text, std::string(t), {}}; }
+    static Cell integer(std::uint64_t n) { return {Kind::Number, std::to_string(n), {}}; }
+    static Cell real(double d) { return {Kind::Number, number(d), {}}; }
+    static Cell optionalReal(const std::optional<double>& d) { return d ? real(*d) : Cell{}; }
+};
+
+using Record = std::vector<std::pair<std::string, Cell>>;
+
+std::string cardsText(const history::HoleCards& cards)
+{
+    return cards.text();
+}
+
+Record decisionRecord(const store::DecisionRow& row)
+{
+    const history::Decision& d = row.decision;
+    Record r;
+    r.emplace_back("site", Cell::text(row.site));
+    r.emplace_back("hand", Cell::text(row.handNumber));
+    r.emplace_back("player", Cell::text(d.player));
+    r.emplace_back("cards", Cell::text(cardsText(d.cards)));
+    r.emplace_back("hand_class", Cell::text(d.handIndex >= 0 && d.handIndex < engine::kHandCount
+                                                ? engine::handText(d.handIndex)
+                                                : std::string_view()));
+    r.emplace_back("players", Cell::integer(static_cast<std::uint64_t>(std::max(d.players, 0))));
+    r.emplace_back("seat", Cell::text(d.seat));
+    r.emplace_back("position", d.position ? Cell::text(engine::positionName(*d.position)) : Cell{});
+    r.emplace_back("before", Cell::text(history::beforeName(d.before)));
+    r.emplace_back("limpers", Cell::integer(static_cast<std::uint64_t>(std::max(d.limpers, 0))));
+    r.emplace_back("big_blind", Cell::real(d.bigBlind));
+    r.emplace_back("action", Cell::text(history::moveName(d.action)));
+    r.emplace_back("to_bb", Cell::real(d.toBB));
+    r.emplace_back("advice_class", Cell::text(history::adviceClassName(d.advice)));
+    if (d.adviceLowBB || d.adviceHighBB) {
+        const double low = d.adviceLowBB.value_or(*d.adviceHighBB);
+        r.emplace_back("advice_bb", Cell{Cell::Kind::Pair, number(low), number(d.adviceHighBB.value_or(low))});
+    } else {
+        r.emplace_back("advice_bb", Cell{});
+    }
+    r.emplace_back("size", d.size ? Cell::text(history::sizeName(*d.size)) : Cell{});
+    r.emplace_back("verdict", Cell::text(history::verdictName(d.verdict)));
+    r.emplace_back("reason", d.verdict == history::Verdict::Ungraded ? Cell::text(d.reason) : Cell{});
+    r.emplace_back("net_bb", Cell::optionalReal(d.netBB));
+    return r;
+}
+
+std::optional<double> perHundred(double sum, std::uint64_t count)
+{
+    if (count == 0)
+        return std::nullopt;
+    return sum / static_cast<double>(count) * 100.0;
+}
+
+Record situationRecord(const store::SituationSummary& s)
+{
+    Record r;
+    r.emplace_back("before", Cell::text(history::beforeName(s.before)));
+    r.emplace_back("position", s.position ? Cell::text(engine::positionName(*s.position)) : Cell{});
+    r.emplace_back("hands", Cell::integer(s.hands));
+    r.emplace_back("graded", Cell::integer(s.graded));
+    r.emplace_back("followed", Cell::integer(s.followed));
+    r.emplace_back("followed_share",
+                   s.graded > 0 ? Cell::real(static_cast<double>(s.followed) / static_cast<double>(s.graded)) : Cell{});
+    r.emplace_back("followed_bb_per_100", Cell::optionalReal(perHundred(s.followedNetBB, s.followedWithNet)));
+    r.emplace_back("other_bb_per_100", Cell::optionalReal(perHundred(s.otherNetBB, s.otherWithNet)));
+    return r;
+}
+
+void appendJsonCell(std::string& out, const Cell& c)
+{
+    switch (c.kind) {
+    case Cell::Kind::Null: out += "null"; break;
+    case Cell::Kind::Number: out += c.value; break;
+    case Cell::Kind::Text: appendJsonString(out, c.value); break;
+    case Cell::Kind::Pair: out += "[" + c.value + "," + c.second + "]"; break;
+    }
+}
+
+void appendJsonObject(std::string& out, const Record& r)
+{
+    out += "{";
+    for (std::size_t i = 0; i < r.size(); ++i) {
+        if (i > 0)
+            out += ",";
+        appendJsonString(out, r[i].first);
+        out += ":";
+        appendJsonCell(out, r[i].second);
+    }
+    out += "}";
+}
+
+void appendCsvField(std::string& out, std::string_view field)
+{
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        out += field;
+        return;
+    }
+    out += '"';
+    for (const char c : field) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+// Records as one CSV table: the columns of all of them in the order they
+// first appear (a pair as two columns), empty where a record has none.
+std::string csvTable(const std::vector<Record>& records)
+{
+    std::vector<std::string> columns;
+    const auto columnsOf = [](const std::pair<std::string, Cell>& field) {
+        if (field.second.kind == Cell::Kind::Pair || field.first == "advice_bb")
+            return std::vector<std::string>{field.first + "_low", field.first + "_high"};
+        return std::vector<std::string>{field.first};
+    };
+    for (const Record& r : records)
+        for (const auto& field : r)
+            for (const std::string& name : columnsOf(field))
+                if (std::find(columns.begin(), columns.end(), name) == columns.end())
+                    columns.push_back(name);
+    std::string out;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            out += ",";
+        appendCsvField(out, columns[i]);
+    }
+    out += "\r\n";
+    for (const Record& r : records) {
+        std::vector<std::string> values(columns.size());
+        for (const auto& field : r) {
+            const auto names = columnsOf(field);
+            const auto at = [&](const std::string& name) {
+                return static_cast<std::size_t>(std::find(columns.begin(), columns.end(), name) - columns.begin());
+            };
+            if (names.size() == 2) {
+                if (field.second.kind == Cell::Kind::Pair) {
+                    values[at(names[0])] = field.second.value;
+                    values[at(names[1])] = field.second.second;
+                }
+            } else if (field.second.kind != Cell::Kind::Null) {
+                values[at(names[0])] = field.second.value;
+            }
+        }
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (i > 0)
+                out += ",";
+            appendCsvField(out, values[i]);
+        }
+        out += "\r\n";
+    }
+    return out;
+}
+
+// The text table: columns padded to their widest cell, numbers to the right.
+std::string textTable(const std::vector<std::vector<std::string>>& rows, const std::vector<bool>& rightAligned)
+{
+    std::vector<std::size_t> widths;
+    for (const auto& row : rows)
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            if (widths.size() <= i)
+                widths.push_back(0);
+            widths[i] = std::max(widths[i], row[i].size());
+        }
+    std::string out;
+    for (const auto& row : rows) {
+        std::string line;
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::string pad(widths[i] - row[i].size(), ' ');
+            if (i > 0)
+                line += "  ";
+            line += i < rightAligned.size() && rightAligned[i] ? pad + row[i] : row[i] + pad;
+        }
+        while (!line.empty() && line.back() == ' ')
+            line.pop_back();
+        out += line + "\n";
+    }
+    return out;
+}
+
+std::string dashOr(const std::optional<double>& value, int decimals, bool sign)
+{
+    return value ? fixed(*value, decimals, sign) : "-";
+}
+
+std::string actionText(const history::Decision& d)
+{
+    std::string out(history::moveName(d.action));
+    if (d.toBB > 0)
+        out += (d.action == history::Move::Raise ? " to " : " ") + fixed(d.toBB, 1) + " BB";
+    return out;
+}
+
+std::string adviceText(const history::Decision& d)
+{
+    std::string out(history::adviceClassName(d.advice));
+    if (d.adviceLowBB) {
+        out += " " + fixed(*d.adviceLowBB, 1);
+        if (d.adviceHighBB && *d.adviceHighBB != *d.adviceLowBB)
+            out += "-" + fixed(*d.adviceHighBB, 1);
+        out += " BB";
+    }
+    return out;
+}
+
+std::string handLabel(const store::DecisionRow& row)
+{
+    std::string out = row.site.empty() ? std::string() : row.site + " ";
+    return out + (row.handNumber.empty() ? "hand " + std::to_string(row.handId) : "#" + row.handNumber);
+}
+
+std::string situationTable(const std::vector<store::SituationSummary>& rows)
+{
+    std::vector<std::vector<std::string>> cells{
+        {"Before", "Position", "Hands", "Graded", "Followed", "BB/100 followed", "BB/100 not followed"}};
+    for (const auto& s : rows) {
+        const std::string share = s.graded > 0
+            ? fixed(100.0 * static_cast<double>(s.followed) / static_cast<double>(s.graded), 1) + "%"
+            : "-";
+        cells.push_back({std::string(history::beforeName(s.before)),
+                         s.position ? std::string(engine::positionName(*s.position)) : "heads-up",
+                         std::to_string(s.hands), std::to_string(s.graded),
+                         share,
+                         dashOr(perHundred(s.followedNetBB, s.followedWithNet), 1, true),
+                         dashOr(perHundred(s.otherNetBB, s.otherWithNet), 1, true)});
+    }
+    return textTable(cells, {false, false, true, true, true, true, true});
+}
+
+std::string differenceTable(const std::vector<store::DecisionRow>& rows)
+{
+    std::vector<std::vector<std::string>> cells{
+        {"Hand", "Cards", "Seat", "Before", "Action", "Advice", "Verdict", "Net BB"}};
+    for (const auto& row : rows) {
+        const history::Decision& d = row.decision;
+        cells.push_back({handLabel(row), cardsText(d.cards), std::string(d.seat), std::string(history::beforeName(d.before)),
+                         actionText(d), adviceText(d), std::string(history::verdictName(d.verdict)),
+                         dashOr(d.netBB, 1, true)});
+    }
+    return textTable(cells, {false, false, false, false, false, false, false, true});
+}
+
+std::string decisionTable(const std::vector<store::DecisionRow>& rows)
+{
+    std::vector<std::vector<std::string>> cells{
+        {"Hand", "Player", "Cards", "Seat", "Before", "Action", "Advice", "Verdict", "Net BB"}};
+    for (const auto& row : rows) {
+        const history::Decision& d = row.decision;
+        std::string verdict(history::verdictName(d.verdict));
+        if (d.verdict == history::Verdict::Ungraded && !d.reason.empty())
+            verdict += " (" + std::string(d.reason) + ")";
+        cells.push_back({handLabel(row), d.player, cardsText(d.cards), std::string(d.seat),
+                         std::string(history::beforeName(d.before)), actionText(d), adviceText(d), verdict,
+                         dashOr(d.netBB, 1, true)});
+    }
+    return textTable(cells, {false, false, false, false, false, false, false, false, true});
+}
+
+std::string importSummary(const store::ImportReport& r)
+{
+    std::uint64_t skipped = 0;
+    for (const auto& [kind, count] : r.skippedByReason)
+        skipped += count;
+    std::string out = "tablewise: review: imported " + std::to_string(r.filesRead) + " files ("
+        + std::to_string(r.filesUnchanged) + " unchanged): " + std::to_string(r.handsNew) + " new hands, "
+        + std::to_string(r.handsAlreadyStored) + " already stored, " + std::to_string(skipped) + " skipped";
+    if (!r.problems.empty()) {
+        const auto& p = r.problems.front();
+        out += " (first: " + p.file + (p.line > 0 ? ":" + std::to_string(p.line) : std::string()) + ": " + p.reason
+            + ")";
+    }
+    return out + "\n";
+}
+
+std::string othersLine(const std::vector<store::PlayerCount>& players, const std::string& chosen)
+{
+    std::string out;
+    for (const auto& p : players) {
+        if (p.name == chosen)
+            continue;
+        out += (out.empty() ? "" : ", ") + p.name + " (" + std::to_string(p.hands) + (p.hands == 1 ? " hand)" : " hands)");
+    }
+    return out;
+}
+
+struct ReviewRequest {
+    std::optional<std::string> player;
+    bool allPlayers = false;
+    bool hands = false;
+    Format format = Format::Text;
+    std::filesystem::path db;
+    std::vector<std::filesystem::path> paths;
+};
+
+int review(const ReviewRequest& request)
+{
+    using Mode = store::HandStore::Mode;
+    store::HandStore hands(request.db, request.paths.empty() ? Mode::ReadOnly : Mode::ReadWrite);
+    if (!request.paths.empty())
+        std::fputs(importSummary(hands.importPaths(request.paths)).c_str(), stderr);
+
+    const std::vector<store::PlayerCount> players = hands.players();
+    if (players.empty()) {
+        std::fprintf(stderr, "tablewise: review: %s holds no decision to review (no hand with a player's cards known)\n",
+                     request.db.c_str());
+        return 1;
+    }
+    std::optional<std::string> player;
+    std::uint64_t playerHands = 0;
+    if (!request.allPlayers) {
+        const auto it = request.player
+            ? std::find_if(players.begin(), players.end(), [&](const auto& p) { return p.name == *request.player; })
+            : players.begin();
+        if (it == players.end()) {
+            std::fprintf(stderr, "tablewise: review: no decision of \"%s\" is stored; the players are %s\n",
+                         request.player->c_str(), othersLine(players, "").c_str());
+            return 1;
+        }
+        player = it->name;
+        playerHands = it->hands;
+    }
+    const std::string others = player ? othersLine(players, *player) : std::string();
+    if (!others.empty() && request.format != Format::Text && !request.player)
+        std::fprintf(stderr, "tablewise: review: reviewing %s; other players: %s\n", player->c_str(), others.c_str());
+
+    store::DecisionFilter filter;
+    filter.player = player;
+    std::string out;
+    if (request.hands) {
+        const auto rows = hands.decisions(filter);
+        if (request.format == Format::Json) {
+            for (const auto& row : rows) {
+                appendJsonObject(out, decisionRecord(row));
+                out += "\n";
+            }
+        } else if (request.format == Format::Csv) {
+            std::vector<Record> records;
+            for (const auto& row : rows)
+                records.push_back(decisionRecord(row));
+            if (records.empty())
+                records.push_back(decisionRecord(store::DecisionRow{})); // for the header
+            out = csvTable(records);
+            if (rows.empty())
+                out.resize(out.find("\r\n") + 2);
+        } else {
+            out = decisionTable(rows);
+        }
+        write(out);
+        return 0;
+    }
+
+    const auto situations = hands.summary(player);
+    filter.differencesOnly = true;
+    filter.lowestNetFirst = true;
+    filter.limit = kDifferencesShown;
+    const auto differences = hands.decisions(filter);
+    if (request.format == Format::Json) {
+        out += "{\"player\":";
+        if (player)
+            appendJsonString(out, *player);
+        else
+            out += "null";
+        out += ",\"situations\":[";
+        for (std::size_t i = 0; i < situations.size(); ++i) {
+            if (i > 0)
+                out += ",";
+            appendJsonObject(out, situationRecord(situations[i]));
+        }
+        out += "],\"differences\":[";
+        for (std::size_t i = 0; i < differences.size(); ++i) {
+            if (i > 0)
+                out += ",";
+            appendJsonObject(out, decisionRecord(differences[i]));
+        }
+        out += "]}\n";
+    } else if (request.format == Format::Csv) {
+        std::vector<Record> records;
+        for (const auto& s : situations) {
+            records.push_back(situationRecord(s));
+            records.back().insert(records.back().begin(), {"kind", Cell::text("situation")});
+        }
+        for (const auto& d : differences) {
+            records.push_back(decisionRecord(d));
+            records.back().insert(records.back().begin(), {"kind", Cell::text("difference")});
+        }
+        out = csvTable(records);
+    } else {
+        if (player) {
+            out += "Player: " + *player + ", " + std::to_string(playerHands) + " hands with his cards known\n";
+            if (!others.empty())
+                out += "Other players: " + others + "\n";
+        } else {
+            out += "All players: " + std::to_string(players.size()) + "\n";
+        }
+        out += "\n" + situationTable(situations);
+        out += "\nCostliest differences from the advice:\n";
+        out += differences.empty() ? std::string("none\n") : differenceTable(differences);
+    }
+    write(out);
+    return 0;
+}
+
+} // namespace
+
+int reviewCommand(int argc, char** argv)
+{
+    static const Choices<Format> formats{{"text", Format::Text}, {"json", Format::Json}, {"csv", Format::Csv}};
+    ReviewRequest request;
+    try {
+        const Args args(argc, argv, 2,
+                        {{"--player", 0, true}, {"--all-players", 0}, {"--db", 0, true}, {"--hands", 0},
+                         {"--format", 'f', true}, {"--help", 'h'}});
+        if (args.flag("--help")) {
+            write(kUsage);
+            return 0;
+        }
+        request.player = args.value("--player");
+        request.allPlayers = args.flag("--all-players");
+        if (request.player && request.allPlayers)
+            return usageError("review: --player and --all-players go apart");
+        if (request.player && request.player->empty())
+            return usageError("review: --player needs a name");
+        request.hands = args.flag("--hands");
+        request.format = chosen(args, "--format", formats).value_or(Format::Text);
+        request.db = args.value("--db").value_or(store::defaultStorePath().string());
+        if (request.db.empty())
+            return usageError("review: --db needs a file name");
+        for (const auto& p : args.positional())
+            request.paths.emplace_back(p);
+    } catch (const UsageError& e) {
+        return usageError("review: " + e.message);
+    }
+    try {
+        return review(request);
+    } catch (const store::StoreError& e) {
+        std::fprintf(stderr, "tablewise: review: %s\n", e.what());
+        return 1;
+    }
+}
+
+} // namespace cli
