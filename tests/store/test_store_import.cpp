@@ -130,10 +130,18 @@ TEST_F(Import, UnreadableInputIsReportedAndTheRestImported)
     EXPECT_NE(r.problems[1].file.find("notes.txt"), std::string::npos);
 }
 
-TEST_F(Import, DecisionsAreStoredWithAHandThatReadsAgain)
+struct FormatCase {
+    const char* name;
+    const char* file;
+    std::string (*hands)(std::uint64_t, int);
+};
+
+class EachFormat : public Import, public ::testing::WithParamInterface<FormatCase> {};
+
+TEST_P(EachFormat, DecisionsAreStoredWithAHandThatReadsAgain)
 {
-    writeFile(folder / "h.txt", roomTextHands(1, 60));
-    import({folder / "h.txt"});
+    writeFile(folder / GetParam().file, GetParam().hands(1, 60));
+    ASSERT_EQ(import({folder / GetParam().file}).handsNew, 60u);
     store::HandStore hands(db, store::HandStore::Mode::ReadOnly);
     store::DecisionFilter hero;
     hero.player = "Hero";
@@ -158,6 +166,11 @@ TEST_F(Import, DecisionsAreStoredWithAHandThatReadsAgain)
     ASSERT_FALSE(hands.players().empty());
     EXPECT_EQ(hands.players().front().name, "Hero");
 }
+
+INSTANTIATE_TEST_SUITE_P(Formats, EachFormat,
+                         ::testing::Values(FormatCase{"RoomText", "hands.txt", roomTextHands},
+                                           FormatCase{"Phh", "hands.phhs", storetest::phhHands}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(Import, ACancelLeavesTheFileBeingReadForNextTime)
 {
