@@ -98,6 +98,16 @@ TEST_F(ReviewCommands, ImportReportsWhatItReadAndSkipsItTheSecondTime)
     EXPECT_NE(again.out.find("New hands:                0\n"), std::string::npos) << again.out;
 }
 
+TEST_F(ReviewCommands, EachCommandExplainsItselfWithoutTouchingAStore)
+{
+    for (const char* cmd : {"import --help", "review -h"}) {
+        const RunResult r = tablewise(std::string(cmd) + " --db '" + db + "'");
+        EXPECT_EQ(r.status, 0) << cmd;
+        EXPECT_TRUE(r.out.starts_with("Usage: tablewise " + std::string(cmd).substr(0, 6))) << r.out;
+    }
+    EXPECT_FALSE(fs::exists(db));
+}
+
 TEST_F(ReviewCommands, BadArgumentsAndAStoreThatCannotBeUsedHaveTheirStatus)
 {
     writeFile(folder / "h.txt", storetest::roomTextHands(1, 3));
