@@ -1,6 +1,8 @@
 #include "store/HandStore.h"
 
+#include <map>
 #include <system_error>
+#include <utility>
 
 #include "store/Database.h"
 #include "store/Importer.h"
@@ -99,37 +101,55 @@ std::vector<PlayerCount> HandStore::players() const
 
 std::vector<SituationSummary> HandStore::summary(const std::optional<std::string>& player) const
 {
-    // One pass over the player's rows of the index (player, before, position,
-    // verdict, net_bb): the sums are SQLite's.
-    std::string sql = "SELECT before, position, count(*), "
-                      "count(*) FILTER (WHERE verdict <> 3), "
-                      "count(*) FILTER (WHERE verdict = 0), "
-                      "total(net_bb) FILTER (WHERE verdict = 0), "
-                      "count(net_bb) FILTER (WHERE verdict = 0), "
-                      "total(net_bb) FILTER (WHERE verdict IN (1, 2)), "
-                      "count(net_bb) FILTER (WHERE verdict IN (1, 2)) "
-                      "FROM decisions ";
+    // One pass over the index (player, before, position, verdict, net_bb),
+    // grouped in its order so that SQLite sorts nothing, and sums SQLite
+    // takes per verdict; each situation's verdicts, and every player's, are
+    // added up here.
+    std::string sql = "SELECT before, position, verdict, count(*), total(net_bb), count(net_bb) FROM decisions ";
     if (player)
         sql += "WHERE player = ?1 ";
-    sql += "GROUP BY before, position ORDER BY before, position IS NULL, position";
+    sql += "GROUP BY player, before, position, verdict";
     Statement s(impl_->db, sql.c_str());
     if (player)
         s.bind(1, std::string_view(*player));
-    std::vector<SituationSummary> out;
+    // By action before, then position, heads-up last.
+    std::map<std::pair<int, int>, SituationSummary> cells;
     while (s.step()) {
-        SituationSummary row;
-        row.before = enumFromCode<engine::PreflopAction>(s.integer(0), kPreflopActionCount);
-        if (const auto position = s.optionalInteger(1))
-            row.position = enumFromCode<engine::Position>(*position, kPositionCount);
-        row.hands = static_cast<std::uint64_t>(s.integer(2));
-        row.graded = static_cast<std::uint64_t>(s.integer(3));
-        row.followed = static_cast<std::uint64_t>(s.integer(4));
-        row.followedNetBB = s.real(5);
-        row.followedWithNet = static_cast<std::uint64_t>(s.integer(6));
-        row.otherNetBB = s.real(7);
-        row.otherWithNet = static_cast<std::uint64_t>(s.integer(8));
-        out.push_back(row);
+        const auto before = enumFromCode<engine::PreflopAction>(s.integer(0), kPreflopActionCount);
+        std::optional<engine::Position> position;
+        if (const auto code = s.optionalInteger(1))
+            position = enumFromCode<engine::Position>(*code, kPositionCount);
+        const auto verdict = enumFromCode<history::Verdict>(s.integer(2), kVerdictCount);
+        const auto count = static_cast<std::uint64_t>(s.integer(3));
+        const double net = s.real(4);
+        const auto withNet = static_cast<std::uint64_t>(s.integer(5));
+
+        SituationSummary& cell =
+            cells[{static_cast<int>(before), position ? static_cast<int>(*position) : kPositionCount}];
+        cell.before = before;
+        cell.position = position;
+        cell.hands += count;
+        switch (verdict) {
+        case history::Verdict::Follows:
+            cell.graded += count;
+            cell.followed += count;
+            cell.followedNetBB += net;
+            cell.followedWithNet += withNet;
+            break;
+        case history::Verdict::Tighter:
+        case history::Verdict::Looser:
+            cell.graded += count;
+            cell.otherNetBB += net;
+            cell.otherWithNet += withNet;
+            break;
+        case history::Verdict::Ungraded:
+            break;
+        }
     }
+    std::vector<SituationSummary> out;
+    out.reserve(cells.size());
+    for (const auto& [key, cell] : cells)
+        out.push_back(cell);
     return out;
 }
 
