@@ -51,7 +51,7 @@ void showProgress(const store::ImportProgress& p)
     if (name.size() > 40)
         name = "..." + name.substr(name.size() - 37);
     const int percent = p.bytesTotal > 0 ? static_cast<int>(p.bytesDone * 100 / p.bytesTotal) : 100;
-    std::fprintf(stderr, "\r\x1b[KImporting: %3d%%, file %llu of %llu, %llu hands read  %s", percent,
+    std::fprintf(stderr, "\r\x1b[KImporting: %3d%%, %llu of %llu files done, %llu hands read  %s", percent,
                  static_cast<unsigned long long>(p.filesDone), static_cast<unsigned long long>(p.filesTotal),
                  static_cast<unsigned long long>(p.handsRead), name.c_str());
     std::fflush(stderr);
