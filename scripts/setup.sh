@@ -20,6 +20,8 @@ packages=(
   fonts-dejavu-core fonts-liberation
   # localedef, for the money tests under other locales
   locales
+  # hand histories: the PHH reader, the local store, the review's plots
+  libtomlplusplus-dev libsqlite3-dev sqlite3 qt6-charts-dev
 )
 
 missing=()
