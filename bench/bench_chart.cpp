@@ -17,8 +17,8 @@ void BM_Chart(benchmark::State& st)
 {
     const engine::ChartSituation sit{.action = benchsupport::preflopActionArg(st),
                                      .position = engine::Position::Late,
-                                     .bigBlind = "2",
-                                     .limpers = "3"};
+                                     .bigBlind = 2,
+                                     .limpers = 3};
     for (auto _ : st)
         benchmark::DoNotOptimize(engine::computeChart(sit, platform::Money::unitedStates()));
 }
@@ -28,7 +28,7 @@ void BM_SwitchSituationAndPaint(benchmark::State& st)
     const window::ChartGeometry g;
     QImage image(g.totalSize(), QImage::Format_RGB32);
     engine::ChartSituation sit;
-    sit.bigBlind = "2";
+    sit.bigBlind = 2;
     int i = 0;
     for (auto _ : st) {
         sit.action = static_cast<engine::PreflopAction>(i % 5);

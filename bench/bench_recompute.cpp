@@ -1,29 +1,29 @@
-// One full pre-flop recomputation: the engine alone, from a situation to a
-// recommendation, and the window's, from a key press in the hole-card box
+// One full pre-flop recomputation: the engine alone, from a query to an
+// answer, and the window's, from a key press in the hole-card box
 // through every result control.
 
 #include <benchmark/benchmark.h>
 
 #include "PreflopActionArg.h"
-#include "engine/Preflop.h"
+#include "engine/PreflopQuery.h"
 #include "platform/form/Input.h"
 #include "window/model/FrmPoker.h"
 
 namespace {
 
 // Two hands that differ in every result: group, bet and advice.
-void BM_AdvisePreflop(benchmark::State& st)
+void BM_AnswerPreflop(benchmark::State& st)
 {
-    engine::PreflopSituation s;
-    s.action = benchsupport::preflopActionArg(st);
-    s.position = engine::Position::Early;
-    s.bigBlind = "$2.00";
-    s.limpers = "3";
-    const std::string_view hands[] = {"AK", "QQ"};
+    engine::PreflopQuery q;
+    q.action = benchsupport::preflopActionArg(st);
+    q.position = engine::Position::Early;
+    q.bigBlind = 2;
+    q.limpers = 3;
+    const int hands[] = {engine::handIndex("AK"), engine::handIndex("QQ")};
     int i = 0;
     for (auto _ : st) {
-        s.holeCards = hands[i ^= 1];
-        const engine::PreflopRecommendation r = engine::advisePreflop(s, platform::Money::unitedStates());
+        q.hand = hands[i ^= 1];
+        const engine::PreflopAnswer r = engine::answerPreflop(q);
         benchmark::DoNotOptimize(r.bet.low);
         benchmark::DoNotOptimize(r.advice);
     }
@@ -54,6 +54,6 @@ void BM_KeyPressRecompute(benchmark::State& st)
 
 } // namespace
 
-BENCHMARK(BM_AdvisePreflop)->DenseRange(0, 4);
+BENCHMARK(BM_AnswerPreflop)->DenseRange(0, 4);
 BENCHMARK(BM_KeyPressRecompute)->DenseRange(0, 4);
 BENCHMARK_MAIN();

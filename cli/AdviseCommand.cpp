@@ -8,7 +8,10 @@
 #include "cli/Commands.h"
 #include "cli/JsonText.h"
 #include "engine/Hand.h"
+#include "engine/LimperCount.h"
 #include "engine/Preflop.h"
+#include "engine/PreflopQuery.h"
+#include "platform/money/Money.h"
 
 namespace cli {
 
@@ -36,9 +39,10 @@ Choices may be written in any case.
 
 int adviseCommand(int argc, char** argv)
 {
-    engine::PreflopSituation situation;
-    std::string hand;
+    engine::PreflopQuery query;
+    std::string handText;
     std::optional<std::string> bb, limpers;
+    std::optional<double> bigBlind;
     bool json = false;
     const platform::Money& money = platform::Money::process();
     try {
@@ -57,50 +61,51 @@ int adviseCommand(int argc, char** argv)
             return usageError("advise: HAND \"" + h + "\" is not two ranks with an optional s (AKs, 72, QQ)");
         if (hasS && ranks[0] == ranks[1])
             return usageError("advise: HAND \"" + h + "\" is a pair and cannot be suited");
-        hand = h.substr(0, 2);
-        situation.holeCards = hand;
-        situation.suited = hasS;
+        // Higher rank first, as the hand texts are written.
+        handText = engine::rankIndex(ranks[0]) <= engine::rankIndex(ranks[1]) ? ranks : std::string{ranks[1], ranks[0]};
+        if (hasS)
+            handText += 's';
+        query.hand = engine::handIndex(handText);
 
-        situation.action = required(args, "--action", actionChoices());
-        situation.position = chosen(args, "--position", positionChoices());
+        query.action = required(args, "--action", actionChoices());
+        query.position = chosen(args, "--position", positionChoices());
         bb = args.value("--bb");
-        if (bb && !isTypedBigBlind(*bb, money))
+        if (bb && !(bigBlind = typedBigBlind(*bb, money)))
             return usageError("advise: --bb \"" + *bb
                               + "\" is not an amount (digits with one decimal point, up to 10 characters)");
         limpers = args.value("--limpers");
         if (limpers && !isWholeNumber(*limpers))
             return usageError("advise: --limpers \"" + *limpers + "\" is not a whole number");
-        if (limpers && situation.action != engine::PreflopAction::Limped)
+        if (limpers && query.action != engine::PreflopAction::Limped)
             return usageError("advise: --limpers goes with --action limped only");
     } catch (const UsageError& e) {
         return usageError("advise: " + e.message);
     }
 
     // What the advice reads, it must be told.
-    const engine::HandReading reading = engine::readHand(situation.holeCards, situation.suited, {});
-    const std::string handText(reading.handText.view());
-    const engine::PreflopReads reads = engine::preflopReads(situation.action, handText, situation.position);
-    if (reads.position && !situation.position)
+    const engine::PreflopReads reads = engine::preflopReads(query.action, handText, query.position);
+    if (reads.position && !query.position)
         return usageError("advise: --position is needed for " + handText + " when the pot is "
-                          + std::string(engine::actionName(situation.action)) + " ("
+                          + std::string(engine::actionName(query.action)) + " ("
                           + choiceList(positionChoices()) + ")");
     if (reads.limperCount && !limpers)
         return usageError("advise: --limpers is needed for " + handText + " in a limped pot (the number of limpers)");
 
     // Without a big blind the bet is worked out on one, and told in big blinds.
-    situation.bigBlind = bb ? std::string_view(*bb) : std::string_view("1");
+    query.bigBlind = bigBlind.value_or(1.0);
     if (limpers)
-        situation.limpers = *limpers;
-    const engine::PreflopRecommendation r = engine::advisePreflop(situation, money);
+        query.limpers = engine::limperCount(*limpers, money);
+    const engine::PreflopAnswer r = engine::answerPreflop(query);
     const std::string bet = bb ? engine::betText(r.bet, money) : engine::betTextInBigBlinds(r.bet);
     const std::string advice = r.advice->text();
+    const std::string_view group = engine::groupText(r.group);
 
     std::string out;
     if (json) {
         out.append("{\"hand\":");
         appendJsonString(out, handText);
         out.append(",\"group\":");
-        appendJsonString(out, r.group);
+        appendJsonString(out, group);
         out.append(",\"bet\":");
         appendJsonString(out, bet);
         out.append(",\"advice\":");
@@ -108,7 +113,7 @@ int adviseCommand(int argc, char** argv)
         out.append("}\n");
     } else {
         out.append("Hand:   ").append(handText).append("\n");
-        out.append("Group:  ").append(r.group).append("\n");
+        out.append("Group:  ").append(group).append("\n");
         out.append("Bet:    ").append(bet).append("\n");
         out.append("Advice:\n").append(forTerminal(advice)).append("\n");
     }

@@ -12,6 +12,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "engine/Chart.h"
+#include "engine/LimperCount.h"
 
 namespace cli {
 
@@ -42,6 +43,7 @@ int chartCommand(int argc, char** argv)
     static const Choices<Format> formats{
         {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}, {"html", Format::Html}, {"png", Format::Png}};
     engine::ChartSituation situation;
+    ChartArgs typed;
     Format format = Format::Text;
     std::optional<std::string> output;
     const platform::Money& money = platform::Money::process();
@@ -57,10 +59,12 @@ int chartCommand(int argc, char** argv)
         situation.action = required(args, "--action", actionChoices());
         situation.position = required(args, "--position", positionChoices());
         if (const auto bb = args.value("--bb")) {
-            if (!isTypedBigBlind(*bb, money))
+            const std::optional<double> value = typedBigBlind(*bb, money);
+            if (!value)
                 return usageError("chart: --bb \"" + *bb
                                   + "\" is not an amount (digits with one decimal point, up to 10 characters)");
-            situation.bigBlind = *bb;
+            situation.bigBlind = *value;
+            typed.bigBlind = *bb;
         } else {
             situation.inBigBlinds = true;
         }
@@ -69,7 +73,8 @@ int chartCommand(int argc, char** argv)
                 return usageError("chart: --limpers \"" + *limpers + "\" is not a whole number");
             if (situation.action != engine::PreflopAction::Limped)
                 return usageError("chart: --limpers goes with --action limped only");
-            situation.limpers = *limpers;
+            situation.limpers = engine::limperCount(*limpers, money).value_or(0.0);
+            typed.limpers = *limpers;
         }
         format = chosen(args, "--format", formats).value_or(Format::Text);
         output = args.value("--output");
@@ -81,14 +86,14 @@ int chartCommand(int argc, char** argv)
 
     const engine::Chart chart = engine::computeChart(situation, money);
     if (format == Format::Png)
-        return writeChartPng(chart, money, *output) ? 0 : usageError(*output + ": could not write the picture");
+        return writeChartPng(chart, typed, money, *output) ? 0 : usageError(*output + ": could not write the picture");
     std::string text;
     switch (format) {
     case Format::Csv: text = chartAsCsv(chart); break;
-    case Format::Json: text = chartAsJson(chart, money); break;
-    case Format::Html: text = chartAsHtml(chart, money); break;
+    case Format::Json: text = chartAsJson(chart, typed, money); break;
+    case Format::Html: text = chartAsHtml(chart, typed, money); break;
     case Format::Text:
-    case Format::Png: text = chartAsText(chart, money); break;
+    case Format::Png: text = chartAsText(chart, typed, money); break;
     }
     if (!output) {
         write(text);

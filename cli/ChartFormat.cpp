@@ -28,9 +28,9 @@ std::string_view classKey(BetClass c)
     return kClassKeys[static_cast<std::size_t>(c)];
 }
 
-std::string shortGroup(const std::string& group)
+std::string shortGroup(engine::HandGroup group)
 {
-    return group == "Not Ranked" ? "-" : group;
+    return group == engine::HandGroup::NotRanked ? "-" : std::string(engine::groupText(group));
 }
 
 void appendCsv(std::string& out, std::string_view text)
@@ -61,7 +61,7 @@ void appendHtml(std::string& out, std::string_view text)
 
 } // namespace
 
-std::string chartTitle(const engine::Chart& chart, const platform::Money& money)
+std::string chartTitle(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money)
 {
     const auto& s = chart.situation;
     std::string t = std::string(engine::actionName(s.action)) + ", " + std::string(engine::positionName(s.position))
@@ -69,17 +69,16 @@ std::string chartTitle(const engine::Chart& chart, const platform::Money& money)
     if (s.inBigBlinds) {
         t += "amounts in big blinds";
     } else {
-        const auto bb = money.toDouble(s.bigBlind);
-        t += "big blind " + (bb ? money.amountText(*bb) : std::string("0"));
+        t += "big blind " + money.amountText(s.bigBlind);
     }
     if (s.action == engine::PreflopAction::Limped)
-        t += ", " + s.limpers + (s.limpers == "1" ? " limper" : " limpers");
+        t += ", " + args.limpers + (args.limpers == "1" ? " limper" : " limpers");
     return t;
 }
 
-std::string chartAsText(const engine::Chart& chart, const platform::Money& money)
+std::string chartAsText(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money)
 {
-    std::string out = "Strategy chart: " + chartTitle(chart, money) + "\n\n";
+    std::string out = "Strategy chart: " + chartTitle(chart, args, money) + "\n\n";
     for (int row = 0; row < 13; ++row) {
         for (int col = 0; col < 13; ++col) {
             const engine::ChartCell& c = chart.at(row, col);
@@ -108,7 +107,7 @@ std::string chartAsCsv(const engine::Chart& chart)
     for (int i = 0; i < engine::kHandCount; ++i) {
         const engine::ChartCell& c = chart.cells[static_cast<std::size_t>(i)];
         out += c.hand + "," + std::to_string(i / 13 + 1) + "," + std::to_string(i % 13 + 1) + ",";
-        appendCsv(out, c.group);
+        appendCsv(out, engine::groupText(c.group));
         out += ",";
         out += classKey(c.betClass);
         out += ",";
@@ -120,20 +119,20 @@ std::string chartAsCsv(const engine::Chart& chart)
     return out;
 }
 
-std::string chartAsJson(const engine::Chart& chart, const platform::Money& money)
+std::string chartAsJson(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money)
 {
     const auto& s = chart.situation;
     std::string out = "{\"title\":";
-    appendJsonString(out, chartTitle(chart, money));
+    appendJsonString(out, chartTitle(chart, args, money));
     out += ",\"action\":";
     appendJsonString(out, engine::actionName(s.action));
     out += ",\"position\":";
     appendJsonString(out, engine::positionName(s.position));
     out += ",\"bigBlind\":";
-    appendJsonString(out, s.bigBlind);
+    appendJsonString(out, args.bigBlind);
     if (s.action == engine::PreflopAction::Limped) {
         out += ",\"limpers\":";
-        appendJsonString(out, s.limpers);
+        appendJsonString(out, args.limpers);
     }
     out += ",\"legend\":{";
     for (BetClass c : kClasses) {
@@ -151,7 +150,7 @@ std::string chartAsJson(const engine::Chart& chart, const platform::Money& money
         appendJsonString(out, c.hand);
         out += ",\"row\":" + std::to_string(i / 13 + 1) + ",\"column\":" + std::to_string(i % 13 + 1);
         out += ",\"group\":";
-        appendJsonString(out, c.group);
+        appendJsonString(out, engine::groupText(c.group));
         out += ",\"class\":";
         appendJsonString(out, classKey(c.betClass));
         out += ",\"bet\":";
@@ -164,9 +163,9 @@ std::string chartAsJson(const engine::Chart& chart, const platform::Money& money
     return out;
 }
 
-std::string chartAsHtml(const engine::Chart& chart, const platform::Money& money)
+std::string chartAsHtml(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money)
 {
-    const std::string title = chartTitle(chart, money);
+    const std::string title = chartTitle(chart, args, money);
     std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>";
     appendHtml(out, title);
     out += "</title>\n<style>\n"

@@ -11,7 +11,8 @@
 
 namespace cli {
 
-bool writeChartPng(const engine::Chart& chart, const platform::Money& money, const std::string& path)
+bool writeChartPng(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money,
+                   const std::string& path)
 {
     // Fonts need an application object; the command never shows a window, so
     // it draws off screen whatever display there is.
@@ -29,7 +30,7 @@ bool writeChartPng(const engine::Chart& chart, const platform::Money& money, con
         static char* argv[] = {name, nullptr};
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
-    return window::saveChartPng(chart, QString::fromStdString(chartTitle(chart, money)), QString::fromStdString(path));
+    return window::saveChartPng(chart, QString::fromStdString(chartTitle(chart, args, money)), QString::fromStdString(path));
 }
 
 } // namespace cli

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "platform/money/Money.h"
+#include "platform/money/TypedAmount.h"
 #include "platform/text/Utf8.h"
 
 namespace cli {
@@ -56,11 +57,12 @@ const Choices<engine::Position>& positionChoices()
     return choices;
 }
 
-bool isTypedBigBlind(std::string_view text, const platform::Money& money)
+std::optional<double> typedBigBlind(std::string_view text, const platform::Money& money)
 {
-    if (platform::utf8::length(text) > 10 || text.find(money.locale().currencySymbol) != std::string_view::npos)
-        return false;
-    return money.isNumeric(text);
+    const platform::TypedAmount amount(money);
+    if (!amount.isTyped(text))
+        return std::nullopt;
+    return amount.read(text);
 }
 
 bool isWholeNumber(std::string_view text)

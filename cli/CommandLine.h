@@ -79,9 +79,10 @@ T required(const Args& args, std::string_view option, const Choices<T>& choices)
 const Choices<engine::PreflopAction>& actionChoices();
 const Choices<engine::Position>& positionChoices();
 
-// A big blind as the window's box takes it: up to ten characters, digits and
-// one decimal point ("." or the locale's), and an amount.
-bool isTypedBigBlind(std::string_view text, const platform::Money& money);
+// The value of a big blind typed as the window's box takes it: up to ten
+// characters, digits and one decimal point ("." or the locale's); none for
+// any other text.
+std::optional<double> typedBigBlind(std::string_view text, const platform::Money& money);
 
 // Digits, any number of them.
 bool isWholeNumber(std::string_view text);

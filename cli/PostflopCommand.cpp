@@ -53,8 +53,8 @@ int postflopCommand(int argc, char** argv)
         const std::string& category = args.positional({"CATEGORY"}).front();
         for (std::size_t i = 0; i < kPostFlopCategories.size(); ++i)
             if (equalsIgnoringCase(category, kPostFlopCategories[i]) || category == std::to_string(i + 1))
-                situation.category = kPostFlopCategories[i];
-        if (situation.category.empty())
+                situation.category = static_cast<PostflopCategory>(i);
+        if (!situation.category)
             return usageError("postflop: CATEGORY \"" + category + "\" is not a category (try --help)");
         situation.side = chosen(args, "--position", sides);
         situation.pot = chosen(args, "--pot", pots);
@@ -71,7 +71,7 @@ int postflopCommand(int argc, char** argv)
     std::string out;
     if (json) {
         out.append("{\"category\":");
-        appendJsonString(out, situation.category);
+        appendJsonString(out, categoryText(*situation.category));
         out.append(",\"advice\":");
         appendJsonString(out, advice);
         out.append("}\n");

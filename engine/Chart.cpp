@@ -1,6 +1,6 @@
 #include "engine/Chart.h"
 
-#include "engine/Preflop.h"
+#include "engine/PreflopQuery.h"
 
 namespace engine {
 
@@ -8,27 +8,25 @@ Chart computeChart(const ChartSituation& situation, const platform::Money& money
 {
     Chart chart;
     chart.situation = situation;
-    PreflopSituation s;
-    s.action = situation.action;
-    s.position = situation.position;
-    s.bigBlind = situation.inBigBlinds ? std::string_view("1") : std::string_view(situation.bigBlind);
+    PreflopQuery q;
+    q.action = situation.action;
+    q.position = situation.position;
+    q.bigBlind = situation.inBigBlinds ? 1.0 : situation.bigBlind;
     if (situation.action == PreflopAction::Limped)
-        s.limpers = situation.limpers;
+        q.limpers = situation.limpers;
 
     for (int i = 0; i < kHandCount; ++i) {
-        const std::string_view hand = handText(i);
-        s.holeCards = hand.substr(0, 2);
-        s.suited = hand.size() == 3;
-        const PreflopRecommendation r = advisePreflop(s, money);
+        q.hand = i;
+        const PreflopAnswer a = answerPreflop(q);
         ChartCell& cell = chart.cells[static_cast<std::size_t>(i)];
-        cell.hand.assign(hand);
-        cell.group.assign(r.group);
+        cell.hand.assign(handText(i));
+        cell.group = a.group;
         if (situation.inBigBlinds)
-            cell.bet = betTextInBigBlinds(r.bet);
+            cell.bet = betTextInBigBlinds(a.bet);
         else
-            appendBetText(cell.bet, r.bet, money);
-        r.advice->assignTo(cell.advice);
-        cell.betClass = r.bet.betClass;
+            appendBetText(cell.bet, a.bet, money);
+        a.advice->assignTo(cell.advice);
+        cell.betClass = a.bet.betClass;
     }
     return chart;
 }

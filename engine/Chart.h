@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "engine/Bet.h"
+#include "engine/Groups.h"
 #include "engine/Hand.h"
 #include "engine/Situation.h"
 #include "platform/money/Money.h"
@@ -16,8 +17,8 @@ namespace engine {
 struct ChartSituation {
     PreflopAction action = PreflopAction::Opened;
     Position position = Position::Early;
-    std::string bigBlind = "1"; // as typed or as the window shows it
-    std::string limpers = "1";  // used with Limped
+    double bigBlind = 1;
+    double limpers = 1; // used with Limped
     // Bets told in big blinds ("4 BB to 6 BB"), worked out on a big blind of
     // one, instead of in the money format.
     bool inBigBlinds = false;
@@ -25,7 +26,7 @@ struct ChartSituation {
 
 struct ChartCell {
     std::string hand;   // "AKs", "AK", "QQ"
-    std::string group;  // "1" to "8" or "Not Ranked"
+    HandGroup group = HandGroup::NotRanked;
     std::string bet;    // the bet text, as the window shows it (or in big blinds)
     std::string advice; // the advice text, as the window shows it
     BetClass betClass = BetClass::Advice;
@@ -40,8 +41,8 @@ struct Chart {
     const ChartCell& at(int row, int column) const { return cells[static_cast<std::size_t>(row * 13 + column)]; }
 };
 
-// Each hand as the window advises it when the hand is typed into a window
-// showing the situation and no bet yet.
+// Each hand as the advisor answers it in the situation, the bet as the window
+// shows it (or in big blinds).
 Chart computeChart(const ChartSituation& situation, const platform::Money& money = platform::Money::process());
 
 std::string_view betClassName(BetClass c);       // "raise", "limp/call", "fold", "read the advice"

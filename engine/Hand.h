@@ -56,13 +56,18 @@ constexpr int handIndex(std::string_view text)
 // The hand text of a grid cell, "AKs", "AK", "QQ".
 std::string_view handText(int index);
 
-// A hand of at most three characters, kept by value.
+// A hand of at most three characters, kept by value. What goes beyond the
+// third character is dropped.
 class ShortHand {
 public:
     constexpr ShortHand() = default;
     explicit ShortHand(std::string_view text);
     std::string_view view() const noexcept { return {chars_.data(), size_}; }
-    void append(char c) { chars_[size_++] = c; }
+    void append(char c)
+    {
+        if (size_ < chars_.size())
+            chars_[size_++] = c;
+    }
 
 private:
     std::array<char, 3> chars_{};

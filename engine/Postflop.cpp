@@ -92,19 +92,22 @@ bool applies(const FlopCase& c, const PostflopSituation& s)
 
 } // namespace
 
+std::optional<PostflopCategory> categoryFromText(std::string_view text)
+{
+    for (std::size_t i = 0; i < kPostFlopCategories.size(); ++i)
+        if (kPostFlopCategories[i] == text)
+            return static_cast<PostflopCategory>(i);
+    return std::nullopt;
+}
+
 PostflopRecommendation advisePostflop(const PostflopSituation& s)
 {
-    if (s.category.empty())
+    if (!s.category)
         return {&kNoAdvice};
-    for (std::size_t i = 0; i < kPostFlopCategories.size(); ++i) {
-        if (kPostFlopCategories[i] != s.category)
-            continue;
-        for (const FlopCase& fc : category(i).cases)
-            if (applies(fc, s))
-                return {&fc.advice};
-        return {&kEnterCorrectOptions};
-    }
-    return {};
+    for (const FlopCase& fc : category(static_cast<std::size_t>(*s.category)).cases)
+        if (applies(fc, s))
+            return {&fc.advice};
+    return {&kEnterCorrectOptions};
 }
 
 } // namespace engine

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "engine/AdviceText.h"
@@ -51,12 +52,15 @@ constexpr std::string_view categoryText(PostflopCategory c)
     return kPostFlopCategories[static_cast<std::size_t>(c)];
 }
 
+// The category a text names, compared whole and case-sensitively with the
+// list's items; none for any other text.
+std::optional<PostflopCategory> categoryFromText(std::string_view text);
+
 struct PostflopRecommendation {
     // The advice for the category and options: the first of the category's
     // cases the options fit, "Enter the correct options above" when none
-    // does, the empty text for the empty category. Null for a text that is
-    // no category: whatever advice is shown stays.
-    const AdviceText* advice = nullptr;
+    // does, the empty text for no category.
+    const AdviceText* advice = &kNoAdvice;
 };
 
 PostflopRecommendation advisePostflop(const PostflopSituation& situation);

@@ -3,8 +3,6 @@
 #include <optional>
 
 #include "engine/PreflopTables.h"
-#include "engine/Groups.h"
-#include "engine/LimperCount.h"
 
 namespace engine {
 
@@ -114,20 +112,6 @@ PreflopReads preflopReads(PreflopAction action, std::string_view handText, std::
         || (bet && (bet->limperRule || !sameInEveryPosition(*bet)));
     reads.limperCount = (advice && advice->limperRule) || (bet && (bet->limperRule || bet->cell(position).needsLimpers));
     return reads;
-}
-
-PreflopRecommendation advisePreflop(const PreflopSituation& s, const platform::Money& money)
-{
-    PreflopRecommendation r;
-    r.hand = readHand(s.holeCards, s.suited, s.lastHand);
-    const std::string_view handText = r.hand.handText.view();
-    r.group = groupOf(handText);
-    const std::optional<double> limpers = limperCount(s.limpers, money);
-    r.advice = &preflopAdvice(s.action, handText, s.position, limpers);
-    const std::optional<double> bb = money.toDouble(s.bigBlind);
-    r.bigBlindText = bb ? s.bigBlind : std::string_view("0");
-    r.bet = preflopBet(s.action, handText, s.position, bb.value_or(0.0), limpers);
-    return r;
 }
 
 } // namespace engine

@@ -1,26 +1,15 @@
 #pragma once
-// Pre-flop advice: a situation in, a recommendation out.
+// Pre-flop advice: the tables of each action, read for one hand text.
+// answerPreflop (PreflopQuery.h) asks them with values.
 
 #include <optional>
 #include <string_view>
 
 #include "engine/AdviceText.h"
 #include "engine/Bet.h"
-#include "engine/Hand.h"
 #include "engine/Situation.h"
-#include "platform/money/Money.h"
 
 namespace engine {
-
-struct PreflopRecommendation {
-    HandReading hand;
-    std::string_view group;          // "1" to "8" or "Not Ranked"
-    const AdviceText* advice = &kNoAdvice;
-    Bet bet;
-    // The big blind the bet was built on, as the window remembers it: the
-    // situation's text when it holds an amount, "0" otherwise.
-    std::string_view bigBlindText;
-};
 
 // The advice of the action's table for a hand text (compared whole and
 // case-sensitively) and a position; KTs and KT in a limped pot also read the
@@ -43,13 +32,5 @@ struct PreflopReads {
     bool limperCount = false;
 };
 PreflopReads preflopReads(PreflopAction action, std::string_view handText, std::optional<Position> position);
-
-// The whole pre-flop computation for one action: reads the hole cards, looks
-// up the group, the advice of the action's table for the position (and, for
-// KTs and KT in a limped pot, the number of limpers) and the bet of its bet
-// table, in big blinds plus one per limper where the table says so. The
-// money format only decides which big-blind and limper texts are amounts.
-PreflopRecommendation advisePreflop(const PreflopSituation& situation,
-                                    const platform::Money& money = platform::Money::process());
 
 } // namespace engine

@@ -26,27 +26,15 @@ std::string_view positionName(Position p);
 // captions of the window's options.
 std::string_view actionName(PreflopAction a);
 
-// The pre-flop inputs as the window holds them, plus what the last
-// computation left that the rules read again.
-struct PreflopSituation {
-    PreflopAction action = PreflopAction::Opened;
-    std::string_view holeCards;       // as typed, in either case
-    bool suited = false;
-    std::optional<Position> position;
-    std::string_view limpers;         // the limper box's text
-    std::string_view bigBlind;        // the big-blind box's text
-    // The canonical hand of the last computation that recognised one ("" when
-    // none did yet): a text that is no hand leaves that hand in force.
-    std::string_view lastHand;
-};
-
 // The post-flop options; each pair may have none chosen.
 enum class PostflopSide : std::uint8_t { In, Out };
 enum class PostflopPot : std::uint8_t { Raised, Limped };
 enum class PostflopPlayers : std::uint8_t { HeadsUp, MultiWay };
 
+enum class PostflopCategory : std::uint8_t;
+
 struct PostflopSituation {
-    std::string_view category; // the post-flop list's text
+    std::optional<PostflopCategory> category; // none: the list's empty item
     std::optional<PostflopSide> side;
     std::optional<PostflopPot> pot;
     std::optional<PostflopPlayers> players;

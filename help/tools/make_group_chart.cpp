@@ -66,7 +66,7 @@ int main(int argc, char** argv)
         chart << "<tr>";
         for (std::size_t c = 0; c < kRanks.size(); ++c) {
             const std::string hand = handAt(r, c);
-            const std::string group(engine::groupOf(hand));
+            const std::string group(engine::groupText(engine::groupOf(hand)));
             members[group].push_back(hand);
             const std::string label = group == engine::kNotRanked ? "&ndash;" : group;
             chart << "<td class=\"" << cssClass(group) << "\" title=\"" << hand << "\">" << hand

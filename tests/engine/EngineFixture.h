@@ -34,21 +34,6 @@ inline const char* posName(Pos p)
     return position ? engine::positionName(*position).data() : "none";
 }
 
-// A pre-flop situation with a hand typed as the hole-card box and the Suited
-// box hold it: "AKs" ticks Suited.
-inline engine::PreflopSituation situation(engine::PreflopAction action, std::string_view hand, Pos pos,
-                                          std::string_view bigBlind = "", std::string_view limpers = "")
-{
-    engine::PreflopSituation s;
-    s.action = action;
-    s.holeCards = hand.substr(0, 2);
-    s.suited = hand.size() == 3 && hand[2] == 's';
-    s.position = position(pos);
-    s.bigBlind = bigBlind;
-    s.limpers = limpers;
-    return s;
-}
-
 // An expected advice: a content key's text, or a literal.
 inline std::string expectedText(std::string_view expected)
 {

@@ -14,7 +14,7 @@ namespace {
 
 std::string groupOf(std::string_view handText)
 {
-    return std::string(engine::groupOf(handText));
+    return std::string(engine::groupText(engine::groupOf(handText)));
 }
 
 struct GroupCase {

@@ -61,6 +61,17 @@ TEST(Normalise, RewritesTheTypedTextInCapitalsAndTellsAPair)
     EXPECT_EQ(engine::readHand("a1x", false, "").holeCards, "A1X");
 }
 
+// A last hand of three characters leaves no room for the Suited "s": the
+// hand keeps its three and nothing is written past them.
+TEST(Normalise, AStaleHandOfThreeCharactersTakesNoFourth)
+{
+    for (const char* last : {"AKs", "QQs", "AKQ"}) {
+        const engine::HandReading r = engine::readHand("", true, last);
+        EXPECT_EQ(r.sortedHand.view(), last);
+        EXPECT_EQ(r.handText.view(), last);
+    }
+}
+
 TEST(HandGrid, EveryCellHasOneHandTextAndBack)
 {
     std::set<std::string> texts;

@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/TypedAmountValidator.h"
 #include "window/cards/CardGrid.h"
 #include "window/cards/CardsStateDump.h"
 #include "window/cards/CardsText.h"
@@ -31,19 +32,6 @@ constexpr int kProgressDelayMs = 100;
 
 const QColor kGreen(5, 124, 19);
 const QColor kMessageColour(255, 230, 128);
-
-// What the pot and bet boxes take: what the main window's big blind takes.
-class AmountValidator : public QValidator {
-public:
-    AmountValidator(const platform::Money& money, QObject* parent) : QValidator(parent), money_(money) {}
-    State validate(QString& text, int&) const override
-    {
-        return amountTakes(toUtf8(text), money_) ? Acceptable : Invalid;
-    }
-
-private:
-    const platform::Money& money_;
-};
 
 QLabel* messageLabel(QWidget* parent)
 {
@@ -117,7 +105,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     potLabel->setBuddy(pot_);
     betLabel->setBuddy(bet_);
     for (QLineEdit* amount : {pot_, bet_}) {
-        amount->setValidator(new AmountValidator(frm.money, amount));
+        amount->setValidator(new platform::qt::TypedAmountValidator(frm.money, amount));
         amount->setMaximumWidth(110);
     }
     potMessage_ = messageLabel(this);

@@ -2,11 +2,11 @@
 
 #include <cmath>
 
+#include "platform/money/TypedAmount.h"
+
 namespace window::cards {
 
 namespace {
-
-constexpr std::size_t kMaxAmountLength = 10;
 
 bool blank(std::string_view text)
 {
@@ -28,8 +28,9 @@ PotOddsReading readPotOdds(std::string_view pot, std::string_view bet, const pla
         r.message = "Type the bet to call as well";
         return r;
     }
-    const auto potValue = money.toDouble(pot);
-    const auto betValue = money.toDouble(bet);
+    const platform::TypedAmount amount(money);
+    const auto potValue = amount.read(pot);
+    const auto betValue = amount.read(bet);
     if (!potValue || *potValue < 0) {
         r.message = "\"" + std::string(pot) + "\" is not an amount";
         return r;
@@ -54,29 +55,6 @@ CallVerdict judgeCall(const PotOdds& odds, double equity, double standardError)
     if (equity < odds.price && (margin == 0.0 || odds.price - equity > margin))
         return CallVerdict::DoesNotPay;
     return CallVerdict::TooCloseToTell;
-}
-
-bool amountTakes(std::string_view text, const platform::Money& money)
-{
-    const std::string& localePoint = money.locale().decimalPoint;
-    std::size_t characters = 0;
-    bool point = false;
-    for (std::size_t at = 0; at < text.size(); ++characters) {
-        if (text[at] >= '0' && text[at] <= '9') {
-            ++at;
-            continue;
-        }
-        std::size_t length = 0;
-        if (text[at] == '.')
-            length = 1;
-        else if (!localePoint.empty() && text.substr(at, localePoint.size()) == localePoint)
-            length = localePoint.size();
-        if (length == 0 || point)
-            return false;
-        point = true;
-        at += length;
-    }
-    return characters <= kMaxAmountLength;
 }
 
 } // namespace window::cards

@@ -30,8 +30,4 @@ enum class CallVerdict { Pays, TooCloseToTell, DoesNotPay };
 // either way; an exact one (standard error 0) always can.
 CallVerdict judgeCall(const PotOdds& odds, double equity, double standardError);
 
-// What the pot and bet boxes take as typed text: digits with at most one
-// decimal point ("." or the locale's own), at most 10 characters.
-bool amountTakes(std::string_view text, const platform::Money& money);
-
 } // namespace window::cards

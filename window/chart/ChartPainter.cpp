@@ -60,7 +60,10 @@ void paintChart(QPainter& p, const engine::Chart& chart, const QString& title, c
         p.setFont(handFont);
         p.drawText(r.adjusted(0, 3, 0, -r.height() / 2), Qt::AlignHCenter | Qt::AlignBottom, QString::fromStdString(c.hand));
         p.setFont(groupFont);
-        const QString group = c.group == "Not Ranked" ? QStringLiteral("-") : QString::fromStdString(c.group);
+        const std::string_view groupText = engine::groupText(c.group);
+        const QString group = c.group == engine::HandGroup::NotRanked
+            ? QStringLiteral("-")
+            : QString::fromUtf8(groupText.data(), static_cast<qsizetype>(groupText.size()));
         p.drawText(r.adjusted(0, r.height() / 2, 0, -3), Qt::AlignHCenter | Qt::AlignTop, group);
     }
     if (selected >= 0 && selected < engine::kHandCount) {

@@ -1,5 +1,8 @@
 #include "window/chart/ChartPick.h"
 
+#include <charconv>
+#include <string>
+
 #include "platform/form/Input.h"
 #include "platform/text/Utf8.h"
 #include "window/model/FrmPoker.h"
@@ -18,6 +21,14 @@ void typeOver(platform::TextBox& box, std::string_view text)
         platform::input::keyPress(box, static_cast<unsigned char>(c));
 }
 
+// A number as a player types it: digits, and a point only when it has a fraction.
+std::string typedNumber(double value)
+{
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed).ptr;
+    return std::string(buf, end);
+}
+
 void clickOn(platform::Control& control)
 {
     platform::input::moveFocus(control);
@@ -31,7 +42,7 @@ void enterChartCell(FrmPoker& frm, const engine::ChartSituation& situation, std:
     // One piece of input: the window is shown, and the chart follows it,
     // once everything is entered.
     platform::InputScope scope(frm.form);
-    typeOver(frm.txtBB, situation.bigBlind);
+    typeOver(frm.txtBB, typedNumber(situation.bigBlind));
     typeOver(frm.txtHoleCard, hand.substr(0, 2)); // leaving the big blind formats it
     const int suited = hand.size() == 3 ? 1 : 0;
     if (frm.chkSuited.value() != suited)
@@ -39,7 +50,7 @@ void enterChartCell(FrmPoker& frm, const engine::ChartSituation& situation, std:
     clickOn(frm.positionOption(situation.position));
     clickOn(frm.actionOption(situation.action));
     if (situation.action == engine::PreflopAction::Limped)
-        typeOver(frm.txtLimpers, situation.limpers);
+        typeOver(frm.txtLimpers, typedNumber(situation.limpers));
 }
 
 } // namespace window

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 #include <QToolTip>
 #include <QVBoxLayout>
 
@@ -18,6 +17,9 @@
 #include "window/model/FrmPoker.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/SystemPalette.h"
+#include "platform/qt/TypedAmountValidator.h"
+#include "engine/LimperCount.h"
+#include "platform/money/TypedAmount.h"
 
 namespace window {
 
@@ -134,9 +136,7 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
     bigBlind_ = new QLineEdit(QStringLiteral("1"), this);
     // What the main window's big-blind box takes: digits with at most one
     // point, ten characters in all, so that a pick can type it there.
-    bigBlind_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*(\\.[0-9]*)?")), bigBlind_));
-    bigBlind_->setMaxLength(10);
+    bigBlind_->setValidator(new platform::qt::TypedAmountValidator(frm_.money, bigBlind_));
     bigBlind_->setMaximumWidth(110);
 
     auto* selectors = new QHBoxLayout;
@@ -196,9 +196,8 @@ engine::ChartSituation ChartWindow::situation() const
     engine::ChartSituation s;
     s.action = static_cast<engine::PreflopAction>(action_->currentIndex());
     s.position = static_cast<engine::Position>(position_->currentIndex());
-    s.limpers = platform::qt::toUtf8(limpers_->count());
-    const std::string bb = platform::qt::toUtf8(bigBlind_->text());
-    s.bigBlind = bb.empty() || !frm_.money.isNumeric(bb) ? "1" : bb;
+    s.limpers = engine::limperCount(platform::qt::toUtf8(limpers_->count()), frm_.money).value_or(1.0);
+    s.bigBlind = platform::TypedAmount(frm_.money).read(platform::qt::toUtf8(bigBlind_->text())).value_or(1.0);
     return s;
 }
 
@@ -211,7 +210,7 @@ void ChartWindow::followMainWindow()
     if (const auto position = s.selectedPosition())
         position_->setCurrentIndex(static_cast<int>(*position));
     limpers_->setCount(toQString(s.txtLimpers.text())); // an empty box leaves the chart's count
-    if (const auto bb = s.money.toDouble(s.txtBB.text()); bb && *bb > 0)
+    if (const auto bb = platform::TypedAmount(s.money).read(s.txtBB.text()); bb && *bb > 0)
         bigBlind_->setText(QString::number(*bb, 'f', 2));
     recompute();
 }
@@ -223,9 +222,9 @@ void ChartWindow::recompute()
     chart_ = engine::computeChart(sit, frm_.money);
     QString title = toQString(engine::actionName(sit.action)) + QStringLiteral(", ")
         + toQString(engine::positionName(sit.position)) + QStringLiteral(" position, big blind ")
-        + toQString(frm_.money.amountText(frm_.money.toDouble(sit.bigBlind).value_or(0)));
+        + toQString(frm_.money.amountText(sit.bigBlind));
     if (sit.action == engine::PreflopAction::Limped)
-        title += QStringLiteral(", %1 limper%2").arg(limpers_->count(), sit.limpers == "1" ? "" : "s");
+        title += QStringLiteral(", %1 limper%2").arg(limpers_->count(), sit.limpers == 1 ? "" : "s");
     grid_->setTitle(title);
     grid_->update();
 }

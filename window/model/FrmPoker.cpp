@@ -9,6 +9,7 @@
 #include "engine/LimperPrompts.h"
 #include "engine/Postflop.h"
 #include "engine/Preflop.h"
+#include "window/model/PreflopBoxes.h"
 #include "platform/form/Input.h"
 #include "platform/text/StoreText.h"
 #include "platform/text/Utf8.h"
@@ -44,9 +45,6 @@ FrmPoker::FrmPoker(platform::Ports p, const platform::Money& m) : money(m), port
     applyLayout(form, frmPokerLayout());
     txtHoleCard.setMaxLength(2);
     txtBB.setMaxLength(10);
-    const std::string& point = money.locale().decimalPoint;
-    localePoint_ = platform::utf8::length(point) == 1 ? platform::utf8::codePoints(point)[0] : U'.';
-    platform::utf8::append(localePointText_, localePoint_);
     connectHandlers();
 }
 
@@ -127,23 +125,9 @@ void FrmPoker::txtHoleCard_KeyPress(int& keyAscii)
         keyAscii = 0;
 }
 
-bool FrmPoker::bigBlindTakes(std::string_view text, std::size_t selStart, std::size_t selLength, int key) const
-{
-    if (key != '.' && (key < 0 || static_cast<char32_t>(key) != localePoint_))
-        return passes(key, "0123456789");
-    // A second decimal point never comes in: the selection it replaces may
-    // hold the first.
-    const std::size_t from = platform::utf8::offsetOf(text, selStart);
-    const std::size_t to = platform::utf8::offsetOf(text, selStart + selLength);
-    const auto holdsPoint = [this](std::string_view part) {
-        return part.find('.') != std::string_view::npos || part.find(localePointText_) != std::string_view::npos;
-    };
-    return !holdsPoint(text.substr(0, from)) && !holdsPoint(text.substr(to));
-}
-
 void FrmPoker::txtBB_KeyPress(int& keyAscii)
 {
-    if (!bigBlindTakes(txtBB.text(), txtBB.selStart(), txtBB.selLength(), keyAscii))
+    if (!amount_.takes(txtBB.text(), txtBB.selStart(), txtBB.selLength(), keyAscii))
         keyAscii = 0;
 }
 
@@ -154,7 +138,7 @@ bool FrmPoker::txtBB_PasteCheck(std::u32string_view pasted) const
     std::size_t caret = txtBB.selStart();
     std::size_t selected = txtBB.selLength();
     for (char32_t c : pasted) {
-        if (platform::utf8::isControl(c) || !bigBlindTakes(text, caret, selected, static_cast<int>(c)))
+        if (platform::utf8::isControl(c) || !amount_.takes(text, caret, selected, static_cast<int>(c)))
             continue;
         if (platform::utf8::length(text) - selected + 1 > txtBB.maxLength())
             continue;
@@ -165,7 +149,7 @@ bool FrmPoker::txtBB_PasteCheck(std::u32string_view pasted) const
         ++caret;
         selected = 0;
     }
-    return text.empty() || money.isNumeric(text);
+    return text.empty() || amount_.read(text).has_value();
 }
 
 void FrmPoker::txtLimpers_KeyPress(int& keyAscii)
@@ -205,7 +189,7 @@ void FrmPoker::showText(platform::TextBox& box, const engine::AdviceText& text)
 
 void FrmPoker::recompute(PreflopAction action)
 {
-    engine::PreflopSituation s;
+    PreflopBoxes s;
     s.action = action;
     s.holeCards = txtHoleCard.text();
     s.suited = chkSuited.value() == 1;
@@ -213,12 +197,12 @@ void FrmPoker::recompute(PreflopAction action)
     s.limpers = txtLimpers.text();
     s.bigBlind = txtBB.text();
     s.lastHand = sortedCard;
-    const engine::PreflopRecommendation r = engine::advisePreflop(s, money);
+    const PreflopRecommendation r = advisePreflop(s, money);
     platform::storeText(bbText, r.bigBlindText);
     // The nested handlers the hand's writes run recompute the same inputs, so
     // the recommendation still holds when they return.
     applyHand(r.hand);
-    platform::storeText(groupNo, r.group);
+    platform::storeText(groupNo, engine::groupText(r.group));
     if (r.advice != adviseTextSource_) {
         r.advice->assignTo(adviseText);
         adviseTextSource_ = r.advice;
@@ -294,7 +278,7 @@ void FrmPoker::txtLimpers_Change()
 
 void FrmPoker::txtBB_LostFocus()
 {
-    const auto value = money.toDouble(txtBB.text());
+    const auto value = amount_.read(txtBB.text());
     if (value)
         txtBB.setText(money.amountText(*value));
     else
@@ -315,7 +299,7 @@ void FrmPoker::optLimped_Click()
     showBet(engine::Bet::zeroPrompt());
     lblGroup.setCaption(groupNo);
     applyHand(engine::readHand(txtHoleCard.text(), chkSuited.value() == 1, sortedCard));
-    platform::storeText(groupNo, engine::groupOf(lblCardValue.caption()));
+    platform::storeText(groupNo, engine::groupText(engine::groupOf(lblCardValue.caption())));
     if (engine::asksForLimpers(engine::LimperPrompt::OnChoosingLimped, lblCardValue.caption())) {
         showText(txtPreFlop, engine::kEnterAmountOfLimpers);
         lblBetAmount.setCaption({});
@@ -329,8 +313,15 @@ void FrmPoker::optLimped_Click()
 
 void FrmPoker::showPostflopAdvice()
 {
+    // A text that is no category leaves the advice shown; the empty item
+    // clears it.
     engine::PostflopSituation s;
-    s.category = cmbPostFlop.text();
+    const std::string& text = cmbPostFlop.text();
+    s.category = engine::categoryFromText(text);
+    if (!s.category && !text.empty()) {
+        txtFlop.setText(flopAdviseText);
+        return;
+    }
     if (optIn.value())
         s.side = engine::PostflopSide::In;
     else if (optOut.value())
@@ -343,8 +334,7 @@ void FrmPoker::showPostflopAdvice()
         s.players = engine::PostflopPlayers::HeadsUp;
     else if (optMultiWay.value())
         s.players = engine::PostflopPlayers::MultiWay;
-    if (const engine::AdviceText* advice = engine::advisePostflop(s).advice)
-        advice->assignTo(flopAdviseText);
+    engine::advisePostflop(s).advice->assignTo(flopAdviseText);
     txtFlop.setText(flopAdviseText);
 }
 

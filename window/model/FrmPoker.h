@@ -21,6 +21,7 @@
 #include "platform/form/TextControl.h"
 #include "platform/form/ToggleControls.h"
 #include "platform/money/Money.h"
+#include "platform/money/TypedAmount.h"
 #include "platform/ports/Ports.h"
 
 namespace window {
@@ -143,9 +144,6 @@ private:
     void txtHoleCard_KeyPress(int& keyAscii);
     void txtBB_KeyPress(int& keyAscii);
     void txtLimpers_KeyPress(int& keyAscii);
-    // Whether the big-blind box takes `key` typed over the selection of
-    // `text`: digits, and one decimal point, "." or the locale's own.
-    bool bigBlindTakes(std::string_view text, std::size_t selStart, std::size_t selLength, int key) const;
     // A paste into the big blind whose result the numeric test would refuse
     // is refused whole, so that the box keeps the amount it held.
     bool txtBB_PasteCheck(std::u32string_view pasted) const;
@@ -189,8 +187,7 @@ private:
                                                                 &optRaisedCalled, &optRaiseReRaise};
     const std::array<platform::OptionButton*, 4> positionOptions_{&optEarly, &optMiddle, &optLate, &optBlinds};
     std::string shownText_; // a text on its way into a control, kept to reuse its memory
-    char32_t localePoint_;  // the locale's monetary decimal point, or "." when it has none of one character
-    std::string localePointText_; // the same in UTF-8
+    platform::TypedAmount amount_{money}; // what the big-blind box takes and reads
     const engine::AdviceText* adviseTextSource_ = nullptr; // what adviseText was last written from
     engine::Bet lastBet_;      // the bet last written, in the money format:
     std::string lastBetText_;  // Unchanged, which is never written, stands for none

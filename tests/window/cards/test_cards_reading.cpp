@@ -205,24 +205,6 @@ TEST(PotOddsReading, ACallPaysWhenTheEquityIsAtLeastThePrice)
     EXPECT_EQ(potOddsLine(odds, exact, testsupport::euroMoney()).substr(0, 30), "Pot 75,00 \u20ac, bet to call 25,");
 }
 
-TEST(AmountTyping, TheBigBlindsRules)
-{
-    struct Case {
-        std::string text;
-        bool us, euro;
-    } cases[] = {
-        {"", true, true},           {"12", true, true},           {"12.5", true, true},
-        {"12,5", false, true},      {".5", true, true},           {"1.2.5", false, false},
-        {"1,2.5", false, false},    {"1234567890", true, true},   {"12345678901", false, false},
-        {"123456789.", true, true}, {"-1", false, false},         {"1e5", false, false},
-        {"$5", false, false},       {" 5", false, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(amountTakes(c.text, platform::Money::unitedStates()), c.us) << c.text;
-        EXPECT_EQ(amountTakes(c.text, testsupport::euroMoney()), c.euro) << c.text;
-    }
-}
-
 TEST(EquityTexts, ExactAndMonteCarlo)
 {
     engine::odds::EquityResult r;

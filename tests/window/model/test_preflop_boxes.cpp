@@ -1,16 +1,32 @@
 // Bet sizing: the whole recomputation of each pre-flop action, from the
-// window's inputs to the bet, group and advice it shows.
+// window's boxes to the bet, group and advice it shows.
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "EngineFixture.h"
-#include "engine/Preflop.h"
+#include "engine/Groups.h"
+#include "tests/engine/EngineFixture.h"
+#include "window/model/PreflopBoxes.h"
 
 using namespace enginetest;
 
 namespace {
+
+// A pre-flop situation with a hand typed as the hole-card box and the Suited
+// box hold it: "AKs" ticks Suited.
+window::PreflopBoxes situation(engine::PreflopAction action, std::string_view hand, Pos pos,
+                              std::string_view bigBlind = "", std::string_view limpers = "")
+{
+    window::PreflopBoxes s;
+    s.action = action;
+    s.holeCards = hand.substr(0, 2);
+    s.suited = hand.size() == 3 && hand[2] == 's';
+    s.position = position(pos);
+    s.bigBlind = bigBlind;
+    s.limpers = limpers;
+    return s;
+}
 
 using Action = engine::PreflopAction;
 
@@ -26,9 +42,9 @@ struct BetCase {
 const std::string kHugeCount(305, '9');
 const std::string kHugerCount(400, '9'); // more than a double holds
 
-engine::PreflopRecommendation recommend(const BetCase& c)
+window::PreflopRecommendation recommend(const BetCase& c)
 {
-    return engine::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), platform::Money::unitedStates());
+    return window::advisePreflop(situation(c.action, c.hand, c.pos, c.bb, c.limpers), platform::Money::unitedStates());
 }
 
 class BetTable : public ::testing::TestWithParam<BetCase> {};
@@ -36,7 +52,7 @@ class BetTable : public ::testing::TestWithParam<BetCase> {};
 TEST_P(BetTable, Writes)
 {
     const BetCase& c = GetParam();
-    const engine::PreflopRecommendation r = recommend(c);
+    const window::PreflopRecommendation r = recommend(c);
     const std::string shown =
         r.bet.kind == engine::Bet::Kind::Unchanged ? "prev" : engine::betText(r.bet, platform::Money::unitedStates());
     EXPECT_EQ(shown, c.expected) << c.hand << " " << posName(c.pos) << " bb \"" << c.bb << "\" limpers \""
@@ -124,7 +140,7 @@ class BetClasses : public ::testing::TestWithParam<ClassCase> {};
 TEST_P(BetClasses, ComeWithTheBet)
 {
     const auto& [c, expected] = GetParam();
-    const engine::PreflopRecommendation r = recommend(c);
+    const window::PreflopRecommendation r = recommend(c);
     EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), c.expected) << c.hand;
     EXPECT_EQ(r.bet.betClass, expected) << c.expected;
 }
@@ -152,11 +168,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
 {
-    const engine::PreflopRecommendation r =
-        engine::advisePreflop(situation(Opened, "aks", Pos::Early, "$2.00"), platform::Money::unitedStates());
+    const window::PreflopRecommendation r =
+        window::advisePreflop(situation(Opened, "aks", Pos::Early, "$2.00"), platform::Money::unitedStates());
     EXPECT_EQ(r.hand.holeCards, "AK"); // the box is rewritten in capitals
     EXPECT_EQ(r.hand.handText.view(), "AKs");
-    EXPECT_EQ(r.group, "1");
+    EXPECT_EQ(engine::groupText(r.group), "1");
     EXPECT_EQ(r.advice->text(), expectedText("ADV_O_05"));
     EXPECT_EQ(r.bigBlindText, "$2.00");
     EXPECT_EQ(r.bet.kind, engine::Bet::Kind::Range);
@@ -169,7 +185,7 @@ TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
 TEST(PreflopRecommendation, AnUnusableBigBlindCountsAsZero)
 {
     for (const char* bb : {"", ".", "1.2.5", "abc", "1,000"}) {
-        const engine::PreflopRecommendation r = engine::advisePreflop(situation(Opened, "AA", Pos::Blinds, bb), platform::Money::unitedStates());
+        const window::PreflopRecommendation r = window::advisePreflop(situation(Opened, "AA", Pos::Blinds, bb), platform::Money::unitedStates());
         EXPECT_EQ(r.bigBlindText, "0") << bb;
         EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), "$0.00 to $0.00") << bb;
     }
@@ -177,22 +193,22 @@ TEST(PreflopRecommendation, AnUnusableBigBlindCountsAsZero)
 
 TEST(PreflopRecommendation, AnUnrecognisedHandKeepsTheLastHandAndStillGivesGroupAndAdvice)
 {
-    engine::PreflopSituation s = situation(Opened, "QJ", Pos::Late, "2");
-    const engine::PreflopRecommendation first = engine::advisePreflop(s, platform::Money::unitedStates());
+    window::PreflopBoxes s = situation(Opened, "QJ", Pos::Late, "2");
+    const window::PreflopRecommendation first = window::advisePreflop(s, platform::Money::unitedStates());
     s.lastHand = first.hand.sortedHand.view();
     s.holeCards = "A";
-    const engine::PreflopRecommendation r = engine::advisePreflop(s, platform::Money::unitedStates());
+    const window::PreflopRecommendation r = window::advisePreflop(s, platform::Money::unitedStates());
     EXPECT_EQ(r.hand.handText.view(), "QJ");
     EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), "$8.00 to $12.00");
-    EXPECT_EQ(r.group, "5");
+    EXPECT_EQ(engine::groupText(r.group), "5");
 }
 
 TEST(PreflopRecommendation, KTsWithoutLimpersAsksForThemAndLeavesTheBet)
 {
-    const engine::PreflopRecommendation r = engine::advisePreflop(situation(Limped, "KTs", Pos::Late, "2"), platform::Money::unitedStates());
+    const window::PreflopRecommendation r = window::advisePreflop(situation(Limped, "KTs", Pos::Late, "2"), platform::Money::unitedStates());
     EXPECT_EQ(r.bet.kind, engine::Bet::Kind::Unchanged);
     EXPECT_EQ(r.advice->text(), "Enter amount of Limpers");
-    EXPECT_EQ(r.group, "4");
+    EXPECT_EQ(engine::groupText(r.group), "4");
 }
 
 } // namespace

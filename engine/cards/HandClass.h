@@ -1,0 +1,25 @@
+#pragma once
+// The hand class of two cards: one of the 169 hand texts ("AKs", "AK", "QQ"),
+// as the grid index of engine::handIndex.
+
+#include "engine/Hand.h"
+#include "engine/cards/HoleCards.h"
+
+namespace engine::cards {
+
+constexpr int handClassOf(HoleCards h)
+{
+    // The grid counts ranks from the ace down; cards count them from the two up.
+    const int hi = kAce - h.high.rank();
+    const int lo = kAce - h.low.rank();
+    if (hi == lo)
+        return hi * 13 + hi;
+    return h.high.suit() == h.low.suit() ? hi * 13 + lo : lo * 13 + hi;
+}
+
+static_assert(handClassOf({Card(kAce, 0), Card(kKing, 0)}) == handIndex("AKs"));
+static_assert(handClassOf({Card(kKing, 1), Card(kAce, 0)}) == handIndex("AK"));
+static_assert(handClassOf({Card(kQueen, 1), Card(kQueen, 2)}) == handIndex("QQ"));
+static_assert(handClassOf({Card(kTwo, 3), Card(kTwo + 1, 2)}) == handIndex("32"));
+
+} // namespace engine::cards
