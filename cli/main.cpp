@@ -24,6 +24,9 @@ Commands:
   equity HAND [-b CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S]
                       the odds of a hand against random hands or a range
   board HAND BOARD    the made hand, draws, outs and post-flop category on a board
+  import PATH...      reads hand histories into the local store
+  review [--player NAME | --all-players] [--hands] [-f FORMAT] [PATH...]
+                      your stored pre-flop decisions against the advice
   replay [FILE]       runs a session script against the window and dumps its state
   content             prints every advice text
 
@@ -38,7 +41,7 @@ using Command = int (*)(int, char**);
 constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"advise", cli::adviseCommand}, {"postflop", cli::postflopCommand}, {"chart", cli::chartCommand},
     {"equity", cli::equityCommand}, {"board", cli::boardCommand},       {"replay", cli::replayCommand},
-    {"content", cli::contentCommand},
+    {"content", cli::contentCommand}, {"import", cli::importCommand}, {"review", cli::reviewCommand},
 };
 
 } // namespace
