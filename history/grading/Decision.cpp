@@ -178,7 +178,9 @@ std::optional<Decision> gradePlayer(const HandHistory& hand, int index, bool str
         d.reason = "advice in words";
         return d;
     }
-    const int mine = order(d.action);
+    // A check puts nothing in: where the advisor would fold, checking the
+    // big blind's option is what he would do too.
+    const int mine = d.action == Move::Check && d.advice == BetClass::Fold ? 0 : order(d.action);
     const int advised = order(d.advice);
     d.verdict = mine == advised ? Verdict::Follows : mine < advised ? Verdict::Tighter : Verdict::Looser;
     if (d.action == Move::Raise && d.advice == BetClass::Raise && d.adviceLowBB)

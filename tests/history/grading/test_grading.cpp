@@ -217,6 +217,9 @@ TEST(Grading, TheBigBlindFacingALimpChecksAsACall)
     EXPECT_EQ(ds[0].action, history::Move::Check);
     EXPECT_EQ(ds[0].toBB, 0);
     EXPECT_EQ(ds[0].seat, "BB");
+    // The advisor folds 72 there; the free check is no looser than that.
+    EXPECT_EQ(ds[0].advice, engine::BetClass::Fold);
+    EXPECT_EQ(ds[0].verdict, history::Verdict::Follows);
 }
 
 } // namespace
