@@ -128,7 +128,7 @@ ReviewWindow::ReviewWindow(FrmPoker& frm, std::filesystem::path storePath, QWidg
     gridView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     gridView_->setSelectionMode(QAbstractItemView::SingleSelection);
     gridView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    gridView_->horizontalHeader()->setMinimumSectionSize(82);
+    gridView_->horizontalHeader()->setMinimumSectionSize(60);
     gridView_->verticalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     gridView_->setMinimumHeight(180);
     gridView_->setToolTip(tr("Click a situation to list its hands."));
@@ -251,8 +251,11 @@ ReviewWindow::ReviewWindow(FrmPoker& frm, std::filesystem::path storePath, QWidg
     connect(gridView_, &QTableWidget::cellClicked, this, &ReviewWindow::gridClicked);
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                if (current.isValid())
-                    showDecision(sorted_->mapToSource(current).row());
+                if (!current.isValid())
+                    return;
+                // The row the keyboard reached is the one shown, highlighted as such.
+                list_->selectionModel()->select(current, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+                showDecision(sorted_->mapToSource(current).row());
             });
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -439,7 +442,11 @@ void ReviewWindow::reloadPlayers()
         const QSignalBlocker block(players_);
         players_->clear();
         for (const store::PlayerCount& p : players)
-            players_->addItem(tr("%1 (%2 hands)").arg(toQString(p.name)).arg(p.hands), toQString(p.name));
+            players_->addItem(QStringLiteral("%1 (%2 %3)")
+                                  .arg(toQString(p.name))
+                                  .arg(p.hands)
+                                  .arg(p.hands == 1 ? tr("hand") : tr("hands")),
+                              toQString(p.name));
         // The player chosen stays; otherwise the one with most known hands.
         const int keep = was.isEmpty() ? -1 : players_->findData(was);
         players_->setCurrentIndex(keep >= 0 ? keep : (players_->count() > 0 ? 0 : -1));

@@ -64,7 +64,7 @@ sleep 1 # the window reads the store again once the worker has reported
 
 step "the decision chosen in the list"
 timeout 5 xdotool windowfocus --sync "$review"
-keys alt+d
+keys alt+d Down
 mkdir -p "$shots"
 eval "$(xdotool getwindowgeometry --shell "$review")"
 import -window root -crop "$((X + WIDTH))x$((Y + HEIGHT))+0+0" "$shots/e2e-review.png"
