@@ -11,5 +11,7 @@ inline constexpr long kHelpContextMainWindow = IDH_MAIN_WINDOW;
 inline constexpr long kHelpContextStrategyChart = IDH_STRATEGY_CHART;
 // The cards and board window's topic, which F1 there shows.
 inline constexpr long kHelpContextCardsBoard = IDH_CARDS_BOARD;
+// The review window's topic, which F1 there shows.
+inline constexpr long kHelpContextReviewHands = IDH_REVIEW_HANDS;
 
 } // namespace help

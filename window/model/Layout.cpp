@@ -99,6 +99,7 @@ std::span<const MenuLayout> frmPokerMenus()
         {"mnuView", "", "&View"},
         {"mnuStrategyChart", "mnuView", "&Strategy Chart"},
         {"mnuCardsAndBoard", "mnuView", "&Cards and Board"},
+        {"mnuReviewHands", "mnuView", "Review &Hands"},
         {"mnuHelp", "", "&Help"},
         {"mnuContents", "mnuHelp", "Contents"},
         {"mnuAbout", "mnuHelp", "&About " + std::string(kSiteName) + " " + std::string(kProgramTitle)},

@@ -21,6 +21,7 @@
 #include "platform/handles/QtWindowHandles.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/FrmPokerHelp.h"
+#include "window/review/ReviewStorePath.h"
 #include "window/view/AboutDialog.h"
 #include "window/view/Artwork.h"
 #include "window/view/FormBinding.h"
@@ -110,6 +111,7 @@ PokerWindow::~PokerWindow()
     // The chart and the cards window follow this window's model: they go first.
     delete chart_;
     delete cards_;
+    delete review_;
     // The widgets go next, moving the focus as they go.
     disconnect(focusFollower_);
 }
@@ -142,6 +144,8 @@ void PokerWindow::buildMenus()
             connect(action, &QAction::triggered, this, &PokerWindow::showStrategyChart);
         if (m.name == "mnuCardsAndBoard")
             connect(action, &QAction::triggered, this, &PokerWindow::showCardsAndBoard);
+        if (m.name == "mnuReviewHands")
+            connect(action, &QAction::triggered, this, &PokerWindow::showReviewHands);
     }
 }
 
@@ -176,6 +180,23 @@ void PokerWindow::showCardsAndBoard()
     cards_->show();
     cards_->raise();
     cards_->activateWindow();
+}
+
+// Like the chart, on the store TABLEWISE_REVIEW_DB names or the default one.
+void PokerWindow::showReviewHands()
+{
+    if (!review_) {
+        review_ = new review::ReviewWindow(frm_, review::reviewStorePath());
+        review_->setAttribute(Qt::WA_DeleteOnClose);
+        review_->setWindowIcon(windowIcon());
+        connect(review_, &review::ReviewWindow::helpRequested, this, [this] {
+            help::GetHtmlHelp()->OpenContext(help::kHelpContextReviewHands, help::DefaultHelpFile(),
+                                             platform::registerWidget(*review_));
+        });
+    }
+    review_->show();
+    review_->raise();
+    review_->activateWindow();
 }
 
 // The window is as designed, not resizable, and never taller than the

@@ -14,6 +14,7 @@
 #include "platform/ports/Ports.h"
 #include "window/cards/CardsWindow.h"
 #include "window/chart/ChartWindow.h"
+#include "window/review/ReviewWindow.h"
 #include "window/model/FrmPoker.h"
 #include "window/view/FormBuilder.h"
 #include "window/view/Metrics.h"
@@ -43,6 +44,8 @@ public:
     ChartWindow* strategyChart() const noexcept { return chart_; }
     // View > Cards and Board; the same.
     cards::CardsWindow* cardsAndBoard() const noexcept { return cards_; }
+    // View > Review Hands; the same.
+    review::ReviewWindow* handReview() const noexcept { return review_; }
 
     // What File > Exit does once the state file is written: by default the
     // process ends at once, with no close notification to anyone.
@@ -60,6 +63,7 @@ private:
     void showAbout(FrmBrisvaneAbout& about);
     void showStrategyChart();
     void showCardsAndBoard();
+    void showReviewHands();
 
     FrmPoker frm_;
     Metrics metrics_;
@@ -72,6 +76,7 @@ private:
     std::function<void()> programEnd_;
     QPointer<ChartWindow> chart_;
     QPointer<cards::CardsWindow> cards_;
+    QPointer<review::ReviewWindow> review_;
     bool screenWatched_ = false;
     QMetaObject::Connection focusFollower_;
 };

@@ -171,7 +171,7 @@ TEST(Menus, CaptionsAndAccessKeys)
     for (const window::MenuLayout& m : window::frmPokerMenus())
         captions.push_back(std::string(m.parent) + ">" + m.caption);
     const std::vector<std::string> expected{">&File", "mnuFile>E&xit", ">&View", "mnuView>&Strategy Chart",
-                                            "mnuView>&Cards and Board",
+                                            "mnuView>&Cards and Board", "mnuView>Review &Hands",
                                             ">&Help", "mnuHelp>Contents",
                                             "mnuHelp>&About Brisvane Tablewise"};
     EXPECT_EQ(captions, expected);
