@@ -127,7 +127,8 @@ void FrmPoker::txtHoleCard_KeyPress(int& keyAscii)
 
 void FrmPoker::txtBB_KeyPress(int& keyAscii)
 {
-    if (!amount_.takes(txtBB.text(), txtBB.selStart(), txtBB.selLength(), keyAscii))
+    // Editing keys always pass; what goes in follows the amounts' rule.
+    if (!passes(keyAscii, {}) && !amount_.takes(txtBB.text(), txtBB.selStart(), txtBB.selLength(), keyAscii))
         keyAscii = 0;
 }
 
