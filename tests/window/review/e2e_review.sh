@@ -12,6 +12,7 @@ shots=$2
 program=$build/window/brisvane-tablewise
 name=e2e-review
 source "$(dirname "$0")/../e2e/e2e_lib.sh"
+command -v sqlite3 >/dev/null || fail "sqlite3 is needed to see the import end (scripts/setup.sh installs it)"
 
 # One hand: Hero in the small blind with Ah Kd folds to the button's raise.
 mkdir -p "$work/hands"
