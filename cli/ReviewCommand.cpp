@@ -11,7 +11,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/JsonText.h"
-#include "engine/Hand.h"
+#include "cli/ReviewRecords.h"
 #include "store/HandStore.h"
 
 namespace cli {
@@ -38,12 +38,6 @@ enum class Format { Text, Json, Csv };
 
 constexpr std::size_t kDifferencesShown = 10;
 
-std::string number(double value)
-{
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
-}
-
 std::string fixed(double value, int decimals, bool sign = false)
 {
     char buf[48];
@@ -51,167 +45,6 @@ std::string fixed(double value, int decimals, bool sign = false)
     std::string out(buf, end);
     if (sign && value >= 0 && out != "0.0")
         out.insert(0, "+");
-    return out;
-}
-
-// One value of a record, typed as JSON writes it.
-struct Cell {
-    enum class Kind { Null, Number, Text, Pair };
-    Kind kind = Kind::Null;
-    std::string value;  // a number as written, or the text
-    std::string second; // the upper number of a pair
-
-    static Cell text(std::string_view t) { return {Kind::Text, std::string(t), {}}; }
-    static Cell integer(std::uint64_t n) { return {Kind::Number, std::to_string(n), {}}; }
-    static Cell real(double d) { return {Kind::Number, number(d), {}}; }
-    static Cell optionalReal(const std::optional<double>& d) { return d ? real(*d) : Cell{}; }
-};
-
-using Record = std::vector<std::pair<std::string, Cell>>;
-
-std::string cardsText(const history::HoleCards& cards)
-{
-    return cards.text();
-}
-
-Record decisionRecord(const store::DecisionRow& row)
-{
-    const history::Decision& d = row.decision;
-    Record r;
-    r.emplace_back("site", Cell::text(row.site));
-    r.emplace_back("hand", Cell::text(row.handNumber));
-    r.emplace_back("player", Cell::text(d.player));
-    r.emplace_back("cards", Cell::text(cardsText(d.cards)));
-    r.emplace_back("hand_class", Cell::text(d.handIndex >= 0 && d.handIndex < engine::kHandCount
-                                                ? engine::handText(d.handIndex)
-                                                : std::string_view()));
-    r.emplace_back("players", Cell::integer(static_cast<std::uint64_t>(std::max(d.players, 0))));
-    r.emplace_back("seat", Cell::text(d.seat));
-    r.emplace_back("position", d.position ? Cell::text(engine::positionName(*d.position)) : Cell{});
-    r.emplace_back("before", Cell::text(history::beforeName(d.before)));
-    r.emplace_back("limpers", Cell::integer(static_cast<std::uint64_t>(std::max(d.limpers, 0))));
-    r.emplace_back("big_blind", Cell::real(d.bigBlind));
-    r.emplace_back("action", Cell::text(history::moveName(d.action)));
-    r.emplace_back("to_bb", Cell::real(d.toBB));
-    r.emplace_back("advice_class", Cell::text(history::adviceClassName(d.advice)));
-    if (d.adviceLowBB || d.adviceHighBB) {
-        const double low = d.adviceLowBB.value_or(*d.adviceHighBB);
-        r.emplace_back("advice_bb", Cell{Cell::Kind::Pair, number(low), number(d.adviceHighBB.value_or(low))});
-    } else {
-        r.emplace_back("advice_bb", Cell{});
-    }
-    r.emplace_back("size", d.size ? Cell::text(history::sizeName(*d.size)) : Cell{});
-    r.emplace_back("verdict", Cell::text(history::verdictName(d.verdict)));
-    r.emplace_back("reason", d.verdict == history::Verdict::Ungraded ? Cell::text(d.reason) : Cell{});
-    r.emplace_back("net_bb", Cell::optionalReal(d.netBB));
-    return r;
-}
-
-std::optional<double> perHundred(double sum, std::uint64_t count)
-{
-    if (count == 0)
-        return std::nullopt;
-    return sum / static_cast<double>(count) * 100.0;
-}
-
-Record situationRecord(const store::SituationSummary& s)
-{
-    Record r;
-    r.emplace_back("before", Cell::text(history::beforeName(s.before)));
-    r.emplace_back("position", s.position ? Cell::text(engine::positionName(*s.position)) : Cell{});
-    r.emplace_back("hands", Cell::integer(s.hands));
-    r.emplace_back("graded", Cell::integer(s.graded));
-    r.emplace_back("followed", Cell::integer(s.followed));
-    r.emplace_back("followed_share",
-                   s.graded > 0 ? Cell::real(static_cast<double>(s.followed) / static_cast<double>(s.graded)) : Cell{});
-    r.emplace_back("followed_bb_per_100", Cell::optionalReal(perHundred(s.followedNetBB, s.followedWithNet)));
-    r.emplace_back("other_bb_per_100", Cell::optionalReal(perHundred(s.otherNetBB, s.otherWithNet)));
-    return r;
-}
-
-void appendJsonCell(std::string& out, const Cell& c)
-{
-    switch (c.kind) {
-    case Cell::Kind::Null: out += "null"; break;
-    case Cell::Kind::Number: out += c.value; break;
-    case Cell::Kind::Text: appendJsonString(out, c.value); break;
-    case Cell::Kind::Pair: out += "[" + c.value + "," + c.second + "]"; break;
-    }
-}
-
-void appendJsonObject(std::string& out, const Record& r)
-{
-    out += "{";
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        if (i > 0)
-            out += ",";
-        appendJsonString(out, r[i].first);
-        out += ":";
-        appendJsonCell(out, r[i].second);
-    }
-    out += "}";
-}
-
-void appendCsvField(std::string& out, std::string_view field)
-{
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        out += field;
-        return;
-    }
-    out += '"';
-    for (const char c : field) {
-        if (c == '"')
-            out += '"';
-        out += c;
-    }
-    out += '"';
-}
-
-// Records as one CSV table: the columns of all of them in the order they
-// first appear (a pair as two columns), empty where a record has none.
-std::string csvTable(const std::vector<Record>& records)
-{
-    std::vector<std::string> columns;
-    const auto columnsOf = [](const std::pair<std::string, Cell>& field) {
-        if (field.second.kind == Cell::Kind::Pair || field.first == "advice_bb")
-            return std::vector<std::string>{field.first + "_low", field.first + "_high"};
-        return std::vector<std::string>{field.first};
-    };
-    for (const Record& r : records)
-        for (const auto& field : r)
-            for (const std::string& name : columnsOf(field))
-                if (std::find(columns.begin(), columns.end(), name) == columns.end())
-                    columns.push_back(name);
-    std::string out;
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0)
-            out += ",";
-        appendCsvField(out, columns[i]);
-    }
-    out += "\r\n";
-    for (const Record& r : records) {
-        std::vector<std::string> values(columns.size());
-        for (const auto& field : r) {
-            const auto names = columnsOf(field);
-            const auto at = [&](const std::string& name) {
-                return static_cast<std::size_t>(std::find(columns.begin(), columns.end(), name) - columns.begin());
-            };
-            if (names.size() == 2) {
-                if (field.second.kind == Cell::Kind::Pair) {
-                    values[at(names[0])] = field.second.value;
-                    values[at(names[1])] = field.second.second;
-                }
-            } else if (field.second.kind != Cell::Kind::Null) {
-                values[at(names[0])] = field.second.value;
-            }
-        }
-        for (std::size_t i = 0; i < values.size(); ++i) {
-            if (i > 0)
-                out += ",";
-            appendCsvField(out, values[i]);
-        }
-        out += "\r\n";
-    }
     return out;
 }
 
@@ -296,7 +129,7 @@ std::string differenceTable(const std::vector<store::DecisionRow>& rows)
         {"Hand", "Cards", "Seat", "Before", "Action", "Advice", "Verdict", "Net BB"}};
     for (const auto& row : rows) {
         const history::Decision& d = row.decision;
-        cells.push_back({handLabel(row), cardsText(d.cards), std::string(d.seat), std::string(history::beforeName(d.before)),
+        cells.push_back({handLabel(row), d.cards.text(), std::string(d.seat), std::string(history::beforeName(d.before)),
                          actionText(d), adviceText(d), std::string(history::verdictName(d.verdict)),
                          dashOr(d.netBB, 1, true)});
     }
@@ -312,7 +145,7 @@ std::string decisionTable(const std::vector<store::DecisionRow>& rows)
         std::string verdict(history::verdictName(d.verdict));
         if (d.verdict == history::Verdict::Ungraded && !d.reason.empty())
             verdict += " (" + std::string(d.reason) + ")";
-        cells.push_back({handLabel(row), d.player, cardsText(d.cards), std::string(d.seat),
+        cells.push_back({handLabel(row), d.player, d.cards.text(), std::string(d.seat),
                          std::string(history::beforeName(d.before)), actionText(d), adviceText(d), verdict,
                          dashOr(d.netBB, 1, true)});
     }
