@@ -216,6 +216,7 @@ TEST_F(ViewTest, MenusWithAccessKeysAndNoShortcuts)
     }
     EXPECT_EQ(shown, (QStringList{QStringLiteral("&File"), QStringLiteral("  E&xit"), QStringLiteral("&View"),
                                   QStringLiteral("  &Strategy Chart"), QStringLiteral("  &Cards and Board"),
+                                  QStringLiteral("  Review &Hands"),
                                   QStringLiteral("&Help"),
                                   QStringLiteral("  Contents"), QStringLiteral("  &About Brisvane Tablewise")}));
 }
