@@ -23,6 +23,8 @@
 #include <QTest>
 #include <QUrl>
 
+#include <sqlite3.h>
+
 #include "ReviewHands.h"
 #include "engine/Hand.h"
 #include "tests/support/QtTestApp.h"
@@ -205,16 +207,45 @@ TEST_F(ReviewWindowTest, AChosenDecisionIsShownAndEnteredInTheMainWindow)
     EXPECT_TRUE(w->detailText()->toPlainText().contains(QStringLiteral("Kh Qh")));
 }
 
-TEST_F(ReviewWindowTest, AStoreThatCannotBeOpenedIsToldInTheWindow)
+// A store the window cannot use, made so by one of these.
+struct SpoiledStore {
+    const char* name;
+    void (*spoil)(const std::filesystem::path& store);
+    const char* told; // a part of the message
+};
+
+class ReviewWindowOnASpoiledStore : public ReviewWindowTest, public ::testing::WithParamInterface<SpoiledStore> {};
+
+TEST_P(ReviewWindowOnASpoiledStore, SaysWhyAndLeavesTheFileAsItWas)
 {
-    testsupport::writeFile(storePath(), std::string(4096, 'x'));
+    GetParam().spoil(storePath());
+    const std::string bytes = testsupport::readFile(storePath());
     auto w = open();
     EXPECT_TRUE(w->messageLine()->isVisible());
-    EXPECT_FALSE(w->messageLine()->text().isEmpty());
+    EXPECT_TRUE(w->messageLine()->text().contains(QString::fromUtf8(GetParam().told)))
+        << w->messageLine()->text().toStdString();
     EXPECT_FALSE(w->importPaths({folder()}));
     EXPECT_FALSE(w->importing());
-    EXPECT_EQ(testsupport::readFile(storePath()), std::string(4096, 'x')); // left as it was
+    w.reset();
+    EXPECT_EQ(testsupport::readFile(storePath()), bytes);
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Stores, ReviewWindowOnASpoiledStore,
+    ::testing::Values(
+        SpoiledStore{"notADatabase",
+                     [](const std::filesystem::path& p) { testsupport::writeFile(p, std::string(4096, 'x')); },
+                     "hands.sqlite"},
+        SpoiledStore{"newerVersion",
+                     [](const std::filesystem::path& p) {
+                         { store::HandStore made(p); }
+                         sqlite3* db = nullptr;
+                         ASSERT_EQ(sqlite3_open(p.c_str(), &db), SQLITE_OK);
+                         EXPECT_EQ(sqlite3_exec(db, "PRAGMA user_version = 999", nullptr, nullptr, nullptr), SQLITE_OK);
+                         sqlite3_close(db);
+                     },
+                     "newer version"}),
+    [](const auto& c) { return std::string(c.param.name); });
 
 TEST_F(ReviewWindowTest, AFolderDroppedOnTheWindowIsImported)
 {
