@@ -13,6 +13,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QSortFilterProxyModel>
@@ -281,6 +282,21 @@ TEST_F(ReviewWindowTest, AWatchedFolderBringsNewHandsIn)
     testsupport::writeFile(folder() / "Alcyone IV - table three.txt",
                            reviewtest::sixHandedHand(208871239500, 5, "Qs Qc", false));
     ASSERT_TRUE(QTest::qWaitFor([&] { return w->listView()->model()->rowCount() == rows + 1; }, kImportWaitMs));
+}
+
+TEST_F(ReviewWindowTest, FitsTheScreenWithItsTableAndListInView)
+{
+    auto w = open();
+    importInto(*w, {folder()});
+    const QRect room = w->screen()->availableGeometry();
+    EXPECT_LE(w->frameGeometry().width(), room.width());
+    EXPECT_LE(w->frameGeometry().height(), room.height());
+    for (const QWidget* part : {static_cast<QWidget*>(w->gridView()), static_cast<QWidget*>(w->listView()),
+                                static_cast<QWidget*>(w->detailText())}) {
+        EXPECT_TRUE(part->isVisible());
+        EXPECT_GT(part->height(), 60);
+        EXPECT_GT(part->width(), 150);
+    }
 }
 
 TEST_F(ReviewWindowTest, EscapeClosesAndF1AsksForItsPage)
