@@ -41,7 +41,7 @@ TEST_F(ChartFromTheMenu, OpensOneNonModalWindowThatFollowsTheAdvisor)
     auto sit = chart->situation();
     EXPECT_EQ(sit.action, engine::PreflopAction::Raised);
     EXPECT_EQ(sit.position, engine::Position::Blinds);
-    EXPECT_EQ(sit.bigBlind, "2.00");
+    EXPECT_EQ(sit.bigBlind, 2.0);
 
     // The advisor still takes input while the chart is open.
     window->activateWindow();
