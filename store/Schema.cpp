@@ -61,6 +61,11 @@ CREATE TABLE decisions(
 -- The review of one player reads this index alone.
 CREATE INDEX decisions_player ON decisions(player, before, position, verdict, net_bb);
 )",
+    // The costliest differences of every player, without sorting them all.
+    R"(
+CREATE INDEX decisions_costliest ON decisions(net_bb, hand_id, player_index)
+    WHERE verdict IN (1, 2) AND net_bb IS NOT NULL;
+)",
 };
 
 } // namespace

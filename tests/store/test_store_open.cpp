@@ -13,6 +13,7 @@
 #include "store/Database.h"
 #include "store/HandStore.h"
 #include "store/Schema.h"
+#include "tests/store/GeneratedHands.h"
 #include "tests/store/StoreTestFolder.h"
 #include "tests/support/TestFiles.h"
 
@@ -104,6 +105,29 @@ TEST_F(StoreTest, ANewStoreIsMadeWithItsFoldersAndOpensAgain)
     EXPECT_EQ(openError(deep, store::HandStore::Mode::ReadOnly), "");
     store::Database raw(deep, store::Database::Access::ReadOnly);
     EXPECT_EQ(raw.queryInteger("PRAGMA user_version"), store::kStoreVersion);
+}
+
+// A store of the first version, made before the index of the costliest
+// differences, takes the index and keeps its hands.
+TEST_F(StoreTest, AnOlderStoreIsUpgradedAndKeepsItsHands)
+{
+    writeFile(folder / "h.txt", storetest::roomTextHands(1, 20));
+    std::uint64_t stored = 0;
+    {
+        store::HandStore hands(db);
+        hands.importPaths({folder / "h.txt"});
+        stored = hands.handCount();
+    }
+    {
+        store::Database raw(db, store::Database::Access::ReadWrite);
+        raw.exec("DROP INDEX decisions_costliest");
+        raw.exec("PRAGMA user_version = 1");
+    }
+    store::HandStore hands(db);
+    EXPECT_EQ(hands.handCount(), stored);
+    store::Database raw(db, store::Database::Access::ReadOnly);
+    EXPECT_EQ(raw.queryInteger("PRAGMA user_version"), store::kStoreVersion);
+    EXPECT_EQ(raw.queryInteger("SELECT count(*) FROM sqlite_schema WHERE name = 'decisions_costliest'"), 1);
 }
 
 TEST_F(StoreTest, AStoreThatCannotBeMadeOrIsMissingSaysWhy)
