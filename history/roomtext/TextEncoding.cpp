@@ -1,29 +1,12 @@
 #include "history/roomtext/TextEncoding.h"
 
+#include "platform/text/Utf8.h"
+
 namespace history::roomtext {
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
-
-void appendCodePoint(char32_t c, std::string& out)
-{
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
-    }
-}
 
 char16_t unitAt(std::string_view bytes, std::size_t i)
 {
@@ -53,16 +36,16 @@ void appendUtf16LeAsUtf8(std::string_view utf16, std::string& utf8)
             if (u + 1 < units) {
                 const char16_t low = unitAt(utf16, (u + 1) * 2);
                 if (low >= 0xDC00 && low < 0xE000) {
-                    appendCodePoint(0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (low - 0xDC00u), utf8);
+                    platform::utf8::append(utf8, 0x10000 + ((static_cast<char32_t>(c) - 0xD800) << 10) + (low - 0xDC00u));
                     ++u;
                     continue;
                 }
             }
-            appendCodePoint(kReplacement, utf8);
+            platform::utf8::append(utf8, kReplacement);
         } else if (c >= 0xDC00 && c < 0xE000) {
-            appendCodePoint(kReplacement, utf8);
+            platform::utf8::append(utf8, kReplacement);
         } else {
-            appendCodePoint(c, utf8);
+            platform::utf8::append(utf8, c);
         }
     }
 }
