@@ -14,12 +14,19 @@ bool looksLikeRoomText(std::string_view firstBytes)
     firstBytes.remove_prefix(mark.markBytes);
     std::string text;
     if (mark.encoding == roomtext::TextEncoding::Utf16Le) {
-        roomtext::appendUtf16LeAsUtf8(firstBytes.substr(0, 256), text);
+        roomtext::appendUtf16LeAsUtf8(firstBytes.substr(0, firstBytes.size() & ~std::size_t{1}), text);
         firstBytes = text;
     }
-    while (!firstBytes.empty() && (firstBytes.front() == '\r' || firstBytes.front() == '\n'))
-        firstBytes.remove_prefix(1);
-    return roomtext::isHandHeader(firstBytes);
+    // A hand's header on any line: some exports open with a title of their own.
+    while (!firstBytes.empty()) {
+        if (roomtext::isHandHeader(firstBytes))
+            return true;
+        const std::size_t end = firstBytes.find('\n');
+        if (end == std::string_view::npos)
+            return false;
+        firstBytes.remove_prefix(end + 1);
+    }
+    return false;
 }
 
 ReadSummary readRoomTextFile(const std::filesystem::path& path, HandSink& sink, const ReadOptions& options)

@@ -286,7 +286,7 @@ struct LooksCase {
 
 class RoomTextLooks : public ::testing::TestWithParam<LooksCase> {};
 
-TEST_P(RoomTextLooks, KnowsTheExportByItsFirstLine)
+TEST_P(RoomTextLooks, KnowsTheExportByAHandHeaderNearItsStart)
 {
     EXPECT_EQ(history::looksLikeRoomText(GetParam().bytes), GetParam().expected);
 }
@@ -297,7 +297,10 @@ INSTANTIATE_TEST_SUITE_P(FirstBytes, RoomTextLooks,
                          ::testing::Values(LooksCase{kHeader, true}, LooksCase{"\xEF\xBB\xBF" + kHeader, true},
                                            LooksCase{toUtf16Le(kHeader), true},
                                            LooksCase{toUtf16Le(kHeader).substr(0, 40), true},
-                                           LooksCase{"game = \"holdem\"\n" + kHeader, false},
+                                           // A title of the export's own before the hands.
+                                           LooksCase{"Hand history export\n=====\n\n" + kHeader, true},
+                                           LooksCase{"game = \"holdem\"\n" + kHeader, true},
+                                           LooksCase{"game = \"holdem\"\nPokerStars rocks\n", false},
                                            LooksCase{"PokerStars Tournament #1\n", false}, LooksCase{"", false},
                                            LooksCase{"\xFF\xFE", false}));
 
