@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <utility>
 
 #include "engine/board/HandShape.h"
 #include "engine/cards/RankMask.h"
@@ -62,6 +63,13 @@ bool nutFlush(const HandShape& all, const HandShape& board)
     return std::popcount(best) < 5 || topFive(best) <= topFive(all.suitRanks[s]);
 }
 
+// The ranks of the two highest pairs, -1 where there is none.
+std::pair<int, int> topTwoPairs(const HandShape& shape)
+{
+    const int top = shape.highestWith(2);
+    return {top, top >= 0 ? shape.highestWith(2, top) : -1};
+}
+
 Holding readPair(const cards::HoleCards& hand, const std::vector<int>& boardRanks)
 {
     const int high = hand.high.rank();
@@ -72,8 +80,11 @@ Holding readPair(const cards::HoleCards& hand, const std::vector<int>& boardRank
     const auto onBoard = [&](int r) { return std::find(boardRanks.begin(), boardRanks.end(), r) != boardRanks.end(); };
 
     if (high == low) {
+        // No choice names an overpair; it plays as the pair it beats.
         if (high > top)
-            return {"an overpair", std::nullopt, true};
+            return {"an overpair",
+                    high >= cards::kJack ? PostflopCategory::TopPairGoodKicker : PostflopCategory::MiddlePairDecentKicker,
+                    true};
         if (high > second)
             return {"middle pair, a pocket pair", PostflopCategory::MiddlePairDecentKicker};
         if (high < lowest)
@@ -82,10 +93,12 @@ Holding readPair(const cards::HoleCards& hand, const std::vector<int>& boardRank
     }
     const int paired = onBoard(high) ? high : low;
     const int kicker = paired == high ? low : high;
-    int bestKickerLeft = cards::kAce;
-    while (bestKickerLeft == paired || onBoard(bestKickerLeft))
-        --bestKickerLeft;
-    const bool good = kicker >= cards::kQueen || kicker == bestKickerLeft;
+    // The best kicker left: every higher rank is on the board, whether or
+    // not the kicker's own rank is there too.
+    bool bestKickerLeft = true;
+    for (int r = kicker + 1; r <= cards::kAce; ++r)
+        bestKickerLeft = bestKickerLeft && onBoard(r);
+    const bool good = kicker >= cards::kQueen || bestKickerLeft;
     const bool decent = good || kicker >= cards::kTen;
     if (paired == top && paired >= cards::kJack) {
         if (good)
@@ -112,21 +125,24 @@ Holding readHolding(const cards::HoleCards& hand, CardSet board, const odds::Han
     const std::vector<int> boardRanks = distinctRanks(boardShape);
 
     // Five board cards with a straight, flush or full house that the hole
-    // cards beat still count as the hero's hand; otherwise the board's own
-    // kind of hand is everyone's.
+    // cards beat, and a board's two pair that the hole cards better, still
+    // count as the hero's hand; otherwise the board's own kind of hand is
+    // everyone's.
     if (made == boardCategory(board, boardShape, evaluator)) {
-        const bool beatsBoard = board.size() == 5 && rank > evaluator.rank(board) &&
-                                made >= HandCategory::Straight && made != HandCategory::FourOfAKind;
+        const bool beatsBoard = (board.size() == 5 && rank > evaluator.rank(board) && made >= HandCategory::Straight &&
+                                 made != HandCategory::FourOfAKind) ||
+                                (made == HandCategory::TwoPair && topTwoPairs(allShape) != topTwoPairs(boardShape));
         if (!beatsBoard)
             return {made == HandCategory::HighCard ? "nothing" : "the board plays: " + madeHandWords(allShape), std::nullopt};
     }
     const int high = hand.high.rank();
     const int low = hand.low.rank();
     switch (made) {
+    // No choice is stronger than these; each plays as the nearest one.
     case HandCategory::StraightFlush:
-        return {"a straight flush", std::nullopt, true};
+        return {"a straight flush", PostflopCategory::NutFlush, true};
     case HandCategory::FourOfAKind:
-        return {"quads", std::nullopt, true};
+        return {"quads", PostflopCategory::FullHouse, true};
     case HandCategory::FullHouse:
         return {"a full house", PostflopCategory::FullHouse, true};
     case HandCategory::Flush:

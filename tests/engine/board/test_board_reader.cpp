@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
+#include <string_view>
 #include <string>
 
 #include "engine/Postflop.h"
 #include "engine/board/BoardReader.h"
+#include "engine/cards/CardParser.h"
 
 using namespace engine::board;
 
@@ -61,19 +64,36 @@ const BoardCase kCases[] = {
     {"Kd7s", "KhKc7d", 12, "a full house", "a full house, kings full of sevens", "", 0},
     {"7s7d", "KhKc7c", 12, "a full house", "a full house, sevens full of kings", "", 0},
     {"7s4d", "Kh7c2d", -1, "middle pair, weak kicker", "a pair of sevens", "", 0},
-    {"AsAd", "Kh7c2d", -1, "an overpair", "a pair of aces", "", 0},
-    {"AhAd", "Kh7h2h", -1, "an overpair", "a pair of aces", "nut flush draw", 9},
+    {"AsAd", "Kh7c2d", 0, "an overpair", "a pair of aces", "", 0},
+    {"AhAd", "Kh7h2h", 0, "an overpair", "a pair of aces", "nut flush draw", 9},
     {"4s4d", "Kh7c6d", -1, "an underpair", "a pair of fours", "backdoor straight draw", 0},
     {"Ad2s", "Kh7c2d", -1, "bottom pair", "a pair of twos", "", 0},
-    {"KdKs", "KhKc7d", -1, "quads", "four of a kind, kings", "", 0},
+    {"KdKs", "KhKc7d", 12, "quads", "four of a kind, kings", "", 0},
     {"9s8d", "Jh7c2d", -1, "nothing", "high card, jack", "gutshot", 4},
     {"2c2d", "9h8c7d6s5h", -1, "the board plays: a straight, nine high", "a straight, nine high", "", 0},
     {"AhKh", "9h7h2c3d4s", -1, "nothing", "high card, ace", "", 0},
     {"AsQd", "KhKc7d", -1, "the board plays: a pair of kings", "a pair of kings", "backdoor straight draw", 0},
     {"AsQd", "KhKcKd", -1, "the board plays: three of a kind, kings", "three of a kind, kings", "backdoor straight draw", 0},
-    {"9h8h", "7h6h5h", -1, "a straight flush", "a straight flush, nine high", "", 0},
-    {"AhKh", "QhJhTh", -1, "a straight flush", "a royal flush", "", 0},
+    {"9h8h", "7h6h5h", 5, "a straight flush", "a straight flush, nine high", "", 0},
+    {"AhKh", "QhJhTh", 5, "a straight flush", "a royal flush", "", 0},
+    {"TsTd", "9h7c2d", 2, "an overpair", "a pair of tens", "backdoor straight draw", 0},
+    {"TsTd", "9h8c7d", 2, "an overpair", "a pair of tens", "open-ended straight draw", 8},
+    {"JsJd", "Th7h2c", 0, "an overpair", "a pair of jacks", "backdoor straight draw", 0},
+    {"JhQs", "Th9h8h7h6h", 5, "a straight flush", "a straight flush, jack high", "", 0},
+    {"7s7d", "7h7c2d", 12, "quads", "four of a kind, sevens", "", 0},
+    {"Ad2s", "KhKcKdKs", -1, "the board plays: four of a kind, kings", "four of a kind, kings", "", 0},
+    {"Js9s", "JhTs8d8hTd", 1, "top pair, weak kicker", "two pair, jacks and tens", "", 0},
+    {"AcKd", "Ah7c7d3s3h", 0, "top pair, good kicker", "two pair, aces and sevens", "", 0},
+    {"JsJc", "9h9cKsKc", 2, "middle pair, a pocket pair", "two pair, kings and jacks", "", 0},
+    {"Qd2s", "KhKd7c7s2c", -1, "the board plays: two pair, kings and sevens", "two pair, kings and sevens", "", 0},
+    {"AsJs", "AhKdQdJdQs", 0, "top pair, good kicker", "two pair, aces and queens", "", 0},
 };
+
+// Names a case by its cards in test output.
+[[maybe_unused]] void PrintTo(const BoardCase& c, std::ostream* os)
+{
+    *os << c.hand << " on " << c.board;
+}
 
 } // namespace
 
@@ -111,13 +131,21 @@ TEST(BoardReader, TheTableCoversEveryCategoryAndNoneFits)
     EXPECT_GE(noneFits, 5);
 }
 
+engine::cards::CardSet cardSet(std::string_view text)
+{
+    engine::cards::CardSet set;
+    for (const engine::cards::Card c : engine::cards::parseCards(text).value)
+        set.insert(c);
+    return set;
+}
+
 TEST(BoardReader, OutsAreUnseenCardsThatCompleteADraw)
 {
     const auto r = readBoard("JhTh", "9h2hKc3d").value;
-    EXPECT_EQ(r.outs.text(), "AhKhQcQdQhQs8h7h6h5h4h3h");
+    EXPECT_EQ(r.outs, cardSet("Ah Kh Qc Qd Qh Qs 8h 7h 6h 5h 4h 3h")) << r.outs.text();
     EXPECT_EQ(r.draws.at(0).outs.size(), 9);
     EXPECT_FALSE(r.draws.at(0).nut);
-    EXPECT_EQ(r.draws.at(1).outs.text(), "QcQdQhQs");
+    EXPECT_EQ(r.draws.at(1).outs, cardSet("Qc Qd Qh Qs")) << r.draws.at(1).outs.text();
 }
 
 struct RefusedBoard {
