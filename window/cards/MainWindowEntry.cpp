@@ -15,16 +15,30 @@ void MainWindowEntry::follow(const CardsReading& reading, int opponents)
     // window may have been given another hand meanwhile.
     if (reading.hand != hand_) {
         hand_ = reading.hand;
+        noneFitsEntered_ = false; // a new hand's "none fits" clears what was chosen for the last one
         if (hand_)
             enterHand(*hand_);
     }
-    std::optional<PostflopChoice> choice;
-    if (reading.boardReading && reading.boardReading->category)
-        choice = PostflopChoice{*reading.boardReading->category, opponents == 1};
+    // An unfinished board changes nothing there; the board typed again is
+    // entered again.
+    if (!reading.boardReading) {
+        postflop_.reset();
+        noneFitsEntered_ = false;
+        return;
+    }
+    const std::optional<engine::PostflopCategory>& category = reading.boardReading->category;
+    if (!category) {
+        postflop_.reset();
+        if (!noneFitsEntered_)
+            chooseListItem({});
+        noneFitsEntered_ = true;
+        return;
+    }
+    noneFitsEntered_ = false;
+    const PostflopChoice choice{*category, opponents == 1};
     if (choice != postflop_) {
         postflop_ = choice;
-        if (choice)
-            enterPostflop(*choice);
+        enterPostflop(choice);
     }
 }
 
@@ -48,21 +62,30 @@ void MainWindowEntry::enterHand(const engine::cards::HoleCards& hand)
 void MainWindowEntry::enterPostflop(const PostflopChoice& choice)
 {
     FrmPoker& s = frm_;
-    const auto& items = s.cmbPostFlop.items();
-    const auto item = std::find(items.begin(), items.end(), engine::categoryText(choice.category));
-    if (item == items.end())
+    if (!chooseListItem(engine::categoryText(choice.category)))
         return;
+    platform::InputScope scope(s.form);
+    platform::OptionButton& players = choice.headsUp ? s.optHeadsUp : s.optMultiWay;
+    if (!players.value()) {
+        input::moveFocus(players);
+        input::click(players);
+    }
+}
+
+bool MainWindowEntry::chooseListItem(std::string_view text)
+{
+    FrmPoker& s = frm_;
+    const auto& items = s.cmbPostFlop.items();
+    const auto item = std::find(items.begin(), items.end(), text);
+    if (item == items.end())
+        return false;
     platform::InputScope scope(s.form);
     const int index = static_cast<int>(item - items.begin());
     if (s.cmbPostFlop.listIndex() != index) {
         input::moveFocus(s.cmbPostFlop);
         input::chooseItem(s.cmbPostFlop, index);
     }
-    platform::OptionButton& players = choice.headsUp ? s.optHeadsUp : s.optMultiWay;
-    if (!players.value()) {
-        input::moveFocus(players);
-        input::click(players);
-    }
+    return true;
 }
 
 } // namespace window::cards

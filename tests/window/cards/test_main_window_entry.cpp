@@ -143,20 +143,73 @@ TEST_F(MainWindowEntryTest, ABoardThatFitsChoosesTheCategoryAndThePlayers)
     EXPECT_EQ(frm.txtFlop.text(), frm.flopAdviseText);
 }
 
-TEST_F(MainWindowEntryTest, WhenNoCategoryFitsThePostFlopListStays)
+// A hand that fits no category chooses the list's empty item, as a player
+// would, so that the advice of the hand before is not left on show.
+TEST_F(MainWindowEntryTest, WhenNoCategoryFitsThePostFlopListIsCleared)
 {
-    model.setText(CardBox::Hole, "AhKh");
-    model.setText(CardBox::Flop, "Qh Jh 2c");
-    const auto fitted = state();
-    model.setText(CardBox::Hole, "7c 2d"); // nothing on this flop
-    model.setText(CardBox::Flop, "Ah Kd 9s");
-    ASSERT_TRUE(model.reading().boardReading);
-    EXPECT_FALSE(model.reading().boardReading->category);
-    const auto after = state();
-    for (const char* name : {"cmbPostFlop", "optHeadsUp", "optMultiWay", "txtFlop", "flopAdviseText"})
-        EXPECT_EQ(after.at(name), fitted.at(name)) << name;
+    click(frm.optRaisedPost);
+    const struct {
+        const char* hand;
+        const char* flop;
+        const char* turn;
+        const char* river;
+    } noneFits[] = {
+        {"7c 2d", "Ah Kd 9s", "", ""},     // nothing
+        {"2c 2d", "9h 8c 7d", "6s", "5h"}, // the board plays
+        {"As Qd", "Kh Kc 7d", "", ""},     // the board's pair
+        {"7s 4d", "Kh 7c 2d", "3s", ""},   // middle pair, weak kicker
+    };
+    for (const auto& [hand, flop, turn, river] : noneFits) {
+        const std::string board = std::string(flop) + " " + turn + " " + river;
+        model.setText(CardBox::Flop, "");
+        model.setText(CardBox::Turn, "");
+        model.setText(CardBox::River, "");
+        model.setText(CardBox::Hole, "AhKh");
+        model.setText(CardBox::Flop, "Qh Jh 2c");
+        ASSERT_EQ(frm.cmbPostFlop.text(), "Nut Flush Draw");
+        const auto fitted = state();
+        const std::string fittedAdvice = frm.txtFlop.text();
+
+        model.setText(CardBox::Hole, hand);
+        model.setText(CardBox::Flop, flop);
+        model.setText(CardBox::Turn, turn);
+        model.setText(CardBox::River, river);
+        ASSERT_TRUE(model.reading().boardReading) << hand << " on " << board;
+        ASSERT_FALSE(model.reading().boardReading->category) << hand << " on " << board;
+        EXPECT_EQ(frm.cmbPostFlop.listIndex(), 0) << hand << " on " << board;
+        EXPECT_EQ(frm.cmbPostFlop.text(), "") << hand << " on " << board;
+        EXPECT_NE(frm.txtFlop.text(), fittedAdvice) << hand << " on " << board;
+        EXPECT_EQ(frm.txtFlop.text(), frm.flopAdviseText) << hand << " on " << board;
+        const auto cleared = state();
+        for (const char* name : {"optHeadsUp", "optMultiWay", "optRaisedPost"}) // the players stay as they were
+            EXPECT_EQ(cleared.at(name), fitted.at(name)) << name;
+
+        // What a player who chooses the empty item by hand sees.
+        input::chooseItem(frm.cmbPostFlop, 1);
+        input::chooseItem(frm.cmbPostFlop, 0);
+        EXPECT_EQ(state().at("txtFlop"), cleared.at("txtFlop")) << hand << " on " << board;
+    }
     model.setOpponents(5); // the players follow only a category that fits
     EXPECT_TRUE(frm.optHeadsUp.value());
+}
+
+// A player's own choice after "none fits" stands until the cards change.
+TEST_F(MainWindowEntryTest, NoneFitsClearsOnceForEachHand)
+{
+    model.setText(CardBox::Hole, "7c 2d");
+    model.setText(CardBox::Flop, "Ah Kd 9s");
+    input::chooseItem(frm.cmbPostFlop, 4);
+    model.setOpponents(3); // the same reading: nothing to enter
+    EXPECT_EQ(frm.cmbPostFlop.listIndex(), 4);
+    model.setText(CardBox::Turn, "3h"); // still none fits
+    EXPECT_EQ(frm.cmbPostFlop.listIndex(), 4);
+    model.setText(CardBox::Hole, "8c 2d"); // another hand that fits none
+    EXPECT_EQ(frm.cmbPostFlop.listIndex(), 0);
+    input::chooseItem(frm.cmbPostFlop, 4);
+    model.setText(CardBox::Flop, "Ah Kd"); // unfinished
+    EXPECT_EQ(frm.cmbPostFlop.listIndex(), 4);
+    model.setText(CardBox::Flop, "Ah Kd 9s"); // the board typed again
+    EXPECT_EQ(frm.cmbPostFlop.listIndex(), 0);
 }
 
 TEST_F(MainWindowEntryTest, TheOpponentsFollowThePlayersOptionChangedThere)
