@@ -12,6 +12,7 @@
 #include "engine/odds/EquitySetup.h"
 #include "engine/odds/ExactEquity.h"
 #include "engine/odds/MonteCarloEquity.h"
+#include "engine/odds/StopPoll.h"
 
 namespace engine::odds {
 
@@ -72,6 +73,14 @@ private:
 // More threads than this are never started, whatever the request says.
 constexpr unsigned kMaxThreads = 64;
 
+// Batches of a trial count, the last one short; any count, up to the
+// largest, is split without overflow.
+std::uint64_t batchesFor(std::uint64_t trials)
+{
+    const std::uint64_t whole = trials / MonteCarloEquity::kBatchTrials;
+    return whole + (trials % MonteCarloEquity::kBatchTrials != 0 ? 1 : 0);
+}
+
 unsigned threadCount(const EquityRequest& request, std::uint64_t items)
 {
     unsigned threads = request.threads != 0 ? request.threads : std::thread::hardware_concurrency();
@@ -100,9 +109,8 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     // A trial count or a time limit replaces the standard error as the end.
     const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
 
-    const std::uint64_t batches = request.trials == 0
-                                      ? std::numeric_limits<std::uint64_t>::max()
-                                      : (request.trials + MonteCarloEquity::kBatchTrials - 1) / MonteCarloEquity::kBatchTrials;
+    const std::uint64_t batches = request.trials == 0 ? std::numeric_limits<std::uint64_t>::max()
+                                                      : batchesFor(request.trials);
     const std::uint64_t items = useExact ? exact.itemCount() : batches;
     SharedWork work(items);
     const unsigned threads = threadCount(request, items);
@@ -110,7 +118,10 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     std::vector<std::jthread> workers;
     for (unsigned t = 0; t < threads; ++t) {
         if (useExact) {
-            workers.emplace_back([&] { work.runWorker([&](std::uint64_t item) { return exact.run(item, work.stopFlag()); }); });
+            workers.emplace_back([&] {
+                StopPoll poll(work.stopFlag());
+                work.runWorker([&](std::uint64_t item) { return exact.run(item, poll); });
+            });
         } else {
             workers.emplace_back([&] {
                 work.runWorker([&](std::uint64_t batch) {
@@ -152,7 +163,10 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
                        : result.standardError > 0.0 ? std::min(1.0, targetError * targetError / (result.standardError * result.standardError))
                                                     : 0.0;
         }
-        if (progress && running && now - lastReport >= kProgressInterval) {
+        // Once the run is stopping, by its caller or by itself, nothing more is
+        // reported: the result follows.
+        if (progress && running && !work.stopFlag().load(std::memory_order_relaxed) &&
+            now - lastReport >= kProgressInterval) {
             lastReport = now;
             result.seconds = elapsed;
             progress(EquityProgress{std::min(fraction, 1.0), result});

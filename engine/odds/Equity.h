@@ -2,7 +2,8 @@
 // The equity of a hand against random hands or a range, exact or by Monte
 // Carlo, on every core. Meant to run on a worker thread: it checks the stop
 // token often, returns what it counted so far when stopped, and reports
-// progress on the calling thread about every 50 ms.
+// progress on the calling thread about every 50 ms until the run stops (an
+// early report may count no deal yet; none comes once a stop is asked).
 
 #include <functional>
 #include <stop_token>

@@ -13,10 +13,13 @@ struct OpponentHand {
 };
 
 // Ordered tuples of `left` more pairwise disjoint opponent hands, from index
-// `from` on (each tuple once, in increasing order; the caller scales).
-void countTuples(const std::vector<OpponentHand>& hands, std::size_t from, int left, std::uint64_t used,
-                 HandRank hero, HandRank best, int bestCount, std::uint64_t weight, EquityTally& tally)
+// `from` on (each tuple once, in increasing order; the caller scales). Each
+// call is a step of `stop`; false once it has seen the stop.
+bool countTuples(const std::vector<OpponentHand>& hands, std::size_t from, int left, std::uint64_t used,
+                 HandRank hero, HandRank best, int bestCount, std::uint64_t weight, EquityTally& tally, StopPoll& stop)
 {
+    if (stop.step())
+        return false;
     if (left == 0) {
         tally.deals += weight;
         if (best < hero) {
@@ -26,7 +29,7 @@ void countTuples(const std::vector<OpponentHand>& hands, std::size_t from, int l
             tally.ties += weight;
             tally.potUnits += weight * (kPotUnits / static_cast<std::uint64_t>(bestCount + 1));
         }
-        return;
+        return true;
     }
     for (std::size_t i = from; i < hands.size(); ++i) {
         const OpponentHand& h = hands[i];
@@ -34,8 +37,10 @@ void countTuples(const std::vector<OpponentHand>& hands, std::size_t from, int l
             continue;
         const HandRank nextBest = std::max(best, h.rank);
         const int nextCount = h.rank > best ? 1 : h.rank == best ? bestCount + 1 : bestCount;
-        countTuples(hands, i + 1, left - 1, used | h.cards, hero, nextBest, nextCount, weight, tally);
+        if (!countTuples(hands, i + 1, left - 1, used | h.cards, hero, nextBest, nextCount, weight, tally, stop))
+            return false;
     }
+    return true;
 }
 
 // Ordered pairs (x, y) of disjoint hands, x from class A and y from class B,
@@ -132,7 +137,7 @@ void ExactEquity::forEachPrefix(std::uint64_t item, Visit&& visit) const
     }
 }
 
-EquityTally ExactEquity::run(std::uint64_t item, const std::atomic<bool>& stop) const
+EquityTally ExactEquity::run(std::uint64_t item, StopPoll& stop) const
 {
     EquityTally tally;
     const std::size_t n = deckKeys_.size();
@@ -142,7 +147,7 @@ EquityTally ExactEquity::run(std::uint64_t item, const std::atomic<bool>& stop) 
                 countAgainstRandom(prefix, tally, stop);
                 return;
             }
-            for (std::size_t c = from; c < n; ++c)
+            for (std::size_t c = from; c < n && !stop.step(); ++c)
                 countAgainstRandom(prefix.plus(deckKeys_[c]), tally, stop);
         });
         return tally;
@@ -158,7 +163,7 @@ EquityTally ExactEquity::run(std::uint64_t item, const std::atomic<bool>& stop) 
     return tally;
 }
 
-void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, const std::atomic<bool>& stop) const
+void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, StopPoll& stop) const
 {
     const HandRank hero = evaluator_.rank(board.plus(setup_.hand));
     std::array<HandKey, cards::kCardCount> rest;
@@ -216,10 +221,10 @@ void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, c
     std::uint64_t orderings = 1;
     for (int k = 2; k <= opponents; ++k)
         orderings *= static_cast<std::uint64_t>(k);
-    // The first opponent's hands one at a time, so that a stop comes soon.
-    for (std::size_t first = 0; first < hands.size() && !stop.load(std::memory_order_relaxed); ++first) {
+    for (std::size_t first = 0; first < hands.size(); ++first) {
         const OpponentHand& h = hands[first];
-        countTuples(hands, first + 1, opponents - 1, h.cards, hero, h.rank, 1, orderings, tally);
+        if (!countTuples(hands, first + 1, opponents - 1, h.cards, hero, h.rank, 1, orderings, tally, stop))
+            return;
     }
 }
 

@@ -7,7 +7,6 @@
 // evaluated once per board, and one or two opponents are counted by class
 // (worse, equal, better than the hero) instead of deal by deal.
 
-#include <atomic>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -16,6 +15,7 @@
 #include "engine/odds/EquityTally.h"
 #include "engine/odds/HandEvaluator.h"
 #include "engine/odds/RangeCount.h"
+#include "engine/odds/StopPoll.h"
 
 namespace engine::odds {
 
@@ -27,16 +27,16 @@ public:
     // About how long the whole enumeration takes on one core.
     double seconds() const;
 
-    // Counts one item's deals; with three or more opponents it also stops
-    // part way when `stop` is set (the count is then incomplete).
-    EquityTally run(std::uint64_t item, const std::atomic<bool>& stop) const;
+    // Counts one item's deals; against random hands it also stops part way
+    // once `stop` sees its flag set (the count is then incomplete).
+    EquityTally run(std::uint64_t item, StopPoll& stop) const;
 
 private:
     // Calls visit(prefix, from) with each board but its last card, the last
     // card to come from deck position `from` on (all the board when none is missing).
     template <typename Visit>
     void forEachPrefix(std::uint64_t item, Visit&& visit) const;
-    void countAgainstRandom(const HandKey& board, EquityTally& tally, const std::atomic<bool>& stop) const;
+    void countAgainstRandom(const HandKey& board, EquityTally& tally, StopPoll& stop) const;
 
     const EquitySetup& setup_;
     HandEvaluator evaluator_;

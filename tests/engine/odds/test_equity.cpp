@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
+#include <limits>
 #include <stdexcept>
 #include <stop_token>
 #include <string>
@@ -158,18 +160,22 @@ TEST(Equity, StopsWhenCancelledAndSaysSo)
     request.method = EquityMethod::MonteCarlo;
     request.seconds = 30;
     std::stop_source source;
-    int reports = 0;
+    int reportsAfterStop = 0;
+    std::uint64_t dealsSeen = 0;
     const EquityResult result = computeEquity(request, source.get_token(), [&](const EquityProgress& p) {
-        ++reports;
+        if (source.stop_requested())
+            ++reportsAfterStop;
         EXPECT_GE(p.fraction, 0.0);
         EXPECT_LE(p.fraction, 1.0);
-        EXPECT_GT(p.sofar.deals, 0u);
-        if (reports == 2)
+        EXPECT_GE(p.sofar.deals, dealsSeen); // an early report may count none yet
+        dealsSeen = p.sofar.deals;
+        if (dealsSeen > 0)
             source.request_stop();
     });
     EXPECT_EQ(result.status, EquityStatus::Cancelled);
-    EXPECT_EQ(reports, 2);
+    EXPECT_EQ(reportsAfterStop, 0);
     EXPECT_LT(result.seconds, 10.0);
+    EXPECT_GE(result.deals, dealsSeen);
     EXPECT_GT(result.deals, 0u);
 }
 
@@ -209,6 +215,59 @@ TEST(Equity, StopsAtItsTimeLimit)
     EXPECT_GE(result.seconds, 0.2);
     EXPECT_LT(result.seconds, 5.0);
 }
+
+// Trial counts up to the largest are split into batches without overflow:
+// the run plays trials until it is stopped.
+class HugeTrialCount : public testing::TestWithParam<std::uint64_t> {};
+
+TEST_P(HugeTrialCount, PlaysTrialsUntilStopped)
+{
+    EquityRequest request = requestFor({"", "AsKs", "", 0, 1, nullptr});
+    request.trials = GetParam();
+    std::stop_source source;
+    const EquityResult result = computeEquity(request, source.get_token(), [&](const EquityProgress& p) {
+        EXPECT_GE(p.fraction, 0.0);
+        EXPECT_LE(p.fraction, 1.0);
+        if (p.sofar.deals > 0)
+            source.request_stop();
+    });
+    EXPECT_EQ(result.status, EquityStatus::Cancelled);
+    EXPECT_EQ(result.method, EquityMethod::MonteCarlo);
+    EXPECT_GT(result.deals, 0u);
+    EXPECT_LT(result.deals, request.trials);
+    EXPECT_GT(result.equity, 0.5);
+}
+
+constexpr std::uint64_t kLargestCount = std::numeric_limits<std::uint64_t>::max();
+
+INSTANTIATE_TEST_SUITE_P(NearTheLargestCount, HugeTrialCount, testing::Values(
+    kLargestCount, kLargestCount - 1, kLargestCount - 4094, kLargestCount - 4095, kLargestCount - 4096,
+    kLargestCount - 4097, kLargestCount / 2 + 1));
+
+// An exact count against many random hands stops when asked, however long
+// the whole count would take (years, with five or more opponents).
+class LongExactCount : public testing::TestWithParam<int> {};
+
+TEST_P(LongExactCount, EndsWhenStopped)
+{
+    EquityRequest request = requestFor({"", "AsKs", "Qs7h2d", 0, GetParam(), nullptr});
+    request.method = EquityMethod::Exact;
+    request.threads = 2;
+    std::stop_source source;
+    int reportsAfterStop = 0;
+    const EquityResult result = computeEquity(request, source.get_token(), [&](const EquityProgress& p) {
+        reportsAfterStop += source.stop_requested() ? 1 : 0;
+        EXPECT_LT(p.fraction, 1.0);
+        source.request_stop();
+    });
+    EXPECT_EQ(result.status, EquityStatus::Cancelled);
+    EXPECT_EQ(result.method, EquityMethod::Exact);
+    EXPECT_EQ(reportsAfterStop, 0);
+    // A guard against a count that runs on, not a measure of speed.
+    EXPECT_LT(result.seconds, 5.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Opponents, LongExactCount, testing::Values(4, 5, 9));
 
 struct RefusedCase {
     const char* hand;
