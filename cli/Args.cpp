@@ -6,6 +6,8 @@ namespace cli {
 
 Args::Args(int argc, char** argv, int first, std::vector<Option> options)
 {
+    options.push_back({"--help", 'h'});
+    options.push_back({"--version", 'V'});
     const auto find = [&options](std::string_view given) -> const Option* {
         for (const Option& o : options)
             if (o.name == given || (o.shortName != 0 && given.size() == 2 && given[0] == '-' && given[1] == o.shortName))
@@ -61,6 +63,13 @@ const std::vector<std::string>& Args::positional(std::initializer_list<std::stri
     if (positional_.size() > names.size())
         throw UsageError{"unexpected argument " + positional_[names.size()]};
     return positional_;
+}
+
+Asked Args::asked() const
+{
+    if (flag("--help"))
+        return Asked::Help;
+    return flag("--version") ? Asked::Version : Asked::Work;
 }
 
 bool Args::flag(std::string_view option) const

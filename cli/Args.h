@@ -1,6 +1,6 @@
 #pragma once
 // A small parser for "--name value", "--name=value", "-n value" and
-// positional arguments.
+// positional arguments. Every command takes -h/--help and -V/--version.
 
 #include <initializer_list>
 #include <optional>
@@ -22,11 +22,17 @@ struct Option {
     bool takesValue = false;
 };
 
+// What a command's arguments ask of it.
+enum class Asked { Work, Help, Version };
+
 class Args {
 public:
     // Throws UsageError for an unknown option or a missing value. Options are
     // looked up by their long names, whichever form was given.
     Args(int argc, char** argv, int first, std::vector<Option> options);
+
+    // Help before the version, and either before the work.
+    Asked asked() const;
 
     std::optional<std::string> value(std::string_view option) const;
     bool flag(std::string_view option) const;

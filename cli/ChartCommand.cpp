@@ -1,8 +1,6 @@
 // `tablewise chart`: what to do with every starting hand in one situation.
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -10,6 +8,7 @@
 #include "cli/ChartFormat.h"
 #include "cli/ChartPicture.h"
 #include "cli/CommandLine.h"
+#include "cli/ArgumentReaders.h"
 #include "cli/Commands.h"
 #include "engine/Chart.h"
 #include "engine/LimperCount.h"
@@ -36,75 +35,95 @@ Choices may be written in any case.
 
 enum class Format { Text, Csv, Json, Html, Png };
 
-} // namespace
-
-int chartCommand(int argc, char** argv)
-{
-    static const Choices<Format> formats{
-        {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}, {"html", Format::Html}, {"png", Format::Png}};
+struct ChartOptions {
     engine::ChartSituation situation;
     ChartArgs typed;
     Format format = Format::Text;
     std::optional<std::string> output;
-    const platform::Money& money = platform::Money::process();
-    try {
-        const Args args(argc, argv, 2,
-                        {{"--action", 'a', true}, {"--position", 'p', true}, {"--bb", 'b', true},
-                         {"--limpers", 'l', true}, {"--format", 'f', true}, {"--output", 'o', true}, {"--help", 'h'}});
-        if (args.flag("--help")) {
-            write(kUsage);
-            return 0;
-        }
-        args.positional({});
-        situation.action = required(args, "--action", actionChoices());
-        situation.position = required(args, "--position", positionChoices());
-        if (const auto bb = args.value("--bb")) {
-            const std::optional<double> value = typedBigBlind(*bb, money);
-            if (!value)
-                return usageError("chart: --bb \"" + *bb
-                                  + "\" is not an amount (digits with one decimal point, up to 10 characters)");
-            situation.bigBlind = *value;
-            typed.bigBlind = *bb;
-        } else {
-            situation.inBigBlinds = true;
-        }
-        if (const auto limpers = args.value("--limpers")) {
-            if (!isWholeNumber(*limpers))
-                return usageError("chart: --limpers \"" + *limpers + "\" is not a whole number");
-            if (situation.action != engine::PreflopAction::Limped)
-                return usageError("chart: --limpers goes with --action limped only");
-            situation.limpers = engine::limperCount(*limpers, money).value_or(0.0);
-            typed.limpers = *limpers;
-        }
-        format = chosen(args, "--format", formats).value_or(Format::Text);
-        output = args.value("--output");
-        if (format == Format::Png && !output)
-            return usageError("chart: --format png needs --output FILE");
-    } catch (const UsageError& e) {
-        return usageError("chart: " + e.message);
-    }
+};
 
-    const engine::Chart chart = engine::computeChart(situation, money);
-    if (format == Format::Png)
-        return writeChartPng(chart, typed, money, *output) ? 0 : usageError(*output + ": could not write the picture");
-    std::string text;
-    switch (format) {
-    case Format::Csv: text = chartAsCsv(chart); break;
-    case Format::Json: text = chartAsJson(chart, typed, money); break;
-    case Format::Html: text = chartAsHtml(chart, typed, money); break;
-    case Format::Text:
-    case Format::Png: text = chartAsText(chart, typed, money); break;
+std::string usage()
+{
+    return kUsage;
+}
+
+Asked readOptions(int argc, char** argv, ChartOptions& o)
+{
+    static const Choices<Format> formats{
+        {"text", Format::Text}, {"csv", Format::Csv}, {"json", Format::Json}, {"html", Format::Html}, {"png", Format::Png}};
+    const platform::Money& money = platform::Money::process();
+    const Args args(argc, argv, 2,
+                    {{"--action", 'a', true}, {"--position", 'p', true}, {"--bb", 'b', true},
+                     {"--limpers", 'l', true}, {"--format", 'f', true}, {"--output", 'o', true}});
+    if (args.asked() != Asked::Work)
+        return args.asked();
+    args.positional({});
+    engine::ChartSituation& situation = o.situation;
+    situation.action = required(args, "--action", actionChoices());
+    situation.position = required(args, "--position", positionChoices());
+    if (const auto bb = args.value("--bb")) {
+        const std::optional<double> value = typedBigBlind(*bb, money);
+        if (!value)
+            throw UsageError{"--bb \"" + *bb + "\" is not an amount (digits with one decimal point, up to 10 characters)"};
+        situation.bigBlind = *value;
+        o.typed.bigBlind = *bb;
+    } else {
+        situation.inBigBlinds = true;
     }
-    if (!output) {
+    if (const auto limpers = args.value("--limpers")) {
+        if (!isWholeNumber(*limpers))
+            throw UsageError{"--limpers \"" + *limpers + "\" is not a whole number"};
+        if (situation.action != engine::PreflopAction::Limped)
+            throw UsageError{"--limpers goes with --action limped only"};
+        situation.limpers = engine::limperCount(*limpers, money).value_or(0.0);
+        o.typed.limpers = *limpers;
+    }
+    o.format = chosen(args, "--format", formats).value_or(Format::Text);
+    o.output = args.value("--output");
+    if (o.format == Format::Png && !o.output)
+        throw UsageError{"--format png needs --output FILE"};
+    if (o.output && o.output->empty())
+        throw UsageError{"--output needs a file name"};
+    return Asked::Work;
+}
+
+int chart(const ChartOptions& o)
+{
+    const platform::Money& money = platform::Money::process();
+    const engine::Chart chart = engine::computeChart(o.situation, money);
+    if (o.format == Format::Png) {
+        if (writeChartPng(chart, o.typed, money, *o.output))
+            return 0;
+        std::fprintf(stderr, "tablewise: %s: could not write the picture\n", o.output->c_str());
+        return kOutputFailed;
+    }
+    std::string text;
+    switch (o.format) {
+    case Format::Csv: text = chartAsCsv(chart); break;
+    case Format::Json: text = chartAsJson(chart, o.typed, money); break;
+    case Format::Html: text = chartAsHtml(chart, o.typed, money); break;
+    case Format::Text:
+    case Format::Png: text = chartAsText(chart, o.typed, money); break;
+    }
+    if (!o.output) {
         write(text);
         return 0;
     }
-    std::ofstream file(*output, std::ios::binary);
-    file << text;
-    file.close();
-    if (!file)
-        return usageError(*output + ": " + std::strerror(errno));
-    return 0;
+    return writeFile(*o.output, text);
+}
+
+} // namespace
+
+int chartCommand(int argc, char** argv)
+{
+    return runCommand<ChartOptions>("chart", usage, argc, argv, readOptions, chart);
+}
+
+void readChartArguments(int argc, char** argv)
+{
+    ChartOptions o;
+    readOptions(argc, argv, o);
 }
 
 } // namespace cli
+

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string_view>
 
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 
 namespace cli {
 
@@ -122,45 +122,33 @@ std::string chartAsCsv(const engine::Chart& chart)
 std::string chartAsJson(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money)
 {
     const auto& s = chart.situation;
-    std::string out = "{\"title\":";
-    appendJsonString(out, chartTitle(chart, args, money));
-    out += ",\"action\":";
-    appendJsonString(out, engine::actionName(s.action));
-    out += ",\"position\":";
-    appendJsonString(out, engine::positionName(s.position));
-    out += ",\"bigBlind\":";
-    appendJsonString(out, args.bigBlind);
-    if (s.action == engine::PreflopAction::Limped) {
-        out += ",\"limpers\":";
-        appendJsonString(out, args.limpers);
-    }
-    out += ",\"legend\":{";
-    for (BetClass c : kClasses) {
-        if (c != BetClass::Raise)
-            out += ",";
-        appendJsonString(out, classKey(c));
-        out += ":";
-        appendJsonString(out, engine::betClassDescription(c));
-    }
-    out += "},\"cells\":[";
+    JsonWriter json;
+    json.beginObject()
+        .member("title", chartTitle(chart, args, money))
+        .member("action", engine::actionName(s.action))
+        .member("position", engine::positionName(s.position))
+        .member("bigBlind", args.bigBlind);
+    if (s.action == engine::PreflopAction::Limped)
+        json.member("limpers", args.limpers);
+    json.key("legend").beginObject();
+    for (BetClass c : kClasses)
+        json.member(classKey(c), engine::betClassDescription(c));
+    json.endObject();
+    json.key("cells").beginArray(JsonWriter::Layout::LinePerItem);
     for (int i = 0; i < engine::kHandCount; ++i) {
         const engine::ChartCell& c = chart.cells[static_cast<std::size_t>(i)];
-        out += i ? ",\n" : "\n";
-        out += "{\"hand\":";
-        appendJsonString(out, c.hand);
-        out += ",\"row\":" + std::to_string(i / 13 + 1) + ",\"column\":" + std::to_string(i % 13 + 1);
-        out += ",\"group\":";
-        appendJsonString(out, engine::groupText(c.group));
-        out += ",\"class\":";
-        appendJsonString(out, classKey(c.betClass));
-        out += ",\"bet\":";
-        appendJsonString(out, c.bet);
-        out += ",\"advice\":";
-        appendJsonString(out, c.advice);
-        out += "}";
+        json.beginObject()
+            .member("hand", c.hand)
+            .memberInteger("row", static_cast<std::uint64_t>(i / 13 + 1))
+            .memberInteger("column", static_cast<std::uint64_t>(i % 13 + 1))
+            .member("group", engine::groupText(c.group))
+            .member("class", classKey(c.betClass))
+            .member("bet", c.bet)
+            .member("advice", c.advice)
+            .endObject();
     }
-    out += "\n]}\n";
-    return out;
+    json.endArray().endObject();
+    return json.text() + "\n";
 }
 
 std::string chartAsHtml(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money)

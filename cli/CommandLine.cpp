@@ -1,10 +1,13 @@
 #include "cli/CommandLine.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "platform/money/Money.h"
 #include "platform/money/TypedAmount.h"
 #include "platform/text/Utf8.h"
+#include "window/model/Product.h"
 
 namespace cli {
 
@@ -14,9 +17,61 @@ int usageError(std::string_view message)
     return 2;
 }
 
+namespace {
+
+// The first reason a write to standard output failed, or 0.
+int outputError = 0;
+
+} // namespace
+
 void write(std::string_view text)
 {
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+}
+
+void outputFailed(int error)
+{
+    if (outputError == 0)
+        outputError = error != 0 ? error : EIO;
+}
+
+int finishOutput(int status)
+{
+    errno = 0;
+    if (std::fflush(stdout) != 0 && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+    if (outputError == 0 && std::ferror(stdout))
+        outputError = EIO;
+    if (outputError == 0)
+        return status;
+    std::fprintf(stderr, "tablewise: standard output: %s\n", std::strerror(outputError));
+    return status != 0 ? status : kOutputFailed;
+}
+
+int fileError(std::string_view path, int error)
+{
+    std::fprintf(stderr, "tablewise: %.*s: %s\n", static_cast<int>(path.size()), path.data(), std::strerror(error));
+    return kOutputFailed;
+}
+
+int writeFile(const std::string& path, std::string_view text)
+{
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return fileError(path, errno);
+    int error = 0;
+    if (std::fwrite(text.data(), 1, text.size(), file) != text.size())
+        error = errno != 0 ? errno : EIO;
+    errno = 0;
+    if (std::fclose(file) != 0 && error == 0)
+        error = errno != 0 ? errno : EIO;
+    return error == 0 ? 0 : fileError(path, error);
+}
+
+std::string versionLine()
+{
+    return "tablewise " + window::versionNumber() + "\n";
 }
 
 std::string forTerminal(std::string_view text)

@@ -20,7 +20,53 @@ namespace cli {
 // Writes "tablewise: <message>" to standard error; returns the exit status 2.
 int usageError(std::string_view message);
 
+// The exit status of a command whose output could not be written.
+inline constexpr int kOutputFailed = 1;
+
+// Writes to standard output; a failure is remembered for finishOutput.
 void write(std::string_view text);
+
+// Tells finishOutput that a write to standard output made elsewhere failed
+// with `error` (an errno value); the first reason is kept.
+void outputFailed(int error);
+
+// Flushes standard output. When anything written to it was lost, writes
+// "tablewise: standard output: <why>" to standard error and returns
+// kOutputFailed unless `status` already tells of a failure; else `status`.
+int finishOutput(int status);
+
+// Writes "tablewise: <path>: <why>" for a file that could not be written;
+// returns kOutputFailed.
+int fileError(std::string_view path, int error);
+
+// Writes `text` to the file at `path`, replacing it; 0, or fileError's status
+// when any of it could not be written.
+int writeFile(const std::string& path, std::string_view text);
+
+// "tablewise 1.2.3" and a line end.
+std::string versionLine();
+
+// Runs a command: reads its arguments into Options with `read` (which throws
+// UsageError when they are wrong), answers --help and --version, or does the
+// work; then makes sure its output was written.
+template <class Options>
+int runCommand(std::string_view name, std::string (*usage)(), int argc, char** argv,
+               Asked (*read)(int, char**, Options&), int (*work)(const Options&))
+{
+    Options options{};
+    Asked asked = Asked::Work;
+    try {
+        asked = read(argc, argv, options);
+    } catch (const UsageError& e) {
+        return usageError(std::string(name) + ": " + e.message);
+    }
+    switch (asked) {
+    case Asked::Help: write(usage()); return finishOutput(0);
+    case Asked::Version: write(versionLine()); return finishOutput(0);
+    case Asked::Work: break;
+    }
+    return finishOutput(work(options));
+}
 
 // Advice texts break lines with CR LF; a terminal wants LF.
 std::string forTerminal(std::string_view text);

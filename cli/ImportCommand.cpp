@@ -10,6 +10,7 @@
 
 #include "cli/Args.h"
 #include "cli/CommandLine.h"
+#include "cli/ArgumentReaders.h"
 #include "cli/Commands.h"
 #include "store/HandStore.h"
 
@@ -32,7 +33,8 @@ grew, so importing a folder again takes only what is new. Interrupted, an
 import keeps the files it finished and the next one takes the rest.
 
 Exit status: 0 imported (hands that could not be read are listed), 1 the
-store failed, 2 bad arguments, 130 interrupted.
+store failed or the report could not be written, 2 bad arguments, 130
+interrupted.
 )";
 
 constexpr std::size_t kProblemsShown = 10;
@@ -89,36 +91,40 @@ std::string reportText(const store::ImportReport& r)
     return out;
 }
 
-} // namespace
-
-int importCommand(int argc, char** argv)
-{
+struct ImportOptions {
     std::filesystem::path db;
     std::vector<std::filesystem::path> paths;
-    try {
-        const Args args(argc, argv, 2, {{"--db", 0, true}, {"--help", 'h'}});
-        if (args.flag("--help")) {
-            write(kUsage);
-            return 0;
-        }
-        if (args.positional().empty())
-            return usageError("import: missing PATH (try --help)");
-        for (const auto& p : args.positional())
-            paths.emplace_back(p);
-        db = args.value("--db").value_or(store::defaultStorePath().string());
-        if (db.empty())
-            return usageError("import: --db needs a file name");
-    } catch (const UsageError& e) {
-        return usageError("import: " + e.message);
-    }
+};
 
+std::string usage()
+{
+    return kUsage;
+}
+
+Asked readOptions(int argc, char** argv, ImportOptions& o)
+{
+    const Args args(argc, argv, 2, {{"--db", 0, true}});
+    if (args.asked() != Asked::Work)
+        return args.asked();
+    if (args.positional().empty())
+        throw UsageError{"missing PATH (try --help)"};
+    for (const auto& p : args.positional())
+        o.paths.emplace_back(p);
+    o.db = args.value("--db").value_or(store::defaultStorePath().string());
+    if (o.db.empty())
+        throw UsageError{"--db needs a file name"};
+    return Asked::Work;
+}
+
+int import(const ImportOptions& o)
+{
     const bool terminal = ::isatty(STDERR_FILENO) == 1;
     std::signal(SIGINT, onInterrupt);
     std::signal(SIGTERM, onInterrupt);
     try {
-        store::HandStore hands(db);
+        store::HandStore hands(o.db);
         const store::ImportReport report =
-            hands.importPaths(paths, terminal ? showProgress : std::function<void(const store::ImportProgress&)>(),
+            hands.importPaths(o.paths, terminal ? showProgress : std::function<void(const store::ImportProgress&)>(),
                               &interrupted);
         if (terminal)
             std::fputs("\r\x1b[K", stderr);
@@ -135,6 +141,19 @@ int importCommand(int argc, char** argv)
         std::fprintf(stderr, "tablewise: import: %s\n", e.what());
         return 1;
     }
+}
+
+} // namespace
+
+int importCommand(int argc, char** argv)
+{
+    return runCommand<ImportOptions>("import", usage, argc, argv, readOptions, import);
+}
+
+void readImportArguments(int argc, char** argv)
+{
+    ImportOptions o;
+    readOptions(argc, argv, o);
 }
 
 } // namespace cli

@@ -1,11 +1,13 @@
 #include "cli/Replay.h"
 
 #include <cstdlib>
+#include <string>
 #include <optional>
 #include <unordered_map>
 #include <string_view>
 #include <vector>
 
+#include "cli/ScriptLines.h"
 #include "platform/form/Input.h"
 #include "platform/text/Utf8.h"
 #include "window/model/FrmPoker.h"
@@ -253,26 +255,26 @@ const window::FrmPoker& ReplaySession::window() const
 int replay(std::FILE* in, std::FILE* out, std::FILE* err)
 {
     ReplaySession session(out, err);
-    char* buffer = nullptr;
-    std::size_t capacity = 0;
+    ScriptLines lines(in);
+    std::string line;
     long number = 0;
-    int status = 0;
     for (;;) {
-        const ssize_t read = ::getline(&buffer, &capacity, in);
-        if (read < 0)
+        const ScriptLines::Result result = lines.next(line);
+        if (result == ScriptLines::Result::End)
             break;
         ++number;
-        std::string_view line(buffer, static_cast<std::size_t>(read));
-        if (!line.empty() && line.back() == '\n')
-            line.remove_suffix(1);
-        if (!session.runLine(line, number)) {
-            status = 2;
-            break;
+        if (result == ScriptLines::Result::TooLong) {
+            std::fprintf(err, "tablewise: line %ld: longer than %zu bytes\n", number, ScriptLines::kLongestLine);
+            return 2;
         }
+        if (!session.runLine(line, number))
+            return 2;
+        // A dump that could not be written ends the run; the caller tells why.
+        if (std::ferror(out))
+            return 1;
     }
-    std::free(buffer);
     std::fflush(out);
-    return status;
+    return 0;
 }
 
 } // namespace cli

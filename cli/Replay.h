@@ -33,8 +33,9 @@ private:
 };
 
 // Reads the script from `in` until its end. Dumps go to `out`, flushed at each
-// dump. Returns 0 at the end of the input; on a bad line writes
-// "tablewise: line N: <what is wrong>" to `err` and returns 2.
+// dump. Returns 0 at the end of the input; on a bad line, or one longer than
+// ScriptLines::kLongestLine, writes "tablewise: line N: <what is wrong>" to
+// `err` and returns 2; returns 1 as soon as `out` fails to take a dump.
 int replay(std::FILE* in, std::FILE* out, std::FILE* err);
 
 } // namespace cli

@@ -10,6 +10,7 @@
 
 #include "cli/Args.h"
 #include "cli/CommandLine.h"
+#include "cli/ArgumentReaders.h"
 #include "cli/Commands.h"
 #include "cli/Replay.h"
 #include "engine/content/AdviceContent.h"
@@ -34,7 +35,8 @@ are skipped:
   focus NAME           moves the focus
   dump                 prints NAME<TAB>VALUE lines and an empty line
 
-In TEXT, \\ is a backslash, \r CR, \n LF and \t TAB.
+In TEXT, \\ is a backslash, \r CR, \n LF and \t TAB. A line may be up to
+65536 bytes long.
 )";
 
 constexpr const char* kContentUsage = R"(Usage: tablewise content
@@ -43,55 +45,75 @@ Prints every advice text, one per line: KEY, a tab, and the text with
 backslash, CR, LF and TAB written as \\, \r, \n and \t.
 )";
 
-} // namespace
+struct ReplayOptions {
+    std::string file; // empty: standard input
+};
 
-int replayCommand(int argc, char** argv)
+struct ContentOptions {};
+
+std::string replayUsage()
 {
-    std::string file;
-    try {
-        const Args args(argc, argv, 2, {{"--help", 'h'}});
-        if (args.flag("--help")) {
-            write(kReplayUsage);
-            return 0;
-        }
-        if (args.positional().size() > 1)
-            return usageError("replay: unexpected argument " + args.positional()[1]);
-        if (!args.positional().empty())
-            file = args.positional().front();
-    } catch (const UsageError& e) {
-        return usageError("replay: " + e.message);
-    }
-    if (file.empty() || file == "-")
-        return replay(stdin, stdout, stderr);
-    std::FILE* in = std::fopen(file.c_str(), "rb");
-    if (!in)
-        return usageError(file + ": " + std::strerror(errno));
-    struct stat info {};
-    if (::fstat(::fileno(in), &info) == 0 && S_ISDIR(info.st_mode)) {
-        std::fclose(in);
-        return usageError(file + ": " + std::strerror(EISDIR));
-    }
+    return kReplayUsage;
+}
+
+std::string contentUsage()
+{
+    return kContentUsage;
+}
+
+Asked readReplayOptions(int argc, char** argv, ReplayOptions& o)
+{
+    const Args args(argc, argv, 2, {});
+    if (args.asked() != Asked::Work)
+        return args.asked();
+    if (args.positional().size() > 1)
+        throw UsageError{"unexpected argument " + args.positional()[1]};
+    if (!args.positional().empty() && args.positional().front() != "-")
+        o.file = args.positional().front();
+    return Asked::Work;
+}
+
+// replay() returns 1 when a dump could not be written, errno telling why.
+int replayFrom(std::FILE* in)
+{
     errno = 0;
     const int status = replay(in, stdout, stderr);
-    const int readError = std::ferror(in) ? errno : 0;
-    std::fclose(in);
-    if (readError != 0)
-        return usageError(file + ": " + std::strerror(readError));
+    if (status == 1)
+        outputFailed(errno);
     return status;
 }
 
-int contentCommand(int argc, char** argv)
+int runReplay(const ReplayOptions& o)
 {
-    try {
-        const Args args(argc, argv, 2, {{"--help", 'h'}});
-        if (args.flag("--help")) {
-            write(kContentUsage);
-            return 0;
-        }
-        args.positional({});
-    } catch (const UsageError& e) {
-        return usageError("content: " + e.message);
+    if (o.file.empty())
+        return replayFrom(stdin);
+    std::FILE* in = std::fopen(o.file.c_str(), "rb");
+    if (!in)
+        return usageError(o.file + ": " + std::strerror(errno));
+    struct stat info {};
+    if (::fstat(::fileno(in), &info) == 0 && S_ISDIR(info.st_mode)) {
+        std::fclose(in);
+        return usageError(o.file + ": " + std::strerror(EISDIR));
     }
+    const int status = replayFrom(in);
+    const int readError = std::ferror(in) ? errno : 0;
+    std::fclose(in);
+    if (readError != 0)
+        return usageError(o.file + ": " + std::strerror(readError));
+    return status;
+}
+
+Asked readContentOptions(int argc, char** argv, ContentOptions&)
+{
+    const Args args(argc, argv, 2, {});
+    if (args.asked() != Asked::Work)
+        return args.asked();
+    args.positional({});
+    return Asked::Work;
+}
+
+int writeContent(const ContentOptions&)
+{
     std::string out;
     for (std::size_t i = 0; i < engine::kAdviceKeyCount; ++i) {
         const auto key = static_cast<engine::AdviceKey>(i);
@@ -104,4 +126,29 @@ int contentCommand(int argc, char** argv)
     return 0;
 }
 
+} // namespace
+
+int replayCommand(int argc, char** argv)
+{
+    return runCommand<ReplayOptions>("replay", replayUsage, argc, argv, readReplayOptions, runReplay);
+}
+
+int contentCommand(int argc, char** argv)
+{
+    return runCommand<ContentOptions>("content", contentUsage, argc, argv, readContentOptions, writeContent);
+}
+
+void readReplayArguments(int argc, char** argv)
+{
+    ReplayOptions o;
+    readReplayOptions(argc, argv, o);
+}
+
+void readContentArguments(int argc, char** argv)
+{
+    ContentOptions o;
+    readContentOptions(argc, argv, o);
+}
+
 } // namespace cli
+

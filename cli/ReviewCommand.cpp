@@ -9,8 +9,9 @@
 
 #include "cli/Args.h"
 #include "cli/CommandLine.h"
+#include "cli/ArgumentReaders.h"
 #include "cli/Commands.h"
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 #include "cli/ReviewRecords.h"
 #include "store/HandStore.h"
 
@@ -225,9 +226,11 @@ int review(const ReviewRequest& request)
     if (request.hands) {
         const auto rows = hands.decisions(filter);
         if (request.format == Format::Json) {
+            // JSON Lines: one object a line.
             for (const auto& row : rows) {
-                appendJsonObject(out, decisionRecord(row));
-                out += "\n";
+                JsonWriter json;
+                writeJsonObject(json, decisionRecord(row));
+                out += json.text() + "\n";
             }
         } else if (request.format == Format::Csv) {
             std::vector<Record> records;
@@ -251,33 +254,29 @@ int review(const ReviewRequest& request)
     filter.limit = kDifferencesShown;
     const auto differences = hands.decisions(filter);
     if (request.format == Format::Json) {
-        out += "{\"player\":";
+        JsonWriter json;
+        json.beginObject().key("player");
         if (player)
-            appendJsonString(out, *player);
+            json.string(*player);
         else
-            out += "null";
-        out += ",\"situations\":[";
-        for (std::size_t i = 0; i < situations.size(); ++i) {
-            if (i > 0)
-                out += ",";
-            appendJsonObject(out, situationRecord(situations[i]));
-        }
-        out += "],\"differences\":[";
-        for (std::size_t i = 0; i < differences.size(); ++i) {
-            if (i > 0)
-                out += ",";
-            appendJsonObject(out, decisionRecord(differences[i]));
-        }
-        out += "]}\n";
+            json.null();
+        json.key("situations").beginArray();
+        for (const auto& s : situations)
+            writeJsonObject(json, situationRecord(s));
+        json.endArray().key("differences").beginArray();
+        for (const auto& d : differences)
+            writeJsonObject(json, decisionRecord(d));
+        json.endArray().endObject();
+        out = json.text() + "\n";
     } else if (request.format == Format::Csv) {
         std::vector<Record> records;
         for (const auto& s : situations) {
             records.push_back(situationRecord(s));
-            records.back().insert(records.back().begin(), {"kind", Cell::text("situation")});
+            records.back().insert(records.back().begin(), {"kind", Cell::textCell("situation")});
         }
         for (const auto& d : differences) {
             records.push_back(decisionRecord(d));
-            records.back().insert(records.back().begin(), {"kind", Cell::text("difference")});
+            records.back().insert(records.back().begin(), {"kind", Cell::textCell("difference")});
         }
         out = csvTable(records);
     } else {
@@ -296,42 +295,56 @@ int review(const ReviewRequest& request)
     return 0;
 }
 
-} // namespace
+std::string usage()
+{
+    return kUsage;
+}
 
-int reviewCommand(int argc, char** argv)
+Asked readOptions(int argc, char** argv, ReviewRequest& request)
 {
     static const Choices<Format> formats{{"text", Format::Text}, {"json", Format::Json}, {"csv", Format::Csv}};
-    ReviewRequest request;
-    try {
-        const Args args(argc, argv, 2,
-                        {{"--player", 0, true}, {"--all-players", 0}, {"--db", 0, true}, {"--hands", 0},
-                         {"--format", 'f', true}, {"--help", 'h'}});
-        if (args.flag("--help")) {
-            write(kUsage);
-            return 0;
-        }
-        request.player = args.value("--player");
-        request.allPlayers = args.flag("--all-players");
-        if (request.player && request.allPlayers)
-            return usageError("review: --player and --all-players go apart");
-        if (request.player && request.player->empty())
-            return usageError("review: --player needs a name");
-        request.hands = args.flag("--hands");
-        request.format = chosen(args, "--format", formats).value_or(Format::Text);
-        request.db = args.value("--db").value_or(store::defaultStorePath().string());
-        if (request.db.empty())
-            return usageError("review: --db needs a file name");
-        for (const auto& p : args.positional())
-            request.paths.emplace_back(p);
-    } catch (const UsageError& e) {
-        return usageError("review: " + e.message);
-    }
+    const Args args(argc, argv, 2,
+                    {{"--player", 0, true}, {"--all-players", 0}, {"--db", 0, true}, {"--hands", 0},
+                     {"--format", 'f', true}});
+    if (args.asked() != Asked::Work)
+        return args.asked();
+    request.player = args.value("--player");
+    request.allPlayers = args.flag("--all-players");
+    if (request.player && request.allPlayers)
+        throw UsageError{"--player and --all-players go apart"};
+    if (request.player && request.player->empty())
+        throw UsageError{"--player needs a name"};
+    request.hands = args.flag("--hands");
+    request.format = chosen(args, "--format", formats).value_or(Format::Text);
+    request.db = args.value("--db").value_or(store::defaultStorePath().string());
+    if (request.db.empty())
+        throw UsageError{"--db needs a file name"};
+    for (const auto& p : args.positional())
+        request.paths.emplace_back(p);
+    return Asked::Work;
+}
+
+int reviewStored(const ReviewRequest& request)
+{
     try {
         return review(request);
     } catch (const store::StoreError& e) {
         std::fprintf(stderr, "tablewise: review: %s\n", e.what());
         return 1;
     }
+}
+
+} // namespace
+
+int reviewCommand(int argc, char** argv)
+{
+    return runCommand<ReviewRequest>("review", usage, argc, argv, readOptions, reviewStored);
+}
+
+void readReviewArguments(int argc, char** argv)
+{
+    ReviewRequest request;
+    readOptions(argc, argv, request);
 }
 
 } // namespace cli

@@ -1,26 +1,42 @@
 #include "cli/ReviewRecords.h"
 
 #include <algorithm>
-#include <charconv>
 
-#include "cli/JsonText.h"
+#include "cli/JsonWriter.h"
 #include "engine/Hand.h"
 
 namespace cli {
 
-Cell Cell::text(std::string_view t)
+Cell Cell::textCell(std::string_view t)
 {
-    return {Kind::Text, std::string(t), {}};
+    Cell c;
+    c.kind = Kind::Text;
+    c.text = t;
+    return c;
 }
 
 Cell Cell::integer(std::uint64_t n)
 {
-    return {Kind::Number, std::to_string(n), {}};
+    Cell c;
+    c.kind = Kind::Integer;
+    c.whole = n;
+    return c;
 }
 
 Cell Cell::real(double d)
 {
-    return {Kind::Number, number(d), {}};
+    Cell c;
+    c.kind = Kind::Real;
+    c.low = d;
+    return c;
+}
+
+Cell Cell::pair(double lowValue, double highValue)
+{
+    Cell c = real(lowValue);
+    c.kind = Kind::Pair;
+    c.high = highValue;
+    return c;
 }
 
 Cell Cell::optionalReal(const std::optional<double>& d)
@@ -28,41 +44,35 @@ Cell Cell::optionalReal(const std::optional<double>& d)
     return d ? real(*d) : Cell{};
 }
 
-std::string number(double value)
-{
-    char buf[32];
-    return std::string(buf, std::to_chars(buf, buf + sizeof buf, value).ptr);
-}
-
 Record decisionRecord(const store::DecisionRow& row)
 {
     const history::Decision& d = row.decision;
     Record r;
-    r.emplace_back("site", Cell::text(row.site));
-    r.emplace_back("hand", Cell::text(row.handNumber));
-    r.emplace_back("player", Cell::text(d.player));
-    r.emplace_back("cards", Cell::text(d.cards.text()));
-    r.emplace_back("hand_class", Cell::text(d.handIndex >= 0 && d.handIndex < engine::kHandCount
+    r.emplace_back("site", Cell::textCell(row.site));
+    r.emplace_back("hand", Cell::textCell(row.handNumber));
+    r.emplace_back("player", Cell::textCell(d.player));
+    r.emplace_back("cards", Cell::textCell(d.cards.text()));
+    r.emplace_back("hand_class", Cell::textCell(d.handIndex >= 0 && d.handIndex < engine::kHandCount
                                                 ? engine::handText(d.handIndex)
                                                 : std::string_view()));
     r.emplace_back("players", Cell::integer(static_cast<std::uint64_t>(std::max(d.players, 0))));
-    r.emplace_back("seat", Cell::text(d.seat));
-    r.emplace_back("position", d.position ? Cell::text(engine::positionName(*d.position)) : Cell{});
-    r.emplace_back("before", Cell::text(history::beforeName(d.before)));
+    r.emplace_back("seat", Cell::textCell(d.seat));
+    r.emplace_back("position", d.position ? Cell::textCell(engine::positionName(*d.position)) : Cell{});
+    r.emplace_back("before", Cell::textCell(history::beforeName(d.before)));
     r.emplace_back("limpers", Cell::integer(static_cast<std::uint64_t>(std::max(d.limpers, 0))));
     r.emplace_back("big_blind", Cell::real(d.bigBlind));
-    r.emplace_back("action", Cell::text(history::moveName(d.action)));
+    r.emplace_back("action", Cell::textCell(history::moveName(d.action)));
     r.emplace_back("to_bb", Cell::real(d.toBB));
-    r.emplace_back("advice_class", Cell::text(history::adviceClassName(d.advice)));
+    r.emplace_back("advice_class", Cell::textCell(history::adviceClassName(d.advice)));
     if (d.adviceLowBB || d.adviceHighBB) {
         const double low = d.adviceLowBB.value_or(*d.adviceHighBB);
-        r.emplace_back("advice_bb", Cell{Cell::Kind::Pair, number(low), number(d.adviceHighBB.value_or(low))});
+        r.emplace_back("advice_bb", Cell::pair(low, d.adviceHighBB.value_or(low)));
     } else {
         r.emplace_back("advice_bb", Cell{});
     }
-    r.emplace_back("size", d.size ? Cell::text(history::sizeName(*d.size)) : Cell{});
-    r.emplace_back("verdict", Cell::text(history::verdictName(d.verdict)));
-    r.emplace_back("reason", d.verdict == history::Verdict::Ungraded ? Cell::text(d.reason) : Cell{});
+    r.emplace_back("size", d.size ? Cell::textCell(history::sizeName(*d.size)) : Cell{});
+    r.emplace_back("verdict", Cell::textCell(history::verdictName(d.verdict)));
+    r.emplace_back("reason", d.verdict == history::Verdict::Ungraded ? Cell::textCell(d.reason) : Cell{});
     r.emplace_back("net_bb", Cell::optionalReal(d.netBB));
     return r;
 }
@@ -77,8 +87,8 @@ std::optional<double> perHundred(double sum, std::uint64_t count)
 Record situationRecord(const store::SituationSummary& s)
 {
     Record r;
-    r.emplace_back("before", Cell::text(history::beforeName(s.before)));
-    r.emplace_back("position", s.position ? Cell::text(engine::positionName(*s.position)) : Cell{});
+    r.emplace_back("before", Cell::textCell(history::beforeName(s.before)));
+    r.emplace_back("position", s.position ? Cell::textCell(engine::positionName(*s.position)) : Cell{});
     r.emplace_back("hands", Cell::integer(s.hands));
     r.emplace_back("graded", Cell::integer(s.graded));
     r.emplace_back("followed", Cell::integer(s.followed));
@@ -91,29 +101,27 @@ Record situationRecord(const store::SituationSummary& s)
 
 namespace {
 
-void appendJsonCell(std::string& out, const Cell& c)
+void writeJsonCell(JsonWriter& json, const Cell& c)
 {
     switch (c.kind) {
-    case Cell::Kind::Null: out += "null"; break;
-    case Cell::Kind::Number: out += c.value; break;
-    case Cell::Kind::Text: appendJsonString(out, c.value); break;
-    case Cell::Kind::Pair: out += "[" + c.value + "," + c.second + "]"; break;
+    case Cell::Kind::Null: json.null(); break;
+    case Cell::Kind::Integer: json.integer(c.whole); break;
+    case Cell::Kind::Real: json.real(c.low); break;
+    case Cell::Kind::Text: json.string(c.text); break;
+    case Cell::Kind::Pair: json.beginArray().real(c.low).real(c.high).endArray(); break;
     }
 }
 
 } // namespace
 
-void appendJsonObject(std::string& out, const Record& r)
+void writeJsonObject(JsonWriter& json, const Record& r)
 {
-    out += "{";
-    for (std::size_t i = 0; i < r.size(); ++i) {
-        if (i > 0)
-            out += ",";
-        appendJsonString(out, r[i].first);
-        out += ":";
-        appendJsonCell(out, r[i].second);
+    json.beginObject();
+    for (const auto& [name, cell] : r) {
+        json.key(name);
+        writeJsonCell(json, cell);
     }
-    out += "}";
+    json.endObject();
 }
 
 namespace {
@@ -131,6 +139,19 @@ void appendCsvField(std::string& out, std::string_view field)
         out += c;
     }
     out += '"';
+}
+
+// A value as a CSV field holds it: empty for none.
+std::string csvValue(const Cell& c)
+{
+    switch (c.kind) {
+    case Cell::Kind::Integer: return std::to_string(c.whole);
+    case Cell::Kind::Real: return shortestNumber(c.low);
+    case Cell::Kind::Text: return c.text;
+    case Cell::Kind::Null:
+    case Cell::Kind::Pair: break;
+    }
+    return {};
 }
 
 } // namespace
@@ -166,11 +187,11 @@ std::string csvTable(const std::vector<Record>& records)
             };
             if (names.size() == 2) {
                 if (field.second.kind == Cell::Kind::Pair) {
-                    values[at(names[0])] = field.second.value;
-                    values[at(names[1])] = field.second.second;
+                    values[at(names[0])] = shortestNumber(field.second.low);
+                    values[at(names[1])] = shortestNumber(field.second.high);
                 }
-            } else if (field.second.kind != Cell::Kind::Null) {
-                values[at(names[0])] = field.second.value;
+            } else {
+                values[at(names[0])] = csvValue(field.second);
             }
         }
         for (std::size_t i = 0; i < values.size(); ++i) {

@@ -14,24 +14,26 @@
 
 namespace cli {
 
+class JsonWriter;
+
 // One value of a record, typed as JSON writes it.
 struct Cell {
-    enum class Kind { Null, Number, Text, Pair };
+    enum class Kind { Null, Integer, Real, Text, Pair };
     Kind kind = Kind::Null;
-    std::string value;  // a number as written, or the text
-    std::string second; // the upper number of a pair
+    std::string text;     // of a text
+    std::uint64_t whole = 0;
+    double low = 0.0;     // a real, or the lower number of a pair
+    double high = 0.0;    // the upper number of a pair
 
-    static Cell text(std::string_view t);
+    static Cell textCell(std::string_view t);
     static Cell integer(std::uint64_t n);
     static Cell real(double d);
+    static Cell pair(double lowValue, double highValue);
     static Cell optionalReal(const std::optional<double>& d);
 };
 
 // Named values in their order.
 using Record = std::vector<std::pair<std::string, Cell>>;
-
-// The shortest text that reads back as the same double ("0.5", "12", "1e+21").
-std::string number(double value);
 
 // Big blinds per 100 hands from a sum over `count` hands; none for no hands.
 std::optional<double> perHundred(double sum, std::uint64_t count);
@@ -41,7 +43,7 @@ Record decisionRecord(const store::DecisionRow& row);
 // A situation's figures: before, position, hands, graded, followed ...
 Record situationRecord(const store::SituationSummary& s);
 
-void appendJsonObject(std::string& out, const Record& r);
+void writeJsonObject(JsonWriter& json, const Record& r);
 
 // Records as one CSV table with a header row (RFC 4180, CR LF): the columns of
 // all of them in the order they first appear (a pair as two columns, _low and

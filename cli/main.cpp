@@ -5,8 +5,8 @@
 #include <string_view>
 #include <utility>
 
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
-#include "window/model/Product.h"
 
 namespace {
 
@@ -15,15 +15,17 @@ constexpr const char* kUsage = R"(Usage: tablewise COMMAND [ARGS]
 Brisvane Tablewise, the no-limit hold'em strategy advisor, from the command line.
 
 Commands:
-  advise HAND -a ACTION [-p POSITION] [-b AMOUNT] [-l N]
+  advise HAND -a ACTION [-p POSITION] [-b AMOUNT] [-l N] [-f FORMAT]
                       pre-flop advice for one hand
-  postflop CATEGORY [-p in|out] [--pot raised|limped] [--players heads-up|multi-way]
+  postflop CATEGORY [-p in|out] [--pot raised|limped] [--players heads-up|multi-way] [-f FORMAT]
                       post-flop advice
   chart -a ACTION -p POSITION [-b AMOUNT] [-l N] [-f FORMAT]
                       what to do with every starting hand in one situation
-  equity HAND [-b CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S]
+  equity HAND [--board CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S]
+         [--seed N] [-f FORMAT]
                       the odds of a hand against random hands or a range
-  board HAND BOARD    the made hand, draws, outs and post-flop category on a board
+  board HAND BOARD [-f FORMAT]
+                      the made hand, draws, outs and post-flop category on a board
   import PATH...      reads hand histories into the local store
   review [--player NAME | --all-players] [--hands] [-f FORMAT] [PATH...]
                       your stored pre-flop decisions against the advice
@@ -32,9 +34,16 @@ Commands:
 
 Options:
   -h, --help          this text ("tablewise COMMAND --help" explains a command)
-  -V, --version       the version
+  -V, --version       the version (also after a command)
 
-Money follows the locale (LC_MONETARY).
+Every command spells its options alike: -b, --bb is the big blind, --board
+the board's cards, -f, --format the output's format (text, json, and csv,
+html or png where they apply). Money follows the locale (LC_MONETARY). Cards
+are written higher rank first, and cards of one rank in the suit order
+spades, hearts, diamonds, clubs: AsAh, QsQd.
+
+Exit status: 0 done, 1 the output could not be written (or the store
+failed), 2 bad arguments.
 )";
 
 using Command = int (*)(int, char**);
@@ -55,12 +64,12 @@ int main(int argc, char** argv)
     }
     const std::string_view command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
-        return 0;
+        cli::write(kUsage);
+        return cli::finishOutput(0);
     }
     if (command == "--version" || command == "-V") {
-        std::printf("tablewise %s\n", window::versionNumber().c_str());
-        return 0;
+        cli::write(cli::versionLine());
+        return cli::finishOutput(0);
     }
     for (const auto& [name, run] : kCommands)
         if (command == name)

@@ -21,7 +21,9 @@ inline constexpr int kQueen = 10;
 inline constexpr int kKing = 11;
 inline constexpr int kAce = 12;
 
-// Suits in the order spades, hearts, diamonds, clubs.
+// Suits in the order spades, hearts, diamonds, clubs: the order in which
+// cards of one rank are written. Card indices order the suits the same way,
+// so of two cards of one rank the club has the higher index.
 inline constexpr char kRankChars[] = "23456789TJQKA";
 inline constexpr char kSuitChars[] = "shdc";
 

@@ -7,6 +7,8 @@
 #include <initializer_list>
 #include <iterator>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "engine/cards/Card.h"
 
@@ -81,8 +83,11 @@ public:
     constexpr iterator begin() const { return iterator(mask_); }
     constexpr iterator end() const { return iterator(0); }
 
-    // The cards' texts from the highest rank down, without separators: "AhKd7c".
-    std::string text() const;
+    // The cards in the order they are written: the highest rank first, and
+    // cards of one rank in the suit order spades, hearts, diamonds, clubs.
+    std::vector<Card> written() const;
+    // Their texts in that order, with `separator` between them: "AsAhKd7c".
+    std::string text(std::string_view separator = {}) const;
 
 private:
     std::uint64_t mask_ = 0;

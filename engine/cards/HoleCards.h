@@ -1,5 +1,6 @@
 #pragma once
-// Two hole cards, the higher card first.
+// Two hole cards, the higher card first. Written as CardSet writes cards:
+// a pair in the suit order spades, hearts, diamonds, clubs ("QsQd").
 
 #include <string>
 
@@ -15,7 +16,11 @@ struct HoleCards {
     constexpr HoleCards(Card a, Card b) : high(a < b ? b : a), low(a < b ? a : b) {}
 
     constexpr CardSet set() const { return CardSet{high, low}; }
-    std::string text() const { return high.text() + low.text(); }
+    std::string text() const
+    {
+        // Of two cards of one rank, `high` has the later suit.
+        return high.rank() == low.rank() ? low.text() + high.text() : high.text() + low.text();
+    }
     friend constexpr bool operator==(HoleCards, HoleCards) = default;
 };
 

@@ -90,8 +90,8 @@ TEST(Equity, JsonAgainstARangeWithDeadCards)
 {
     const std::string out = printed("equity 'A♠ A♥' --vs KK -d Kc -f JSON");
     // Three combinations of kings are left, each with C(47,5) boards.
-    EXPECT_EQ(out.rfind("{\"hand\":\"AhAs\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
-                        "\"method\":\"exact\",\"deals\":4601817,\"win\":",
+    EXPECT_EQ(out.rfind("{\"hand\":\"AsAh\",\"board\":\"\",\"dead\":\"Kc\",\"opponents\":1,\"range\":\"KK\","
+                        "\"method\":\"exact\",\"seed\":null,\"deals\":4601817,\"win\":",
                         0),
               0u)
         << out;
@@ -110,18 +110,25 @@ TEST(Board, MadeHandDrawsOutsAndCategory)
 {
     const std::string text = printed("board AhKh 'Qh Jh 2c'");
     EXPECT_EQ(text, "Made hand: high card, ace\nHolding:   nothing\n"
-                    "Draw:      nut flush draw, 9 outs (Th9h8h7h6h5h4h3h2h)\nDraw:      gutshot, 4 outs (TcTdThTs)\n"
+                    "Draw:      nut flush draw, 9 outs (Th 9h 8h 7h 6h 5h 4h 3h 2h)\n"
+                    "Draw:      gutshot, 4 outs (Ts Th Td Tc)\n"
                     "Outs:      12\nCategory:  Nut Flush Draw\n");
     const std::string json = printed("board 7s7d 'Ac 7h 2d 9s' -f json");
     EXPECT_NE(json.find("\"category\":\"Trips\""), std::string::npos) << json;
+    // Each draw lists its outs; the reading counts them.
+    EXPECT_NE(printed("board AhKh 'Qh Jh 2c' --format json")
+                  .find("{\"name\":\"gutshot\",\"outs\":[\"Ts\",\"Th\",\"Td\",\"Tc\"]}],\"outs\":12,"),
+              std::string::npos);
 }
 
 TEST(Program, TellsItsVersion)
 {
-    for (const char* option : {"--version", "-V"}) {
+    for (const char* option : {"--version", "-V", "advise --version", "chart -V", "equity AhKh --version",
+                               "board --version", "import -V", "review --version", "replay -V", "content --version",
+                               "postflop -V"}) {
         const RunResult r = tablewise(option);
-        EXPECT_EQ(r.status, 0);
-        EXPECT_EQ(r.out, "tablewise 1.0.8\n");
+        EXPECT_EQ(r.status, 0) << option;
+        EXPECT_EQ(r.out, "tablewise 1.0.8\n") << option;
     }
 }
 
@@ -155,7 +162,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{"advise AX --action opened", "AX"}, BadArgs{"advise AAs --action opened", "AAs"},
                       BadArgs{"advise AK", "--action"}, BadArgs{"advise AK --action folded", "folded"},
                       BadArgs{"advise AK --action opened --position button", "button"},
-                      BadArgs{"advise AK --action opened --bb 1,5", "1,5"},
+                      BadArgs{"advise AK --action opened --bb 1,2,5", "1,2,5"},
                       BadArgs{"advise AK --action opened --bb 12345678901", "12345678901"},
                       BadArgs{"advise AK --action opened --limpers 2", "--limpers"},
                       BadArgs{"advise AK --action limped --limpers two", "two"},
@@ -165,8 +172,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{"postflop 4 --pot big", "big"}, BadArgs{"postflop 4 --players three", "three"},
                       BadArgs{"content extra", "extra"}, BadArgs{"replay a b", "b"},
                       BadArgs{"equity", "HAND"}, BadArgs{"equity AhAh", "duplicate card \"Ah\""},
-                      BadArgs{"equity AhKh -b 'Ah 2c 3d'", "\"Ah\" is in the hand and on the board"},
-                      BadArgs{"equity AhKh -b Xh", "\"Xh\" is not a card"}, BadArgs{"equity AhKh -n 10", "10"},
+                      BadArgs{"equity AhKh --board 'Ah 2c 3d'", "\"Ah\" is in the hand and on the board"},
+                      BadArgs{"equity AhKh --board Xh", "--board: \"Xh\" is not a card"},
+                      BadArgs{"equity AhKh -b 'Qh Jh 2c'", "give the board as --board CARDS"},
+                      BadArgs{"equity AhKh --trials 0", "0"}, BadArgs{"equity AhKh --seed x", "--seed"},
+                      BadArgs{"equity AhKh -n 10", "10"},
                       BadArgs{"equity AhKh -n 2 --vs QQ+", "--vs"}, BadArgs{"equity AhKh --vs AKx", "AKx"},
                       BadArgs{"equity AhKh --exact --trials 5", "--trials"}, BadArgs{"equity AhKh --seconds -1", "-1"},
                       BadArgs{"board AhKh", "BOARD"}, BadArgs{"board AhKh 'Qh Jh'", "2 cards"},
@@ -287,12 +297,15 @@ TEST(Chart, Errors)
     for (const char* args : {"chart --position early", "chart --action opened", "chart --action opened --position x",
                              "chart --action opened --position early --format pdf",
                              "chart --action opened --position early --format png",
-                             "chart --action opened --position early --limpers 2",
-                             "chart --action opened --position early --output /nonexistent/dir/chart.txt"}) {
+                             "chart --action opened --position early --limpers 2"}) {
         const RunResult r = tablewise(args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << args << ": " << r.err;
     }
+    // A file that cannot be written is no fault of the arguments.
+    const RunResult r = tablewise("chart --action opened --position early --output /nonexistent/dir/chart.txt");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "tablewise: /nonexistent/dir/chart.txt: No such file or directory\n");
 }
 
 } // namespace

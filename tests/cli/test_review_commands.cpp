@@ -225,7 +225,7 @@ TEST_F(ReviewCommands, HandsAsJsonHaveTheirFieldsInOrderWithTheirTypes)
         }
         EXPECT_EQ(at, object.size()) << "fields past net_bb in " << object;
     }
-    EXPECT_NE(objects[0].find("\"player\":\"Smith, \\\"J\\\"\",\"cards\":\"KdKs\",\"hand_class\":\"KK\""),
+    EXPECT_NE(objects[0].find("\"player\":\"Smith, \\\"J\\\"\",\"cards\":\"KsKd\",\"hand_class\":\"KK\""),
               std::string::npos)
         << objects[0];
     EXPECT_NE(objects[2].find("\"hand\":\"9002\",\"player\":\"Hero\",\"cards\":\"AhKd\",\"hand_class\":\"AK\""),
@@ -244,7 +244,7 @@ TEST_F(ReviewCommands, CsvHasAHeaderAndQuotesAsRfc4180Says)
     EXPECT_EQ(hands.out.substr(0, hands.out.find("\r\n")),
               "site,hand,player,cards,hand_class,players,seat,position,before,limpers,big_blind,action,to_bb,"
               "advice_class,advice_bb_low,advice_bb_high,size,verdict,reason,net_bb");
-    EXPECT_NE(hands.out.find("\r\nHome,9001,\"Smith, \"\"J\"\"\",KdKs,KK,3,"), std::string::npos) << hands.out;
+    EXPECT_NE(hands.out.find("\r\nHome,9001,\"Smith, \"\"J\"\"\",KsKd,KK,3,"), std::string::npos) << hands.out;
     EXPECT_EQ(lines(hands.out).size(), 4u);
 
     const RunResult summary = run("review", "--player Hero -f csv");
