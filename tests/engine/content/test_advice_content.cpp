@@ -494,6 +494,83 @@ TEST(AdviceTerms, TheFiveTenRuleIsDefinedAndNamedOneWay)
     }
 }
 
+// The sentence of a text that holds `phrase`: from the end of the sentence
+// before it (". ") to its own end; empty when the phrase is not there.
+std::string_view sentenceWith(std::string_view text, std::string_view phrase)
+{
+    const auto at = text.find(phrase);
+    if (at == std::string_view::npos)
+        return {};
+    const auto before = text.rfind(". ", at);
+    const auto start = before == std::string_view::npos ? 0 : before + 2;
+    const auto end = text.find(". ", at + phrase.size());
+    return text.substr(start, end == std::string_view::npos ? std::string_view::npos : end + 1 - start);
+}
+
+// What a revised entry advises, and why, kept from being turned around by a
+// later edit: a phrase, words its sentence must hold, and words it must not.
+struct Direction {
+    const char* key;
+    const char* phrase;
+    std::vector<const char*> with;
+    std::vector<const char*> without;
+};
+
+[[maybe_unused]] void PrintTo(const Direction& d, std::ostream* os)
+{
+    *os << d.key << " \"" << d.phrase << "\"";
+}
+
+const Direction kDirections[] = {
+    // Queens: call most of the time; deep stacks make a 4-bet the better play.
+    {"ADV_RR_02", "best to call", {"Most of the time"}, {"4-bet"}},
+    {"ADV_RR_02", "a 4-bet is better", {"deep", "about the size of the pot"}, {"short"}},
+    {"ADV_RR_02", "worse hands pay now", {"one opponent"}, {}},
+    // Ace-ten over very loose limpers: from the button only; a re-raise folds it.
+    {"ADV_L_22", "raise  from the button", {"4xBB plus 1BB per limper"}, {"cutoff", "CO"}},
+    {"ADV_L_22", "If you are re-raised, fold", {"a blind or a limper"}, {"button"}},
+    // Aces or kings in the blinds: calling a re-raise is the rule, re-raising the exception.
+    {"ADV_L_02", "mostly just call", {"If you are re-raised"}, {"deep", "100"}},
+    {"ADV_L_02", "push all-in", {"Only when the stacks are short", "re-raise again"}, {}},
+    {"ADV_L_02", "another player calls it", {"re-raise again"}, {}},
+    // Ace-queen from late: the button's re-raise is folded for its size, not its range.
+    {"ADV_O_16", "re-raised from the button, fold", {}, {}},
+    {"ADV_O_16", "usually large", {"out of position"}, {"wide"}},
+    {"ADV_O_16", "re-raised from the blinds and the stacks are deep", {"call"}, {"fold"}},
+    // Ace-queen from middle: call the button, fold to the narrower ranges between.
+    {"ADV_O_17", "re-raised from the button", {"call", "reasonable size"}, {"fold"}},
+    {"ADV_O_17", "Fold to re-raises from anywhere else", {"narrower range", "dominated"}, {"out of position"}},
+    // King-queen from middle: a small re-raise from the blinds is called, one from behind folded.
+    {"ADV_O_30", "in the blinds re-raises", {"small", "call"}, {"fold"}},
+    {"ADV_O_30", "still to act behind you", {"fold", "position on you"}, {"call"}},
+    // Small pairs from late: fold, not limp, with aggressive players behind.
+    {"ADV_O_32", "very aggressive players behind you", {"fold"}, {"open limp instead"}},
+    {"ADV_O_32", "5/10 rule applies", {"call a moderate re-raise"}, {}},
+    // Ace-queen over limpers: the dangers are ace-king, bigger pairs and sets.
+    {"ADV_L_15", "include ace-king", {"ace-high flop", "kicker"}, {"queen-high"}},
+    {"ADV_L_15", "rarely out-kicked", {"queen-high flop", "kings and aces", "set"}, {}},
+    // Jacks called all-in by a tight range: below 40%, about 36%.
+    {"ADV_RR_06", "about 43%", {"TT+/AK"}, {}},
+    {"ADV_RR_06", "below 40%", {"about 36%", "get called"}, {"about 40%", "or a little less"}},
+    {"ADV_RR_09", "about 43%", {"TT+/AK"}, {"win about"}},
+    {"ADV_RR_09", "below 40%", {"about 36%", "get called"}, {"about 40%"}},
+};
+
+class RevisedAdvice : public ::testing::TestWithParam<Direction> {};
+
+TEST_P(RevisedAdvice, KeepsItsDirection)
+{
+    const Direction& d = GetParam();
+    const std::string_view sentence = sentenceWith(text(d.key), d.phrase);
+    ASSERT_FALSE(sentence.empty()) << d.key << " no longer says \"" << d.phrase << "\"";
+    for (const char* word : d.with)
+        EXPECT_NE(sentence.find(word), std::string_view::npos) << "[" << sentence << "] lacks \"" << word << "\"";
+    for (const char* word : d.without)
+        EXPECT_FALSE(containsWord(sentence, word)) << "[" << sentence << "] holds \"" << word << "\"";
+}
+
+INSTANTIATE_TEST_SUITE_P(Keys, RevisedAdvice, ::testing::ValuesIn(kDirections));
+
 TEST(AdviceKeyNames, EveryNameIsFoundAndNamesItsOwnKey)
 {
     for (std::size_t i = 0; i < std::size(kExpected); ++i) {
