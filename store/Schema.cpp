@@ -66,6 +66,41 @@ CREATE INDEX decisions_player ON decisions(player, before, position, verdict, ne
 CREATE INDEX decisions_costliest ON decisions(net_bb, hand_id, player_index)
     WHERE verdict IN (1, 2) AND net_bb IS NOT NULL;
 )",
+    // The practice drills: each card's schedule and every answer.
+    R"(
+CREATE TABLE drill_cards(
+    before INTEGER NOT NULL,
+    position INTEGER NOT NULL,
+    limpers INTEGER NOT NULL,
+    hand_index INTEGER NOT NULL,
+    repetitions INTEGER NOT NULL,
+    easiness REAL NOT NULL,
+    interval_days INTEGER NOT NULL,
+    due INTEGER NOT NULL,
+    lapses INTEGER NOT NULL,
+    PRIMARY KEY(before, position, limpers, hand_index)
+) WITHOUT ROWID;
+CREATE INDEX drill_cards_due ON drill_cards(due);
+CREATE TABLE drill_answers(
+    id INTEGER PRIMARY KEY,
+    answered_at INTEGER NOT NULL,
+    day TEXT NOT NULL,
+    before INTEGER NOT NULL,
+    position INTEGER NOT NULL,
+    limpers INTEGER NOT NULL,
+    hand_index INTEGER NOT NULL,
+    players INTEGER NOT NULL,
+    seat TEXT NOT NULL,
+    card_high INTEGER NOT NULL,
+    card_low INTEGER NOT NULL,
+    answer INTEGER NOT NULL,
+    raise_bb REAL,
+    advice INTEGER NOT NULL,
+    verdict INTEGER NOT NULL
+);
+CREATE INDEX drill_answers_day ON drill_answers(day, verdict);
+CREATE INDEX drill_answers_situation ON drill_answers(before, position, verdict);
+)",
 };
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "store/Database.h"
+#include "store/DrillStore.h"
 #include "store/HandStore.h"
 #include "store/Schema.h"
 #include "tests/store/GeneratedHands.h"
@@ -71,11 +72,12 @@ const RefusedFile kRefused[] = {
      [](const fs::path& db) {
          makeStore(db);
          store::Database raw(db, store::Database::Access::ReadWrite);
-         raw.exec("PRAGMA user_version = 3");
+         raw.exec(("PRAGMA user_version = " + std::to_string(store::kStoreVersion + 1)).c_str());
      },
      [](const fs::path& db) {
-         return db.string() + " was written by a newer version of Brisvane Tablewise (store version 3; this version "
-                              "reads up to " + std::to_string(store::kStoreVersion) + "). Nothing was changed.";
+         return db.string() + " was written by a newer version of Brisvane Tablewise (store version "
+             + std::to_string(store::kStoreVersion + 1) + "; this version reads up to "
+             + std::to_string(store::kStoreVersion) + "). Nothing was changed.";
      }},
 };
 
@@ -90,6 +92,14 @@ TEST_P(RefusedStore, IsRefusedWithAClearMessageAndLeftAsItWas)
         const std::string message = openError(db, mode);
         EXPECT_NE(message.find(GetParam().message(db)), std::string::npos) << message;
     }
+    // The drills open the same file with the same words.
+    std::string drillMessage;
+    try {
+        store::DrillStore drills(db);
+    } catch (const store::StoreError& e) {
+        drillMessage = e.what();
+    }
+    EXPECT_NE(drillMessage.find(GetParam().message(db)), std::string::npos) << drillMessage;
     EXPECT_EQ(readFile(db), before);
     EXPECT_FALSE(fs::exists(db.string() + "-wal") && fs::file_size(db.string() + "-wal") > 0);
 }
@@ -121,6 +131,8 @@ TEST_F(StoreTest, AnOlderStoreIsUpgradedAndKeepsItsHands)
     {
         store::Database raw(db, store::Database::Access::ReadWrite);
         raw.exec("DROP INDEX decisions_costliest");
+        raw.exec("DROP TABLE drill_cards");
+        raw.exec("DROP TABLE drill_answers");
         raw.exec("PRAGMA user_version = 1");
     }
     store::HandStore hands(db);
