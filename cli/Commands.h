@@ -12,5 +12,6 @@ int equityCommand(int argc, char** argv);
 int boardCommand(int argc, char** argv);
 int importCommand(int argc, char** argv);
 int reviewCommand(int argc, char** argv);
+int drillCommand(int argc, char** argv);
 
 } // namespace cli
