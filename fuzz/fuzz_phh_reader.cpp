@@ -1,7 +1,7 @@
 // The PHH reader: the input is PHH text (a .phhs or a .phh). It is read as one
 // hand, and streamed from memory the way a file is read: with a large and a
-// tiny chunk, as a growing and as a final file, and again from the end of one
-// of its hands. Whatever the bytes:
+// tiny chunk, as a growing or as a final file (by the parity of its size), and
+// again from the end of one of its hands. Whatever the bytes:
 // - the chunk size changes nothing (hands, problems, offsets, lines);
 // - every hand taken reads again alone from the text the sink got, the same;
 // - offsets only move forward and stay within the data, the summary counts
@@ -105,8 +105,7 @@ Recorder read(std::string_view data, bool complete, std::size_t chunk, std::uint
     options.fileIsComplete = complete;
     options.startOffset = from;
     phh::StreamLimits limits;
-    if (chunk != 0)
-        limits.chunk = chunk;
+    limits.chunk = chunk;
     const ReadSummary s = phh::readPhhBuffer(data, "fuzz.phhs", r, options, limits);
     check(s.hands == r.hands.size() && s.problems == r.problems.size(), "the summary counts what the sink got");
     check(s.endOffset >= from && s.endOffset <= data.size() && s.endOffset >= r.last, "the end offset");
@@ -144,20 +143,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bytes, std::size_t siz
         checkHand(*hand);
     static_cast<void>(looksLikePhh(data));
 
+    // The large chunk takes the whole input at once, as the default does,
+    // without the default's mebibyte buffer at every read.
+    const std::size_t large = size + 64;
     const std::size_t tiny = 1 + size % 13;
-    for (const bool complete : {false, true}) {
-        const Recorder whole = read(data, complete, 0);
-        check(same(whole, read(data, complete, tiny)), "the chunk size changes nothing");
-        // Resume at the end of a hand in the middle.
-        if (!whole.hands.empty()) {
-            const std::size_t k = whole.hands.size() / 2;
-            const std::uint64_t from = whole.hands[k].end;
-            std::size_t problemsBefore = 0;
-            while (problemsBefore < whole.problems.size() && whole.problems[problemsBefore].end <= from)
-                ++problemsBefore;
-            check(same(whole, read(data, complete, 0, from), k + 1, problemsBefore),
-                  "a resumed read goes on as the whole one");
-        }
+    // Each input is read either as a growing or as a final file: the mutator
+    // flips between them by changing the size, and one reading fewer per
+    // input leaves the time to try more of them.
+    const bool complete = size % 2 == 0;
+    const Recorder whole = read(data, complete, large);
+    check(same(whole, read(data, complete, tiny)), "the chunk size changes nothing");
+    // Resume at the end of a hand in the middle.
+    if (!whole.hands.empty()) {
+        const std::size_t k = whole.hands.size() / 2;
+        const std::uint64_t from = whole.hands[k].end;
+        std::size_t problemsBefore = 0;
+        while (problemsBefore < whole.problems.size() && whole.problems[problemsBefore].end <= from)
+            ++problemsBefore;
+        check(same(whole, read(data, complete, large, from), k + 1, problemsBefore),
+              "a resumed read goes on as the whole one");
     }
     return 0;
 }
