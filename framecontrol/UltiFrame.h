@@ -70,7 +70,8 @@ public:
     // First placement on a form: defaults, the host's name as caption, the
     // host's font, a size of 1500 x 750 twips.
     void InitProperties();
-    // Load and save; a value equal to its default is not stored.
+    // Load and save; a value equal to its default is not stored. A stored
+    // value out of its property's range loads as the property's default.
     void ReadProperties(const platform::PropertyBag& bag);
     void WriteProperties(platform::PropertyBag& bag) const;
 
@@ -173,6 +174,7 @@ private:
     // The saved properties: name, default, how to read and store each.
     static const platform::PropertyTable<UltiFrame>& properties();
     void takeFixedDefaults();
+    platform::PropertyBag withoutRefusedValues(const platform::PropertyBag& bag) const;
     // Throws PlatformError 380 for a value the property does not take.
     static void checkValue(std::string_view name, std::int32_t value);
 

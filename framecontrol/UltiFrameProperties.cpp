@@ -1,5 +1,9 @@
 // UltiFrame: its saved properties, and first placement, load and save.
 
+#include <algorithm>
+#include <string_view>
+#include <vector>
+
 #include "framecontrol/PictureBox.h"
 #include "framecontrol/UltiFrame.h"
 #include "platform/draw/FontConvert.h"
@@ -116,9 +120,29 @@ void UltiFrame::InitProperties()
     resize(twips.toPixels(kPlacedWidthTwips), twips.toPixels(kPlacedHeightTwips));
 }
 
+// A bag an older build saved may hold a value a setter now refuses. Such a
+// value is left out, so that its property takes its default (nothing ever
+// draws with a value out of range) and the rest of the bag loads as stored.
+platform::PropertyBag UltiFrame::withoutRefusedValues(const platform::PropertyBag& bag) const
+{
+    std::vector<std::string_view> refused;
+    for (const auto& entry : properties().entries()) {
+        if (entry.valid && bag.contains(entry.name) &&
+            !entry.valid(bag.read(entry.name, properties().defaultOf(entry, ambient_))))
+            refused.push_back(entry.name);
+    }
+    if (refused.empty())
+        return bag;
+    platform::PropertyBag kept;
+    for (const auto& [key, value] : bag.entries())
+        if (std::find(refused.begin(), refused.end(), key) == refused.end())
+            kept.set(key, value);
+    return kept;
+}
+
 void UltiFrame::ReadProperties(const platform::PropertyBag& bag)
 {
-    properties().read(*this, bag, ambient_);
+    properties().read(*this, withoutRefusedValues(bag), ambient_);
     picFrame_->setForeColor(foreColor_);
     applyToSurface();
     Redraw();

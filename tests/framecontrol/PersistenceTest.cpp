@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 #include <QApplication>
 #include <QPixmap>
 
@@ -173,31 +177,59 @@ TEST(Load, AValueOfTheWrongKindIsATypeMismatchForTheHost)
 
 namespace {
 
-// Every value a setter refuses, stored in a bag: the load refuses it with the
-// setter's error, leaves the frame as it was, and nothing draws it later.
-struct RefusedCase {
+// Every value a setter refuses, stored in a bag among other properties: the
+// load takes the whole bag, the refused value as its property's default (so
+// nothing draws with it), every other property as stored.
+struct OutOfRangeCase {
     const char* key;
     std::int32_t value;
+    std::int32_t (UltiFrame::*read)() const;
+    std::int32_t defaultValue;
 };
 
-class LoadRefuses : public testing::TestWithParam<RefusedCase> {};
+class LoadOutOfRange : public testing::TestWithParam<OutOfRangeCase> {};
 
-TEST_P(LoadRefuses, WhatTheSetterRefuses)
+TEST_P(LoadOutOfRange, TakesTheDefaultForItAndEverythingElseAsStored)
 {
-    const RefusedCase& c = GetParam();
+    const OutOfRangeCase& c = GetParam();
+    // Each in range and not its default, so that each is seen loaded.
+    const std::vector<std::pair<const char*, std::int32_t>> kept = {
+        {"BackStyle", 0}, {"BorderStyle", 3}, {"MousePointer", 2}, {"OLEDropMode", 1}};
     platform::PropertyBag bag;
     bag.set("Caption", std::string("Loaded"));
-    bag.set(c.key, c.value);
+    bag.set("BackColor", platform::OleColour{0x00137C05});
+    bag.set("BorderColor", platform::OleColour{0x000000FF});
+    bag.set("CornerRadius", 12);
+    bag.set("CaptionStyle", 1);
+    const platform::FontDesc font{"Liberation Sans", 13.5, true, false, false, false};
+    bag.set("Font", font);
+    for (const auto& [key, value] : kept)
+        bag.set(key, std::string_view(key) == c.key ? c.value : value);
+
     auto frame = frametest::makeFrame(120, 60);
-    try {
-        frame->ReadProperties(bag);
-        FAIL() << c.key << " = " << c.value << " loaded";
-    } catch (const platform::PlatformError& error) {
-        EXPECT_EQ(error.number(), platform::kErrInvalidPropertyValue);
-        EXPECT_NE(error.description().find(c.key), std::string::npos) << error.description();
+    ASSERT_NO_THROW(frame->ReadProperties(bag));
+    EXPECT_EQ(((*frame).*c.read)(), c.defaultValue);
+    EXPECT_EQ(frame->Caption(), "Loaded");
+    EXPECT_EQ(frame->BackColor(), 0x00137C05u);
+    EXPECT_EQ(frame->BorderColor(), 0x000000FFu);
+    EXPECT_EQ(frame->CornerRadius(), 12);
+    EXPECT_EQ(frame->CaptionStyle(), 1);
+    EXPECT_EQ(platform::draw::toFontDesc(frame->Font()).name, font.name);
+    EXPECT_TRUE(frame->Font().bold());
+    const std::pair<const char*, std::int32_t (UltiFrame::*)() const> reads[] = {
+        {"BackStyle", &UltiFrame::BackStyle}, {"BorderStyle", &UltiFrame::BorderStyle},
+        {"MousePointer", &UltiFrame::MousePointer}, {"OLEDropMode", &UltiFrame::OLEDropMode}};
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (std::string_view(kept[i].first) != c.key) {
+            EXPECT_EQ(((*frame).*reads[i].second)(), kept[i].second) << kept[i].first;
+        }
     }
-    EXPECT_EQ(frame->Caption(), "Pre-Flop"); // nothing of the bag was taken
-    // Resizing and showing redraw it as before.
+    // Saved again, the refused value is not stored; the rest is.
+    platform::PropertyBag saved;
+    frame->WriteProperties(saved);
+    EXPECT_FALSE(saved.contains(c.key));
+    EXPECT_TRUE(saved.contains("CornerRadius"));
+    // Resizing and showing draw it.
     frame->resize(140, 70);
     frame->hide();
     frame->show();
@@ -206,13 +238,27 @@ TEST_P(LoadRefuses, WhatTheSetterRefuses)
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Values, LoadRefuses,
-    testing::Values(RefusedCase{"BorderStyle", 7}, RefusedCase{"BorderStyle", 9}, RefusedCase{"BorderStyle", -1},
-                    RefusedCase{"BackStyle", 2}, RefusedCase{"BackStyle", -1}, RefusedCase{"MousePointer", 16},
-                    RefusedCase{"MousePointer", -1}, RefusedCase{"OLEDropMode", 2},
-                    RefusedCase{"OLEDropMode", -1}));
+    Values, LoadOutOfRange,
+    testing::Values(OutOfRangeCase{"BorderStyle", 7, &UltiFrame::BorderStyle, 0},
+                    OutOfRangeCase{"BorderStyle", -1, &UltiFrame::BorderStyle, 0},
+                    OutOfRangeCase{"BackStyle", 2, &UltiFrame::BackStyle, 1},
+                    OutOfRangeCase{"BackStyle", -1, &UltiFrame::BackStyle, 1},
+                    OutOfRangeCase{"MousePointer", 16, &UltiFrame::MousePointer, 0},
+                    OutOfRangeCase{"MousePointer", -1, &UltiFrame::MousePointer, 0},
+                    OutOfRangeCase{"OLEDropMode", 2, &UltiFrame::OLEDropMode, 0},
+                    OutOfRangeCase{"OLEDropMode", -1, &UltiFrame::OLEDropMode, 0}));
 
-TEST(LoadRefuses, NothingAtTheEdgesOfWhatIsAllowed)
+TEST(LoadOutOfRange, ACaptionAndABorderStyleOfSevenLoadAsTheEarlierBuildDid)
+{
+    platform::PropertyBag bag;
+    bag.set("Caption", std::string("Pre-Flop"));
+    bag.set("BorderStyle", 7);
+    const auto frame = loaded(bag);
+    EXPECT_EQ(frame->Caption(), "Pre-Flop");
+    EXPECT_EQ(frame->BorderStyle(), 0);
+}
+
+TEST(LoadOutOfRange, NothingAtTheEdgesOfWhatIsAllowed)
 {
     platform::PropertyBag bag;
     bag.set("BorderStyle", 6);
