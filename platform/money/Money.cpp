@@ -15,8 +15,6 @@ namespace platform {
 
 namespace {
 
-constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
 bool specified(char v) { return v != CHAR_MAX; }
 
 // Whether 200 * a is an odd integer, i.e. a lies exactly halfway between two
@@ -172,7 +170,7 @@ Affixes affixes(const std::string& cs, const std::string& sign, bool csPrecedes,
 
 } // namespace
 
-Money::Money(MoneyLocale locale) : locale_(std::move(locale))
+Money::Money(MoneyLocale locale) : locale_(std::move(locale)), number_(locale_)
 {
     static std::atomic<std::uint64_t> serials{0};
     serial_ = ++serials;
@@ -229,7 +227,7 @@ std::optional<double> Money::read(std::string_view text) const
 {
     if (text.find(locale_.currencySymbol) != std::string_view::npos)
         return parseMoney(text);
-    return parseTyped(text);
+    return parseNumber(text);
 }
 
 namespace {
@@ -298,82 +296,7 @@ std::optional<double> convertPlain(std::string_view s)
     return value;
 }
 
-// The typed form: digits with at most one decimal point, "." or the locale's
-// monetary one, and at least one digit.
-template <class Sink>
-bool scanTyped(std::string_view text, std::string_view localePoint, Sink& sink)
-{
-    int points = 0;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const char c = text[i];
-        std::size_t pointSize = 0;
-        if (c == '.')
-            pointSize = 1;
-        else if (!localePoint.empty() && text.substr(i).starts_with(localePoint))
-            pointSize = localePoint.size();
-        if (isDigit(c)) {
-            sink.digit(c);
-            ++i;
-        } else if (pointSize > 0) {
-            if (++points > 1)
-                return false;
-            sink.point();
-            i += pointSize;
-        } else {
-            return false;
-        }
-    }
-    return !sink.empty();
-}
-
-// A written number: digits grouped by the separator, then the decimal point
-// and digits.
-template <class Sink>
-bool scanWritten(std::string_view number, std::string_view sep, std::string_view point, Sink& sink)
-{
-    std::size_t i = 0;
-    bool afterSeparator = false;
-    while (i < number.size()) {
-        if (isDigit(number[i])) {
-            sink.digit(number[i++]);
-            afterSeparator = false;
-        } else if (!sep.empty() && !sink.empty() && !afterSeparator && number.substr(i).starts_with(sep)) {
-            i += sep.size();
-            afterSeparator = true;
-        } else {
-            break;
-        }
-    }
-    if (sink.empty() || afterSeparator)
-        return false;
-    if (i < number.size()) {
-        if (!number.substr(i).starts_with(point))
-            return false;
-        i += point.size();
-        sink.point();
-        for (; i < number.size(); ++i) {
-            if (!isDigit(number[i]))
-                return false;
-            sink.digit(number[i]);
-        }
-    }
-    return true;
-}
-
 } // namespace
-
-std::optional<double> Money::parseTyped(std::string_view text) const
-{
-    ShortDecimal d;
-    if (!scanTyped(text, locale_.decimalPoint, d))
-        return std::nullopt;
-    if (d.exact())
-        return d.value();
-    PlainNumber plain(text.size());
-    scanTyped(text, locale_.decimalPoint, plain);
-    return convertPlain(plain.view());
-}
 
 std::optional<double> Money::parseMoney(std::string_view text) const
 {
@@ -392,15 +315,15 @@ std::optional<double> Money::parseMoney(std::string_view text) const
 
 std::optional<double> Money::parseNumber(std::string_view number) const
 {
-    const std::string_view sep = locale_.thousandsSep;
-    const std::string_view point = locale_.decimalPoint;
-    ShortDecimal d;
-    if (!scanWritten(number, sep, point, d))
+    const std::optional<AmountNumber::Point> point = number_.read(number);
+    if (!point)
         return std::nullopt;
+    ShortDecimal d;
+    number_.feed(number, *point, d);
     if (d.exact())
         return d.value();
     PlainNumber plain(number.size() + 1);
-    scanWritten(number, sep, point, plain);
+    number_.feed(number, *point, plain);
     return convertPlain(plain.view());
 }
 

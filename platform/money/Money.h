@@ -9,17 +9,20 @@
 // exact half cent rounds away from zero.
 //
 // The numeric test accepts two kinds of text:
-//  - the typed form: digits with at most one decimal point, with at least one
-//    digit ("12", "12.5", ".5", "5."); the point is "." whatever the locale,
-//    or the locale's monetary decimal point ("0,50" where that is ",");
-//  - a money text, recognised by holding the currency symbol and read with the
-//    locale's monetary decimal point and grouping: whatever amountText writes.
+//  - the typed form: a number as AmountNumber reads it, digits with the
+//    locale's grouping and one decimal point ("12", "12.5", ".5", "5.",
+//    "1,000" and "0,50" in en_US, "12.345,5" and "0.50" in de_DE);
+//  - a money text, recognised by holding the currency symbol: the same
+//    number inside the locale's positive or negative form, whatever
+//    amountText writes and what is left of it after editing its digits.
 // Every accepted text converts to a finite value.
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/money/AmountNumber.h"
 
 struct lconv;
 
@@ -76,7 +79,6 @@ private:
         std::string prefix;
         std::string suffix;
     };
-    std::optional<double> parseTyped(std::string_view text) const;
     std::optional<double> parseMoney(std::string_view text) const;
     std::optional<double> parseNumber(std::string_view number) const;
     void appendGrouped(std::string& out, std::string_view digits) const;
@@ -86,6 +88,7 @@ private:
     MoneyLocale locale_;
     Form positive_;
     Form negative_;
+    AmountNumber number_;
     // Tells this format's remembered readings from another's (see toDouble).
     std::uint64_t serial_;
 };

@@ -1,63 +1,58 @@
 #include "platform/money/TypedAmount.h"
 
+#include <charconv>
+
 #include "platform/money/Money.h"
 #include "platform/text/Utf8.h"
 
 namespace platform {
 
-TypedAmount::TypedAmount(const Money& money) : money_(money)
-{
-    const std::string& point = money.locale().decimalPoint;
-    point_ = utf8::length(point) == 1 ? utf8::codePoints(point)[0] : U'.';
-    utf8::append(pointText_, point_);
-}
+TypedAmount::TypedAmount(const Money& money) : money_(money), number_(money.locale()) {}
 
 bool TypedAmount::takes(std::string_view text, std::size_t selStart, std::size_t selLength, int key) const
 {
-    if (key != '.' && (key < 0 || static_cast<char32_t>(key) != point_))
-        return key >= '0' && key <= '9';
-    // A second decimal point never comes in: the selection it replaces may
-    // hold the first.
-    const std::size_t from = utf8::offsetOf(text, selStart);
-    const std::size_t to = utf8::offsetOf(text, selStart + selLength);
-    const auto holdsPoint = [this](std::string_view part) {
-        return part.find('.') != std::string_view::npos || part.find(pointText_) != std::string_view::npos;
-    };
-    return !holdsPoint(text.substr(0, from)) && !holdsPoint(text.substr(to));
-}
-
-bool TypedAmount::isPoint(std::string_view text, std::size_t at, std::size_t& length) const
-{
-    if (text[at] == '.')
-        length = 1;
-    else if (text.substr(at, pointText_.size()) == pointText_)
-        length = pointText_.size();
-    else
+    if (key >= '0' && key <= '9')
+        return true;
+    if (key <= 0 || key > 0x10FFFF)
         return false;
-    return true;
+    std::string typed;
+    utf8::append(typed, static_cast<char32_t>(key));
+    if (!number_.isSeparator(typed))
+        return false;
+    std::string after(text);
+    const std::size_t from = utf8::offsetOf(after, selStart);
+    after.replace(from, utf8::offsetOf(after, selStart + selLength) - from, typed);
+    return money_.isNumeric(after) || number_.isStartOf(after);
 }
 
 bool TypedAmount::isTyped(std::string_view text) const
 {
-    std::size_t characters = 0;
-    bool point = false;
-    for (std::size_t at = 0; at < text.size(); ++characters) {
-        if (text[at] >= '0' && text[at] <= '9') {
-            ++at;
-            continue;
-        }
-        std::size_t length = 0;
-        if (point || !isPoint(text, at, length))
-            return false;
-        point = true;
-        at += length;
-    }
-    return characters <= kMaxLength;
+    return text.empty() || (utf8::length(text) <= kMaxLength && number_.read(text));
+}
+
+bool TypedAmount::isStartOfTyped(std::string_view text) const
+{
+    return utf8::length(text) <= kMaxLength && number_.isStartOf(text);
 }
 
 std::optional<double> TypedAmount::read(std::string_view text) const
 {
     return money_.toDouble(text);
+}
+
+std::string TypedAmount::write(double value) const
+{
+    char buf[400];
+    const auto [end, ec] = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+    if (ec != std::errc())
+        return {};
+    std::string text(buf, end);
+    // Below half a cent a negative amount is zero, not "-0.00".
+    if (text.starts_with('-') && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    if (const std::size_t at = text.find('.'); at != std::string::npos)
+        text.replace(at, 1, money_.locale().decimalPoint);
+    return text;
 }
 
 } // namespace platform

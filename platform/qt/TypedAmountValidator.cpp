@@ -6,7 +6,11 @@ namespace platform::qt {
 
 QValidator::State TypedAmountValidator::validate(QString& text, int&) const
 {
-    return amount_.isTyped(toUtf8(text)) ? Acceptable : Invalid;
+    const std::string typed = toUtf8(text);
+    if (amount_.isTyped(typed))
+        return Acceptable;
+    // On its way to an amount: "1 00" in fr_FR before its last digit.
+    return amount_.isStartOfTyped(typed) ? Intermediate : Invalid;
 }
 
 } // namespace platform::qt

@@ -1,6 +1,7 @@
 #pragma once
 // A line edit's validator that lets in what platform::TypedAmount calls a
-// typed amount, so that every amount box takes the same texts.
+// typed amount, or the start of one, so that every amount box takes the same
+// texts.
 
 #include <QValidator>
 

@@ -138,8 +138,9 @@ INSTANTIATE_TEST_SUITE_P(
         NumericCase{"$5.00", 5.0}, NumericCase{"$4,000.00", 4000.0}, NumericCase{"($8.00)", -8.0},
         NumericCase{"$0.88", 0.88}, NumericCase{"$1,234,567.89", 1234567.89},
         // neither
+        NumericCase{"1,000", 1000.0}, NumericCase{"0,50", 0.5},
         NumericCase{"", std::nullopt}, NumericCase{".", std::nullopt}, NumericCase{"1.2.5", std::nullopt},
-        NumericCase{"1,000", std::nullopt}, NumericCase{" 5", std::nullopt}, NumericCase{"5 ", std::nullopt},
+        NumericCase{"1,00", 1.0}, NumericCase{"1,00,000", std::nullopt}, NumericCase{" 5", std::nullopt}, NumericCase{"5 ", std::nullopt},
         NumericCase{"-5", std::nullopt}, NumericCase{"+5", std::nullopt}, NumericCase{"1e5", std::nullopt},
         NumericCase{"0x10", std::nullopt}, NumericCase{"$", std::nullopt}, NumericCase{"$,5.00", std::nullopt},
         NumericCase{"$5,.00", std::nullopt}, NumericCase{"$5.00.00", std::nullopt},
@@ -198,8 +199,7 @@ TEST_F(RealLocale, German)
     EXPECT_EQ(m->amountText(4000), "4.000,00 \xE2\x82\xAC");
     EXPECT_EQ(m->amountText(-8), "-8,00 \xE2\x82\xAC");
     EXPECT_EQ(m->amountText(0.875), "0,88 \xE2\x82\xAC");
-    // With the currency symbol the locale's separators apply. Typed text takes
-    // "." or the locale's monetary decimal point, one of them once.
+    // A "." grouping three digits groups; any other "." or "," is the point.
     EXPECT_EQ(m->toDouble("4.000,00 \xE2\x82\xAC"), 4000.0);
     EXPECT_EQ(m->toDouble("-8,00 \xE2\x82\xAC"), -8.0);
     EXPECT_EQ(m->toDouble("12.5"), 12.5);
@@ -208,7 +208,8 @@ TEST_F(RealLocale, German)
     EXPECT_EQ(m->toDouble(",5"), 0.5);
     EXPECT_FALSE(m->isNumeric("1,2,5"));
     EXPECT_FALSE(m->isNumeric("1.2,5"));
-    EXPECT_FALSE(m->isNumeric("1.000,00")); // typed, the "." is a decimal point
+    EXPECT_EQ(m->toDouble("1.000,00"), 1000.0);
+    EXPECT_EQ(m->toDouble("12.345"), 12345.0);
     EXPECT_FALSE(m->isNumeric("$5.00"));
 }
 
@@ -219,7 +220,8 @@ TEST_F(RealLocale, UnitedStatesFollowsTheLocaleForNegatives)
     EXPECT_EQ(m->amountText(4000), "$4,000.00");
     EXPECT_EQ(m->amountText(-8), "-$8.00");
     EXPECT_EQ(m->toDouble("-$8.00"), -8.0);
-    EXPECT_FALSE(m->isNumeric("1,5")); // a group separator, not a decimal point
+    EXPECT_EQ(m->toDouble("1,5"), 1.5); // groups no three digits: a decimal point
+    EXPECT_EQ(m->toDouble("1,500"), 1500.0);
 }
 
 TEST_F(RealLocale, FrenchGroupsWithANarrowSpace)

@@ -127,7 +127,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FilterCase{"txtHoleCard", U"10", ""}, FilterCase{"txtHoleCard", U"xX sS", ""},
                       FilterCase{"txtHoleCard", U"q9", "q9"}, FilterCase{"txtHoleCard", U"2", "2"},
                       FilterCase{"txtHoleCard", U"AKQ", "AK"}, FilterCase{"txtHoleCard", U"\u00e4\u20ac", ""},
-                      FilterCase{"txtBB", U"12.5", "12.5"}, FilterCase{"txtBB", U"1,5$ -e", "15"},
+                      FilterCase{"txtBB", U"12.5", "12.5"}, FilterCase{"txtBB", U"1,5$ -e", "1,5"},
+                      FilterCase{"txtBB", U"1.2,5", "1.25"},
                       FilterCase{"txtBB", U"12345678901", "1234567890"}, FilterCase{"txtBB", U"0", "0"},
                       FilterCase{"txtLimpers", U"3.5", "35"}, FilterCase{"txtLimpers", U"123456789012345", "123456789012345"},
                       FilterCase{"txtLimpers", U"a-1", "1"}, FilterCase{"txtPreFlop", U"any text!", "any text!"},
@@ -340,6 +341,67 @@ TEST_F(EuroWindow, OneDecimalPointOfEitherKind)
     EXPECT_EQ(euro.txtBB.text(), "1.5");
 }
 
+// The box reads back what it writes: an amount typed, written as money on
+// leaving, then edited down to part of its number, is the amount the number
+// says.
+struct BigBlindEdit {
+    const char* name;
+    const Money* money;
+    std::u32string typed;
+    std::size_t deleted; // characters taken from the end of the money text
+    std::u32string added; // and typed after them
+    const char* shown;    // on leaving the box again
+};
+
+class BigBlindEditedInEachMoney : public Window, public ::testing::WithParamInterface<BigBlindEdit> {
+public:
+    BigBlindEditedInEachMoney() : Window(*GetParam().money) {}
+};
+
+TEST_P(BigBlindEditedInEachMoney, ReadsBackWhatItWrote)
+{
+    const BigBlindEdit& c = GetParam();
+    type(s.txtBB, c.typed);
+    input::moveFocus(s.txtHoleCard);
+    if (c.deleted > 0 || !c.added.empty()) {
+        input::moveFocus(s.txtBB);
+        for (std::size_t i = 0; i < c.deleted; ++i) {
+            s.txtBB.moveCaretToEnd();
+            input::keyPress(s.txtBB, KeyBackspace);
+        }
+        type(s.txtBB, c.added);
+        input::moveFocus(s.txtHoleCard);
+    }
+    EXPECT_EQ(s.txtBB.text(), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BigBlindEditedInEachMoney,
+    ::testing::Values(
+        BigBlindEdit{"EuroWhole", &testsupport::euroMoney(), U"12345", 0, U"", "12.345,00 \xE2\x82\xAC"},
+        BigBlindEdit{"EuroCentsDeleted", &testsupport::euroMoney(), U"12345", 5, U"", "12.345,00 \xE2\x82\xAC"},
+        BigBlindEdit{"EuroCentsRetyped", &testsupport::euroMoney(), U"1500", 4, U"5", "1.500,50 \xE2\x82\xAC"},
+        BigBlindEdit{"EuroTypedGrouped", &testsupport::euroMoney(), U"1.000,00", 0, U"", "1.000,00 \xE2\x82\xAC"},
+        BigBlindEdit{"EuroMillion", &testsupport::euroMoney(), U"1.000.000", 0, U"", "1.000.000,00 \xE2\x82\xAC"},
+        BigBlindEdit{"EuroPointBeforeCents", &testsupport::euroMoney(), U"0.50", 0, U"", "0,50 \xE2\x82\xAC"},
+        BigBlindEdit{"EuroThreeDecimals", &testsupport::euroMoney(), U"1234.567", 0, U"", "1.234,57 \xE2\x82\xAC"},
+        BigBlindEdit{"UsGrouped", &Money::unitedStates(), U"1,000", 0, U"", "$1,000.00"},
+        BigBlindEdit{"UsCommaPoint", &Money::unitedStates(), U"0,50", 0, U"", "$0.50"},
+        BigBlindEdit{"UsCentsDeleted", &Money::unitedStates(), U"12345", 3, U"", "$12,345.00"},
+        BigBlindEdit{"UsCentsRetyped", &Money::unitedStates(), U"1500", 2, U"5", "$1,500.50"}),
+    [](const auto& editInfo) { return std::string(editInfo.param.name); });
+
+TEST_F(Window, APastedCommaIsTheDecimalPointUnlessItGroupsThreeDigits)
+{
+    for (const auto& [pasted, shown] : {std::pair{"9,99", "$9.99"}, std::pair{"1,000", "$1,000.00"}}) {
+        input::moveFocus(s.txtBB);
+        s.txtBB.setText("");
+        paste(s.txtBB, pasted);
+        input::moveFocus(s.txtHoleCard);
+        EXPECT_EQ(s.txtBB.text(), shown) << pasted;
+    }
+}
+
 // A paste goes in as typed keys do, but one whose result is no amount is
 // refused whole: the box keeps what it held.
 TEST_F(Window, APasteThatWouldLeaveNoAmountInTheBigBlindIsRefusedWhole)
@@ -365,8 +427,8 @@ TEST_F(Window, APasteThatWouldLeaveNoAmountInTheBigBlindIsRefusedWhole)
     input::moveFocus(s.txtBB);
     s.txtBB.setSelection(0, 5);
     EXPECT_TRUE(input::typeText(s.txtBB, U"$1,234.50"));
-    EXPECT_EQ(s.txtBB.text(), "1234.50");
-    s.txtBB.setSelection(0, 7);
+    EXPECT_EQ(s.txtBB.text(), "1,234.50");
+    s.txtBB.setSelection(0, 8);
     EXPECT_TRUE(input::typeText(s.txtBB, U"1.5.5"));
     EXPECT_EQ(s.txtBB.text(), "1.55");
 }

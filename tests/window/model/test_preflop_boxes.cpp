@@ -184,7 +184,7 @@ TEST(PreflopRecommendation, ReadsTheHandAndGivesGroupAdviceAndTheBigBlindText)
 
 TEST(PreflopRecommendation, AnUnusableBigBlindCountsAsZero)
 {
-    for (const char* bb : {"", ".", "1.2.5", "abc", "1,000"}) {
+    for (const char* bb : {"", ".", "1.2.5", "abc", "1,00,000"}) {
         const window::PreflopRecommendation r = window::advisePreflop(situation(Opened, "AA", Pos::Blinds, bb), platform::Money::unitedStates());
         EXPECT_EQ(r.bigBlindText, "0") << bb;
         EXPECT_EQ(engine::betText(r.bet, platform::Money::unitedStates()), "$0.00 to $0.00") << bb;
