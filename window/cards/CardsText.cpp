@@ -2,16 +2,22 @@
 
 #include <array>
 #include <charconv>
+#include <string_view>
 
 namespace window::cards {
 
 namespace {
 
-std::string fixed(double value, int decimals)
+std::string fixed(double value, int decimals, std::string_view point)
 {
     std::array<char, 32> buf{};
     const auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::fixed, decimals);
-    return ec == std::errc() ? std::string(buf.data(), end) : std::string("?");
+    if (ec != std::errc())
+        return "?";
+    std::string text(buf.data(), end);
+    if (const std::size_t at = text.find('.'); at != std::string::npos)
+        text.replace(at, 1, point);
+    return text;
 }
 
 std::string cardList(engine::cards::CardSet cards)
@@ -36,9 +42,9 @@ std::string grouped(std::uint64_t n)
 
 } // namespace
 
-std::string percentText(double share)
+std::string percentText(double share, const platform::Money& money)
 {
-    return fixed(share * 100.0, 1) + "%";
+    return fixed(share * 100.0, 1, money.locale().decimalPoint) + "%";
 }
 
 std::vector<std::string> readingLines(const engine::board::BoardReading& reading)
@@ -63,12 +69,12 @@ std::vector<std::string> readingLines(const engine::board::BoardReading& reading
     return lines;
 }
 
-std::string equityLine(const engine::odds::EquityResult& result)
+std::string equityLine(const engine::odds::EquityResult& result, const platform::Money& money)
 {
-    std::string line = "Win " + percentText(result.win) + "   Tie " + percentText(result.tie) + "   Equity "
-        + percentText(result.equity);
+    std::string line = "Win " + percentText(result.win, money) + "   Tie " + percentText(result.tie, money)
+        + "   Equity " + percentText(result.equity, money);
     if (result.method == engine::odds::EquityMethod::MonteCarlo)
-        line += " \u00b1 " + percentText(result.standardError);
+        line += " \u00b1 " + percentText(result.standardError, money);
     return line;
 }
 
@@ -81,7 +87,8 @@ std::string methodLine(const engine::odds::EquityResult& result)
 std::string potOddsLine(const PotOdds& odds, const engine::odds::EquityResult& result, const platform::Money& money)
 {
     std::string line = "Pot " + money.amountText(odds.pot) + ", bet to call " + money.amountText(odds.bet)
-        + ": a call needs " + percentText(odds.price) + " equity, you have " + percentText(result.equity) + ". ";
+        + ": a call needs " + percentText(odds.price, money) + " equity, you have " + percentText(result.equity, money)
+        + ". ";
     switch (judgeCall(odds, result.equity, result.standardError)) {
     case CallVerdict::Pays: line += "A call pays on the odds alone."; break;
     case CallVerdict::DoesNotPay: line += "A call does not pay on the odds alone."; break;

@@ -1,7 +1,8 @@
 #pragma once
 // The texts the cards and board window shows: the hand on the board, the
-// equity and the pot odds. Percentages are written with a "." whatever the
-// locale; money is the locale's.
+// equity and the pot odds. Percentages are written with the decimal point of
+// the money format, as its amounts are: "45.7%" beside "$2.00", "45,7%" beside
+// "2,00 €".
 
 #include <string>
 #include <vector>
@@ -13,8 +14,8 @@
 
 namespace window::cards {
 
-// 0.4567 -> "45.7%"
-std::string percentText(double share);
+// 0.4567 -> "45.7%" ("45,7%" in de_DE)
+std::string percentText(double share, const platform::Money& money = platform::Money::process());
 
 // "Made hand: <in words> (<what the hole cards make of it>)", "Draws: ..."
 // (with the outs of each), "Outs: N (<the cards>)", "Post-flop: <category>"
@@ -22,7 +23,8 @@ std::string percentText(double share);
 std::vector<std::string> readingLines(const engine::board::BoardReading& reading);
 
 // "Win 45.2%   Tie 1.1%   Equity 45.8%" with " ± 0.1%" for Monte Carlo.
-std::string equityLine(const engine::odds::EquityResult& result);
+std::string equityLine(const engine::odds::EquityResult& result,
+                       const platform::Money& money = platform::Money::process());
 // "exact, 1 070 190 deals" or "Monte Carlo, 250 000 deals".
 std::string methodLine(const engine::odds::EquityResult& result);
 

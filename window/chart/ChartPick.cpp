@@ -17,16 +17,21 @@ void typeOver(platform::TextBox& box, std::string_view text)
 {
     platform::input::moveFocus(box);
     box.setSelection(0, platform::utf8::length(box.text()));
-    for (char c : text)
-        platform::input::keyPress(box, static_cast<unsigned char>(c));
+    for (char32_t c : platform::utf8::codePoints(text))
+        platform::input::keyPress(box, static_cast<int>(c));
 }
 
-// A number as a player types it: digits, and a point only when it has a fraction.
-std::string typedNumber(double value)
+// A number as a player types it: digits, and a point only when it has a
+// fraction. The point is the money format's own, never its grouping
+// character: "1.234" would be a thousand and more in de_DE.
+std::string typedNumber(double value, const platform::Money& money)
 {
     char buf[64];
     const auto end = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed).ptr;
-    return std::string(buf, end);
+    std::string text(buf, end);
+    if (const std::size_t at = text.find('.'); at != std::string::npos)
+        text.replace(at, 1, money.locale().decimalPoint);
+    return text;
 }
 
 void clickOn(platform::Control& control)
@@ -42,7 +47,7 @@ void enterChartCell(FrmPoker& frm, const engine::ChartSituation& situation, std:
     // One piece of input: the window is shown, and the chart follows it,
     // once everything is entered.
     platform::InputScope scope(frm.form);
-    typeOver(frm.txtBB, typedNumber(situation.bigBlind));
+    typeOver(frm.txtBB, typedNumber(situation.bigBlind, frm.money));
     typeOver(frm.txtHoleCard, hand.substr(0, 2)); // leaving the big blind formats it
     const int suited = hand.size() == 3 ? 1 : 0;
     if (frm.chkSuited.value() != suited)
@@ -50,7 +55,7 @@ void enterChartCell(FrmPoker& frm, const engine::ChartSituation& situation, std:
     clickOn(frm.positionOption(situation.position));
     clickOn(frm.actionOption(situation.action));
     if (situation.action == engine::PreflopAction::Limped)
-        typeOver(frm.txtLimpers, typedNumber(situation.limpers));
+        typeOver(frm.txtLimpers, typedNumber(situation.limpers, frm.money));
 }
 
 } // namespace window

@@ -177,9 +177,29 @@ TEST(PotOddsReading, AmountsAsTyped)
             EXPECT_DOUBLE_EQ(r.odds->price, c.price) << c.pot << " / " << c.bet;
         }
     }
-    const auto euro = readPotOdds("7,5", "2,5", testsupport::euroMoney());
-    ASSERT_TRUE(euro.odds);
-    EXPECT_DOUBLE_EQ(euro.odds->price, 0.25);
+}
+
+// The pot and the bet to call read as the big blind does: grouped thousands,
+// either decimal point, the money text the locale writes.
+TEST(PotOddsReading, AmountsInEachMoneyFormat)
+{
+    struct Case {
+        const platform::Money* money;
+        std::string pot, bet;
+        double price;
+    } cases[] = {
+        {&testsupport::euroMoney(), "7,5", "2,5", 0.25},
+        {&testsupport::euroMoney(), "1.000", "250", 0.2},
+        {&testsupport::euroMoney(), "1.000,00 \u20ac", "0.250", 0.25 / 1000.25},
+        {&testsupport::euroMoney(), "12.345,00", "2.655", 2655.0 / 15000.0},
+        {&platform::Money::unitedStates(), "1,000", "250", 0.2},
+        {&platform::Money::unitedStates(), "0,75", "0,25", 0.25},
+    };
+    for (const Case& c : cases) {
+        const PotOddsReading r = readPotOdds(c.pot, c.bet, *c.money);
+        ASSERT_TRUE(r.odds) << c.pot << " / " << c.bet << ": " << r.message;
+        EXPECT_DOUBLE_EQ(r.odds->price, c.price) << c.pot << " / " << c.bet;
+    }
 }
 
 TEST(PotOddsReading, ACallPaysWhenTheEquityIsAtLeastThePrice)
@@ -222,6 +242,10 @@ TEST(EquityTexts, ExactAndMonteCarlo)
     r.deals = 999;
     EXPECT_EQ(equityLine(r), "Win 75.9%   Tie 0.9%   Equity 76.3% \u00b1 0.1%");
     EXPECT_EQ(methodLine(r), "Monte Carlo, 999 deals");
+    // Beside money written "2,00 €", so are the percentages.
+    EXPECT_EQ(equityLine(r, testsupport::euroMoney()), "Win 75,9%   Tie 0,9%   Equity 76,3% \u00b1 0,1%");
+    EXPECT_EQ(percentText(0.4567, testsupport::euroMoney()), "45,7%");
+    EXPECT_EQ(percentText(0.4567, platform::Money::unitedStates()), "45.7%");
 }
 
 } // namespace
