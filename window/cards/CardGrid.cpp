@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "window/cards/CardFace.h"
+
 namespace window::cards {
 
 namespace {
@@ -20,17 +22,6 @@ constexpr int kRows = engine::cards::kSuitCount;
 int columnOf(Card c)
 {
     return engine::cards::kAce - c.rank();
-}
-
-QString suitSymbol(int suit)
-{
-    static const char16_t symbols[] = {u'\u2660', u'\u2665', u'\u2666', u'\u2663'};
-    return QString(QChar(symbols[suit]));
-}
-
-QString rankText(int rank)
-{
-    return rank == engine::cards::kTen ? QStringLiteral("10") : QString(QChar(engine::cards::rankChar(rank)));
 }
 
 QChar boxLetter(CardBox box)
@@ -101,25 +92,11 @@ void CardGrid::paintCard(QPainter& p, Card card) const
 {
     const QRectF cell = QRectF(cellRect(card)).adjusted(0.5, 0.5, -0.5, -0.5);
     const auto owner = owners_[static_cast<std::size_t>(card.index())];
-    const bool red = card.suit() == 1 || card.suit() == 2;
-    p.setPen(QPen(QColor(60, 60, 60), 1));
-    p.setBrush(owner ? QColor(150, 150, 150) : QColor(Qt::white));
-    p.drawRoundedRect(cell, 4, 4);
-
-    QColor ink = red ? QColor(200, 20, 20) : QColor(Qt::black);
-    if (owner)
-        ink = ink.darker(150);
-    QFont font = p.font();
-    font.setBold(true);
-    font.setPixelSize(14);
-    p.setFont(font);
-    p.setPen(ink);
-    const QRectF top(cell.left(), cell.top() + 3, cell.width(), cell.height() / 2 - 3);
-    const QRectF bottom(cell.left(), cell.center().y(), cell.width(), cell.height() / 2 - 3);
-    p.drawText(top, Qt::AlignCenter, rankText(card.rank()));
-    p.drawText(bottom, Qt::AlignCenter, suitSymbol(card.suit()));
+    paintCardFace(p, cell, card, owner.has_value());
 
     if (owner) {
+        QFont font = p.font();
+        font.setBold(true);
         font.setPixelSize(10);
         p.setFont(font);
         p.setPen(Qt::white);
