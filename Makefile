@@ -48,8 +48,11 @@ install: build
 clean:
 	rm -rf $(BUILD)
 
-# Runs every fuzzer for FUZZ_SECONDS each (as long as wanted).
+# Runs every fuzzer for FUZZ_SECONDS each (as long as wanted), or, given
+# FUZZ_RUNS=N, for N inputs each however long that takes; a table of the
+# figures of every run ends it.
 FUZZ_SECONDS ?= 300
+FUZZ_RUNS ?=
 .PHONY: fuzz
 fuzz: setup
-	bash scripts/fuzz.sh all . build-fuzz $(FUZZ_SECONDS)
+	FUZZ_RUNS=$(FUZZ_RUNS) bash scripts/fuzz.sh all . build-fuzz $(if $(FUZZ_RUNS),0,$(FUZZ_SECONDS))
