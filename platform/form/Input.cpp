@@ -22,18 +22,12 @@ InputScope::~InputScope()
 struct TextEditing {
     static bool replace(TextControl& box, std::size_t start, std::size_t length, std::string_view with)
     {
-        const std::string& text = box.text_;
-        const std::size_t from = utf8::offsetOf(text, start);
-        const std::size_t to = utf8::offsetOf(text, start + length);
-        std::string next;
-        next.reserve(text.size() - (to - from) + with.size());
-        next.append(text, 0, from).append(with).append(text, to, std::string::npos);
-        if (next == text) {
-            box.setSelection(start + utf8::length(with), 0);
+        const std::size_t caret = start + utf8::length(with);
+        if (!box.text_.replace(start, length, with)) {
+            box.setSelection(caret, 0);
             return false;
         }
-        box.text_ = std::move(next);
-        box.selStart_ = start + utf8::length(with);
+        box.selStart_ = caret;
         box.selLength_ = 0;
         box.textChanged(true);
         return true;
@@ -69,7 +63,7 @@ bool keyPress(TextControl& box, int key)
         utf8::append(insert, static_cast<char32_t>(key));
     }
     if (box.maxLength() > 0) {
-        const std::size_t resulting = utf8::length(box.text()) - selected + 1;
+        const std::size_t resulting = box.length() - selected + 1;
         if (resulting > box.maxLength())
             return false;
     }

@@ -2,26 +2,24 @@
 
 #include <algorithm>
 
-#include "platform/text/StoreText.h"
-#include "platform/text/Utf8.h"
 
 namespace platform {
 
 std::size_t TextControl::selStart() const
 {
-    return selStart_ == kCaretAtEnd ? utf8::length(text_) : selStart_;
+    return selStart_ == kCaretAtEnd ? text_.length() : selStart_;
 }
 
 void TextControl::setSelection(std::size_t start, std::size_t length)
 {
-    const std::size_t total = utf8::length(text_);
+    const std::size_t total = text_.length();
     selStart_ = std::min(start, total);
     selLength_ = std::min(length, total - selStart_);
 }
 
 void TextControl::assignText(std::string_view text, bool byUser, bool notify)
 {
-    if (!storeText(text_, text))
+    if (!text_.assign(text))
         return;
     selStart_ = kCaretAtEnd;
     selLength_ = 0;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/form/Control.h"
+#include "platform/text/Utf8Text.h"
 
 namespace platform {
 
@@ -16,7 +17,12 @@ class TextControl : public Control {
 public:
     using Control::Control;
 
-    const std::string& text() const noexcept { return text_; }
+    const std::string& text() const noexcept { return text_.bytes(); }
+    // The text's length in code points, and the byte where code point
+    // `index` starts (clamped to the end); near the caret they cost the same
+    // whatever the text's length.
+    std::size_t length() const { return text_.length(); }
+    std::size_t byteOffsetOf(std::size_t index) const { return text_.offsetOf(index); }
 
     // Caret and selection, as the user left them.
     std::size_t selStart() const;
@@ -57,7 +63,7 @@ private:
     // rarely edited.
     static constexpr std::size_t kCaretAtEnd = static_cast<std::size_t>(-1);
 
-    std::string text_;
+    Utf8Text text_;
     std::size_t selStart_ = 0;
     std::size_t selLength_ = 0;
     std::size_t maxLength_ = 0;

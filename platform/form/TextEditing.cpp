@@ -16,7 +16,7 @@ bool isMultiLine(const TextControl& box)
 bool lineBreakAt(const TextControl& box, std::size_t index)
 {
     const std::string& t = box.text();
-    const std::size_t at = utf8::offsetOf(t, index);
+    const std::size_t at = box.byteOffsetOf(index);
     return at + 1 < t.size() && t[at] == '\r' && t[at + 1] == '\n';
 }
 
@@ -74,7 +74,7 @@ void deleteForward(TextControl& box)
         return;
     }
     const std::size_t caret = box.selStart();
-    if (caret >= utf8::length(box.text()))
+    if (caret >= box.length())
         return;
     deleteRange(box, caret, lineBreakAt(box, caret) ? 2 : 1);
 }
@@ -82,8 +82,8 @@ void deleteForward(TextControl& box)
 std::string selectedText(const TextControl& box)
 {
     const std::string& t = box.text();
-    const std::size_t from = utf8::offsetOf(t, box.selStart());
-    const std::size_t to = utf8::offsetOf(t, box.selStart() + box.selLength());
+    const std::size_t from = box.byteOffsetOf(box.selStart());
+    const std::size_t to = box.byteOffsetOf(box.selStart() + box.selLength());
     return t.substr(from, to - from);
 }
 

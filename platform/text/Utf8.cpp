@@ -38,8 +38,14 @@ std::size_t sequenceLength(std::string_view text, std::size_t pos)
     return n;
 }
 
-// The byte after the code point (or invalid byte) at `pos`.
-std::size_t next(std::string_view text, std::size_t pos)
+bool isContinuation(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
+
+} // namespace
+
+std::size_t nextOffset(std::string_view text, std::size_t pos)
 {
     if (static_cast<unsigned char>(text[pos]) < 0x80)
         return pos + 1;
@@ -47,13 +53,23 @@ std::size_t next(std::string_view text, std::size_t pos)
     return pos + (n ? n : 1);
 }
 
-} // namespace
+std::size_t previousOffset(std::string_view text, std::size_t pos)
+{
+    // Every byte that is no continuation byte starts a code point. The code
+    // point before `pos` starts at the nearest such byte when its valid
+    // sequence ends at `pos`; otherwise the byte before `pos` stands alone.
+    for (std::size_t back = 1; back <= 4 && back <= pos; ++back) {
+        if (!isContinuation(text[pos - back]))
+            return sequenceLength(text, pos - back) == back ? pos - back : pos - 1;
+    }
+    return pos - 1;
+}
 
 std::size_t length(std::string_view text)
 {
     std::size_t count = 0;
     for (std::size_t pos = 0; pos < text.size(); ++count)
-        pos = next(text, pos);
+        pos = nextOffset(text, pos);
     return count;
 }
 
@@ -61,7 +77,7 @@ std::size_t offsetOf(std::string_view text, std::size_t index)
 {
     std::size_t pos = 0;
     for (std::size_t i = 0; i < index && pos < text.size(); ++i)
-        pos = next(text, pos);
+        pos = nextOffset(text, pos);
     return pos;
 }
 

@@ -14,6 +14,12 @@ std::size_t length(std::string_view text);
 // Byte offset of code point index `index` (clamped to the end).
 std::size_t offsetOf(std::string_view text, std::size_t index);
 
+// The byte after the code point (or invalid byte) at `pos`, and the byte
+// where the one before the code point boundary `pos` starts (`pos` > 0):
+// stepping back gives the boundaries stepping forward from the start does.
+std::size_t nextOffset(std::string_view text, std::size_t pos);
+std::size_t previousOffset(std::string_view text, std::size_t pos);
+
 // Decodes the code point at byte `pos`, advancing `pos`. Invalid bytes decode
 // to U+FFFD and advance by one.
 char32_t decode(std::string_view text, std::size_t& pos);
