@@ -1,11 +1,11 @@
 #include "window/model/StateDump.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 
+#include "platform/file/ReplaceFile.h"
 #include "window/model/FrmPoker.h"
 
 namespace window {
@@ -74,19 +74,11 @@ void appendDumpLine(std::string& out, std::string_view name, long value)
 
 bool writeDumpFile(const std::string& dump, const std::string& path)
 {
-    const std::string temporary = path + ".part";
-    std::FILE* f = std::fopen(temporary.c_str(), "wb");
-    bool ok = f && std::fwrite(dump.data(), 1, dump.size(), f) == dump.size();
-    if (f)
-        ok = std::fclose(f) == 0 && ok;
-    if (ok)
-        ok = std::rename(temporary.c_str(), path.c_str()) == 0;
-    if (!ok) {
+    const platform::ReplaceFileResult written = platform::replaceFile(path, dump);
+    if (!written.ok)
         std::fprintf(stderr, "brisvane-tablewise: cannot write the state file %s: %s\n", path.c_str(),
-                     std::strerror(errno));
-        std::remove(temporary.c_str());
-    }
-    return ok;
+                     written.error.c_str());
+    return written.ok;
 }
 
 void appendStateDump(std::string& out, const FrmPoker& frm)

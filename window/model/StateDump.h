@@ -20,9 +20,10 @@ void appendDumpLine(std::string& out, std::string_view name, long value);
 
 void appendStateDump(std::string& out, const FrmPoker& frm);
 
-// Writes a dump into `path` through a temporary file, so that a reader never
-// sees half of it. Returns false, having said why on stderr, when the file
-// cannot be written.
+// Writes a dump into `path` as platform::replaceFile does (through a
+// temporary file, a link's target replaced, a device written through), so
+// that a reader never sees half of it. Returns false, having said why on
+// stderr, when the file cannot be written.
 bool writeDumpFile(const std::string& dump, const std::string& path);
 
 } // namespace window
