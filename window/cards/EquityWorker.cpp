@@ -1,6 +1,20 @@
 #include "window/cards/EquityWorker.h"
 
+#include <chrono>
+
 namespace window::cards {
+
+namespace {
+
+// The clock's time, mixed with the run's number so that two runs begun
+// within one tick of the clock deal differently too.
+std::uint64_t seedFromTheClock(std::uint64_t run)
+{
+    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
+    return static_cast<std::uint64_t>(ticks) ^ (run * 0x9E3779B97F4A7C15ull);
+}
+
+} // namespace
 
 EquityWorker::EquityWorker(Sink sink, Computation compute)
     : sink_(std::move(sink)), compute_(std::move(compute)), thread_([this](std::stop_token stop) { run(stop); })
@@ -49,6 +63,7 @@ void EquityWorker::run(std::stop_token stop)
             number = latest_;
             current_ = runStop;
         }
+        request.seed = seedFromTheClock(number);
         const auto progress = [&](const engine::odds::EquityProgress& p) {
             if (!runStop.stop_requested())
                 sink_({number, false, p.fraction, p.sofar});

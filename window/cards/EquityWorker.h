@@ -3,7 +3,8 @@
 // request abandons the run under way (its stop is requested) and starts anew,
 // so whoever asks never waits. Progress and the final result go to a sink,
 // called on the worker thread with the number of the run they belong to;
-// a sink that shows them passes them on to its own thread.
+// a sink that shows them passes them on to its own thread. Each run deals
+// its Monte Carlo trials from a seed taken from the clock.
 
 #include <condition_variable>
 #include <cstdint>

@@ -160,6 +160,47 @@ TEST(EquityWorker, GoesPromptlyInTheMiddleOfARun)
     EXPECT_FALSE(received.updates().back().finished);
 }
 
+TEST(EquityWorker, GoesPromptlyInTheMiddleOfALongExactCount)
+{
+    Received received;
+    auto worker = std::make_unique<EquityWorker>([&](const EquityUpdate& u) { received(u); });
+    for (int opponents : {4, 5, 9}) {
+        auto r = request("AhKh", "Qh Jh 2c", opponents);
+        r.method = engine::odds::EquityMethod::Exact; // years with five or more
+        const auto run = worker->start(r);
+        ASSERT_TRUE(received.waitFor([&](const EquityUpdate& u) { return u.run == run; }));
+    }
+    worker.reset(); // returning at all shows the count was stopped
+    for (const auto& u : received.updates())
+        EXPECT_FALSE(u.finished);
+}
+
+TEST(EquityWorker, EachRunDealsFromASeedOfItsOwn)
+{
+    Received received;
+    std::mutex mutex;
+    std::vector<std::uint64_t> seeds;
+    EquityWorker worker([&](const EquityUpdate& u) { received(u); },
+                        [&](const engine::odds::EquityRequest& r, std::stop_token,
+                            const engine::odds::EquityProgressCallback&) {
+                            const std::lock_guard lock(mutex);
+                            seeds.push_back(r.seed);
+                            return engine::odds::EquityResult{};
+                        });
+    const auto asked = request("AhKh", "", 1);
+    for (int i = 0; i < 3; ++i) {
+        const auto run = worker.start(asked);
+        ASSERT_TRUE(received.waitFor([&](const EquityUpdate& u) { return u.finished && u.run == run; }));
+    }
+    const std::lock_guard lock(mutex);
+    ASSERT_EQ(seeds.size(), 3u);
+    for (std::size_t i = 0; i < seeds.size(); ++i) {
+        EXPECT_NE(seeds[i], asked.seed);
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_NE(seeds[i], seeds[j]);
+    }
+}
+
 TEST(EquityWorker, GoesAtOnceWhenIdle)
 {
     Received received;
