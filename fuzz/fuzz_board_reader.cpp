@@ -1,7 +1,7 @@
 // The board reader on arbitrary text: a hand, a line break, a board. It reads
 // exactly when the hand is two cards, the board three to five, and no card is
 // in both. A reading is the evaluator's rank; its post-flop category is one of
-// the list's or none, and agrees with the made hand and the draws; draws stop
+// the list's or none, and names no more than the made hand or a draw; draws stop
 // at the river and backdoor draws at the turn; outs are unseen cards; and the
 // order in which the cards are written changes nothing.
 
@@ -38,7 +38,9 @@ bool isBackdoor(DrawKind kind)
     return kind == DrawKind::BackdoorFlushDraw || kind == DrawKind::BackdoorStraightDraw;
 }
 
-// The made hand each category stands for.
+// A made-hand category never names more than the hand makes (a hand beyond
+// every category plays as the nearest one below it); a draw's category needs
+// that draw.
 bool categoryFitsHand(const BoardReading& r)
 {
     if (!r.category)
@@ -46,14 +48,14 @@ bool categoryFitsHand(const BoardReading& r)
     switch (*r.category) {
     case PostflopCategory::TopPairGoodKicker:
     case PostflopCategory::TopPairWeakKicker:
-    case PostflopCategory::MiddlePairDecentKicker: return r.made == HandCategory::Pair || r.made == HandCategory::TwoPair;
+    case PostflopCategory::MiddlePairDecentKicker: return r.made >= HandCategory::Pair;
     case PostflopCategory::TopTwoPair:
-    case PostflopCategory::TwoPair: return r.made == HandCategory::TwoPair;
+    case PostflopCategory::TwoPair: return r.made >= HandCategory::TwoPair;
     case PostflopCategory::NutFlush:
-    case PostflopCategory::Flush: return r.made == HandCategory::Flush;
-    case PostflopCategory::Straight: return r.made == HandCategory::Straight;
-    case PostflopCategory::Trips: return r.made == HandCategory::ThreeOfAKind;
-    case PostflopCategory::FullHouse: return r.made == HandCategory::FullHouse;
+    case PostflopCategory::Flush: return r.made >= HandCategory::Flush;
+    case PostflopCategory::Straight: return r.made >= HandCategory::Straight;
+    case PostflopCategory::Trips: return r.made >= HandCategory::ThreeOfAKind;
+    case PostflopCategory::FullHouse: return r.made >= HandCategory::FullHouse;
     case PostflopCategory::NutFlushDraw: return hasDraw(r, DrawKind::FlushDraw, true);
     case PostflopCategory::NonNutFlushDraw: return hasDraw(r, DrawKind::FlushDraw);
     case PostflopCategory::OpenEndedOrDoubleGutShot:
