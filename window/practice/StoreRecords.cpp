@@ -1,0 +1,49 @@
+#include "window/practice/StoreRecords.h"
+
+#include "store/DrillStore.h"
+
+namespace window::practice {
+
+namespace {
+
+class StoreRecords : public PracticeRecords {
+public:
+    explicit StoreRecords(const std::filesystem::path& path) : store_(path) {}
+
+    ::practice::DrillLog& log() override { return store_; }
+
+    std::uint64_t answeredOn(const std::string& day) override { return store_.answeredOn(day); }
+
+    std::vector<SituationShare> shareBySituation() override
+    {
+        std::vector<SituationShare> out;
+        for (const store::SituationShare& s : store_.shareBySituation())
+            out.push_back({s.action, s.position, s.scored, s.right});
+        return out;
+    }
+
+    std::uint64_t dueCount(std::int64_t now) override { return store_.dueCount(now); }
+
+    std::vector<DayShare> dailyShare(const std::string& firstDay, const std::string& lastDay) override
+    {
+        std::vector<DayShare> out;
+        for (const store::DayShare& d : store_.dailyShare(firstDay, lastDay))
+            out.push_back({d.day, d.scored, d.right});
+        return out;
+    }
+
+    // The player the review shows first is taken to be the one practising.
+    std::vector<::practice::MistakeCard> mistakes() override { return store_.mistakes(store_.mostSeenPlayer()); }
+
+private:
+    store::DrillStore store_;
+};
+
+} // namespace
+
+std::unique_ptr<PracticeRecords> openStoreRecords(const std::filesystem::path& path)
+{
+    return std::make_unique<StoreRecords>(path);
+}
+
+} // namespace window::practice
