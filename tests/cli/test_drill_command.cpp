@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ReplayHarness.h"
+#include "cli/DrillOutput.h"
 #include "engine/Hand.h"
 #include "history/grading/Decision.h"
 #include "history/practice/DrillTime.h"
@@ -284,6 +285,38 @@ TEST_F(DrillCommand, ANewerOrDamagedStoreIsToldAsTheReviewTellsIt)
     EXPECT_EQ(damaged.status, 1);
     EXPECT_NE(damaged.err.find(db.string() + " is not a hand store or is damaged"), std::string::npos) << damaged.err;
     EXPECT_EQ(readFile(db), std::string(8192, '\x5a'));
+}
+
+// Answer lines read in-process: every spelling of the three moves, a raise's
+// size, and what is no answer.
+TEST(DrillAnswerLine, EachLineIsAMoveOrSaysWhyNot)
+{
+    using practice::AnswerMove;
+    const struct {
+        const char* line;
+        std::optional<AnswerMove> move;
+        std::optional<double> size;
+    } cases[] = {
+        {"f", AnswerMove::Fold, {}},          {"  FOLD \r", AnswerMove::Fold, {}}, {"c", AnswerMove::Call, {}},
+        {"Call", AnswerMove::Call, {}},       {"check", AnswerMove::Call, {}},    {"r", AnswerMove::Raise, {}},
+        {"raise", AnswerMove::Raise, {}},     {"r 3.5", AnswerMove::Raise, 3.5},  {"R\t12", AnswerMove::Raise, 12.0},
+        {"raise 1000", AnswerMove::Raise, 1000.0},
+        {"", {}, {}},                          {"x", {}, {}},                       {"fo", {}, {}},
+        {"r 0", {}, {}},                       {"r -2", {}, {}},                    {"r 1000.5", {}, {}},
+        {"r 3,5", {}, {}},                     {"r 3.5 bb", {}, {}},                {"f 2", {}, {}},
+        {"r nan", {}, {}},                     {"r 1e3", {}, {}},
+    };
+    for (const auto& c : cases) {
+        const auto read = cli::readDrillAnswer(c.line);
+        const auto* answer = std::get_if<practice::Answer>(&read);
+        ASSERT_EQ(answer != nullptr, c.move.has_value()) << "\"" << c.line << "\"";
+        if (answer) {
+            EXPECT_EQ(answer->move, *c.move) << c.line;
+            EXPECT_EQ(answer->raiseBB, c.size) << c.line;
+        } else {
+            EXPECT_FALSE(std::get<std::string>(read).empty()) << c.line;
+        }
+    }
 }
 
 } // namespace
