@@ -16,6 +16,7 @@
 #include "window/chart/LimperSpinBox.h"
 #include "window/model/FrmPoker.h"
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScreenFit.h"
 #include "platform/qt/SystemPalette.h"
 #include "platform/qt/TypedAmountValidator.h"
 #include "engine/LimperCount.h"
@@ -153,11 +154,15 @@ ChartWindow::ChartWindow(FrmPoker& frm, QWidget* parent) : QWidget(parent, Qt::W
     addSelector(tr("&Big blind"), bigBlind_);
     selectors->addStretch();
 
-    grid_ = new ChartGrid(chart_, this);
-    auto* layout = new QVBoxLayout(this);
+    // The chart keeps its size where the screen holds it, and scrolls where
+    // it does not.
+    auto* content = new QWidget;
+    grid_ = new ChartGrid(chart_, content);
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(selectors);
     layout->addWidget(grid_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+    new platform::qt::ScreenFit(*this, *content, platform::qt::ScreenFit::Sizing::Fixed);
 
     connect(action_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
     connect(position_, &QComboBox::currentIndexChanged, this, &ChartWindow::recompute);
@@ -211,7 +216,7 @@ void ChartWindow::followMainWindow()
         position_->setCurrentIndex(static_cast<int>(*position));
     limpers_->setCount(toQString(s.txtLimpers.text())); // an empty box leaves the chart's count
     if (const auto bb = platform::TypedAmount(s.money).read(s.txtBB.text()); bb && *bb > 0)
-        bigBlind_->setText(QString::number(*bb, 'f', 2));
+        bigBlind_->setText(toQString(platform::TypedAmount(s.money).write(*bb)));
     recompute();
 }
 
