@@ -19,6 +19,14 @@ public:
     virtual ~MessageBoxPort() = default;
     // Shows the box modally and returns the button that closed it.
     virtual int show(const std::string& prompt, unsigned style, const std::string& title) = 0;
+    // The same, with the reason for what the prompt reports in a second text
+    // below it. A box that has no room for it shows the prompt alone.
+    virtual int showWithReason(const std::string& prompt, unsigned style, const std::string& title,
+                               const std::string& reason)
+    {
+        static_cast<void>(reason);
+        return show(prompt, style, title);
+    }
 };
 
 } // namespace platform

@@ -1,7 +1,11 @@
 #include "platform/qt/QtMessageBox.h"
 
 #include <QApplication>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <algorithm>
 
 namespace platform {
 
@@ -39,15 +43,51 @@ int resultOf(int button)
 
 } // namespace
 
-int QtMessageBox::show(const std::string& prompt, unsigned style, const std::string& title)
+int titleBarWidth(const QString& title)
+{
+    // Desktops draw titles in a face of their own, often bold and larger than
+    // Qt's idea of it, and put an icon and three buttons about as wide as
+    // the bar is high beside it.
+    QFont face = QApplication::font("QMdiSubWindowTitleBar");
+    face.setBold(true);
+    const QFontMetrics metrics(face);
+    const int bar = 2 * metrics.height();
+    return metrics.horizontalAdvance(title) * 5 / 4 + 5 * bar;
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(const std::string& prompt, unsigned style, const std::string& title,
+                                            const std::string& reason, QWidget* parent)
 {
     // Texts break lines with CR LF; a label wants LF.
-    QString text = QString::fromStdString(prompt);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    QMessageBox box(iconOf(style), QString::fromStdString(title), text, buttonsOf(style),
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    const int button = box.exec();
+    auto plain = [](const std::string& text) {
+        QString s = QString::fromStdString(text);
+        s.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        return s;
+    };
+    auto box = std::make_unique<QMessageBox>(iconOf(style), QString::fromStdString(title), plain(prompt),
+                                             buttonsOf(style), parent);
+    box->setTextFormat(Qt::PlainText);
+    if (!reason.empty())
+        box->setInformativeText(plain(reason));
+    // The box sizes itself to its layout's minimum width when shown: a row of
+    // the title's width keeps the title whole.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        grid->addItem(new QSpacerItem(titleBarWidth(box->windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                      grid->rowCount(), 0, 1, std::max(1, grid->columnCount()));
+    }
+    return box;
+}
+
+int QtMessageBox::show(const std::string& prompt, unsigned style, const std::string& title)
+{
+    return showWithReason(prompt, style, title, {});
+}
+
+int QtMessageBox::showWithReason(const std::string& prompt, unsigned style, const std::string& title,
+                                 const std::string& reason)
+{
+    const auto box = makeMessageBox(prompt, style, title, reason, QApplication::activeWindow());
+    const int button = box->exec();
     // Closing the box by its title bar or Escape answers with its escape
     // button, or OK when it has only that.
     return resultOf(button);
