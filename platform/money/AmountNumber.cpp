@@ -110,6 +110,36 @@ std::optional<AmountNumber::Point> AmountNumber::read(std::string_view text) con
     return std::nullopt;
 }
 
+std::optional<AmountNumber::Point> AmountNumber::readWritten(std::string_view number) const
+{
+    std::size_t i = 0;
+    std::size_t digits = 0;
+    bool afterGroup = false;
+    while (i < number.size()) {
+        if (isDigit(number[i])) {
+            ++digits;
+            ++i;
+            afterGroup = false;
+        } else if (!group_.empty() && digits > 0 && !afterGroup && number.substr(i).starts_with(group_)) {
+            i += group_.size();
+            afterGroup = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || afterGroup)
+        return std::nullopt;
+    if (i == number.size())
+        return Point{};
+    if (!number.substr(i).starts_with(point_))
+        return std::nullopt;
+    const Point point{i, point_.size()};
+    for (i += point_.size(); i < number.size(); ++i)
+        if (!isDigit(number[i]))
+            return std::nullopt;
+    return point;
+}
+
 bool AmountNumber::isStartOf(std::string_view text) const
 {
     if (read(text))

@@ -37,6 +37,11 @@ public:
 
     // How `text` reads as a number; nothing when it is none.
     std::optional<Point> read(std::string_view text) const;
+    // How the number of a money text reads, as the program writes it: the
+    // grouping character groups wherever it stands between two digits, and
+    // the point is the locale's ("$1,00" is a hundred, as it was written
+    // before its last digit was deleted).
+    std::optional<Point> readWritten(std::string_view number) const;
     // Whether `text` is a number, or becomes one when digits are typed at its
     // end ("1 00" in fr_FR on the way to "1 000").
     bool isStartOf(std::string_view text) const;

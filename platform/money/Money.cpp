@@ -227,7 +227,7 @@ std::optional<double> Money::read(std::string_view text) const
 {
     if (text.find(locale_.currencySymbol) != std::string_view::npos)
         return parseMoney(text);
-    return parseNumber(text);
+    return parseNumber(text, number_.read(text));
 }
 
 namespace {
@@ -307,15 +307,14 @@ std::optional<double> Money::parseMoney(std::string_view text) const
             continue;
         const std::string_view number =
             text.substr(form.prefix.size(), text.size() - form.prefix.size() - form.suffix.size());
-        if (const auto value = parseNumber(number))
+        if (const auto value = parseNumber(number, number_.readWritten(number)))
             return sign < 0 ? -*value : *value;
     }
     return std::nullopt;
 }
 
-std::optional<double> Money::parseNumber(std::string_view number) const
+std::optional<double> Money::parseNumber(std::string_view number, std::optional<AmountNumber::Point> point) const
 {
-    const std::optional<AmountNumber::Point> point = number_.read(number);
     if (!point)
         return std::nullopt;
     ShortDecimal d;

@@ -12,9 +12,10 @@
 //  - the typed form: a number as AmountNumber reads it, digits with the
 //    locale's grouping and one decimal point ("12", "12.5", ".5", "5.",
 //    "1,000" and "0,50" in en_US, "12.345,5" and "0.50" in de_DE);
-//  - a money text, recognised by holding the currency symbol: the same
-//    number inside the locale's positive or negative form, whatever
-//    amountText writes and what is left of it after editing its digits.
+//  - a money text, recognised by holding the currency symbol: a number
+//    inside the locale's positive or negative form, read as amountText
+//    writes it (AmountNumber::readWritten), and what is left of it after
+//    editing its digits: "$1,00" is a hundred.
 // Every accepted text converts to a finite value.
 
 #include <cstdint>
@@ -80,7 +81,8 @@ private:
         std::string suffix;
     };
     std::optional<double> parseMoney(std::string_view text) const;
-    std::optional<double> parseNumber(std::string_view number) const;
+    // The value of a number whose point (if any) AmountNumber has found.
+    std::optional<double> parseNumber(std::string_view number, std::optional<AmountNumber::Point> point) const;
     void appendGrouped(std::string& out, std::string_view digits) const;
 
     std::optional<double> read(std::string_view text) const;

@@ -19,10 +19,22 @@ bool TypedAmount::takes(std::string_view text, std::size_t selStart, std::size_t
     utf8::append(typed, static_cast<char32_t>(key));
     if (!number_.isSeparator(typed))
         return false;
+    const std::size_t from = utf8::offsetOf(text, selStart);
+    const std::size_t to = utf8::offsetOf(text, selStart + selLength);
     std::string after(text);
-    const std::size_t from = utf8::offsetOf(after, selStart);
-    after.replace(from, utf8::offsetOf(after, selStart + selLength) - from, typed);
-    return money_.isNumeric(after) || number_.isStartOf(after);
+    after.replace(from, to - from, typed);
+    if (money_.isNumeric(after) || number_.isStartOf(after))
+        return true;
+    // In the box's own money text, as ever, a decimal point goes in where the
+    // text outside the selection holds none, whatever the text is on its way
+    // to ("$" before ".25").
+    const std::string& point = money_.locale().decimalPoint;
+    if ((typed != "." && typed != point) || text.find(money_.locale().currencySymbol) == std::string_view::npos)
+        return false;
+    const auto holdsPoint = [&point](std::string_view part) {
+        return part.find('.') != std::string_view::npos || (!point.empty() && part.find(point) != std::string_view::npos);
+    };
+    return !holdsPoint(text.substr(0, from)) && !holdsPoint(text.substr(to));
 }
 
 bool TypedAmount::isTyped(std::string_view text) const

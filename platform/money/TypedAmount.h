@@ -21,10 +21,13 @@
 //   0.500     0.5        0.5          0.5
 //   1234.567  1234.567   1234.567     1234.567
 //   1 000     -          -            1000  (with U+202F)
-// A text holding the currency symbol is a money text: the same number inside
-// the locale's positive or negative form, as the box writes it when it loses
-// the focus: "12.345,00 €" (de_DE), "$12,345.00" (en_US, and C, whose
-// stand-in is the United States format), "12 345,00 €" (fr_FR).
+// A text holding the currency symbol is a money text: a number inside the
+// locale's positive or negative form, as the box writes it when it loses the
+// focus: "12.345,00 €" (de_DE), "$12,345.00" (en_US, and C, whose stand-in is
+// the United States format), "12 345,00 €" (fr_FR). Its number is read as
+// written: the grouping character groups wherever it stands between digits,
+// the locale's point is the point; so the box's own text keeps its reading
+// when digits are deleted from its end ("$1,00" is a hundred, as before).
 // So the box reads back all it writes, whole or cut down to its number:
 // "12.345,00 €" and "12.345" are 12345 in de_DE; "1.500,5" is 1500.5.
 //
@@ -37,8 +40,11 @@
 // The key filter lets in a digit always (a digit typed into a money text
 // stays, and a text that reads as no amount empties the box when it loses
 // the focus), and a separator when the text it leaves is an amount or the
-// start of a typed one: "1," in en_US, "1 00" in fr_FR. So a second decimal
-// point never comes in.
+// start of a typed one: "1," in en_US, "1 00" in fr_FR. Into a money text a
+// decimal point ("." or the locale's) also goes, as it always has, where the
+// text outside the selection holds no decimal point: "$" on its way to
+// "$.25", which empties the box on leaving. So a second decimal point never
+// comes in.
 
 #include <cstddef>
 #include <optional>

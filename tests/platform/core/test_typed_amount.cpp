@@ -111,14 +111,19 @@ const ReadCase kReadCases[] = {
     {"1e5", {kNone, kNone, kNone, kNone}},
     // the money texts the box writes, whole or cut down
     {"12.345,00 " EURO, {12345, kNone, kNone, kNone}},
-    {"12.345 " EURO, {12345, kNone, 12.345, kNone}},
+    {"12.345 " EURO, {12345, kNone, kNone, kNone}},
     {"-1.500,50 " EURO, {-1500.5, kNone, kNone, kNone}},
     {"12" NNBSP "345,00 " EURO, {kNone, kNone, 12345, kNone}},
     {"$12,345.00", {kNone, 12345, kNone, 12345}},
-    {"$0,50", {kNone, 0.5, kNone, 0.5}},
     {"-$8.00", {kNone, -8, kNone, kNone}},
     {"($8.00)", {kNone, kNone, kNone, -8}},
-    {"$12,34.00", {kNone, kNone, kNone, kNone}},
+    // a money text cut down keeps the grouping it was written with
+    {"$1,00", {kNone, 100, kNone, 100}},
+    {"1.50 " EURO, {150, kNone, kNone, kNone}},
+    {"$12,34.00", {kNone, 1234, kNone, 1234}},
+    {"$1.000", {kNone, 1, kNone, 1}},
+    {"$1,", {kNone, kNone, kNone, kNone}},
+    {"$,5", {kNone, kNone, kNone, kNone}},
 };
 
 TEST(TypedAmountReading, EachLocaleReadsItsTable)
@@ -196,6 +201,10 @@ TEST(TypedAmountKeys, EachLocaleTakesTheSeparatorsThatLeaveAnAmountOrTheStartOfO
         // text stays
         {"$2.00", 5, 0, '7', {true, true, true, true}},
         {"2,00 \u20AC", 6, 0, '.', {false, false, false, false}},
+        // a money text cut down to its symbol takes a point, as before
+        {"$", 1, 0, '.', {false, true, false, true}},
+        {"$1,", 3, 0, '.', {false, true, false, true}},
+        {"$1.5", 4, 0, '.', {false, false, false, false}},
         // the number of a money text may still be edited
         {"1.500 \u20AC", 5, 0, ',', {true, false, false, false}},
     };
