@@ -5,8 +5,12 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/form/Input.h"
+#include "platform/ports/MessageBoxPort.h"
+#include "platform/ports/ShellOpenPort.h"
 #include "tests/support/RecordingPorts.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/FrmPoker.h"
@@ -82,6 +86,47 @@ TEST(WebLinkWithoutADesktop, SaysItCouldNotOpen)
     input::click(frm.lblHyper);
     ASSERT_EQ(boxes.calls.size(), 1u);
     EXPECT_EQ(boxes.calls[0].prompt, "Error occured");
+}
+
+// The box keeps its prompt and carries the reason the desktop gave, or says
+// that there is no desktop at all.
+class ReasonBox final : public MessageBoxPort {
+public:
+    int show(const std::string& prompt, unsigned, const std::string&) override
+    {
+        shown.push_back({prompt, "(no reason)"});
+        return MbResultOk;
+    }
+    int showWithReason(const std::string& prompt, unsigned, const std::string&, const std::string& reason) override
+    {
+        shown.push_back({prompt, reason});
+        return MbResultOk;
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
+};
+
+class RefusingShell final : public ShellOpenPort {
+public:
+    bool open(const std::string&) override { return false; }
+    std::string refusalReason() const override { return "No browser was found."; }
+};
+
+TEST(WebLinkRefused, TheBoxSaysWhy)
+{
+    struct Case {
+        ShellOpenPort* shell;
+        std::string reason;
+    };
+    RefusingShell refusing;
+    for (const Case& c : {Case{&refusing, "No browser was found."},
+                          Case{nullptr, "There is no desktop to open the page with."}}) {
+        ReasonBox box;
+        window::FrmPoker frm({&box, c.shell, nullptr, nullptr});
+        input::click(frm.lblHyper);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].first, "Error occured");
+        EXPECT_EQ(box.shown[0].second, c.reason);
+    }
 }
 
 TEST(AboutWindow, LoadsWithItsVersionAndOnlyOkTakesTheFocus)
@@ -171,7 +216,7 @@ TEST(Menus, CaptionsAndAccessKeys)
     for (const window::MenuLayout& m : window::frmPokerMenus())
         captions.push_back(std::string(m.parent) + ">" + m.caption);
     const std::vector<std::string> expected{">&File", "mnuFile>E&xit", ">&View", "mnuView>&Strategy Chart",
-                                            "mnuView>&Cards and Board", "mnuView>Review &Hands",
+                                            "mnuView>&Cards and Board", "mnuView>Review &Hands", "mnuView>&Practice",
                                             ">&Help", "mnuHelp>Contents",
                                             "mnuHelp>&About Brisvane Tablewise"};
     EXPECT_EQ(captions, expected);
