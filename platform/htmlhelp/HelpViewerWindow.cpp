@@ -56,7 +56,10 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose, false);
     setWindowTitle(file_->title().empty() ? tr("Help") : toQString(file_->title()));
-    resize(860, 620);
+    // Wide enough for the help file's widest page (a command line of the
+    // cards and board page) beside the navigation pane, and still within a
+    // screen 1024 pixels wide.
+    resize(960, 640);
 
     browser_ = new TopicBrowser(*file_, this);
     browser_->setObjectName(QStringLiteral("topic"));
@@ -89,6 +92,9 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
     auto* indexLayout = new QVBoxLayout(indexPage);
     indexLayout->addWidget(new QLabel(tr("Type in the keyword to find:")));
     indexField_ = addNamed<QLineEdit>(*indexLayout, QStringLiteral("indexKeyword"));
+    indexMessage_ = addNamed<QLabel>(*indexLayout, QStringLiteral("indexMessage"));
+    indexMessage_->setWordWrap(true);
+    indexMessage_->hide();
     indexList_ = addNamed<QListWidget>(*indexLayout, QStringLiteral("indexList"));
     auto* display = new QPushButton(tr("Display"));
     indexLayout->addWidget(display, 0, Qt::AlignRight);
@@ -101,6 +107,9 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
     auto* listTopics = new QPushButton(tr("List Topics"));
     searchLayout->addWidget(listTopics, 0, Qt::AlignRight);
     searchLayout->addWidget(new QLabel(tr("Select topic to display:")));
+    searchMessage_ = addNamed<QLabel>(*searchLayout, QStringLiteral("searchMessage"));
+    searchMessage_->setWordWrap(true);
+    searchMessage_->hide();
     searchResults_ = addNamed<QListWidget>(*searchLayout, QStringLiteral("searchResults"));
     tabs_->addTab(searchPage, tr("Search"));
 
@@ -108,13 +117,15 @@ HelpViewerWindow::HelpViewerWindow(std::unique_ptr<HelpFile> file, QWidget* pare
     splitter->addWidget(tabs_);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({250, 610});
+    splitter->setSizes({240, 720});
     setCentralWidget(splitter);
 
     connect(contents_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item && !item->data(0, kTopicRole).toString().isEmpty())
             showTopic(item->data(0, kTopicRole).toString());
     });
+    // The browser tells the new page before it answers with it.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpViewerWindow::followPageInContents);
     connect(indexField_, &QLineEdit::textEdited, this, &HelpViewerWindow::selectIndexEntry);
     connect(indexField_, &QLineEdit::returnPressed, this, &HelpViewerWindow::openIndexEntry);
     connect(indexList_, &QListWidget::itemActivated, this, &HelpViewerWindow::openIndexEntry);
@@ -167,8 +178,11 @@ void HelpViewerWindow::addContentsItems(QTreeWidgetItem* parent, const std::vect
     for (const SitemapEntry& entry : entries) {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(contents_);
         item->setText(0, toQString(entry.name));
-        if (!entry.locals.empty())
+        if (!entry.locals.empty()) {
             item->setData(0, kTopicRole, toQString(entry.locals.front()));
+            if (const auto path = file_->findFile(entry.locals.front()); path && !contentsByTopic_.contains(toQString(*path)))
+                contentsByTopic_.insert(toQString(*path), item);
+        }
         const QStyle::StandardPixmap icon = entry.children.empty() ? QStyle::SP_FileIcon : QStyle::SP_DirIcon;
         item->setIcon(0, style()->standardIcon(icon));
         addContentsItems(item, entry.children);
@@ -203,6 +217,7 @@ void HelpViewerWindow::buildIndex()
 void HelpViewerWindow::selectIndexEntry(const QString& text)
 {
     const QString wanted = text.trimmed().toLower();
+    indexMessage_->hide();
     if (wanted.isEmpty())
         return;
     for (int i = 0; i < indexList_->count(); ++i) {
@@ -213,6 +228,9 @@ void HelpViewerWindow::selectIndexEntry(const QString& text)
             return;
         }
     }
+    indexList_->setCurrentItem(nullptr);
+    indexMessage_->setText(tr("No keyword begins with \"%1\".").arg(text.trimmed()));
+    indexMessage_->show();
 }
 
 void HelpViewerWindow::openIndexEntry()
@@ -232,12 +250,29 @@ void HelpViewerWindow::runSearch()
     }
     if (searchResults_->count() > 0)
         searchResults_->setCurrentRow(0);
+    const QString query = searchField_->text().trimmed();
+    searchMessage_->setText(tr("No topic holds \"%1\".").arg(query));
+    searchMessage_->setVisible(searchResults_->count() == 0 && !query.isEmpty());
 }
 
 void HelpViewerWindow::openSearchHit()
 {
     if (QListWidgetItem* item = searchResults_->currentItem())
         showTopic(item->data(kTopicRole).toString());
+}
+
+// The contents show where the page is, however it was reached.
+void HelpViewerWindow::followPageInContents(const QUrl& page)
+{
+    const auto path = file_->findFile(page.path().toStdString());
+    QTreeWidgetItem* item = path ? contentsByTopic_.value(toQString(*path)) : nullptr;
+    const QSignalBlocker blocker(contents_);
+    contents_->clearSelection();
+    contents_->setCurrentItem(item);
+    if (item) {
+        item->setSelected(true);
+        contents_->scrollToItem(item);
+    }
 }
 
 void HelpViewerWindow::showFirstPageOnce()

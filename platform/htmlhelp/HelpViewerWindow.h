@@ -4,15 +4,18 @@
 // Forward and Home. It has a window handle from the process registry; it is
 // deleted when it closes, and it never keeps the program running.
 
+#include <QHash>
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 namespace platform::chm {
 
@@ -49,6 +52,9 @@ public:
     QListWidget& indexList() const noexcept { return *indexList_; }
     QLineEdit& searchField() const noexcept { return *searchField_; }
     QListWidget& searchResults() const noexcept { return *searchResults_; }
+    // What the index and the search say when nothing matches.
+    QLabel& indexMessage() const noexcept { return *indexMessage_; }
+    QLabel& searchMessage() const noexcept { return *searchMessage_; }
 
 signals:
     void closed(std::intptr_t handle);
@@ -65,6 +71,7 @@ private:
     void runSearch();
     void openSearchHit();
     void showFirstPageOnce();
+    void followPageInContents(const QUrl& page);
     void releaseHandle();
 
     std::unique_ptr<HelpFile> file_;
@@ -77,6 +84,10 @@ private:
     QListWidget* indexList_ = nullptr;
     QLineEdit* searchField_ = nullptr;
     QListWidget* searchResults_ = nullptr;
+    QLabel* indexMessage_ = nullptr;
+    QLabel* searchMessage_ = nullptr;
+    // The first contents entry of each page, by archive path.
+    QHash<QString, QTreeWidgetItem*> contentsByTopic_;
 };
 
 } // namespace platform::chm

@@ -5,13 +5,16 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QWindow>
 
 #include "tests/support/QtTestApp.h"
@@ -19,6 +22,7 @@
 #include "help/chm/context.h"
 #include "platform/handles/QtWindowHandles.h"
 #include "platform/handles/WindowHandleRegistry.h"
+#include "platform/htmlhelp/HelpFile.h"
 #include "platform/htmlhelp/HelpViewerWindow.h"
 #include "platform/htmlhelp/QtHelpViewer.h"
 #include "platform/htmlhelp/TopicBrowser.h"
@@ -250,6 +254,116 @@ TEST_F(Viewer, UninitialisingTheLastCookieClosesTheWindows)
     EXPECT_TRUE(registry.isWindow(h)) << "an unknown cookie changes nothing";
     send(platform::HhUninitialize, second);
     EXPECT_FALSE(registry.isWindow(h));
+}
+
+// The contents highlight the page shown, however it was reached: every page
+// of the file in turn, and Back. A page the contents do not list leaves no
+// entry highlighted.
+TEST_F(Viewer, TheContentsHighlightThePageShown)
+{
+    send(platform::HhDisplayToc);
+    QTreeWidget& tree = window().contentsTree();
+    auto topicOf = [&](const QTreeWidgetItem* item) {
+        const auto path = window().helpFile().findFile(item->data(0, Qt::UserRole).toString().toStdString());
+        return path ? QString::fromStdString(*path) : QString();
+    };
+    QStringList listed;
+    for (QTreeWidgetItemIterator it(&tree); *it; ++it)
+        listed << topicOf(*it);
+
+    const std::vector<std::string> pages = window().helpFile().topics();
+    ASSERT_GT(pages.size(), 5u);
+    int highlighted = 0;
+    for (const std::string& page : pages) {
+        ASSERT_TRUE(window().showTopic(QString::fromStdString(page))) << page;
+        QTreeWidgetItem* current = tree.currentItem();
+        if (!listed.contains(QString::fromStdString(page))) {
+            EXPECT_TRUE(current == nullptr || !current->isSelected()) << page;
+            continue;
+        }
+        ASSERT_NE(current, nullptr) << page;
+        EXPECT_TRUE(current->isSelected()) << page;
+        EXPECT_EQ(topicOf(current).toStdString(), page);
+        EXPECT_EQ(tree.selectedItems().size(), 1) << page;
+        ++highlighted;
+    }
+    EXPECT_GT(highlighted, 5);
+
+    window().showTopic(QStringLiteral("/topics/glossary.htm"));
+    window().showTopic(QStringLiteral("/topics/menus.htm"));
+    window().browser().backward();
+    ASSERT_NE(tree.currentItem(), nullptr);
+    EXPECT_EQ(topicOf(tree.currentItem()), QStringLiteral("/topics/glossary.htm"));
+}
+
+// Index and search say so when nothing matches, and say nothing when
+// something does.
+struct NoMatchCase {
+    const char* name;
+    int tab;
+    const char* typed;
+    bool matches;
+};
+
+void PrintTo(const NoMatchCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class NoMatch : public Viewer, public ::testing::WithParamInterface<NoMatchCase> {};
+
+TEST_P(NoMatch, IsToldInThePane)
+{
+    const NoMatchCase& c = GetParam();
+    send(platform::HhDisplayToc);
+    window().navigation().setCurrentIndex(c.tab);
+    QLineEdit& field = c.tab == 1 ? window().indexField() : window().searchField();
+    QLabel& message = c.tab == 1 ? window().indexMessage() : window().searchMessage();
+    field.setFocus();
+    QTest::keyClicks(&field, QString::fromUtf8(c.typed));
+    if (c.tab == 2)
+        QTest::keyClick(&field, Qt::Key_Return);
+    QListWidget& list = c.tab == 1 ? window().indexList() : window().searchResults();
+    if (c.matches) {
+        EXPECT_FALSE(message.isVisible()) << message.text().toStdString();
+        EXPECT_NE(list.currentItem(), nullptr);
+    } else {
+        EXPECT_TRUE(message.isVisible());
+        EXPECT_TRUE(message.text().contains(QString::fromUtf8(c.typed))) << message.text().toStdString();
+        EXPECT_EQ(list.currentItem(), nullptr);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Panes, NoMatch,
+    ::testing::Values(NoMatchCase{"IndexMatches", 1, "suit", true},
+                      NoMatchCase{"IndexNothing", 1, "zzqx", false},
+                      NoMatchCase{"SearchMatches", 2, "limpers", true},
+                      NoMatchCase{"SearchNothing", 2, "xylophone", false}),
+    [](const ::testing::TestParamInfo<NoMatchCase>& c) { return std::string(c.param.name); });
+
+// A match found after a miss takes the message away.
+TEST_F(Viewer, TheNoMatchMessageGoesWhenSomethingMatches)
+{
+    send(platform::HhDisplayIndex, std::string());
+    QTest::keyClicks(&window().indexField(), "zzqx");
+    EXPECT_TRUE(window().indexMessage().isVisible());
+    window().indexField().clear();
+    QTest::keyClicks(&window().indexField(), "limp");
+    EXPECT_FALSE(window().indexMessage().isVisible());
+}
+
+// At the size the viewer opens with, no page is wider than the page area.
+TEST_F(Viewer, NoPageNeedsAHorizontalScrollBarAtTheOpeningSize)
+{
+    send(platform::HhDisplayToc);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window()));
+    for (const std::string& page : window().helpFile().topics()) {
+        ASSERT_TRUE(window().showTopic(QString::fromStdString(page)));
+        QCoreApplication::processEvents();
+        const QScrollBar* bar = window().browser().horizontalScrollBar();
+        EXPECT_EQ(bar->maximum(), 0) << page << " is " << bar->maximum() << " pixels too wide";
+    }
 }
 
 TEST_F(Viewer, ViewerWindowsNeverKeepTheProgramRunning)
