@@ -4,8 +4,8 @@
 #include <string>
 
 #include "cli/Args.h"
-#include "cli/CommandLine.h"
 #include "cli/ArgumentReaders.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"

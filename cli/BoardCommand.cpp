@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "cli/Args.h"
-#include "cli/CommandLine.h"
 #include "cli/ArgumentReaders.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"

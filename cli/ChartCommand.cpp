@@ -5,10 +5,10 @@
 #include <string>
 
 #include "cli/Args.h"
+#include "cli/ArgumentReaders.h"
 #include "cli/ChartFormat.h"
 #include "cli/ChartPicture.h"
 #include "cli/CommandLine.h"
-#include "cli/ArgumentReaders.h"
 #include "cli/Commands.h"
 #include "engine/Chart.h"
 #include "engine/LimperCount.h"

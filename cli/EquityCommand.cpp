@@ -1,14 +1,14 @@
 // `tablewise equity`: the odds of a hand against random hands or a range.
 
-#include <chrono>
 #include <charconv>
+#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <string>
 
 #include "cli/Args.h"
-#include "cli/CommandLine.h"
 #include "cli/ArgumentReaders.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"

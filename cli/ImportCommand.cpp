@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "cli/Args.h"
-#include "cli/CommandLine.h"
 #include "cli/ArgumentReaders.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "store/HandStore.h"
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "cli/Args.h"
-#include "cli/CommandLine.h"
 #include "cli/ArgumentReaders.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/Replay.h"
 #include "engine/content/AdviceContent.h"

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "cli/Args.h"
-#include "cli/CommandLine.h"
 #include "cli/ArgumentReaders.h"
+#include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "cli/ReviewRecords.h"
@@ -33,6 +33,8 @@ did and when he did not; then the ten costliest differences.
   --db PATH       the store (default: $XDG_DATA_HOME/brisvane-tablewise/hands.sqlite)
   --hands         every decision, one a line, instead of the table
   -f, --format    text (default), json or csv
+Cards are written higher rank first, and a pair in the suit order spades,
+hearts, diamonds, clubs: AhKd, KsKd.
 )";
 
 enum class Format { Text, Json, Csv };
