@@ -13,6 +13,7 @@ void readEquityArguments(int argc, char** argv);
 void readBoardArguments(int argc, char** argv);
 void readImportArguments(int argc, char** argv);
 void readReviewArguments(int argc, char** argv);
+void readDrillArguments(int argc, char** argv);
 void readReplayArguments(int argc, char** argv);
 void readContentArguments(int argc, char** argv);
 

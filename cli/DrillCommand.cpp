@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <string>
 
+#include "cli/ArgumentReaders.h"
 #include "cli/Args.h"
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
@@ -203,30 +204,43 @@ int drill(const DrillRequest& request)
     return 0;
 }
 
-} // namespace
-
-int drillCommand(int argc, char** argv)
+std::string usage()
 {
-    DrillRequest request;
-    try {
-        const Args args(argc, argv, 2,
-                        {{"--situation", 0, true}, {"--mistakes", 0}, {"--player", 0, true}, {"--count", 0, true},
-                         {"--seed", 0, true}, {"--bb", 'b', true}, {"--db", 0, true}, {"--format", 'f', true},
-                         {"--help", 'h'}});
-        if (args.flag("--help")) {
-            write(kUsage);
-            return 0;
-        }
-        request = readRequest(args);
-    } catch (const UsageError& e) {
-        return usageError("drill: " + e.message);
-    }
+    return kUsage;
+}
+
+Asked readOptions(int argc, char** argv, DrillRequest& request)
+{
+    const Args args(argc, argv, 2,
+                    {{"--situation", 0, true}, {"--mistakes", 0}, {"--player", 0, true}, {"--count", 0, true},
+                     {"--seed", 0, true}, {"--bb", 'b', true}, {"--db", 0, true}, {"--format", 'f', true}});
+    if (args.asked() != Asked::Work)
+        return args.asked();
+    request = readRequest(args);
+    return Asked::Work;
+}
+
+int drillStored(const DrillRequest& request)
+{
     try {
         return drill(request);
     } catch (const store::StoreError& e) {
         std::fprintf(stderr, "tablewise: drill: %s\n", e.what());
         return 1;
     }
+}
+
+} // namespace
+
+int drillCommand(int argc, char** argv)
+{
+    return runCommand<DrillRequest>("drill", usage, argc, argv, readOptions, drillStored);
+}
+
+void readDrillArguments(int argc, char** argv)
+{
+    DrillRequest request;
+    readOptions(argc, argv, request);
 }
 
 } // namespace cli

@@ -29,6 +29,8 @@ Commands:
   import PATH...      reads hand histories into the local store
   review [--player NAME | --all-players] [--hands] [-f FORMAT] [PATH...]
                       your stored pre-flop decisions against the advice
+  drill [--situation ACTION/POSITION | --mistakes] [--count N] [--seed S] [-f FORMAT]
+                      practice: pre-flop questions judged by the advisor
   replay [FILE]       runs a session script against the window and dumps its state
   content             prints every advice text
 
@@ -51,6 +53,7 @@ constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"advise", cli::adviseCommand}, {"postflop", cli::postflopCommand}, {"chart", cli::chartCommand},
     {"equity", cli::equityCommand}, {"board", cli::boardCommand},       {"replay", cli::replayCommand},
     {"content", cli::contentCommand}, {"import", cli::importCommand}, {"review", cli::reviewCommand},
+    {"drill", cli::drillCommand},
 };
 
 } // namespace

@@ -23,7 +23,7 @@ constexpr std::pair<std::string_view, Reader> kReaders[] = {
     {"chart", cli::readChartArguments},   {"equity", cli::readEquityArguments},
     {"board", cli::readBoardArguments},   {"import", cli::readImportArguments},
     {"review", cli::readReviewArguments}, {"replay", cli::readReplayArguments},
-    {"content", cli::readContentArguments},
+    {"content", cli::readContentArguments}, {"drill", cli::readDrillArguments},
 };
 
 // Command lines longer than this say nothing new.
