@@ -13,6 +13,8 @@
 #include <cstdlib>
 
 #include "platform/qt/QtText.h"
+#include "platform/qt/ScreenFit.h"
+#include "platform/qt/SystemPalette.h"
 #include "platform/qt/TypedAmountValidator.h"
 #include "window/cards/CardGrid.h"
 #include "window/cards/CardsStateDump.h"
@@ -93,6 +95,9 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     opponents_ = new QSpinBox(this);
     opponents_->setRange(kMinOpponents, kMaxOpponents);
     opponents_->setMinimumWidth(60);
+    // The desktop's colours, as the pot and bet boxes draw with: the window's
+    // white text would hide the arrows on their light buttons.
+    opponents_->setPalette(platform::qt::systemPalette());
     auto* opponentsLabel = new QLabel(tr("&Opponents"), this);
     opponentsLabel->setBuddy(opponents_);
     inputs->addWidget(opponentsLabel, 4, 0);
@@ -126,7 +131,11 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     equity_ = new QLabel(this);
     QFont big = equity_->font();
     big.setBold(true);
-    big.setPointSizeF(big.pointSizeF() * 1.2);
+    // The program's face may be sized in pixels, with no point size.
+    if (big.pointSizeF() > 0)
+        big.setPointSizeF(big.pointSizeF() * 1.2);
+    else
+        big.setPixelSize(static_cast<int>(big.pixelSize() * 1.2 + 0.5));
     equity_->setFont(big);
     equity_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     method_ = new QLabel(this);
@@ -151,7 +160,9 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     methodRow->addWidget(progress_);
     methodRow->addStretch();
 
-    auto* layout = new QVBoxLayout(this);
+    // Where the screen is less tall than the window, its content scrolls.
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
     layout->addLayout(inputs);
     layout->addWidget(grid_, 0, Qt::AlignHCenter);
     layout->addWidget(gridMessage_);
@@ -162,6 +173,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     layout->addLayout(methodRow);
     layout->addWidget(potOdds_);
     layout->addStretch();
+    screenFit_ = new platform::qt::ScreenFit(*this, *content, platform::qt::ScreenFit::Sizing::Resizable);
 
     progressDelay_ = new QTimer(this);
     progressDelay_->setSingleShot(true);
@@ -181,6 +193,9 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
         model_.setBet(toUtf8(text));
         showPotOdds();
     });
+    // Escape closes the window, as it closes the chart.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this, [this] { showCardsHelp(model_.mainWindow()); });
 
@@ -199,6 +214,11 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
         opponents_->setValue(model_.input().opponents);
         showInput();
     });
+}
+
+void CardsWindow::placeAt(QPoint frameTopLeft)
+{
+    screenFit_->placeAt(frameTopLeft);
 }
 
 CardsWindow::~CardsWindow()
@@ -227,6 +247,7 @@ void CardsWindow::showInput()
     grid_->setOwners(reading.owners);
     showReading();
     restartEquity();
+    writeStateFileIfAsked();
 }
 
 void CardsWindow::showReading()

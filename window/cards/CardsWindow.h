@@ -21,6 +21,10 @@ class QProgressBar;
 class QSpinBox;
 class QTimer;
 
+namespace platform::qt {
+class ScreenFit;
+}
+
 namespace window::cards {
 
 class CardGrid;
@@ -51,6 +55,8 @@ public:
     bool computing() const { return running_; }
 
     void pick(engine::cards::Card card);
+    // Puts the window's frame there, or as near as the screen allows.
+    void placeAt(QPoint frameTopLeft);
 
 private:
     void showInput();
@@ -78,6 +84,7 @@ private:
     QProgressBar* progress_;
     QTimer* progressDelay_;
     QLabel* potOdds_;
+    platform::qt::ScreenFit* screenFit_;
 
     std::optional<engine::odds::EquityRequest> request_;
     std::uint64_t run_ = 0;

@@ -4,7 +4,11 @@
 #include <QLabel>
 #include <QLayout>
 
+#include "help/CHtmlHelp.h"
+#include "help/HelpContext.h"
+#include "help/basHtmlHelp.h"
 #include "platform/form/Input.h"
+#include "platform/handles/QtWindowHandles.h"
 #include "window/model/AboutLayout.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/view/Artwork.h"
@@ -60,12 +64,24 @@ AboutDialog::AboutDialog(FrmBrisvaneAbout& about, const Metrics& metrics, QWidge
     inputDoneId_ = about_.form.inputDone.connect([this] { showAddressColour(); });
     unloadId_ = about_.form.unload.connect([this] { done(QDialog::Accepted); });
 
+    // F1 shows the help's About page, in a viewer this window owns and
+    // closes with it.
+    about_.form.setHWnd(platform::registerWidget(*this));
+    about_.form.setHelpContextId(IDH_ABOUT);
+    help::GetHtmlHelp()->InitFormHelpHandler(about_.form, nullptr, true);
+
     binding_->render();
     showAddressColour();
 }
 
 AboutDialog::~AboutDialog()
 {
+    // A window destroyed without unloading leaves no handler behind on a
+    // model that may go before the help does.
+    if (!about_.form.closed()) {
+        help::GetHtmlHelp()->CloseHelpWindows(about_.form.hWnd());
+        help::GetHtmlHelp()->FormClosing(about_.form);
+    }
     about_.form.unload.disconnect(unloadId_);
     about_.form.inputDone.disconnect(inputDoneId_);
 }

@@ -15,6 +15,7 @@
 #include "platform/htmlhelp/QtHelpViewer.h"
 #include "platform/htmlhelp/TopicBrowser.h"
 #include "tests/support/RecordingHelpViewer.h"
+#include "window/view/AboutDialog.h"
 #include "window/chart/ChartWindow.h"
 
 namespace viewtest {
@@ -86,6 +87,32 @@ TEST_F(RecordedHelp, F1InTheChartShowsTheChartsTopic)
         EXPECT_TRUE(c.file.ends_with("/BV_Tablewise.chm")) << c.file;
     }
     EXPECT_NE(platform::widgetHandle(*chart), 0);
+}
+
+// The About window's F1 shows the help's About page, owned by the About
+// window; closing the window leaves its keys to the main window again.
+TEST_F(RecordedHelp, F1InTheAboutWindowShowsTheAboutTopic)
+{
+    std::intptr_t aboutHandle = 0;
+    QTimer::singleShot(0, [&] {
+        auto* about = qobject_cast<window::view::AboutDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(about, nullptr);
+        aboutHandle = platform::widgetHandle(*about);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        about->close();
+    });
+    window->menuAction("mnuAbout")->trigger();
+    clickEnd("txtHoleCard");
+    key(Qt::Key_F1);
+    std::vector<std::pair<std::intptr_t, std::int32_t>> asked;
+    for (const auto& c : shown())
+        if (c.command == platform::HhHelpContext)
+            asked.emplace_back(c.caller, std::get<std::int32_t>(c.data));
+    const std::vector<std::pair<std::intptr_t, std::int32_t>> expected{
+        {aboutHandle, IDH_ABOUT}, {frm().form.hWnd(), help::kHelpContextMainWindow}};
+    EXPECT_EQ(asked, expected);
+    EXPECT_NE(aboutHandle, 0);
+    EXPECT_TRUE(desktop.boxes.calls.empty());
 }
 
 class RealHelp : public ViewTest {
