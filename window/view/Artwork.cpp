@@ -64,7 +64,7 @@ QCursor handCursor()
 QIcon programIcon()
 {
     QIcon icon;
-    for (int size : {16, 32, 48, 64})
+    for (int size : kProgramIconSizes)
         icon.addPixmap(QPixmap::fromImage(rawPicture(QStringLiteral("icon-%1.argb").arg(size))));
     return icon;
 }

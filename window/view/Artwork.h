@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
+#include <array>
 
 namespace window::view {
 
@@ -13,6 +14,8 @@ namespace window::view {
 QPixmap logoPicture();
 // 32 x 32, two colours, its hot spot on the fingertip.
 QCursor handCursor();
+// The program's icon at each of these sizes (installed for the desktop too).
+inline constexpr std::array kProgramIconSizes{16, 32, 48, 64, 128, 256};
 QIcon programIcon();
 
 // A picture made to fit `size` (on screens that scale the window's units).

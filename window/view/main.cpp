@@ -9,6 +9,7 @@
 #include "platform/qt/QtMessageBox.h"
 #include "platform/qt/QtShellOpen.h"
 #include "window/model/Product.h"
+#include "window/view/Artwork.h"
 #include "window/view/FirstPaintProbe.h"
 #include "window/view/FocusMarkStyle.h"
 #include "window/view/Metrics.h"
@@ -25,6 +26,8 @@ int main(int argc, char* argv[])
     // fewer to find while starting.
     QApplication::setFont(window::view::Metrics::applicationFont());
     QApplication::setApplicationName(QStringLiteral("brisvane-tablewise"));
+    // Every window of the program, the help viewer's and the message boxes' too.
+    QApplication::setWindowIcon(window::view::programIcon());
     QGuiApplication::setDesktopFileName(QStringLiteral("example.brisvane.Tablewise"));
 
     platform::QtMessageBox messageBox;

@@ -1,6 +1,7 @@
 // Draws the program's pictures into a folder: the logo (221 x 200), the hand
 // pointer (32 x 32, two colours, its hot spot stored in the picture's text as
-// "HotSpot") and the program icon at 16, 32, 48 and 64 pixels.
+// "HotSpot") and the program icon at 16, 32, 48, 64, 128 and 256 pixels and
+// as a scalable picture (SVG) drawn with the same shapes.
 //
 //   make_artwork <folder>
 
@@ -10,6 +11,8 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 #include <QLinearGradient>
+#include <QFile>
+#include <QRegularExpression>
 #include <cstdio>
 #include <string_view>
 
@@ -201,6 +204,78 @@ QImage drawIcon(int size)
     return image;
 }
 
+QString svgNumber(double n)
+{
+    return QString::number(n, 'f', 3).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
+}
+
+// A path as SVG path data, scaled by `scale`.
+QString svgPath(const QPainterPath& path, double scale)
+{
+    QString d;
+    auto point = [&](const QPainterPath::Element& e) { return svgNumber(e.x * scale) + u' ' + svgNumber(e.y * scale); };
+    for (int i = 0; i < path.elementCount(); ++i) {
+        const QPainterPath::Element e = path.elementAt(i);
+        if (e.isMoveTo())
+            d += (i ? QStringLiteral("Z M") : QStringLiteral("M")) + point(e);
+        else if (e.isLineTo())
+            d += u'L' + point(e);
+        else if (e.isCurveTo() && i + 2 < path.elementCount()) {
+            d += u'C' + point(e) + u' ' + point(path.elementAt(i + 1)) + u' ' + point(path.elementAt(i + 2));
+            i += 2;
+        }
+    }
+    return d + u'Z';
+}
+
+QString svgColour(const QColor& c)
+{
+    return c.name(QColor::HexRgb);
+}
+
+// The icon's larger form (two cards) in SVG, on the same 64-unit square.
+QString iconSvg()
+{
+    auto card = [](double x, double y, double angle, const QPainterPath& suit, const QColor& colour) {
+        const double w = 28, h = 40, radius = w * 0.10;
+        return QStringLiteral(R"svg(  <g transform="translate(%1 %2) rotate(%3)">
+    <rect x="%4" y="%5" width="%6" height="%7" rx="%8" fill="#000" fill-opacity="0.275"/>
+    <rect x="%9" y="%10" width="%6" height="%7" rx="%8" fill="url(#face)" stroke="#96968c" stroke-width="1"/>
+    <path d="%11" fill="%12"/>
+  </g>
+)svg")
+            .arg(svgNumber(x), svgNumber(y), svgNumber(angle), svgNumber(-w / 2 + w * 0.035), svgNumber(-h / 2 + w * 0.05),
+                 svgNumber(w), svgNumber(h), svgNumber(radius), svgNumber(-w / 2))
+            .arg(svgNumber(-h / 2), svgPath(suit, w / 64.0), svgColour(colour));
+    };
+    return QStringLiteral(R"svg(<?xml version="1.0" encoding="UTF-8"?>
+<svg xmlns="http://www.w3.org/2000/svg" width="64" height="64" viewBox="0 0 64 64">
+  <defs>
+    <linearGradient id="felt" x1="0" y1="0" x2="0" y2="64" gradientUnits="userSpaceOnUse">
+      <stop offset="0" stop-color="%1"/>
+      <stop offset="1" stop-color="%2"/>
+    </linearGradient>
+    <linearGradient id="face" x1="0" y1="0" x2="1" y2="1">
+      <stop offset="0" stop-color="#ffffff"/>
+      <stop offset="1" stop-color="#e8eae4"/>
+    </linearGradient>
+  </defs>
+  <rect x="2" y="2" width="60" height="60" rx="12" fill="url(#felt)" stroke="%3" stroke-width="1.5"/>
+)svg")
+               .arg(svgColour(kGreen.lighter(125)), svgColour(kGreen.darker(120)), svgColour(kGreen.darker(160)))
+        + card(24, 33, -12, heart(36), kCardRed) + card(40, 31, 10, spade(36), kInk) + QStringLiteral("</svg>\n");
+}
+
+bool saveText(const QString& text, const QString& folder, const QString& name)
+{
+    QFile file(folder + u'/' + name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text.toUtf8()) < 0) {
+        std::fprintf(stderr, "make_artwork: cannot write %s\n", qPrintable(file.fileName()));
+        return false;
+    }
+    return true;
+}
+
 // The hand pointer: '#' black, 'o' white, '.' transparent. The hot spot is
 // the tip of the pointing finger.
 constexpr const char* kHand[] = {
@@ -272,7 +347,8 @@ int main(int argc, char* argv[])
     const QString folder = QString::fromLocal8Bit(argv[1]);
     bool ok = save(drawLogo(), folder, QStringLiteral("logo.png"));
     ok = save(drawHand(), folder, QStringLiteral("hand.png")) && ok;
-    for (int size : {16, 32, 48, 64})
+    for (int size : {16, 32, 48, 64, 128, 256})
         ok = save(drawIcon(size), folder, QStringLiteral("icon-%1.png").arg(size)) && ok;
+    ok = saveText(iconSvg(), folder, QStringLiteral("icon.svg")) && ok;
     return ok ? 0 : 1;
 }
