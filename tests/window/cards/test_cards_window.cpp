@@ -7,12 +7,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QSpinBox>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
 #include <thread>
@@ -186,6 +188,46 @@ TEST_F(CardsWindowTest, RefusedCardsAreNamedBesideTheirBoxAndTheTextStays)
     EXPECT_EQ(w.messageOf(CardBox::Turn)->text(), QStringLiteral("\"x\" is not a card"));
     QTest::keyClick(w.cardBox(CardBox::Turn), Qt::Key_Backspace);
     EXPECT_EQ(w.messageOf(CardBox::Turn)->text(), QString());
+}
+
+// The state file follows what the window shows as the boxes are edited,
+// whether a run starts, goes on or none can.
+TEST_F(CardsWindowTest, TheStateFileHoldsTheMessagesShown)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath(QStringLiteral("cards.txt"));
+    qputenv("TABLEWISE_CARDS_STATE_FILE", path.toLocal8Bit());
+    struct Edit {
+        CardBox box;
+        const char* typed; // nullptr: Backspace
+    };
+    const Edit edits[] = {{CardBox::Hole, "AhKh"}, {CardBox::Flop, "7c Ah 2d"}, {CardBox::Turn, "x"},
+                          {CardBox::Turn, nullptr}, {CardBox::Flop, nullptr}, {CardBox::Flop, nullptr},
+                          {CardBox::Flop, nullptr}, {CardBox::Flop, "Qh"}};
+    static constexpr const char* names[] = {"hole", "flop", "turn", "river"};
+    {
+        CardsWindow w(frm);
+        w.show();
+        for (const Edit& edit : edits) {
+            if (edit.typed != nullptr)
+                type(w.cardBox(edit.box), QString::fromUtf8(edit.typed));
+            else
+                QTest::keyClick(w.cardBox(edit.box), Qt::Key_Backspace);
+            ASSERT_TRUE(settled(w));
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QString dump = QString::fromUtf8(file.readAll());
+            for (CardBox box : window::cards::kCardBoxes) {
+                const QString name = QString::fromUtf8(names[static_cast<std::size_t>(box)]);
+                const QString line = name + QStringLiteral(" message\t") + w.messageOf(box)->text() + QLatin1Char('\n');
+                EXPECT_TRUE(dump.contains(line)) << "after editing " << names[static_cast<std::size_t>(edit.box)]
+                                                 << ", no line " << line.toStdString() << " in\n" << dump.toStdString();
+                EXPECT_TRUE(dump.contains(name + QLatin1Char('\t') + w.cardBox(box)->text() + QLatin1Char('\n')));
+            }
+        }
+    }
+    qunsetenv("TABLEWISE_CARDS_STATE_FILE");
 }
 
 TEST_F(CardsWindowTest, TypingNeverWaitsAndLongRunsShowTheirProgress)
