@@ -22,6 +22,11 @@ DemoRegistration::DemoRegistration(ControlServer& server, const std::string& pro
 {
     if (isRegistered(progId))
         return;
+    namespace fs = std::filesystem;
+    std::error_code error;
+    for (fs::path folder = sheerpane::registryPath().parent_path();
+         !folder.empty() && folder != folder.root_path() && !fs::exists(folder, error); folder = folder.parent_path())
+        madeFolders_.push_back(folder);
     server_.registerServer();
     added_ = true;
 }
@@ -34,6 +39,13 @@ DemoRegistration::~DemoRegistration()
         server_.unregisterServer();
     } catch (const std::exception& error) {
         std::fprintf(stderr, "sheerpane-demo: %s\n", error.what());
+        return;
+    }
+    // Only an empty folder goes: whatever else was put there meanwhile stays.
+    for (const std::filesystem::path& folder : madeFolders_) {
+        std::error_code error;
+        if (!std::filesystem::remove(folder, error))
+            break;
     }
 }
 

@@ -181,4 +181,44 @@ TEST_F(Demo, TakesOutOnlyTheRegistrationItMade)
     fs::remove(QStringLiteral(SHEERPANE_SHOTS_DIR "/sheerpane-demo-registered-before.png").toStdString());
 }
 
+// Nor the folders it made for the registration: a data folder of its own,
+// or a home with no data folder yet, is as the demo found it.
+TEST_F(Demo, LeavesNoFolderItMade)
+{
+    struct Case {
+        const char* name;
+        bool dataHome; // XDG_DATA_HOME names a folder of its own
+    };
+    for (const Case c : {Case{"home", false}, Case{"data-home", true}}) {
+        SCOPED_TRACE(c.name);
+        const fs::path home = data / "home";
+        fs::create_directories(home);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("HOME"), QString::fromStdString(home.string()));
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.remove(QStringLiteral("XDG_DATA_HOME"));
+        const fs::path dataHome = data / "data";
+        if (c.dataHome) {
+            fs::create_directories(dataHome);
+            environment.insert(QStringLiteral("XDG_DATA_HOME"), QString::fromStdString(dataHome.string()));
+        }
+        // Qt and the font cache keep their own folders: only the data folder
+        // is the demo's.
+        environment.insert(QStringLiteral("XDG_CACHE_HOME"), QString::fromStdString((data / "cache").string()));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString((data / "config").string()));
+        const QString shot = QStringLiteral(SHEERPANE_SHOTS_DIR "/sheerpane-demo-folders.png");
+        QProcess demo;
+        demo.setProcessEnvironment(environment);
+        demo.start(QStringLiteral(SHEERPANE_DEMO), {QStringLiteral("--screenshot"), shot});
+        ASSERT_TRUE(demo.waitForFinished(30000));
+        EXPECT_EQ(demo.exitCode(), 0) << demo.readAllStandardError().toStdString();
+        EXPECT_FALSE(fs::exists(home / ".local")) << "the home holds .local";
+        if (c.dataHome) {
+            EXPECT_TRUE(fs::is_empty(dataHome));
+        }
+        fs::remove(shot.toStdString());
+        fs::remove_all(data);
+    }
+}
+
 } // namespace
