@@ -13,5 +13,7 @@ inline constexpr long kHelpContextStrategyChart = IDH_STRATEGY_CHART;
 inline constexpr long kHelpContextCardsBoard = IDH_CARDS_BOARD;
 // The review window's topic, which F1 there shows.
 inline constexpr long kHelpContextReviewHands = IDH_REVIEW_HANDS;
+// The practice window's topic, which F1 there shows.
+inline constexpr long kHelpContextPractice = IDH_PRACTICE;
 
 } // namespace help

@@ -100,6 +100,7 @@ std::span<const MenuLayout> frmPokerMenus()
         {"mnuStrategyChart", "mnuView", "&Strategy Chart"},
         {"mnuCardsAndBoard", "mnuView", "&Cards and Board"},
         {"mnuReviewHands", "mnuView", "Review &Hands"},
+        {"mnuPractice", "mnuView", "&Practice"},
         {"mnuHelp", "", "&Help"},
         {"mnuContents", "mnuHelp", "Contents"},
         {"mnuAbout", "mnuHelp", "&About " + std::string(kSiteName) + " " + std::string(kProgramTitle)},

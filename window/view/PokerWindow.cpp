@@ -1,6 +1,7 @@
 #include "window/view/PokerWindow.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -21,6 +22,8 @@
 #include "platform/handles/QtWindowHandles.h"
 #include "window/model/FrmBrisvaneAbout.h"
 #include "window/model/FrmPokerHelp.h"
+#include "platform/money/TypedAmount.h"
+#include "window/practice/StoreRecords.h"
 #include "window/review/ReviewStorePath.h"
 #include "window/view/AboutDialog.h"
 #include "window/view/Artwork.h"
@@ -112,6 +115,7 @@ PokerWindow::~PokerWindow()
     delete chart_;
     delete cards_;
     delete review_;
+    delete practice_;
     // The widgets go next, moving the focus as they go.
     disconnect(focusFollower_);
 }
@@ -146,6 +150,8 @@ void PokerWindow::buildMenus()
             connect(action, &QAction::triggered, this, &PokerWindow::showCardsAndBoard);
         if (m.name == "mnuReviewHands")
             connect(action, &QAction::triggered, this, &PokerWindow::showReviewHands);
+        if (m.name == "mnuPractice")
+            connect(action, &QAction::triggered, this, &PokerWindow::showPractice);
     }
 }
 
@@ -197,6 +203,30 @@ void PokerWindow::showReviewHands()
     review_->show();
     review_->raise();
     review_->activateWindow();
+}
+
+// Like the review, on the same store; the questions' big blind is the one
+// typed in this window when it holds an amount.
+void PokerWindow::showPractice()
+{
+    if (!practice_) {
+        practice::PracticeSettings settings;
+        settings.seed = static_cast<std::uint64_t>(QDateTime::currentMSecsSinceEpoch());
+        if (const auto bb = platform::TypedAmount(frm_.money).read(frm_.txtBB.text()); bb && *bb > 0)
+            settings.bigBlind = *bb;
+        const std::filesystem::path path = review::reviewStorePath();
+        practice_ = new practice::PracticeWindow([path] { return practice::openStoreRecords(path); }, frm_.money,
+                                                 std::move(settings));
+        practice_->setAttribute(Qt::WA_DeleteOnClose);
+        practice_->setWindowIcon(windowIcon());
+        connect(practice_, &practice::PracticeWindow::helpRequested, this, [this] {
+            help::GetHtmlHelp()->OpenContext(help::kHelpContextPractice, help::DefaultHelpFile(),
+                                             platform::registerWidget(*practice_));
+        });
+    }
+    practice_->show();
+    practice_->raise();
+    practice_->activateWindow();
 }
 
 // The window is as designed, not resizable, and never taller than the

@@ -14,6 +14,7 @@
 #include "platform/ports/Ports.h"
 #include "window/cards/CardsWindow.h"
 #include "window/chart/ChartWindow.h"
+#include "window/practice/PracticeWindow.h"
 #include "window/review/ReviewWindow.h"
 #include "window/model/FrmPoker.h"
 #include "window/view/FormBuilder.h"
@@ -46,6 +47,8 @@ public:
     cards::CardsWindow* cardsAndBoard() const noexcept { return cards_; }
     // View > Review Hands; the same.
     review::ReviewWindow* handReview() const noexcept { return review_; }
+    // View > Practice; the same.
+    practice::PracticeWindow* practiceWindow() const noexcept { return practice_; }
 
     // What File > Exit does once the state file is written: by default the
     // process ends at once, with no close notification to anyone.
@@ -64,6 +67,7 @@ private:
     void showStrategyChart();
     void showCardsAndBoard();
     void showReviewHands();
+    void showPractice();
 
     FrmPoker frm_;
     Metrics metrics_;
@@ -77,6 +81,7 @@ private:
     QPointer<ChartWindow> chart_;
     QPointer<cards::CardsWindow> cards_;
     QPointer<review::ReviewWindow> review_;
+    QPointer<practice::PracticeWindow> practice_;
     bool screenWatched_ = false;
     QMetaObject::Connection focusFollower_;
 };

@@ -31,7 +31,7 @@ TEST_F(RealFile, OpensWithTitleDefaultTopicContentsAndIndex)
     EXPECT_EQ(file_->defaultTopic(), "/topics/main_window.htm");
     ASSERT_FALSE(file_->contents().empty());
     EXPECT_EQ(file_->contents().front().name, "The Brisvane Tablewise window");
-    EXPECT_EQ(file_->contents().front().children.size(), 6u); // with the strategy chart and the review
+    EXPECT_EQ(file_->contents().front().children.size(), 7u); // with the strategy chart, the review and practice
     EXPECT_GT(file_->index().size(), 40u);
 }
 
@@ -56,7 +56,8 @@ TEST_F(RealFile, ContextNumbersLeadToTheirTopicsWithoutTheBuildFolder)
         {IDH_BET_SIZING, "/topics/bet_sizing.htm"},   {IDH_POSTFLOP, "/topics/postflop.htm"},
         {IDH_MENUS, "/topics/menus.htm"},             {IDH_GLOSSARY, "/topics/glossary.htm"},
         {IDH_ABOUT, "/topics/about.htm"},             {IDH_STRATEGY_CHART, "/topics/strategy_chart.htm"},
-        {IDH_CARDS_BOARD, "/topics/cards_board.htm"},   {IDH_REVIEW_HANDS, "/topics/review_hands.htm"}};
+        {IDH_CARDS_BOARD, "/topics/cards_board.htm"},   {IDH_REVIEW_HANDS, "/topics/review_hands.htm"},
+        {IDH_PRACTICE, "/topics/practice.htm"}};
     for (const auto& [id, topic] : expected)
         EXPECT_EQ(file_->topicForContext(id).value_or("none"), topic) << id;
     EXPECT_EQ(file_->contextTopics().size(), std::size(expected));

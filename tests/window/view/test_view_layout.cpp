@@ -216,7 +216,7 @@ TEST_F(ViewTest, MenusWithAccessKeysAndNoShortcuts)
     }
     EXPECT_EQ(shown, (QStringList{QStringLiteral("&File"), QStringLiteral("  E&xit"), QStringLiteral("&View"),
                                   QStringLiteral("  &Strategy Chart"), QStringLiteral("  &Cards and Board"),
-                                  QStringLiteral("  Review &Hands"),
+                                  QStringLiteral("  Review &Hands"), QStringLiteral("  &Practice"),
                                   QStringLiteral("&Help"),
                                   QStringLiteral("  Contents"), QStringLiteral("  &About Brisvane Tablewise")}));
 }
