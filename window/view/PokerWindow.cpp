@@ -181,7 +181,7 @@ void PokerWindow::showCardsAndBoard()
         cards_ = new cards::CardsWindow(frm_);
         cards_->setAttribute(Qt::WA_DeleteOnClose);
         cards_->setWindowIcon(windowIcon());
-        cards_->move(frameGeometry().topRight() + QPoint(8, 0));
+        cards_->placeAt(frameGeometry().topRight() + QPoint(8, 0));
     }
     cards_->show();
     cards_->raise();
