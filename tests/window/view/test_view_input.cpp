@@ -107,8 +107,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         PasteCase{"HoleCardsKeepOnlyCardKeysUpToTwo", "txtHoleCard", "a k 10 q", PasteBy::ShiftInsert, "ak"},
         PasteCase{"CtrlVInHoleCardsIsFilteredAsShiftInsert", "txtHoleCard", "a k 10 q", PasteBy::CtrlV, "ak"},
-        PasteCase{"CtrlVInBigBlindIsFilteredAndLimited", "txtBB", "$98,765.4321", PasteBy::CtrlV, "98765.4321"},
-        PasteCase{"BigBlindTakesDigitsAndThePoint", "txtBB", "$1,234.50", PasteBy::ContextMenu, "1234.50"},
+        PasteCase{"CtrlVInBigBlindIsFilteredAndLimited", "txtBB", "$98,765.4321", PasteBy::CtrlV, "98,765.432"},
+        PasteCase{"BigBlindTakesDigitsGroupingAndThePoint", "txtBB", "$1,234.50", PasteBy::ContextMenu, "1,234.50"},
         PasteCase{"BigBlindStopsAtTenTypedCharacters", "txtBB", "123456789012", PasteBy::Drop, "1234567890"},
         PasteCase{"LimpersTakeDigits", "txtLimpers", "3 players\n", PasteBy::ShiftInsert, "3"},
         PasteCase{"AdviceTakesLinesAsCrLf", "txtPreFlop", "one\ntwo\r\nthree", PasteBy::CtrlV, "one\r\ntwo\r\nthree"},
