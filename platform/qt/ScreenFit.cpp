@@ -65,6 +65,8 @@ ScreenFit::ScreenFit(QWidget& window, QWidget& content, Sizing sizing)
     : QObject(&window), window_(window), content_(content), scroll_(new QScrollArea(&window)), sizing_(sizing)
 {
     scroll_->setFrameShape(QFrame::NoFrame);
+    // The window's controls keep the focus: the scroll area is no stop of its own.
+    scroll_->setFocusPolicy(Qt::NoFocus);
     scroll_->setWidgetResizable(true);
     // The window's own background shows round and behind the content.
     scroll_->viewport()->setAutoFillBackground(false);

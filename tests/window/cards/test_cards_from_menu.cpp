@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTest>
 
@@ -38,7 +39,12 @@ TEST_F(CardsFromTheMenu, OpensOneNonModalWindowBesideTheAdvisor)
     EXPECT_TRUE(cards->isVisible());
     EXPECT_FALSE(cards->isModal());
     EXPECT_TRUE(cards->isWindow());
-    EXPECT_GT(cards->x(), window->frameGeometry().right());
+    // Beside the advisor where the screen has room, else within the screen.
+    const QRect available = cards->screen()->availableGeometry();
+    if (window->frameGeometry().right() + 8 + cards->frameGeometry().width() <= available.right())
+        EXPECT_GT(cards->x(), window->frameGeometry().right());
+    else
+        EXPECT_TRUE(available.contains(cards->frameGeometry()));
     EXPECT_EQ(openCards(), cards);
 
     cards->cardBox(CardBox::Hole)->setFocus();

@@ -98,10 +98,14 @@ TEST_F(RecordedHelp, F1InTheAboutWindowShowsTheAboutTopic)
         auto* about = qobject_cast<window::view::AboutDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(about, nullptr);
         aboutHandle = platform::widgetHandle(*about);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F1);
+        // Offscreen, a dialog that is not active has no focus widget.
+        QWidget* target = about->focusWidget() ? about->focusWidget() : about;
+        QTest::keyClick(target, Qt::Key_F1);
         about->close();
     });
     window->menuAction("mnuAbout")->trigger();
+    window->activateWindow(); // as a desktop gives the activation back
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     clickEnd("txtHoleCard");
     key(Qt::Key_F1);
     std::vector<std::pair<std::intptr_t, std::int32_t>> asked;
