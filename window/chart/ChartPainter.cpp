@@ -1,5 +1,8 @@
 #include "window/chart/ChartPainter.h"
 
+#include <QBuffer>
+#include <QByteArray>
+#include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
@@ -97,7 +100,18 @@ bool saveChartPng(const engine::Chart& chart, const QString& title, const QStrin
     QPainter painter(&image);
     paintChart(painter, chart, title, g);
     painter.end();
-    return image.save(path, "PNG");
+    // Encoded in memory first: the PNG writer leaks its row buffer when the
+    // file fails under it, and a failed file then leaves nothing half written.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(png) == png.size() && file.flush();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
 }
 
 } // namespace window
