@@ -38,7 +38,7 @@ share of the pot over all deals of the cards still to come.
   --seconds S         deal random deals for S seconds (Monte Carlo)
   --seed N            the random deals of seed N, 0 to 9007199254740991, so
                       that a run can be repeated; without it every run deals
-                      others (JSON tells the seed used)
+                      others (the JSON's "seed" field repeats it)
   -f, --format        text (default) or json
 Without --exact, --trials or --seconds every deal is counted when that takes
 about 0.2 seconds or less on one core; otherwise random deals are dealt until

@@ -1,6 +1,6 @@
 // What the program writes reaching its reader: a write that fails is a
-// failure with a message, for every command; the seed that makes a Monte
-// Carlo run repeatable; the script reader's bound on a line.
+// failure with a message, for every command; --seed N repeating a Monte
+// Carlo run; the script reader's bound on a line.
 
 #include <gtest/gtest.h>
 
