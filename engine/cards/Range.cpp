@@ -160,13 +160,17 @@ Range Range::random()
     return range;
 }
 
-void Range::add(HoleCards combo)
+void Range::add(HoleCards combo, double weight)
 {
-    CardSet& partners = partners_[static_cast<std::size_t>(combo.high.index())];
-    if (partners.contains(combo.low))
+    const int high = combo.high.index();
+    std::uint16_t& slot = slots_[static_cast<std::size_t>(high * (high - 1) / 2 + combo.low.index())];
+    if (slot != 0) {
+        weights_[slot - 1u] = weight;
         return;
-    partners.insert(combo.low);
+    }
     combos_.push_back(combo);
+    weights_.push_back(weight);
+    slot = static_cast<std::uint16_t>(combos_.size());
 }
 
 Parsed<Range> parseRange(std::string_view text)
