@@ -33,6 +33,10 @@ INSTANTIATE_TEST_SUITE_P(
         RangeRun{"range 'QQ, AKs:0.5'", "Range:        QQ, AKs:0.5\nCombinations: 10 (weighted 8)\n"},
         RangeRun{"range 'random:0.3'", "Range:        random:0.3\nCombinations: 1326 (weighted 397.8)\n"},
         RangeRun{"range '100%'", "Range:        random\nCombinations: 1326\n"},
+        // The README's example.
+        RangeRun{"range '15%:0.5, QQ+, AKs, AQo+'",
+                 "Range:        QQ+, JJ-55:0.5, AKs, AQo+, AQs-A5s:0.5, AJo-A9o:0.5, K9s+:0.5, KJo+:0.5, QJs:0.5\n"
+                 "Combinations: 200 (weighted 123)\n"},
         RangeRun{"range 'QQ+ AKs' -f json",
                  "{\"range\":\"QQ+, AKs\",\"combinations\":22,\"weightedCombinations\":22}\n"},
         RangeRun{"range 'KhKs:0.5' --format json",

@@ -195,6 +195,7 @@ TEST(RangePercentage, TheOrderFollowsTheStoredEquities)
     for (int r = 1; r < 13; ++r)
         EXPECT_GT(preflopEquity((r - 1) * 14), preflopEquity(r * 14));
     EXPECT_EQ(order.front(), engine::handIndex("AA"));
+    EXPECT_EQ(order[7], engine::handIndex("AKs")) << "after the pairs down to eights, as the help says";
     EXPECT_EQ(order.back(), engine::handIndex("32"));
 }
 
@@ -296,7 +297,11 @@ INSTANTIATE_TEST_SUITE_P(Notation, CanonicalText, testing::Values(
     std::pair{"100%", "random"},
     std::pair{"22+, A2+, K2+, Q2+, J2+, T2+, 92+, 82+, 72+, 62+, 52+, 42+, 32", "random"},
     std::pair{"AsKs, AhKh", "AsKs, AhKh"},
-    std::pair{"T9, 98", "T9-98"}));
+    std::pair{"T9, 98", "T9-98"},
+    // The help's examples of percentages.
+    std::pair{"5%", "77+, AJs+, AKo"},
+    std::pair{"10%", "66+, A8s+, ATo+, KJs+"},
+    std::pair{"15%", "55+, A5s+, A9o+, K9s+, KJo+, QJs"}));
 
 TEST(CanonicalText, AnEmptyRangeIsEmpty)
 {
