@@ -70,10 +70,13 @@ Reading checkText(std::string_view text)
     const auto parsed = parseRange(text);
     Reading reading{parsed.ok(), parsed.error, {}};
     if (!parsed.ok()) {
-        const std::size_t end = parsed.error.find(kNotARange);
+        // "\"ITEM\" is not a hand range", perhaps with ": " and the reason
+        // (which holds no quote); the item itself may hold anything.
+        const std::string withReason = std::string(kNotARange) + ": ";
+        const std::size_t end = parsed.error.ends_with(kNotARange) ? parsed.error.size() - kNotARange.size()
+                                                                   : parsed.error.rfind(withReason);
         const bool namesItem = parsed.error.size() > 2 && parsed.error.front() == '"' && end != std::string::npos &&
-                               (end + kNotARange.size() == parsed.error.size() ||
-                                parsed.error.compare(end + kNotARange.size(), 2, ": ") == 0);
+                               end > 0 && parsed.error.find('"', end + 1) == std::string::npos;
         fuzzCheck(parsed.error == kEmpty || namesItem, "a refusal names an item or an empty range");
         if (namesItem) {
             const std::string_view item = std::string_view(parsed.error).substr(1, end - 1);
