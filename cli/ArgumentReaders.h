@@ -11,6 +11,7 @@ void readPostflopArguments(int argc, char** argv);
 void readChartArguments(int argc, char** argv);
 void readEquityArguments(int argc, char** argv);
 void readBoardArguments(int argc, char** argv);
+void readRangeArguments(int argc, char** argv);
 void readImportArguments(int argc, char** argv);
 void readReviewArguments(int argc, char** argv);
 void readDrillArguments(int argc, char** argv);

@@ -10,6 +10,7 @@ int replayCommand(int argc, char** argv);
 int chartCommand(int argc, char** argv);
 int equityCommand(int argc, char** argv);
 int boardCommand(int argc, char** argv);
+int rangeCommand(int argc, char** argv);
 int importCommand(int argc, char** argv);
 int reviewCommand(int argc, char** argv);
 int drillCommand(int argc, char** argv);

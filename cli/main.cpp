@@ -26,6 +26,8 @@ Commands:
                       the odds of a hand against random hands or a range
   board HAND BOARD [-f FORMAT]
                       the made hand, draws, outs and post-flop category on a board
+  range RANGE [-f FORMAT]
+                      a range of hands written back in its shortest form, with its combinations
   import PATH...      reads hand histories into the local store
   review [--player NAME | --all-players] [--hands] [-f FORMAT] [PATH...]
                       your stored pre-flop decisions against the advice
@@ -51,7 +53,8 @@ failed), 2 bad arguments.
 using Command = int (*)(int, char**);
 constexpr std::pair<std::string_view, Command> kCommands[] = {
     {"advise", cli::adviseCommand}, {"postflop", cli::postflopCommand}, {"chart", cli::chartCommand},
-    {"equity", cli::equityCommand}, {"board", cli::boardCommand},       {"replay", cli::replayCommand},
+    {"equity", cli::equityCommand}, {"board", cli::boardCommand},       {"range", cli::rangeCommand},
+    {"replay", cli::replayCommand},
     {"content", cli::contentCommand}, {"import", cli::importCommand}, {"review", cli::reviewCommand},
     {"drill", cli::drillCommand},
 };

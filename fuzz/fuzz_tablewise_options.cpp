@@ -21,7 +21,8 @@ using Reader = void (*)(int, char**);
 constexpr std::pair<std::string_view, Reader> kReaders[] = {
     {"advise", cli::readAdviseArguments}, {"postflop", cli::readPostflopArguments},
     {"chart", cli::readChartArguments},   {"equity", cli::readEquityArguments},
-    {"board", cli::readBoardArguments},   {"import", cli::readImportArguments},
+    {"board", cli::readBoardArguments},   {"range", cli::readRangeArguments},
+    {"import", cli::readImportArguments},
     {"review", cli::readReviewArguments}, {"replay", cli::readReplayArguments},
     {"content", cli::readContentArguments}, {"drill", cli::readDrillArguments},
 };

@@ -1,10 +1,15 @@
 #include "engine/cards/Range.h"
 
+#include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <optional>
 #include <string>
 
 #include "engine/cards/CardParser.h"
+#include "engine/cards/ChartRange.h"
+#include "engine/cards/HandClass.h"
+#include "engine/cards/PreflopOrder.h"
 
 namespace engine::cards {
 
@@ -116,7 +121,7 @@ bool addSpan(Range& range, HandClass a, HandClass b)
     return true;
 }
 
-bool addItem(Range& range, std::string_view item)
+bool addHands(Range& range, std::string_view item)
 {
     std::string lower;
     for (char c : item)
@@ -148,6 +153,91 @@ bool addItem(Range& range, std::string_view item)
     return false;
 }
 
+// Digits with at most one decimal point: "0.25", "15", "7.5".
+std::optional<double> readDecimal(std::string_view text)
+{
+    const std::size_t digits = static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return c >= '0' && c <= '9';
+    }));
+    if (digits == 0 || digits + (text.find('.') != std::string_view::npos ? 1 : 0) != text.size())
+        return std::nullopt;
+    double value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc{} || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+void addClasses(Range& range, const std::vector<int>& classes)
+{
+    for (const int handClass : classes)
+        for (const HoleCards combo : combosOfClass(handClass))
+            range.add(combo);
+}
+
+// Reads one item into `range`; gives the reason when it cannot, an empty
+// reason when "not a hand range" says it all.
+std::optional<std::string> addItem(Range& range, std::string_view item)
+{
+    std::string_view hands = item;
+    std::optional<std::string_view> weightText;
+    Range held;
+    if (isChartItem(item)) {
+        // chart(...):CLASS, then perhaps :WEIGHT
+        const std::size_t close = item.find(')');
+        const std::size_t colon = close == std::string_view::npos ? close : item.find(':', close + 2);
+        if (colon != std::string_view::npos) {
+            hands = item.substr(0, colon);
+            weightText = item.substr(colon + 1);
+        }
+        const auto classes = readChartItem(hands);
+        if (!classes.ok())
+            return classes.error;
+        addClasses(held, classes.value);
+    } else {
+        if (const std::size_t colon = item.find(':'); colon != std::string_view::npos) {
+            hands = item.substr(0, colon);
+            weightText = item.substr(colon + 1);
+        }
+        if (hands.empty())
+            return std::string();
+        if (hands.back() == '%') {
+            const auto percent = readDecimal(hands.substr(0, hands.size() - 1));
+            if (!percent || *percent <= 0 || *percent > 100)
+                return std::string("a percentage is above 0 and at most 100");
+            addClasses(held, topClasses(*percent));
+        } else if (!addHands(held, hands)) {
+            return std::string();
+        }
+    }
+    double weight = 1.0;
+    if (weightText) {
+        const auto typed = readDecimal(*weightText);
+        if (!typed || *typed <= 0 || *typed > 1)
+            return std::string("a weight is above 0 and at most 1");
+        weight = *typed;
+    }
+    for (const HoleCards combo : held.combos())
+        range.add(combo, weight);
+    return std::nullopt;
+}
+
+// Items end at a comma, a space or a tab outside parentheses.
+std::size_t itemEnd(std::string_view text, std::size_t at)
+{
+    int depth = 0;
+    for (; at < text.size(); ++at) {
+        const char c = text[at];
+        if (c == '(')
+            ++depth;
+        else if (c == ')' && depth > 0)
+            --depth;
+        else if (depth == 0 && (c == ',' || c == ' ' || c == '\t'))
+            return at;
+    }
+    return text.size();
+}
+
 } // namespace
 
 Range Range::random()
@@ -162,8 +252,7 @@ Range Range::random()
 
 void Range::add(HoleCards combo, double weight)
 {
-    const int high = combo.high.index();
-    std::uint16_t& slot = slots_[static_cast<std::size_t>(high * (high - 1) / 2 + combo.low.index())];
+    std::uint16_t& slot = slots_[slotOf(combo)];
     if (slot != 0) {
         weights_[slot - 1u] = weight;
         return;
@@ -173,18 +262,40 @@ void Range::add(HoleCards combo, double weight)
     slot = static_cast<std::uint16_t>(combos_.size());
 }
 
+double Range::weight(HoleCards combo) const
+{
+    const std::uint16_t slot = slots_[slotOf(combo)];
+    return slot == 0 ? 0.0 : weights_[slot - 1u];
+}
+
+double Range::weightedCount() const
+{
+    double sum = 0;
+    for (const double w : weights_)
+        sum += w;
+    return sum;
+}
+
+std::size_t Range::slotOf(HoleCards combo)
+{
+    const int high = combo.high.index();
+    return static_cast<std::size_t>(high * (high - 1) / 2 + combo.low.index());
+}
+
 Parsed<Range> parseRange(std::string_view text)
 {
     Parsed<Range> result;
     std::size_t at = 0;
     while (at < text.size()) {
-        const std::size_t end = text.find_first_of(", \t", at);
-        const std::string_view item = text.substr(at, end == std::string_view::npos ? text.size() - at : end - at);
-        at = end == std::string_view::npos ? text.size() : end + 1;
+        const std::size_t end = itemEnd(text, at);
+        const std::string_view item = text.substr(at, end - at);
+        at = end + 1;
         if (item.empty())
             continue;
-        if (!addItem(result.value, item)) {
+        if (const auto reason = addItem(result.value, item)) {
             result.error = "\"" + std::string(item) + "\" is not a hand range";
+            if (!reason->empty())
+                result.error += ": " + *reason;
             return result;
         }
     }

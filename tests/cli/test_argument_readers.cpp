@@ -9,6 +9,8 @@
 
 #include "cli/ArgumentReaders.h"
 #include "cli/Args.h"
+#include "cli/CommandLine.h"
+#include "engine/cards/ChartRange.h"
 
 namespace {
 
@@ -66,6 +68,11 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"PostflopJsonStays", readPostflopArguments, {"5", "--json"}, nullptr},
         ReadCase{"BoardShortFormat", readBoardArguments, {"AhKh", "Qh Jh 2c", "-f", "json"}, nullptr},
         ReadCase{"BoardTakesNoJsonFlag", readBoardArguments, {"AhKh", "Qh Jh 2c", "--json"}, "unknown option --json"},
+        ReadCase{"RangeFormatCsv", readRangeArguments, {"QQ+, AKs", "-f", "csv"}, nullptr},
+        ReadCase{"RangeNoHtml", readRangeArguments, {"QQ+", "--format", "html"}, "\"html\" is not text, json or csv"},
+        ReadCase{"RangeNeedsARange", readRangeArguments, {}, "RANGE"},
+        ReadCase{"RangeOneOnly", readRangeArguments, {"QQ+", "AKs"}, "AKs"},
+        ReadCase{"RangeUnreadable", readRangeArguments, {"QQ+, AKx"}, "RANGE: \"AKx\" is not a hand range"},
         ReadCase{"ChartBigBlindShort", readChartArguments, {"-a", "opened", "-p", "late", "-b", "2"}, nullptr},
         ReadCase{"ChartEmptyOutput", readChartArguments, {"-a", "opened", "-p", "late", "-o", ""},
                  "--output needs a file name"},
@@ -99,3 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ReadCase>& i) { return std::string(i.param.name); });
 
 } // namespace
+
+// A chart item of a range takes the words the chart command takes.
+TEST(ChartWords, AreTheChartCommandsWords)
+{
+    const auto& actions = cli::actionChoices();
+    const auto& positions = cli::positionChoices();
+    ASSERT_EQ(engine::cards::chartActionWords().size(), actions.size());
+    for (std::size_t i = 0; i < actions.size(); ++i)
+        EXPECT_EQ(engine::cards::chartActionWords()[i], actions[i]);
+    ASSERT_EQ(engine::cards::chartPositionWords().size(), positions.size());
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        EXPECT_EQ(engine::cards::chartPositionWords()[i], positions[i]);
+}

@@ -72,6 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FullOutput{"equity AhKh --trials 1000 -f json", "", kStdout},
                     FullOutput{"board AhKh 'Qh Jh 2c'", "", kStdout},
                     FullOutput{"board AhKh 'Qh Jh 2c' -f json", "", kStdout},
+                    FullOutput{"range 'QQ+, AKs'", "", kStdout}, FullOutput{"range 15% -f json", "", kStdout},
+                    FullOutput{"range AKs:0.5 -f csv", "", kStdout},
                     FullOutput{"content", "", kStdout}, FullOutput{"replay", "dump\n", kStdout},
                     FullOutput{"replay -", "dump\ndump\ndump\n", kStdout},
                     FullOutput{"import --db /nonexistent-dir/hands.sqlite --help", "", kStdout},
