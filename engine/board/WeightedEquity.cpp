@@ -47,7 +47,8 @@ odds::EquityResult weightedEquity(const odds::EquityRequest& request, std::stop_
         if (r.status == odds::EquityStatus::Invalid)
             return r;
         const double factor = weight * static_cast<double>(part.opponentRange->combos().size());
-        if (first)
+        // Sampled if any group was.
+        if (first || r.method == odds::EquityMethod::MonteCarlo)
             total.method = r.method;
         first = false;
         sumFactor += factor;
