@@ -131,6 +131,25 @@ TEST(ClassBreakdown, PreflopClassesAreSampledNearTheExactCount)
     EXPECT_EQ(got.classes[1].combos, 4);
 }
 
+TEST(ClassBreakdown, SampledClassesDoNotDependOnTheThreadCount)
+{
+    ClassBreakdownRequest request;
+    request.hand = handOf("JhTh");
+    request.range = rangeOf("99+, AQs+", Weights::BySuit);
+    request.preflopTrials = 20000;
+    request.threads = 1;
+    const auto one = engine::board::breakdownByClass(request);
+    request.threads = 3;
+    const auto three = engine::board::breakdownByClass(request);
+    ASSERT_EQ(one.status, EquityStatus::Done);
+    ASSERT_EQ(one.classes.size(), three.classes.size());
+    for (std::size_t i = 0; i < one.classes.size(); ++i) {
+        EXPECT_EQ(one.classes[i].equity, three.classes[i].equity) << one.classes[i].hand;
+        EXPECT_EQ(one.classes[i].standardError, three.classes[i].standardError) << one.classes[i].hand;
+    }
+    EXPECT_EQ(one.equity, three.equity);
+}
+
 TEST(ClassBreakdown, AStopEndsTheCountWithTheClassesCounted)
 {
     ClassBreakdownRequest request;
