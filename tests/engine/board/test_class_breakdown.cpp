@@ -38,9 +38,9 @@ struct ClassCount {
     Count count; // summed by weight
 };
 
-class BreakdownCase_ : public testing::TestWithParam<BreakdownCase> {};
+class ClassBreakdownOnBoard : public testing::TestWithParam<BreakdownCase> {};
 
-TEST_P(BreakdownCase_, EachClassEqualsAPlainCount)
+TEST_P(ClassBreakdownOnBoard, EachClassEqualsAPlainCount)
 {
     const BreakdownCase& c = GetParam();
     ClassBreakdownRequest request;
@@ -92,7 +92,7 @@ TEST_P(BreakdownCase_, EachClassEqualsAPlainCount)
     EXPECT_NEAR(got.equity, overall.equity(), 1e-12);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boards, BreakdownCase_, testing::Values(
+INSTANTIATE_TEST_SUITE_P(Boards, ClassBreakdownOnBoard, testing::Values(
     // The river: one comparison per combination.
     BreakdownCase{"AhKh", "22+, A2s+, KTs+, QTs+, JTs, ATo+, KJo+", "Qh 7s 2d 9c 3h", "", Weights::ByShape},
     BreakdownCase{"7c7d", "random", "Kd Qd 7s 2d 2c", "Ad", Weights::BySuit},
