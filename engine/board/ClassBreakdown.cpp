@@ -45,7 +45,8 @@ ClassBreakdown breakdownByClass(const ClassBreakdownRequest& request, std::stop_
         return result;
     }
 
-    std::array<cards::Range, kHandCount> byClass;
+    // On the heap: a range holds a table of every combination.
+    std::vector<cards::Range> byClass(kHandCount);
     std::array<bool, kHandCount> present{};
     const auto& combos = request.range.combos();
     for (std::size_t i = 0; i < combos.size(); ++i) {
