@@ -101,6 +101,40 @@ CREATE TABLE drill_answers(
 CREATE INDEX drill_answers_day ON drill_answers(day, verdict);
 CREATE INDEX drill_answers_situation ON drill_answers(before, position, verdict);
 )",
+    // The range library: named ranges, the advisor's own charts among them.
+    R"(
+CREATE TABLE ranges(
+    id INTEGER PRIMARY KEY,
+    name TEXT NOT NULL UNIQUE,
+    text TEXT NOT NULL,
+    created_at INTEGER NOT NULL,
+    updated_at INTEGER NOT NULL,
+    standard INTEGER NOT NULL DEFAULT 0
+);
+INSERT INTO ranges(name, text, created_at, updated_at, standard)
+SELECT column1, column2, CAST(strftime('%s', 'now') AS INTEGER), CAST(strftime('%s', 'now') AS INTEGER), 1
+FROM (VALUES
+    ('Advisor raises: first in, early position', 'chart(opened, early):raise'),
+    ('Advisor raises: first in, middle position', 'chart(opened, middle):raise'),
+    ('Advisor raises: first in, late position', 'chart(opened, late):raise'),
+    ('Advisor raises: first in, the blinds', 'chart(opened, blinds):raise'),
+    ('Advisor raises: one limper, early position', 'chart(limped, early, 1):raise'),
+    ('Advisor raises: one limper, middle position', 'chart(limped, middle, 1):raise'),
+    ('Advisor raises: one limper, late position', 'chart(limped, late, 1):raise'),
+    ('Advisor raises: one limper, the blinds', 'chart(limped, blinds, 1):raise'),
+    ('Advisor raises: raised pot, early position', 'chart(raised, early):raise'),
+    ('Advisor raises: raised pot, middle position', 'chart(raised, middle):raise'),
+    ('Advisor raises: raised pot, late position', 'chart(raised, late):raise'),
+    ('Advisor raises: raised pot, the blinds', 'chart(raised, blinds):raise'),
+    ('Advisor raises: raised and called, early position', 'chart(raised-called, early):raise'),
+    ('Advisor raises: raised and called, middle position', 'chart(raised-called, middle):raise'),
+    ('Advisor raises: raised and called, late position', 'chart(raised-called, late):raise'),
+    ('Advisor raises: raised and called, the blinds', 'chart(raised-called, blinds):raise'),
+    ('Advisor raises: re-raised pot, early position', 'chart(re-raised, early):raise'),
+    ('Advisor raises: re-raised pot, middle position', 'chart(re-raised, middle):raise'),
+    ('Advisor raises: re-raised pot, late position', 'chart(re-raised, late):raise'),
+    ('Advisor raises: re-raised pot, the blinds', 'chart(re-raised, blinds):raise'));
+)",
 };
 
 } // namespace

@@ -7,7 +7,7 @@
 
 namespace store {
 
-inline constexpr int kStoreVersion = 3;
+inline constexpr int kStoreVersion = 4;
 
 // Reads the version (the first read of the file: a damaged file shows here)
 // and refuses a newer store or another program's database. Returns the version.

@@ -196,6 +196,7 @@ TEST_F(DrillStoreTest, AnOlderStoreTakesTheDrillTablesAndKeepsItsHands)
         store::Database raw(db, store::Database::Access::ReadWrite);
         raw.exec("DROP TABLE drill_cards");
         raw.exec("DROP TABLE drill_answers");
+        raw.exec("DROP TABLE ranges");
         raw.exec("PRAGMA user_version = 2");
     }
     {

@@ -12,6 +12,7 @@
 
 #include "store/Database.h"
 #include "store/DrillStore.h"
+#include "store/RangeLibrary.h"
 #include "store/HandStore.h"
 #include "store/Schema.h"
 #include "tests/store/GeneratedHands.h"
@@ -100,6 +101,14 @@ TEST_P(RefusedStore, IsRefusedWithAClearMessageAndLeftAsItWas)
         drillMessage = e.what();
     }
     EXPECT_NE(drillMessage.find(GetParam().message(db)), std::string::npos) << drillMessage;
+    // So does the range library.
+    std::string libraryMessage;
+    try {
+        store::RangeLibrary library(db);
+    } catch (const store::StoreError& e) {
+        libraryMessage = e.what();
+    }
+    EXPECT_NE(libraryMessage.find(GetParam().message(db)), std::string::npos) << libraryMessage;
     EXPECT_EQ(readFile(db), before);
     EXPECT_FALSE(fs::exists(db.string() + "-wal") && fs::file_size(db.string() + "-wal") > 0);
 }
@@ -133,6 +142,7 @@ TEST_F(StoreTest, AnOlderStoreIsUpgradedAndKeepsItsHands)
         raw.exec("DROP INDEX decisions_costliest");
         raw.exec("DROP TABLE drill_cards");
         raw.exec("DROP TABLE drill_answers");
+        raw.exec("DROP TABLE ranges");
         raw.exec("PRAGMA user_version = 1");
     }
     store::HandStore hands(db);
