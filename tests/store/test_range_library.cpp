@@ -6,6 +6,7 @@
 
 #include <set>
 
+#include "engine/cards/Range.h"
 #include "store/Database.h"
 #include "store/HandStore.h"
 #include "store/RangeLibrary.h"
@@ -54,6 +55,18 @@ TEST_F(RangeLibraryTest, ANewStoreHoldsTheAdvisorsChartsAsStandardRanges)
     ASSERT_TRUE(late);
     EXPECT_EQ(late->text, "chart(raised, late):raise");
     EXPECT_EQ(library.load("Advisor raises: one limper, the blinds")->text, "chart(limped, blinds, 1):raise");
+}
+
+// The store keeps texts; the range reader is what gives them hands, so each
+// standard text must read as a range that holds some.
+TEST_F(RangeLibraryTest, EveryStandardRangeReadsAsHands)
+{
+    RangeLibrary library(db);
+    for (const auto& r : library.list()) {
+        const auto range = engine::cards::parseRange(r.text);
+        EXPECT_TRUE(range.ok()) << r.name << ": " << range.error;
+        EXPECT_FALSE(range.value.empty()) << r.name;
+    }
 }
 
 TEST_F(RangeLibraryTest, SavedRangesAreKeptReplacedRenamedAndDeleted)
