@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "engine/cards/ChartRange.h"
 #include "platform/money/Money.h"
 #include "platform/money/TypedAmount.h"
 #include "platform/text/Utf8.h"
@@ -96,20 +97,15 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
     return true;
 }
 
+// The chart's words, which chart ranges take too.
 const Choices<engine::PreflopAction>& actionChoices()
 {
-    using enum engine::PreflopAction;
-    static const Choices<engine::PreflopAction> choices{
-        {"opened", Opened}, {"limped", Limped}, {"raised", Raised}, {"raised-called", RaisedCalled},
-        {"re-raised", ReRaised}};
-    return choices;
+    return engine::cards::chartActionWords();
 }
 
 const Choices<engine::Position>& positionChoices()
 {
-    using enum engine::Position;
-    static const Choices<engine::Position> choices{{"early", Early}, {"middle", Middle}, {"late", Late}, {"blinds", Blinds}};
-    return choices;
+    return engine::cards::chartPositionWords();
 }
 
 std::optional<double> typedBigBlind(std::string_view text, const platform::Money& money)

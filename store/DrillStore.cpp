@@ -15,7 +15,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
 constexpr int kMostLimpers = 9;
 
 int checkedHandIndex(std::int64_t code)
@@ -75,12 +74,7 @@ struct DrillStore::Impl {
 DrillStore::DrillStore(const fs::path& path) : impl_(new Impl(path))
 {
     try {
-        Database& db = impl_->db;
-        db.setBusyTimeout(kBusyTimeoutMs);
-        const int version = checkStoreVersion(db);
-        db.exec("PRAGMA journal_mode = WAL");
-        db.exec("PRAGMA synchronous = NORMAL");
-        upgradeSchema(db, version);
+        prepareToWrite(impl_->db);
     } catch (...) {
         delete impl_;
         throw;

@@ -17,7 +17,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
 
 Database::Access accessFor(const fs::path& path, HandStore::Mode mode)
 {
@@ -50,19 +49,16 @@ HandStore::HandStore(const fs::path& path, Mode mode) : impl_(new Impl(path, mod
 {
     try {
         Database& db = impl_->db;
-        db.setBusyTimeout(kBusyTimeoutMs);
-        const int version = checkStoreVersion(db);
         if (mode == Mode::ReadOnly) {
-            if (version < kStoreVersion)
+            db.setBusyTimeout(kBusyTimeoutMs);
+            if (checkStoreVersion(db) < kStoreVersion)
                 throw StoreError(path.string() + " holds no hands this version can read yet: import into it once to "
                                                  "bring it up to date.");
         } else {
-            db.exec("PRAGMA journal_mode = WAL");
-            db.exec("PRAGMA synchronous = NORMAL");
+            prepareToWrite(db);
             // A file's transaction is held in memory up to this size before
             // it spills into the log: imports of big files write each page once.
             db.exec("PRAGMA cache_size = -32768");
-            upgradeSchema(db, version);
         }
     } catch (...) {
         delete impl_;

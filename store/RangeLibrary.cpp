@@ -14,7 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr int kBusyTimeoutMs = 5000;
 constexpr std::size_t kLongestName = 200;
 
 std::string_view trimmed(std::string_view text)
@@ -80,12 +79,7 @@ struct RangeLibrary::Impl {
 RangeLibrary::RangeLibrary(const fs::path& path) : impl_(new Impl(path))
 {
     try {
-        Database& db = impl_->db;
-        db.setBusyTimeout(kBusyTimeoutMs);
-        const int version = checkStoreVersion(db);
-        db.exec("PRAGMA journal_mode = WAL");
-        db.exec("PRAGMA synchronous = NORMAL");
-        upgradeSchema(db, version);
+        prepareToWrite(impl_->db);
     } catch (...) {
         delete impl_;
         throw;

@@ -139,6 +139,15 @@ FROM (VALUES
 
 } // namespace
 
+void prepareToWrite(Database& db)
+{
+    db.setBusyTimeout(kBusyTimeoutMs);
+    const int version = checkStoreVersion(db);
+    db.exec("PRAGMA journal_mode = WAL");
+    db.exec("PRAGMA synchronous = NORMAL");
+    upgradeSchema(db, version);
+}
+
 int checkStoreVersion(Database& db)
 {
     const long long version = db.queryInteger("PRAGMA user_version");

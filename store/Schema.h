@@ -16,4 +16,12 @@ int checkStoreVersion(Database& db);
 // Brings a store of version `from` (0: a new file) up to kStoreVersion.
 void upgradeSchema(Database& db, int from);
 
+// How long a connection waits for another that is writing.
+inline constexpr int kBusyTimeoutMs = 5000;
+
+// Readies a connection that writes: it waits for other writers, refuses a
+// damaged or newer store, keeps its log ahead of the file (so readers never
+// wait) and brings the tables up to date.
+void prepareToWrite(Database& db);
+
 } // namespace store

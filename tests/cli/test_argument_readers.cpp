@@ -10,7 +10,6 @@
 #include "cli/ArgumentReaders.h"
 #include "cli/Args.h"
 #include "cli/CommandLine.h"
-#include "engine/cards/ChartRange.h"
 
 namespace {
 
@@ -106,16 +105,3 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<ReadCase>& i) { return std::string(i.param.name); });
 
 } // namespace
-
-// A chart item of a range takes the words the chart command takes.
-TEST(ChartWords, AreTheChartCommandsWords)
-{
-    const auto& actions = cli::actionChoices();
-    const auto& positions = cli::positionChoices();
-    ASSERT_EQ(engine::cards::chartActionWords().size(), actions.size());
-    for (std::size_t i = 0; i < actions.size(); ++i)
-        EXPECT_EQ(engine::cards::chartActionWords()[i], actions[i]);
-    ASSERT_EQ(engine::cards::chartPositionWords().size(), positions.size());
-    for (std::size_t i = 0; i < positions.size(); ++i)
-        EXPECT_EQ(engine::cards::chartPositionWords()[i], positions[i]);
-}
