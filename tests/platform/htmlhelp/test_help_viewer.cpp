@@ -152,7 +152,10 @@ TEST_F(Viewer, SearchFindsAWordTypedIntoItsField)
     QStringList titles;
     for (int i = 0; i < window().searchResults().count(); ++i)
         titles << window().searchResults().item(i)->text();
-    EXPECT_TRUE(titles.contains("Glossary")) << titles.join(", ").toStdString();
+    // Other pages hold both words apart; the glossary holds the phrase.
+    const int glossary = static_cast<int>(titles.indexOf("Glossary"));
+    ASSERT_GE(glossary, 0) << titles.join(", ").toStdString();
+    window().searchResults().setCurrentRow(glossary);
     emit window().searchResults().itemActivated(window().searchResults().currentItem());
     EXPECT_TRUE(pageText().contains("fold equity", Qt::CaseInsensitive));
 }
