@@ -1,0 +1,165 @@
+#include "engine/odds/PlayersExact.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/odds/ExactEquity.h"
+
+namespace engine::odds {
+
+// The work of one board: every player's combinations valued, then combined.
+struct PlayersExact::BoardCount {
+    const PlayersSetup& setup;
+    const HandEvaluator& evaluator;
+    WeightedTally& tally;
+    StopPoll& stop;
+    std::array<std::vector<Seat>, kMaxPlayers> seats;
+    std::array<HandRank, kMaxPlayers> chosen{};
+    std::size_t players = 0;
+
+    static constexpr std::array<double, kMaxPlayers + 2> kShare = {
+        0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
+
+    void board(const HandKey& board)
+    {
+        if (stop.step())
+            return;
+        for (std::size_t p = 0; p < players; ++p) {
+            const PlayerCombos& combos = setup.players[p];
+            std::vector<Seat>& s = seats[p];
+            s.clear();
+            for (std::size_t c = 0; c < combos.keys.size(); ++c) {
+                const HandKey& k = combos.keys[c];
+                if ((k.cards & board.cards) == 0)
+                    s.push_back({k.cards, evaluator.rank(board.plus(k)), combos.weights[c]});
+            }
+        }
+        choose(0, 0, 1.0, 0, 0);
+    }
+
+    // Chooses player p's combination, the earlier ones chosen; `best` is the
+    // best value among them, held by `bestCount` players.
+    void choose(std::size_t p, std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
+        if (p + 1 == players) {
+            last(used, weight, best, bestCount);
+            return;
+        }
+        for (const Seat& s : seats[p]) {
+            if ((s.cards & used) != 0)
+                continue;
+            chosen[p] = s.rank;
+            const HandRank nextBest = std::max(best, s.rank);
+            const int nextCount = s.rank > best ? 1 : s.rank == best ? bestCount + 1 : bestCount;
+            choose(p + 1, used | s.cards, weight * s.weight, nextBest, p == 0 ? 1 : nextCount);
+            if (stop.step())
+                return;
+        }
+    }
+
+    void last(std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
+        double above = 0.0, equal = 0.0, below = 0.0;
+        std::uint64_t deals = 0;
+        for (const Seat& s : seats[players - 1]) {
+            if ((s.cards & used) != 0)
+                continue;
+            ++deals;
+            if (s.rank > best)
+                above += s.weight;
+            else if (s.rank == best)
+                equal += s.weight;
+            else
+                below += s.weight;
+        }
+        if (deals == 0)
+            return;
+        above *= weight;
+        equal *= weight;
+        below *= weight;
+        const std::size_t lastPlayer = players - 1;
+        const auto count = static_cast<std::size_t>(bestCount);
+        tally.deals += deals;
+        tally.weight += above + equal + below;
+        tally.wins[lastPlayer] += above;
+        tally.ties[lastPlayer] += equal;
+        tally.pot[lastPlayer] += above + equal * kShare[count + 1];
+        for (std::size_t p = 0; p < lastPlayer; ++p) {
+            if (chosen[p] != best)
+                continue;
+            (count == 1 ? tally.wins[p] : tally.ties[p]) += below;
+            tally.ties[p] += equal;
+            tally.pot[p] += below * kShare[count] + equal * kShare[count + 1];
+        }
+    }
+};
+
+PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
+{
+    for (cards::Card c : setup.deck)
+        deckKeys_.push_back(HandKey{0, 0}.plus(c));
+    const int n = static_cast<int>(setup.deck.size());
+    if (setup.missingBoardCards >= 3) {
+        for (int i = 0; i < n; ++i) {
+            for (int j = i + 1; j < n; ++j)
+                firstCards_.emplace_back(i, j);
+        }
+    } else if (setup.missingBoardCards >= 1) {
+        for (int i = 0; i < n; ++i)
+            firstCards_.emplace_back(i, -1);
+    }
+    itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
+}
+
+double PlayersExact::seconds() const
+{
+    // Rates measured on one core: combinations valued, and choices of the
+    // last player compared.
+    constexpr double kEvaluationsPerSecond = 150e6;
+    constexpr double kChoicesPerSecond = 400e6;
+    const double boards = choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards);
+    double evaluations = 0.0;
+    double choices = 1.0;
+    for (const PlayerCombos& p : setup_.players) {
+        evaluations += static_cast<double>(p.keys.size());
+        choices *= static_cast<double>(p.keys.size());
+    }
+    return boards * (evaluations / kEvaluationsPerSecond + choices / kChoicesPerSecond);
+}
+
+WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
+{
+    WeightedTally tally;
+    BoardCount count{setup_, evaluator_, tally, stop, {}, {}, setup_.players.size()};
+    for (std::size_t p = 0; p < count.players; ++p)
+        count.seats[p].reserve(setup_.players[p].keys.size());
+    const HandKey* keys = deckKeys_.data();
+    const std::size_t n = deckKeys_.size();
+    const int missing = setup_.missingBoardCards;
+    if (missing == 0) {
+        count.board(setup_.board);
+        return tally;
+    }
+    const auto [i, j] = firstCards_[item];
+    HandKey prefix = setup_.board.plus(keys[i]);
+    std::size_t from = static_cast<std::size_t>(i) + 1;
+    int left = missing - 1;
+    if (j >= 0) {
+        prefix = prefix.plus(keys[j]);
+        from = static_cast<std::size_t>(j) + 1;
+        --left;
+    }
+    // The rest of the board, each set of cards once, in increasing deck order.
+    const auto rest = [&](auto& self, const HandKey& sofar, std::size_t start, int cardsLeft) -> void {
+        if (cardsLeft == 0) {
+            count.board(sofar);
+            return;
+        }
+        for (std::size_t c = start; c + static_cast<std::size_t>(cardsLeft) <= n && !stop.stopped(); ++c)
+            self(self, sofar.plus(keys[c]), c + 1, cardsLeft - 1);
+    };
+    rest(rest, prefix, from, left);
+    return tally;
+}
+
+} // namespace engine::odds
