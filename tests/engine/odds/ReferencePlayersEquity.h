@@ -118,7 +118,7 @@ private:
             cards.push_back(h.low);
             scores.push_back(reference::score(cards));
         }
-        Score best = scores[0];
+        Score best{-1};
         for (const Score& s : scores)
             best = std::max(best, s);
         int sharing = 0;
