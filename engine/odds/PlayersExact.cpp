@@ -61,16 +61,14 @@ struct PlayersExact::BoardCount {
     {
         double above = 0.0, equal = 0.0, below = 0.0;
         std::uint64_t deals = 0;
+        // Without branches: which sum a choice adds to is hard to predict.
         for (const Seat& s : seats[players - 1]) {
-            if ((s.cards & used) != 0)
-                continue;
-            ++deals;
-            if (s.rank > best)
-                above += s.weight;
-            else if (s.rank == best)
-                equal += s.weight;
-            else
-                below += s.weight;
+            const bool free = (s.cards & used) == 0;
+            const double w = free ? s.weight : 0.0;
+            deals += free ? 1 : 0;
+            above += s.rank > best ? w : 0.0;
+            equal += s.rank == best ? w : 0.0;
+            below += s.rank < best ? w : 0.0;
         }
         if (deals == 0)
             return;
