@@ -7,34 +7,109 @@
 
 namespace engine::odds {
 
-// The work of one board: every player's combinations valued, then combined.
+// The work of one board but its last card: every player's combinations
+// valued, then combined.
 struct PlayersExact::BoardCount {
     const PlayersSetup& setup;
     const HandEvaluator& evaluator;
+    const PlayersExact& exact;
     WeightedTally& tally;
     StopPoll& stop;
     std::array<std::vector<Seat>, kMaxPlayers> seats;
+    std::array<std::vector<HandKey>, kMaxPlayers> prefixKeys;  // parallel to seats
     std::array<HandRank, kMaxPlayers> chosen{};
     std::size_t players = 0;
+    // The last cards the values stand for: a deal is counted once for each
+    // of them that no chosen combination holds. 0: the board is complete.
+    std::uint64_t lastCards = 0;
 
     static constexpr std::array<double, kMaxPlayers + 2> kShare = {
         0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
 
+    // How many of at most four cards (those of one rank) a mask holds; the
+    // target machine may have no instruction for a bit count.
+    static std::uint64_t cardsIn(std::uint64_t mask)
+    {
+        std::uint64_t count = mask != 0 ? 1 : 0;
+        mask &= mask - 1;
+        count += mask != 0 ? 1 : 0;
+        mask &= mask - 1;
+        count += mask != 0 ? 1 : 0;
+        mask &= mask - 1;
+        return count + (mask != 0 ? 1 : 0);
+    }
+
+    // Four cards of a suit already: one more card may make a flush.
+    static bool mayFlush(const HandKey& key)
+    {
+        return ((key.sum + (std::uint64_t{0x1111} << 32)) & detail::kFlushBits) != 0;
+    }
+
+    // Seats every combination that the known cards leave possible, keyed
+    // with them; true when one of them may still make a flush.
+    bool seatAll(const HandKey& known)
+    {
+        bool flushPossible = false;
+        for (std::size_t p = 0; p < players; ++p) {
+            const PlayerCombos& combos = setup.players[p];
+            std::vector<Seat>& s = seats[p];
+            std::vector<HandKey>& keys = prefixKeys[p];
+            s.clear();
+            keys.clear();
+            for (std::size_t c = 0; c < combos.keys.size(); ++c) {
+                const HandKey& k = combos.keys[c];
+                if ((k.cards & known.cards) != 0)
+                    continue;
+                const HandKey key = known.plus(k);
+                s.push_back({k.cards, 0, combos.weights[c]});
+                keys.push_back(key);
+                flushPossible = flushPossible || mayFlush(key);
+            }
+        }
+        return flushPossible;
+    }
+
+    // Values every seat with one more card.
+    void value(const HandKey& card)
+    {
+        for (std::size_t p = 0; p < players; ++p) {
+            std::vector<Seat>& s = seats[p];
+            const HandKey* keys = prefixKeys[p].data();
+            for (std::size_t k = 0; k < s.size(); ++k)
+                s[k].rank = evaluator.rank(keys[k].plus(card));
+        }
+    }
+
+    // A complete board.
     void board(const HandKey& board)
     {
         if (stop.step())
             return;
+        seatAll(board);
         for (std::size_t p = 0; p < players; ++p) {
-            const PlayerCombos& combos = setup.players[p];
-            std::vector<Seat>& s = seats[p];
-            s.clear();
-            for (std::size_t c = 0; c < combos.keys.size(); ++c) {
-                const HandKey& k = combos.keys[c];
-                if ((k.cards & board.cards) == 0)
-                    s.push_back({k.cards, evaluator.rank(board.plus(k)), combos.weights[c]});
-            }
+            for (std::size_t k = 0; k < seats[p].size(); ++k)
+                seats[p][k].rank = evaluator.rank(prefixKeys[p][k]);
         }
+        lastCards = 0;
         choose(0, 0, 1.0, 0, 0);
+    }
+
+    // Every board of `prefix` and one deck card from position `from` on.
+    // Where no hand can make a flush, the last card's suit changes no value:
+    // the cards of a rank are valued once and counted together.
+    void lastCard(const HandKey& prefix, std::size_t from)
+    {
+        if (stop.step())
+            return;
+        const bool flushPossible = seatAll(prefix);
+        const std::size_t n = exact.deckKeys_.size();
+        for (std::size_t first = from; first < n && !stop.stopped();) {
+            const std::size_t end = flushPossible ? first + 1 : exact.rankEnd_[first];
+            lastCards = flushPossible ? exact.deckKeys_[first].cards : exact.restOfRank_[first];
+            value(exact.deckKeys_[first]);
+            choose(0, 0, 1.0, 0, 0);
+            first = end;
+        }
     }
 
     // Chooses player p's combination, the earlier ones chosen; `best` is the
@@ -64,8 +139,11 @@ struct PlayersExact::BoardCount {
         // Without branches: which sum a choice adds to is hard to predict.
         for (const Seat& s : seats[players - 1]) {
             const bool free = (s.cards & used) == 0;
-            const double w = free ? s.weight : 0.0;
-            deals += free ? 1 : 0;
+            const std::uint64_t times = !free ? 0
+                                        : lastCards == 0 ? 1
+                                                         : cardsIn(lastCards & ~(used | s.cards));
+            const double w = s.weight * static_cast<double>(times);
+            deals += times;
             above += s.rank > best ? w : 0.0;
             equal += s.rank == best ? w : 0.0;
             below += s.rank < best ? w : 0.0;
@@ -96,13 +174,24 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
 {
     for (cards::Card c : setup.deck)
         deckKeys_.push_back(HandKey{0, 0}.plus(c));
-    const int n = static_cast<int>(setup.deck.size());
+    // The deck is in rank order: each card's rank runs on to rankEnd_.
+    const std::size_t cardsLeft = deckKeys_.size();
+    rankEnd_.resize(cardsLeft);
+    restOfRank_.resize(cardsLeft);
+    for (std::size_t i = cardsLeft; i-- > 0;) {
+        const bool sameAsNext = i + 1 < cardsLeft && setup.deck[i + 1].rank() == setup.deck[i].rank();
+        rankEnd_[i] = sameAsNext ? rankEnd_[i + 1] : i + 1;
+        restOfRank_[i] = deckKeys_[i].cards | (sameAsNext ? restOfRank_[i + 1] : 0);
+    }
+    // Items: the first two cards still to come when three or more are, the
+    // first one when two are, the whole enumeration otherwise.
+    const int n = static_cast<int>(cardsLeft);
     if (setup.missingBoardCards >= 3) {
         for (int i = 0; i < n; ++i) {
             for (int j = i + 1; j < n; ++j)
                 firstCards_.emplace_back(i, j);
         }
-    } else if (setup.missingBoardCards >= 1) {
+    } else if (setup.missingBoardCards == 2) {
         for (int i = 0; i < n; ++i)
             firstCards_.emplace_back(i, -1);
     }
@@ -128,14 +217,20 @@ double PlayersExact::seconds() const
 WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
 {
     WeightedTally tally;
-    BoardCount count{setup_, evaluator_, tally, stop, {}, {}, setup_.players.size()};
-    for (std::size_t p = 0; p < count.players; ++p)
+    BoardCount count{setup_, evaluator_, *this, tally, stop, {}, {}, {}, setup_.players.size()};
+    for (std::size_t p = 0; p < count.players; ++p) {
         count.seats[p].reserve(setup_.players[p].keys.size());
+        count.prefixKeys[p].reserve(setup_.players[p].keys.size());
+    }
     const HandKey* keys = deckKeys_.data();
     const std::size_t n = deckKeys_.size();
     const int missing = setup_.missingBoardCards;
     if (missing == 0) {
         count.board(setup_.board);
+        return tally;
+    }
+    if (missing == 1) {
+        count.lastCard(setup_.board, 0);
         return tally;
     }
     const auto [i, j] = firstCards_[item];
@@ -147,10 +242,11 @@ WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
         from = static_cast<std::size_t>(j) + 1;
         --left;
     }
-    // The rest of the board, each set of cards once, in increasing deck order.
+    // The rest of the board, each set of cards once, in increasing deck order;
+    // the last card is run through by lastCard.
     const auto rest = [&](auto& self, const HandKey& sofar, std::size_t start, int cardsLeft) -> void {
-        if (cardsLeft == 0) {
-            count.board(sofar);
+        if (cardsLeft == 1) {
+            count.lastCard(sofar, start);
             return;
         }
         for (std::size_t c = start; c + static_cast<std::size_t>(cardsLeft) <= n && !stop.stopped(); ++c)

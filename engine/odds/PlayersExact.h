@@ -4,7 +4,10 @@
 // twice, weighted by the product of the combinations' weights.
 //
 // Each board evaluates every player's combinations once; the choices are
-// then combined from those values. The choices of the last player are
+// then combined from those values. Where no hand can make a flush with the
+// last board card, the cards of one rank give every hand the same value, so
+// they are valued once and each choice counted once per card of the rank that
+// it leaves free. The choices of the last player are
 // summed by whether they beat, tie or trail the best of the others, so the
 // innermost loop only compares.
 
@@ -42,6 +45,8 @@ private:
     const PlayersSetup& setup_;
     HandEvaluator evaluator_;
     std::vector<HandKey> deckKeys_;
+    std::vector<std::size_t> rankEnd_;       // per deck position: where its rank's cards end
+    std::vector<std::uint64_t> restOfRank_;  // per deck position: it and the later cards of its rank
     std::vector<std::pair<int, int>> firstCards_;
     std::uint64_t itemCount_ = 1;
 };
