@@ -115,6 +115,12 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
                         total += itemTallies[i];
                 }
             });
+        if (result.status == EquityStatus::Done && result.deals == 0) {
+            // Only where the setup's search for a fit gave up early.
+            result = EquityResult{};
+            result.status = EquityStatus::Invalid;
+            result.error = "the players' ranges never fit together: every choice of hands holds a card twice";
+        }
         return result;
     }
 
