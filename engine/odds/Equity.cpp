@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -47,9 +48,10 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     if (!request.players.empty())
         return computePlayersEquity(request, stop, progress);
     if (request.opponentRange) {
-        // A weighted range is counted by the players' form, which weighs deals.
+        // A range whose weights differ is counted by the players' form, which
+        // weighs deals; equal weights change no share.
         const auto& weights = request.opponentRange->weights();
-        if (std::any_of(weights.begin(), weights.end(), [](double w) { return w < 1.0; }))
+        if (std::adjacent_find(weights.begin(), weights.end(), std::not_equal_to<>()) != weights.end())
             return oneHandAsPlayers(request, stop, progress);
     }
     const auto start = Clock::now();

@@ -170,7 +170,7 @@ TEST(PlayersEquity, TheOneHandFormWeighsARange)
 {
     EquityRequest request;
     request.hand = parseHoleCards("QhQd").value;
-    request.board = parseCards("Ts9s8d3h").value;
+    request.board = parseCards("Kc9s8d3h").value;
     Range range;
     range.add(parseHoleCards("AhAd").value, 0.25);
     range.add(parseHoleCards("KhKd").value, 1.0);
@@ -185,6 +185,15 @@ TEST(PlayersEquity, TheOneHandFormWeighsARange)
     const reference::PlayersEquity slow = count.run();
     EXPECT_NEAR(weighted.equity, slow.players[0].equity, 1e-12);
     EXPECT_TRUE(weighted.players.empty());
+    // Equal weights change nothing: the count is that of the plain range.
+    Range half;
+    half.add(parseHoleCards("AhAd").value, 0.5);
+    half.add(parseHoleCards("KhKd").value, 0.5);
+    request.opponentRange = half;
+    const EquityResult halved = computeEquity(request);
+    request.opponentRange = parseRange("AhAd, KhKd").value;
+    EXPECT_EQ(halved.equity, computeEquity(request).equity);
+    EXPECT_NE(halved.equity, weighted.equity);
 }
 
 // The assignments drawn are spread over the valid ones in proportion to the
