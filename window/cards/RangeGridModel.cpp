@@ -59,8 +59,10 @@ bool validCell(int cell)
 std::vector<int> rectangle(int a, int b)
 {
     std::vector<int> cells;
-    const auto [top, bottom] = std::minmax(a / 13, b / 13);
-    const auto [left, right] = std::minmax(a % 13, b % 13);
+    const int top = std::min(a / 13, b / 13);
+    const int bottom = std::max(a / 13, b / 13);
+    const int left = std::min(a % 13, b % 13);
+    const int right = std::max(a % 13, b % 13);
     for (int row = top; row <= bottom; ++row) {
         for (int column = left; column <= right; ++column)
             cells.push_back(row * 13 + column);
