@@ -196,6 +196,12 @@ void RangePickerDialog::setRange(const engine::cards::Range& range)
     render();
 }
 
+void RangePickerDialog::setChartSituation(const engine::ChartSituation& situation)
+{
+    model_.setChartSituation(situation);
+    render();
+}
+
 void RangePickerDialog::setPercent(double percent)
 {
     model_.editGrid([percent](RangeGridModel& g) { g.setTopPercent(percent); });

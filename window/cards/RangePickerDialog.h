@@ -32,6 +32,9 @@ public:
     // every class.
     bool setStrengthOrder(const StrengthOrder& order);
 
+    // The situation the chart choosers start from (the main window's, say).
+    void setChartSituation(const engine::ChartSituation& situation);
+
     const RangePickerModel& model() const { return model_; }
     engine::cards::Range range() const { return model_.range(); }
     void setRange(const engine::cards::Range& range);

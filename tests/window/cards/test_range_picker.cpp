@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStyleFactory>
 #include <QTest>
 #include <set>
@@ -136,6 +137,20 @@ TEST_F(RangePickerTest, TheChartFillsTheGridWithTheHandsOfItsBetClass)
     ASSERT_FALSE(raised.empty());
     EXPECT_EQ(held(), raised);
     EXPECT_FALSE(text().empty());
+
+    // A situation given from outside shows in the choosers and fills from them.
+    dialog.setChartSituation({engine::PreflopAction::Limped, engine::Position::Blinds, 1, 3});
+    EXPECT_EQ(child<QComboBox>("chartAction")->currentIndex(), static_cast<int>(engine::PreflopAction::Limped));
+    EXPECT_EQ(child<QSpinBox>("chartLimpers")->value(), 3);
+    EXPECT_TRUE(child<QSpinBox>("chartLimpers")->isEnabled());
+    child<QComboBox>("chartClass")->setCurrentIndex(2); // fold
+    QTest::mouseClick(child<QPushButton>("chartFill"), Qt::LeftButton);
+    const engine::Chart limped = engine::computeChart({engine::PreflopAction::Limped, engine::Position::Blinds, 1, 3});
+    for (int i = 0; i < engine::kHandCount; ++i) {
+        EXPECT_EQ(dialog.model().grid().cellHeld(i),
+                  limped.cells[static_cast<std::size_t>(i)].betClass == engine::BetClass::Fold)
+            << engine::handText(i);
+    }
 
     QTest::mouseClick(child<QPushButton>("clearButton"), Qt::LeftButton);
     EXPECT_TRUE(held().empty());
