@@ -10,7 +10,7 @@
 #include <cmath>
 
 #include "platform/qt/QtText.h"
-#include "window/cards/RangeText.h"
+#include "window/cards/GridRangeText.h"
 #include "window/chart/ChartPainter.h"
 
 namespace window::cards {

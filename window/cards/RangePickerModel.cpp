@@ -1,6 +1,6 @@
 #include "window/cards/RangePickerModel.h"
 
-#include "window/cards/RangeText.h"
+#include "window/cards/GridRangeText.h"
 
 namespace window::cards {
 
@@ -33,7 +33,7 @@ void RangePickerModel::setRange(const engine::cards::Range& range)
 
 void RangePickerModel::writeText()
 {
-    text_ = rangeText(grid_.toRange());
+    text_ = gridRangeText(grid_.toRange());
     error_.clear();
 }
 

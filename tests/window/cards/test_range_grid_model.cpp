@@ -14,7 +14,7 @@
 #include "engine/cards/Range.h"
 #include "window/cards/RangeGridModel.h"
 #include "window/cards/RangePickerModel.h"
-#include "window/cards/RangeText.h"
+#include "window/cards/GridRangeText.h"
 
 using engine::handIndex;
 using engine::cards::HoleCards;
@@ -305,7 +305,7 @@ TEST_P(RangeGridText, WritesClassesAndLoneCombinationsThatReadBack)
 {
     const TextCase& c = GetParam();
     const Range range = parsed(c.range);
-    const std::string text = window::cards::rangeText(range);
+    const std::string text = window::cards::gridRangeText(range);
     EXPECT_EQ(text, c.text);
     EXPECT_EQ(contents(parsed(text)), contents(range));
 }
@@ -325,8 +325,8 @@ TEST(RangeGridText, WeightsFollowTheirClassOrCombination)
         range.add(combo(c), 0.5);
     range.add(combo("QsQh"), 0.25);
     range.add(combo("JsTs"), 1.0);
-    EXPECT_EQ(window::cards::rangeText(range), "AKs:0.5, QsQh:0.25, JsTs");
-    EXPECT_EQ(window::cards::rangeText(Range{}), "");
+    EXPECT_EQ(window::cards::gridRangeText(range), "AKs:0.5, QsQh:0.25, JsTs");
+    EXPECT_EQ(window::cards::gridRangeText(Range{}), "");
 }
 
 TEST(RangePickerModel, TheTextFollowsTheGridAndTheGridATextThatReads)

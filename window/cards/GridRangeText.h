@@ -11,7 +11,7 @@
 
 namespace window::cards {
 
-std::string rangeText(const engine::cards::Range& range);
+std::string gridRangeText(const engine::cards::Range& range);
 
 // The shortest text that reads back to the same weight ("0.5", "0.25").
 std::string weightText(double weight);

@@ -1,4 +1,4 @@
-#include "window/cards/RangeText.h"
+#include "window/cards/GridRangeText.h"
 
 #include <charconv>
 
@@ -35,7 +35,7 @@ std::string weightText(double weight)
     return ec == std::errc{} ? std::string(buffer, end) : std::string("1");
 }
 
-std::string rangeText(const engine::cards::Range& range)
+std::string gridRangeText(const engine::cards::Range& range)
 {
     RangeGridModel grid;
     grid.setRange(range);
