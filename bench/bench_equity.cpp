@@ -2,7 +2,11 @@
 
 #include <benchmark/benchmark.h>
 
+#include <initializer_list>
+#include <string_view>
+
 #include "engine/cards/CardParser.h"
+#include "engine/cards/Range.h"
 #include "engine/odds/Equity.h"
 
 namespace {
@@ -60,6 +64,61 @@ void BM_MonteCarloHeadsUpAgainstRandom(benchmark::State& st)
     run(st, r);
 }
 BENCHMARK(BM_MonteCarloHeadsUpAgainstRandom)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Several players, each a hand, a range or random ("random").
+EquityRequest players(std::initializer_list<const char*> held, const char* board, EquityMethod method)
+{
+    EquityRequest r;
+    r.board = parseCards(board).value;
+    for (const char* text : held) {
+        if (std::string_view(text) == "random")
+            r.players.push_back(PlayerHolding::random());
+        else if (const auto hand = parseHoleCards(text); hand.ok())
+            r.players.push_back(PlayerHolding::ofHand(hand.value));
+        else
+            r.players.push_back(PlayerHolding::ofRange(parseRange(text).value));
+    }
+    r.method = method;
+    return r;
+}
+
+void BM_AcesAgainstKingsEveryComboPreflopExact(benchmark::State& st)
+{
+    run(st, players({"AA", "KK"}, "", EquityMethod::Exact));
+}
+BENCHMARK(BM_AcesAgainstKingsEveryComboPreflopExact)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_HandAgainstTwoRangesOnFlopExact(benchmark::State& st)
+{
+    run(st, players({"AhKh", "QQ+, AK", "22+, A2s+, KTs+"}, "Qh7s2d", EquityMethod::Exact));
+}
+BENCHMARK(BM_HandAgainstTwoRangesOnFlopExact)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Until every player's standard error is 0.1 % or less.
+void BM_ThreePlayersPreflopToStandardError(benchmark::State& st)
+{
+    EquityRequest r = players({"QQ+, AKs", "TT-77, AQs-ATs", "random"}, "", EquityMethod::MonteCarlo);
+    r.targetStandardError = 0.001;
+    run(st, r);
+}
+BENCHMARK(BM_ThreePlayersPreflopToStandardError)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Items processed are hands dealt: trials times six players.
+void BM_MonteCarloSixRandomPlayers(benchmark::State& st)
+{
+    EquityRequest r = players({"random", "random", "random", "random", "random", "random"}, "",
+                              EquityMethod::MonteCarlo);
+    r.trials = 2'000'000;
+    computeEquity(r);
+    std::uint64_t hands = 0;
+    for (auto _ : st) {
+        const EquityResult result = computeEquity(r);
+        hands += result.deals * 6;
+        benchmark::DoNotOptimize(result.equity);
+    }
+    st.SetItemsProcessed(static_cast<std::int64_t>(hands));
+}
+BENCHMARK(BM_MonteCarloSixRandomPlayers)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

@@ -1,9 +1,13 @@
-// `tablewise equity`: the odds of a hand against random hands or a range.
+// `tablewise equity`: the odds of a hand against random hands or a range, or
+// of several players, each holding a hand, a range or a random hand.
 
 #include <charconv>
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <algorithm>
+#include <string_view>
+#include <vector>
 #include <string>
 
 #include "cli/Args.h"
@@ -23,9 +27,13 @@ namespace {
 using namespace engine;
 
 constexpr const char* kUsage = R"(Usage: tablewise equity HAND [--board CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S] [--seed N] [-f text|json]
+       tablewise equity PLAYER PLAYER [PLAYER...] [--board CARDS] [-d CARDS] [--exact | --trials N | --seconds S] [--seed N] [-f text|json]
 
 Shows the equity of a hand: how often it wins, how often it ties, and its
-share of the pot over all deals of the cards still to come.
+share of the pot over all deals of the cards still to come. Given two to ten
+players, shows each player's: a PLAYER is two cards ("AhKh"), a range
+("QQ+, AKs", "AKs:0.5" for a hand held half the time) or "random". Hands
+of ranges that share a card are never dealt together.
 
   HAND                two cards with their suits: AhKh, "10s 10d", "A♠K♠"
   --board CARDS       the board cards known, 0 to 5: "Qh Jh 2c"
@@ -42,7 +50,7 @@ share of the pot over all deals of the cards still to come.
   -f, --format        text (default) or json
 Without --exact, --trials or --seconds every deal is counted when that takes
 about 0.2 seconds or less on one core; otherwise random deals are dealt until
-the standard error of the equity is 0.1% or less. Cards are written higher
+the standard error of the equity (of every player's) is 0.1% or less. Cards are written higher
 rank first, and cards of one rank spades, hearts, diamonds, clubs: AsAh.
 )";
 
@@ -55,6 +63,7 @@ constexpr std::uint64_t kLargestSeed = (std::uint64_t{1} << 53) - 1;
 struct EquityOptions {
     odds::EquityRequest request;
     std::string rangeText;
+    std::vector<std::string> playerTexts;  // the multi-player form, as given
     TextOrJson format = TextOrJson::Text;
 };
 
@@ -113,6 +122,47 @@ void readCards(const std::optional<std::string>& typed, std::string_view option,
     into = parsed.value;
 }
 
+bool isRandom(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    constexpr std::string_view kRandom = "random";
+    return text.size() == kRandom.size() &&
+           std::equal(text.begin(), text.end(), kRandom.begin(),
+                      [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a - 'A' + 'a' : a) == b; });
+}
+
+// A player of the multi-player form: "random", two cards, or a range.
+odds::PlayerHolding readPlayer(const std::string& text, std::size_t index)
+{
+    if (isRandom(text))
+        return odds::PlayerHolding::random();
+    const auto hand = cards::parseHoleCards(text);
+    if (hand.ok())
+        return odds::PlayerHolding::ofHand(hand.value);
+    const auto range = cards::parseRange(text);
+    if (!range.ok())
+        throw UsageError{"player " + std::to_string(index + 1) + ": " + range.error};
+    return odds::PlayerHolding::ofRange(range.value);
+}
+
+void readPlayers(const Args& args, EquityOptions& o)
+{
+    const auto& given = args.positional();
+    if (given.size() > static_cast<std::size_t>(odds::kMaxPlayers))
+        throw UsageError{"equity takes at most " + std::to_string(odds::kMaxPlayers) + " players, not " +
+                         std::to_string(given.size())};
+    if (args.value("--opponents") || args.value("--vs"))
+        throw UsageError{"--opponents and --vs belong to the one-hand form; with several players give each one's "
+                         "hand, range or \"random\""};
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        o.request.players.push_back(readPlayer(given[i], i));
+        o.playerTexts.push_back(given[i]);
+    }
+}
+
 Asked readOptions(int argc, char** argv, EquityOptions& o)
 {
     odds::EquityRequest& request = o.request;
@@ -134,10 +184,14 @@ Asked readOptions(int argc, char** argv, EquityOptions& o)
     const Args& args = *parsed;
     if (args.asked() != Asked::Work)
         return args.asked();
-    const auto hand = cards::parseHoleCards(args.positional({"HAND"}).front());
-    if (!hand.ok())
-        throw UsageError{"HAND: " + hand.error};
-    request.hand = hand.value;
+    if (args.positional().size() >= 2) {
+        readPlayers(args, o);
+    } else {
+        const auto hand = cards::parseHoleCards(args.positional({"HAND"}).front());
+        if (!hand.ok())
+            throw UsageError{"HAND: " + hand.error};
+        request.hand = hand.value;
+    }
     readCards(args.value("--board"), "--board", request.board);
     std::vector<cards::Card> dead;
     readCards(args.value("--dead"), "--dead", dead);
@@ -194,12 +248,65 @@ Asked readOptions(int argc, char** argv, EquityOptions& o)
     return Asked::Work;
 }
 
+int playersEquity(const EquityOptions& o, const odds::EquityResult& r)
+{
+    const odds::EquityRequest& request = o.request;
+    const bool exact = r.method == odds::EquityMethod::Exact;
+    if (o.format == TextOrJson::Json) {
+        JsonWriter json;
+        json.beginObject()
+            .member("board", compact(request.board))
+            .member("dead", request.dead.text())
+            .key("players")
+            .beginArray();
+        for (std::size_t p = 0; p < r.players.size(); ++p) {
+            json.beginObject()
+                .member("holds", o.playerTexts[p])
+                .memberReal("win", r.players[p].win)
+                .memberReal("tie", r.players[p].tie)
+                .memberReal("equity", r.players[p].equity)
+                .memberReal("standardError", r.players[p].standardError)
+                .endObject();
+        }
+        json.endArray().member("method", exact ? "exact" : "monte-carlo").key("seed");
+        if (exact)
+            json.null();
+        else
+            json.integer(request.seed);
+        json.memberInteger("deals", r.deals).memberReal("seconds", r.seconds).endObject();
+        write(json.text() + "\n");
+        return 0;
+    }
+    std::size_t width = 0;
+    for (const std::string& t : o.playerTexts)
+        width = std::max(width, t.size());
+    std::string out;
+    out += "Board:    " + (request.board.empty() ? std::string("none") : spaced(request.board)) + "\n";
+    if (!request.dead.empty())
+        out += "Dead:     " + request.dead.text() + "\n";
+    for (std::size_t p = 0; p < r.players.size(); ++p) {
+        const odds::PlayerEquity& e = r.players[p];
+        const std::string number = std::to_string(p + 1);
+        out += "Player " + number + ":" + std::string(p + 1 < 10 ? 2 : 1, ' ') + o.playerTexts[p] +
+               std::string(width - o.playerTexts[p].size(), ' ') + "  win " + percent(e.win) + "  tie " +
+               percent(e.tie) + "  equity " + percent(e.equity);
+        if (!exact)
+            out += " (standard error " + percent(e.standardError) + ")";
+        out += "\n";
+    }
+    out += "Counted:  " + std::to_string(r.deals) + (exact ? " deals, every one" : " random deals") + "\n";
+    write(out);
+    return 0;
+}
+
 int equity(const EquityOptions& o)
 {
     const odds::EquityRequest& request = o.request;
     const odds::EquityResult r = odds::computeEquity(request);
     if (r.status == odds::EquityStatus::Invalid)
         return usageError("equity: " + r.error);
+    if (!request.players.empty())
+        return playersEquity(o, r);
     const bool exact = r.method == odds::EquityMethod::Exact;
 
     if (o.format == TextOrJson::Json) {

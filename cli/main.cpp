@@ -24,6 +24,9 @@ Commands:
   equity HAND [--board CARDS] [-n N | --vs RANGE] [-d CARDS] [--exact | --trials N | --seconds S]
          [--seed N] [-f FORMAT]
                       the odds of a hand against random hands or a range
+  equity PLAYER PLAYER [PLAYER...] [--board CARDS] [-d CARDS] [--exact | --trials N | --seconds S]
+         [--seed N] [-f FORMAT]
+                      each player's odds; a player is two cards, a range or random
   board HAND BOARD [-f FORMAT]
                       the made hand, draws, outs and post-flop category on a board
   range RANGE [-f FORMAT]

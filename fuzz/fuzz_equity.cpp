@@ -9,6 +9,12 @@
 // share and win plus tie; heads-up, a tie is half the pot. Monte Carlo plays
 // the trials asked; an exact count covers every deal, and a hand against one
 // other hand wins exactly where that hand loses.
+//
+// A first line holding "|" asks for several players instead, each "random",
+// two cards or a range, separated by "|": the other lines keep their
+// meaning (the fourth is not read). A request with fewer than two or more than
+// ten players is refused; an answer gives every player shares in [0, 1] whose
+// equities add up to one pot, and an exact count is only made where cheap.
 
 #include <charconv>
 #include <cmath>
@@ -23,6 +29,8 @@
 #include "engine/cards/CardParser.h"
 #include "engine/odds/Equity.h"
 #include "engine/odds/ExactEquity.h"
+#include "engine/odds/PlayersExact.h"
+#include "engine/odds/PlayersSetup.h"
 #include "fuzz/FuzzCheck.h"
 
 namespace {
@@ -159,12 +167,81 @@ void checkMirror(const EquityRequest& request, const EquityResult& result)
     fuzzCheck(wins + ties + otherWins == result.deals, "a hand wins where the other loses");
 }
 
+// The multi-player form: players on the first line, separated by "|".
+int fuzzPlayers(std::string_view input, const std::vector<std::string_view>& line)
+{
+    const auto board = engine::cards::parseCards(line[1]);
+    const auto dead = engine::cards::parseCards(line[2]);
+    if (!board.ok() || !dead.ok())
+        return 0;
+    EquityRequest request;
+    request.board = board.value;
+    request.dead = setOf(dead.value);
+    request.threads = 1;
+    request.seed = std::hash<std::string_view>()(input);
+    std::string_view rest = line[0];
+    for (;;) {
+        const std::size_t bar = rest.find('|');
+        const std::string_view text = rest.substr(0, bar);
+        if (text == "random") {
+            request.players.push_back(engine::odds::PlayerHolding::random());
+        } else if (const auto hand = engine::cards::parseHoleCards(text); hand.ok()) {
+            request.players.push_back(engine::odds::PlayerHolding::ofHand(hand.value));
+        } else {
+            auto range = engine::cards::parseRange(text);
+            if (!range.ok())
+                return 0;
+            request.players.push_back(engine::odds::PlayerHolding::ofRange(std::move(range.value)));
+        }
+        if (bar == std::string_view::npos || request.players.size() > 12)
+            break;
+        rest.remove_prefix(bar + 1);
+    }
+    const std::string_view how = line[4];
+    const auto trials = smallNumber(how.substr(how.empty() ? 0 : 1));
+    request.trials = 1 + static_cast<std::uint64_t>(trials.value_or(0)) % kMaxTrials;
+    request.method = EquityMethod::MonteCarlo;
+    const auto setup = engine::odds::makePlayersSetup(request);
+    if (!how.empty() && how[0] == 'e' && setup.ok() &&
+        engine::odds::PlayersExact(setup.value).seconds() * 150e6 <= kMaxExactEvaluations) {
+        request.method = EquityMethod::Exact;
+        request.trials = 0;
+    }
+
+    const EquityResult result = engine::odds::computeEquity(request);
+    const std::size_t count = request.players.size();
+    if (count < 2 || count > 10)
+        fuzzCheck(result.status == EquityStatus::Invalid, "fewer than two or more than ten players are refused");
+    if (result.status == EquityStatus::Invalid) {
+        fuzzCheck(!setup.ok() && result.error == setup.error && result.deals == 0,
+                  "a refused request gives the reason its setup found");
+        return 0;
+    }
+    fuzzCheck(setup.ok() && result.status == EquityStatus::Done, "a request its setup accepts is answered");
+    fuzzCheck(result.players.size() == count && result.deals > 0, "an answer counts deals for every player");
+    double pots = 0.0;
+    for (const auto& p : result.players) {
+        for (const double share : {p.win, p.tie, p.equity})
+            fuzzCheck(std::isfinite(share) && share >= -kSlack && share <= 1.0 + kSlack, "shares lie in [0, 1]");
+        fuzzCheck(p.win + p.tie <= 1.0 + kSlack, "win plus tie is at most 1");
+        fuzzCheck(p.equity >= p.win - kSlack && p.equity <= p.win + p.tie + kSlack,
+                  "the equity lies between the wins and the wins and ties");
+        pots += p.equity;
+    }
+    fuzzCheck(std::fabs(pots - 1.0) <= 1e-6, "the players' equities add up to one pot");
+    if (result.method == EquityMethod::MonteCarlo)
+        fuzzCheck(result.deals == request.trials, "Monte Carlo plays the trials asked");
+    return 0;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const auto line = lines(input, 5);
+    if (line[0].find('|') != std::string_view::npos)
+        return fuzzPlayers(input, line);
     const auto hand = engine::cards::parseHoleCards(line[0]);
     const auto board = engine::cards::parseCards(line[1]);
     const auto dead = engine::cards::parseCards(line[2]);

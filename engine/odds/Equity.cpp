@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <limits>
 #include <mutex>
 #include <thread>
@@ -12,6 +13,8 @@
 #include "engine/odds/EquitySetup.h"
 #include "engine/odds/ExactEquity.h"
 #include "engine/odds/MonteCarloEquity.h"
+#include "engine/odds/PlayersEquity.h"
+#include "engine/odds/SharedWork.h"
 #include "engine/odds/StopPoll.h"
 
 namespace engine::odds {
@@ -20,78 +23,37 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-constexpr auto kPollInterval = std::chrono::milliseconds(2);
-constexpr auto kProgressInterval = std::chrono::milliseconds(50);
-
-// Work items shared by a few threads; their tallies are summed.
-class SharedWork {
-public:
-    explicit SharedWork(std::uint64_t itemLimit) : itemLimit_(itemLimit) {}
-
-    template <typename Work>
-    void runWorker(const Work& work)
-    {
-        while (!stop_.load(std::memory_order_relaxed)) {
-            const std::uint64_t item = next_.fetch_add(1, std::memory_order_relaxed);
-            if (item >= itemLimit_)
-                break;
-            const EquityTally tally = work(item);
-            const std::lock_guard lock(mutex_);
-            total_ += tally;
-            ++itemsDone_;
-        }
-        const std::lock_guard lock(mutex_);
-        --running_;
-        finished_.notify_all();
-    }
-
-    void setRunning(int threads) { running_ = threads; }
-    void stop() { stop_.store(true, std::memory_order_relaxed); }
-    const std::atomic<bool>& stopFlag() const { return stop_; }
-
-    // Waits a little; false once every worker has ended.
-    bool wait(EquityTally& total, std::uint64_t& itemsDone)
-    {
-        std::unique_lock lock(mutex_);
-        finished_.wait_for(lock, kPollInterval, [&] { return running_ == 0; });
-        total = total_;
-        itemsDone = itemsDone_;
-        return running_ > 0;
-    }
-
-private:
-    const std::uint64_t itemLimit_;
-    std::atomic<std::uint64_t> next_{0};
-    std::atomic<bool> stop_{false};
-    std::mutex mutex_;
-    std::condition_variable finished_;
-    EquityTally total_;
-    std::uint64_t itemsDone_ = 0;
-    int running_ = 0;
-};
+constexpr auto kProgressInterval = kEquityProgressInterval;
 
 // More threads than this are never started, whatever the request says.
 constexpr unsigned kMaxThreads = 64;
 
-// Batches of a trial count, the last one short; any count, up to the
-// largest, is split without overflow.
-std::uint64_t batchesFor(std::uint64_t trials)
+} // namespace
+
+std::uint64_t equityBatchesFor(std::uint64_t trials, std::uint64_t batchTrials)
 {
-    const std::uint64_t whole = trials / MonteCarloEquity::kBatchTrials;
-    return whole + (trials % MonteCarloEquity::kBatchTrials != 0 ? 1 : 0);
+    const std::uint64_t whole = trials / batchTrials;
+    return whole + (trials % batchTrials != 0 ? 1 : 0);
 }
 
-unsigned threadCount(const EquityRequest& request, std::uint64_t items)
+unsigned equityThreadCount(const EquityRequest& request, std::uint64_t items)
 {
     unsigned threads = request.threads != 0 ? request.threads : std::thread::hardware_concurrency();
     threads = std::clamp(threads, 1u, kMaxThreads);
     return static_cast<unsigned>(std::min<std::uint64_t>(threads, items));
 }
 
-} // namespace
-
 EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, const EquityProgressCallback& progress)
 {
+    if (!request.players.empty())
+        return computePlayersEquity(request, stop, progress);
+    if (request.opponentRange) {
+        // A range whose weights differ is counted by the players' form, which
+        // weighs deals; equal weights change no share.
+        const auto& weights = request.opponentRange->weights();
+        if (std::adjacent_find(weights.begin(), weights.end(), std::not_equal_to<>()) != weights.end())
+            return oneHandAsPlayers(request, stop, progress);
+    }
     const auto start = Clock::now();
     EquityResult result;
     const auto setup = makeEquitySetup(request);
@@ -110,10 +72,10 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
 
     const std::uint64_t batches = request.trials == 0 ? std::numeric_limits<std::uint64_t>::max()
-                                                      : batchesFor(request.trials);
+                                                      : equityBatchesFor(request.trials, MonteCarloEquity::kBatchTrials);
     const std::uint64_t items = useExact ? exact.itemCount() : batches;
-    SharedWork work(items);
-    const unsigned threads = threadCount(request, items);
+    SharedWork<EquityTally> work(items);
+    const unsigned threads = equityThreadCount(request, items);
     work.setRunning(static_cast<int>(threads));
     std::vector<std::jthread> workers;
     for (unsigned t = 0; t < threads; ++t) {
@@ -135,10 +97,7 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
 
     // Whatever way this function is left, a progress callback that throws
     // included, the workers stop before they are joined.
-    struct StopWorkers {
-        SharedWork& work;
-        ~StopWorkers() { work.stop(); }
-    } stopWorkers{work};
+    const StopSharedWork<EquityTally> stopWorkers{work};
 
     EquityTally total;
     std::uint64_t itemsDone = 0;

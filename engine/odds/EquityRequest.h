@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/cards/HoleCards.h"
@@ -18,7 +19,27 @@ enum class EquityMethod : std::uint8_t {
     MonteCarlo,
 };
 
+// What one player of a multi-player request holds: two known cards, a hand
+// of a (weighted) range, or a random hand.
+struct PlayerHolding {
+    enum class Kind : std::uint8_t { Hand, Range, Random };
+    Kind kind = Kind::Random;
+    cards::HoleCards hand;
+    cards::Range range;
+
+    static PlayerHolding ofHand(cards::HoleCards h) { return {Kind::Hand, h, {}}; }
+    static PlayerHolding ofRange(cards::Range r) { return {Kind::Range, {}, std::move(r)}; }
+    static PlayerHolding random() { return {}; }
+};
+
+inline constexpr int kMaxPlayers = 10;
+
 struct EquityRequest {
+    // The multi-player form: 2 to 10 players, each answered for. When it is
+    // given, `hand`, `opponents` and `opponentRange` are not read.
+    std::vector<PlayerHolding> players;
+
+    // The one-hand form: a hand against random hands or one range.
     cards::HoleCards hand;
     std::vector<cards::Card> board;  // 0 to 5 cards
     cards::CardSet dead;
@@ -44,16 +65,28 @@ enum class EquityStatus : std::uint8_t {
     Invalid,    // the request cannot be answered; see error
 };
 
+struct PlayerEquity {
+    double win = 0.0;
+    double tie = 0.0;
+    double equity = 0.0;
+    double standardError = 0.0;  // 0 when exact
+};
+
 struct EquityResult {
     EquityStatus status = EquityStatus::Done;
     std::string error;
     EquityMethod method = EquityMethod::Exact;
     std::uint64_t deals = 0;     // deals enumerated or trials played
-    double win = 0.0;            // shares of the deals, 0 to 1
+    // Shares of the deals, 0 to 1; where ranges carry weights, of the deals
+    // weighted by the product of their combinations' weights.
+    double win = 0.0;
     double tie = 0.0;
     double equity = 0.0;         // win plus 1/k of each k-way tie
     double standardError = 0.0;  // of the equity; 0 when exact
     double seconds = 0.0;
+    // The multi-player form: one per player, in the request's order; the
+    // first player's numbers are also those above. Empty in the one-hand form.
+    std::vector<PlayerEquity> players;
 };
 
 struct EquityProgress {

@@ -106,6 +106,38 @@ TEST(Equity, MonteCarloTellsItsStandardError)
     EXPECT_NE(out.find("Counted:  200000 random deals\n"), std::string::npos) << out;
 }
 
+TEST(Equity, SeveralPlayersALinePerPlayer)
+{
+    const std::string out = printed("equity AhAs KdKc --board 'Qh 7s 2d'");
+    EXPECT_EQ(out, "Board:    Qh 7s 2d\n"
+                   "Player 1:  AhAs  win 91.62%  tie 0.00%  equity 91.62%\n"
+                   "Player 2:  KdKc  win 8.38%  tie 0.00%  equity 8.38%\n"
+                   "Counted:  990 deals, every one\n");
+    // Two players, a hand against a hand, count what the one-hand form counts.
+    EXPECT_NE(printed("equity AhAs --vs KdKc --board 'Qh 7s 2d'").find("Equity:   91.62%\n"), std::string::npos);
+
+    const std::string sampled = printed("equity AhKh 'QQ+, AKs' random --board Qh7s2d --dead 3c --trials 20000 --seed 3");
+    EXPECT_EQ(sampled.rfind("Board:    Qh 7s 2d\nDead:     3c\nPlayer 1:  AhKh      win ", 0), 0u) << sampled;
+    EXPECT_NE(sampled.find("\nPlayer 2:  QQ+, AKs  win "), std::string::npos) << sampled;
+    EXPECT_NE(sampled.find("\nPlayer 3:  random    win "), std::string::npos) << sampled;
+    EXPECT_NE(sampled.find("(standard error 0."), std::string::npos) << sampled;
+    EXPECT_NE(sampled.find("Counted:  20000 random deals\n"), std::string::npos) << sampled;
+    // The same seed deals the same cards.
+    EXPECT_EQ(printed("equity AhKh 'QQ+, AKs' random --board Qh7s2d --dead 3c --trials 20000 --seed 3"), sampled);
+}
+
+TEST(Equity, SeveralPlayersInJson)
+{
+    const std::string out = printed("equity AhKh 'QQ+, AK' '22+, A2s+, KTs+' --board Qh7s2d -f json");
+    EXPECT_EQ(out.rfind("{\"board\":\"Qh7s2d\",\"dead\":\"\",\"players\":[{\"holds\":\"AhKh\",\"win\":", 0), 0u) << out;
+    EXPECT_NE(out.find("{\"holds\":\"QQ+, AK\",\"win\":"), std::string::npos) << out;
+    EXPECT_NE(out.find("{\"holds\":\"22+, A2s+, KTs+\",\"win\":"), std::string::npos) << out;
+    EXPECT_NE(out.find("],\"method\":\"exact\",\"seed\":null,\"deals\":"), std::string::npos) << out;
+    EXPECT_EQ(out.find("\"standardError\":0."), std::string::npos) << out; // exact
+    const std::string sampled = printed("equity random random random --trials 5000 --seed 11 -f json");
+    EXPECT_NE(sampled.find("\"method\":\"monte-carlo\",\"seed\":11,\"deals\":5000,"), std::string::npos) << sampled;
+}
+
 TEST(Board, MadeHandDrawsOutsAndCategory)
 {
     const std::string text = printed("board AhKh 'Qh Jh 2c'");
@@ -179,6 +211,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadArgs{"equity AhKh -n 10", "10"},
                       BadArgs{"equity AhKh -n 2 --vs QQ+", "--vs"}, BadArgs{"equity AhKh --vs AKx", "AKx"},
                       BadArgs{"equity AhKh --exact --trials 5", "--trials"}, BadArgs{"equity AhKh --seconds -1", "-1"},
+                      BadArgs{"equity AhKh AKx", "player 2: \"AKx\" is not a hand range"},
+                      BadArgs{"equity AhKh QQ -n 2", "--opponents and --vs belong to the one-hand form"},
+                      BadArgs{"equity AhKh KhQh", "\"Kh\" is in player 2's hand and in another's"},
+                      BadArgs{"equity AsAh 'AsAd, AsAc'", "no hand of player 2's range is possible"},
+                      BadArgs{"equity a b c d e f g h i j k", "at most 10 players, not 11"},
                       BadArgs{"board AhKh", "BOARD"}, BadArgs{"board AhKh 'Qh Jh'", "2 cards"},
                       BadArgs{"board AhKh 'Qh Jh 2c' -f xml", "xml"},
                       BadArgs{"replay /nonexistent/session.txt", "/nonexistent/session.txt: No such file or directory"},

@@ -1,0 +1,259 @@
+#include "engine/odds/PlayersExact.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/odds/ExactEquity.h"
+
+namespace engine::odds {
+
+// The work of one board but its last card: every player's combinations
+// valued, then combined.
+struct PlayersExact::BoardCount {
+    const PlayersSetup& setup;
+    const HandEvaluator& evaluator;
+    const PlayersExact& exact;
+    WeightedTally& tally;
+    StopPoll& stop;
+    std::array<std::vector<Seat>, kMaxPlayers> seats;
+    std::array<std::vector<HandKey>, kMaxPlayers> prefixKeys;  // parallel to seats
+    std::array<HandRank, kMaxPlayers> chosen{};
+    std::size_t players = 0;
+    // The last cards the values stand for: a deal is counted once for each
+    // of them that no chosen combination holds. 0: the board is complete.
+    std::uint64_t lastCards = 0;
+
+    static constexpr std::array<double, kMaxPlayers + 2> kShare = {
+        0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
+
+    // How many of at most four cards (those of one rank) a mask holds; the
+    // target machine may have no instruction for a bit count.
+    static std::uint64_t cardsIn(std::uint64_t mask)
+    {
+        std::uint64_t count = mask != 0 ? 1 : 0;
+        mask &= mask - 1;
+        count += mask != 0 ? 1 : 0;
+        mask &= mask - 1;
+        count += mask != 0 ? 1 : 0;
+        mask &= mask - 1;
+        return count + (mask != 0 ? 1 : 0);
+    }
+
+    // Four cards of a suit already: one more card may make a flush.
+    static bool mayFlush(const HandKey& key)
+    {
+        return ((key.sum + (std::uint64_t{0x1111} << 32)) & detail::kFlushBits) != 0;
+    }
+
+    // Seats every combination that the known cards leave possible, keyed
+    // with them; true when one of them may still make a flush.
+    bool seatAll(const HandKey& known)
+    {
+        bool flushPossible = false;
+        for (std::size_t p = 0; p < players; ++p) {
+            const PlayerCombos& combos = setup.players[p];
+            std::vector<Seat>& s = seats[p];
+            std::vector<HandKey>& keys = prefixKeys[p];
+            s.clear();
+            keys.clear();
+            for (std::size_t c = 0; c < combos.keys.size(); ++c) {
+                const HandKey& k = combos.keys[c];
+                if ((k.cards & known.cards) != 0)
+                    continue;
+                const HandKey key = known.plus(k);
+                s.push_back({k.cards, 0, combos.weights[c]});
+                keys.push_back(key);
+                flushPossible = flushPossible || mayFlush(key);
+            }
+        }
+        return flushPossible;
+    }
+
+    // Values every seat with one more card.
+    void value(const HandKey& card)
+    {
+        for (std::size_t p = 0; p < players; ++p) {
+            std::vector<Seat>& s = seats[p];
+            const HandKey* keys = prefixKeys[p].data();
+            for (std::size_t k = 0; k < s.size(); ++k)
+                s[k].rank = evaluator.rank(keys[k].plus(card));
+        }
+    }
+
+    // A complete board.
+    void board(const HandKey& board)
+    {
+        if (stop.step())
+            return;
+        seatAll(board);
+        for (std::size_t p = 0; p < players; ++p) {
+            for (std::size_t k = 0; k < seats[p].size(); ++k)
+                seats[p][k].rank = evaluator.rank(prefixKeys[p][k]);
+        }
+        lastCards = 0;
+        choose(0, 0, 1.0, 0, 0);
+    }
+
+    // Every board of `prefix` and one deck card from position `from` on.
+    // Where no hand can make a flush, the last card's suit changes no value:
+    // the cards of a rank are valued once and counted together.
+    void lastCard(const HandKey& prefix, std::size_t from)
+    {
+        if (stop.step())
+            return;
+        const bool flushPossible = seatAll(prefix);
+        const std::size_t n = exact.deckKeys_.size();
+        for (std::size_t first = from; first < n && !stop.stopped();) {
+            const std::size_t end = flushPossible ? first + 1 : exact.rankEnd_[first];
+            lastCards = flushPossible ? exact.deckKeys_[first].cards : exact.restOfRank_[first];
+            value(exact.deckKeys_[first]);
+            choose(0, 0, 1.0, 0, 0);
+            first = end;
+        }
+    }
+
+    // Chooses player p's combination, the earlier ones chosen; `best` is the
+    // best value among them, held by `bestCount` players.
+    void choose(std::size_t p, std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
+        if (p + 1 == players) {
+            last(used, weight, best, bestCount);
+            return;
+        }
+        for (const Seat& s : seats[p]) {
+            if ((s.cards & used) != 0)
+                continue;
+            chosen[p] = s.rank;
+            const HandRank nextBest = std::max(best, s.rank);
+            const int nextCount = s.rank > best ? 1 : s.rank == best ? bestCount + 1 : bestCount;
+            choose(p + 1, used | s.cards, weight * s.weight, nextBest, p == 0 ? 1 : nextCount);
+            if (stop.step())
+                return;
+        }
+    }
+
+    void last(std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
+        double above = 0.0, equal = 0.0, below = 0.0;
+        std::uint64_t deals = 0;
+        // Without branches: which sum a choice adds to is hard to predict.
+        for (const Seat& s : seats[players - 1]) {
+            const bool free = (s.cards & used) == 0;
+            const std::uint64_t times = !free ? 0
+                                        : lastCards == 0 ? 1
+                                                         : cardsIn(lastCards & ~(used | s.cards));
+            const double w = s.weight * static_cast<double>(times);
+            deals += times;
+            above += s.rank > best ? w : 0.0;
+            equal += s.rank == best ? w : 0.0;
+            below += s.rank < best ? w : 0.0;
+        }
+        if (deals == 0)
+            return;
+        above *= weight;
+        equal *= weight;
+        below *= weight;
+        const std::size_t lastPlayer = players - 1;
+        const auto count = static_cast<std::size_t>(bestCount);
+        tally.deals += deals;
+        tally.weight += above + equal + below;
+        tally.wins[lastPlayer] += above;
+        tally.ties[lastPlayer] += equal;
+        tally.pot[lastPlayer] += above + equal * kShare[count + 1];
+        for (std::size_t p = 0; p < lastPlayer; ++p) {
+            if (chosen[p] != best)
+                continue;
+            (count == 1 ? tally.wins[p] : tally.ties[p]) += below;
+            tally.ties[p] += equal;
+            tally.pot[p] += below * kShare[count] + equal * kShare[count + 1];
+        }
+    }
+};
+
+PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
+{
+    for (cards::Card c : setup.deck)
+        deckKeys_.push_back(HandKey{0, 0}.plus(c));
+    // The deck is in rank order: each card's rank runs on to rankEnd_.
+    const std::size_t cardsLeft = deckKeys_.size();
+    rankEnd_.resize(cardsLeft);
+    restOfRank_.resize(cardsLeft);
+    for (std::size_t i = cardsLeft; i-- > 0;) {
+        const bool sameAsNext = i + 1 < cardsLeft && setup.deck[i + 1].rank() == setup.deck[i].rank();
+        rankEnd_[i] = sameAsNext ? rankEnd_[i + 1] : i + 1;
+        restOfRank_[i] = deckKeys_[i].cards | (sameAsNext ? restOfRank_[i + 1] : 0);
+    }
+    // Items: the first two cards still to come when three or more are, the
+    // first one when two are, the whole enumeration otherwise.
+    const int n = static_cast<int>(cardsLeft);
+    if (setup.missingBoardCards >= 3) {
+        for (int i = 0; i < n; ++i) {
+            for (int j = i + 1; j < n; ++j)
+                firstCards_.emplace_back(i, j);
+        }
+    } else if (setup.missingBoardCards == 2) {
+        for (int i = 0; i < n; ++i)
+            firstCards_.emplace_back(i, -1);
+    }
+    itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
+}
+
+double PlayersExact::seconds() const
+{
+    // Rates measured on one core: combinations valued, and choices of the
+    // last player compared.
+    constexpr double kEvaluationsPerSecond = 150e6;
+    constexpr double kChoicesPerSecond = 400e6;
+    const double boards = choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards);
+    double evaluations = 0.0;
+    double choices = 1.0;
+    for (const PlayerCombos& p : setup_.players) {
+        evaluations += static_cast<double>(p.keys.size());
+        choices *= static_cast<double>(p.keys.size());
+    }
+    return boards * (evaluations / kEvaluationsPerSecond + choices / kChoicesPerSecond);
+}
+
+WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
+{
+    WeightedTally tally;
+    BoardCount count{setup_, evaluator_, *this, tally, stop, {}, {}, {}, setup_.players.size()};
+    for (std::size_t p = 0; p < count.players; ++p) {
+        count.seats[p].reserve(setup_.players[p].keys.size());
+        count.prefixKeys[p].reserve(setup_.players[p].keys.size());
+    }
+    const HandKey* keys = deckKeys_.data();
+    const std::size_t n = deckKeys_.size();
+    const int missing = setup_.missingBoardCards;
+    if (missing == 0) {
+        count.board(setup_.board);
+        return tally;
+    }
+    if (missing == 1) {
+        count.lastCard(setup_.board, 0);
+        return tally;
+    }
+    const auto [i, j] = firstCards_[item];
+    HandKey prefix = setup_.board.plus(keys[i]);
+    std::size_t from = static_cast<std::size_t>(i) + 1;
+    int left = missing - 1;
+    if (j >= 0) {
+        prefix = prefix.plus(keys[j]);
+        from = static_cast<std::size_t>(j) + 1;
+        --left;
+    }
+    // The rest of the board, each set of cards once, in increasing deck order;
+    // the last card is run through by lastCard.
+    const auto rest = [&](auto& self, const HandKey& sofar, std::size_t start, int cardsLeft) -> void {
+        if (cardsLeft == 1) {
+            count.lastCard(sofar, start);
+            return;
+        }
+        for (std::size_t c = start; c + static_cast<std::size_t>(cardsLeft) <= n && !stop.stopped(); ++c)
+            self(self, sofar.plus(keys[c]), c + 1, cardsLeft - 1);
+    };
+    rest(rest, prefix, from, left);
+    return tally;
+}
+
+} // namespace engine::odds

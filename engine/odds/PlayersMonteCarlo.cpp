@@ -1,0 +1,115 @@
+#include "engine/odds/PlayersMonteCarlo.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace engine::odds {
+
+AssignmentSampler::AssignmentSampler(const PlayersSetup& setup) : setup_(setup)
+{
+    for (std::size_t p = 0; p < setup.players.size(); ++p) {
+        if (!setup.players[p].random)
+            order_[ranged_++] = static_cast<std::uint8_t>(p);
+    }
+    // A small range conflicts with the others least often when drawn first;
+    // the order changes how fast a conflict is found, not what is drawn.
+    std::sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(ranged_), [&](std::uint8_t a, std::uint8_t b) {
+        return setup.players[a].keys.size() < setup.players[b].keys.size();
+    });
+}
+
+std::uint32_t AssignmentSampler::pick(SplitMix& random, const PlayerCombos& combos) const
+{
+    const std::size_t n = combos.keys.size();
+    if (!combos.weighted)
+        return static_cast<std::uint32_t>(random.below(n));
+    const double u = static_cast<double>(random.next() >> 11) * 0x1.0p-53 * combos.cumulative.back();
+    const auto at = std::upper_bound(combos.cumulative.begin(), combos.cumulative.end(), u);
+    return static_cast<std::uint32_t>(std::min<std::size_t>(static_cast<std::size_t>(at - combos.cumulative.begin()), n - 1));
+}
+
+bool AssignmentSampler::draw(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
+                             StopPoll& stop) const
+{
+    for (;;) {
+        used = 0;
+        std::size_t i = 0;
+        for (; i < ranged_; ++i) {
+            const std::size_t p = order_[i];
+            const PlayerCombos& combos = setup_.players[p];
+            const std::uint32_t k = pick(random, combos);
+            const std::uint64_t cards = combos.keys[k].cards;
+            if ((cards & used) != 0)
+                break;
+            picks[p] = k;
+            used |= cards;
+        }
+        if (i == ranged_)
+            return true;
+        if (stop.step())
+            return false;
+    }
+}
+
+SampledTally PlayersMonteCarlo::runBatch(std::uint64_t batch, std::uint64_t trials, StopPoll& stop) const
+{
+    SplitMix random(seed_ ^ (batch * 0xD1B54A32D192ED03ull + 0x8CB92BA72F3D8DD7ull));
+    random.next();
+    std::array<HandKey, cards::kCardCount> deck;
+    const std::size_t n = setup_.deck.size();
+    for (std::size_t i = 0; i < n; ++i)
+        deck[i] = HandKey{0, 0}.plus(setup_.deck[i]);
+    const auto missing = static_cast<std::size_t>(setup_.missingBoardCards);
+    const std::size_t players = setup_.players.size();
+    std::size_t randomPlayers = 0;
+    for (const PlayerCombos& p : setup_.players)
+        randomPlayers += p.random ? 1 : 0;
+    const std::size_t dealt = missing + 2 * randomPlayers;
+
+    SampledTally tally;
+    std::array<std::uint32_t, kMaxPlayers> picks{};
+    std::array<HandRank, kMaxPlayers> ranks{};
+    for (std::uint64_t t = 0; t < trials; ++t) {
+        std::uint64_t used = 0;
+        if (!sampler_.draw(random, picks, used, stop))
+            break;
+        // Partial shuffle; a card a player already holds is drawn again.
+        for (std::size_t i = 0; i < dealt;) {
+            std::swap(deck[i], deck[i + random.below(n - i)]);
+            if ((deck[i].cards & used) == 0)
+                ++i;
+        }
+        HandKey board = setup_.board;
+        for (std::size_t i = 0; i < missing; ++i)
+            board = board.plus(deck[i]);
+        std::size_t next = missing;
+        HandRank best = 0;
+        int bestCount = 0;
+        for (std::size_t p = 0; p < players; ++p) {
+            const PlayerCombos& combos = setup_.players[p];
+            HandKey hand = board;
+            if (combos.random) {
+                hand = hand.plus(deck[next]).plus(deck[next + 1]);
+                next += 2;
+            } else {
+                hand = hand.plus(combos.keys[picks[p]]);
+            }
+            ranks[p] = evaluator_.rank(hand);
+            if (ranks[p] > best || bestCount == 0) {
+                best = ranks[p];
+                bestCount = 1;
+            } else if (ranks[p] == best) {
+                ++bestCount;
+            }
+        }
+        for (std::size_t p = 0; p < players; ++p) {
+            if (ranks[p] == best)
+                tally.players[p].addDeal(bestCount);
+            else
+                tally.players[p].addLoss();
+        }
+    }
+    return tally;
+}
+
+} // namespace engine::odds

@@ -1,0 +1,138 @@
+#include "engine/odds/PlayersSetup.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/cards/CardChecks.h"
+
+namespace engine::odds {
+
+namespace {
+
+std::string playerName(std::size_t index)
+{
+    return "player " + std::to_string(index + 1);
+}
+
+// Depth-first search for one combination per player, no card twice; gives up
+// (answering true) after `effort` steps.
+bool fits(const std::vector<const PlayerCombos*>& players, std::size_t next, std::uint64_t used, long& effort)
+{
+    if (next == players.size())
+        return true;
+    for (const HandKey& k : players[next]->keys) {
+        if (--effort < 0)
+            return true;
+        if ((k.cards & used) == 0 && fits(players, next + 1, used | k.cards, effort))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+bool playersFitTogether(const PlayersSetup& setup)
+{
+    std::vector<const PlayerCombos*> ranged;
+    for (const PlayerCombos& p : setup.players) {
+        if (!p.random)
+            ranged.push_back(&p);
+    }
+    // The most constrained first: a dead end shows early.
+    std::sort(ranged.begin(), ranged.end(),
+              [](const PlayerCombos* a, const PlayerCombos* b) { return a->keys.size() < b->keys.size(); });
+    long effort = 20'000'000;
+    return fits(ranged, 0, 0, effort);
+}
+
+cards::Parsed<PlayersSetup> makePlayersSetup(const EquityRequest& request)
+{
+    cards::Parsed<PlayersSetup> result;
+    PlayersSetup& s = result.value;
+    const auto fail = [&](std::string message) {
+        result.error = std::move(message);
+        return result;
+    };
+    const std::size_t count = request.players.size();
+    if (count < 2 || count > static_cast<std::size_t>(kMaxPlayers))
+        return fail("an equity of several players takes 2 to 10 players, not " + std::to_string(count));
+    if (request.board.size() > 5)
+        return fail("the board has " + std::to_string(request.board.size()) + " cards; it takes at most 5");
+    const cards::Parsed<cards::CardSet> onBoard = cards::boardCards(request.board);
+    if (!onBoard.ok())
+        return fail(onBoard.error);
+    const cards::CardSet board = onBoard.value;
+    if (const std::string e = cards::sharedCard(board, request.dead, "on the board and among the dead cards"); !e.empty())
+        return fail(e);
+
+    // Known hands take their cards out of everyone else's reach.
+    cards::CardSet known = board | request.dead;
+    int toDeal = 5 - static_cast<int>(request.board.size());
+    for (std::size_t i = 0; i < count; ++i) {
+        const PlayerHolding& p = request.players[i];
+        if (p.kind != PlayerHolding::Kind::Hand) {
+            toDeal += 2;
+            continue;
+        }
+        if (const std::string e = cards::holeCardsProblem(p.hand); !e.empty())
+            return fail(playerName(i) + ": " + e);
+        const cards::CardSet hand = p.hand.set();
+        if (hand.intersects(board))
+            return fail(cards::sharedCard(hand, board, "in " + playerName(i) + "'s hand and on the board"));
+        if (hand.intersects(request.dead))
+            return fail(cards::sharedCard(hand, request.dead, "in " + playerName(i) + "'s hand and among the dead cards"));
+        if (hand.intersects(known))
+            return fail(cards::sharedCard(hand, known, "in " + playerName(i) + "'s hand and in another's"));
+        known |= hand;
+    }
+    if (cards::kCardCount - known.size() < toDeal)
+        return fail("not enough cards are left to deal");
+
+    s.board = HandKey{}.plus(cardsKey(board));
+    s.missingBoardCards = 5 - static_cast<int>(request.board.size());
+    for (cards::Card c : cards::CardSet::fullDeck() - known)
+        s.deck.push_back(c);
+    std::sort(s.deck.begin(), s.deck.end());
+
+    s.players.resize(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const PlayerHolding& p = request.players[i];
+        PlayerCombos& combos = s.players[i];
+        const auto add = [&](cards::CardSet cardsOfCombo, double weight) {
+            combos.keys.push_back(cardsKey(cardsOfCombo));
+            combos.weights.push_back(weight);
+            combos.cumulative.push_back((combos.cumulative.empty() ? 0.0 : combos.cumulative.back()) + weight);
+            combos.weighted = combos.weighted || weight < 1.0;
+        };
+        switch (p.kind) {
+        case PlayerHolding::Kind::Hand:
+            add(p.hand.set(), 1.0);
+            break;
+        case PlayerHolding::Kind::Random:
+            combos.random = true;
+            for (std::size_t a = 0; a < s.deck.size(); ++a) {
+                for (std::size_t b = a + 1; b < s.deck.size(); ++b)
+                    add(cards::CardSet{s.deck[a], s.deck[b]}, 1.0);
+            }
+            break;
+        case PlayerHolding::Kind::Range: {
+            const auto& all = p.range.combos();
+            const auto& weights = p.range.weights();
+            for (std::size_t c = 0; c < all.size(); ++c) {
+                const double w = c < weights.size() ? weights[c] : 1.0;
+                if (!all[c].set().intersects(known) && w > 0.0)
+                    add(all[c].set(), std::min(w, 1.0));
+            }
+            if (combos.keys.empty())
+                return fail(p.range.empty() ? playerName(i) + "'s range is empty"
+                                            : "no hand of " + playerName(i) + "'s range is possible with these cards");
+            break;
+        }
+        }
+    }
+    if (!playersFitTogether(s))
+        return fail("the players' ranges never fit together: every choice of hands holds a card twice");
+    return result;
+}
+
+} // namespace engine::odds
