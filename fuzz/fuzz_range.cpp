@@ -11,7 +11,6 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,18 +29,28 @@ constexpr std::size_t kAllCombos = 52 * 51 / 2;
 constexpr std::string_view kEmpty = "the range is empty";
 constexpr std::string_view kNotARange = "\" is not a hand range";
 
-using Weights = std::map<int, double>;
+// Each combination's weight, 0 for a combination the range does not hold,
+// so ranges compare whatever the order they were read in. One flat block:
+// a tree of 1,326 nodes per reading cost the fuzzer a third of its speed.
+using Weights = std::vector<double>;
+constexpr std::size_t kSlots = engine::cards::kCardCount * engine::cards::kCardCount;
 
-// The combinations, numbered, with their weights, so ranges compare whatever
-// the order they were read in.
+std::size_t slotOf(const HoleCards& c)
+{
+    return static_cast<std::size_t>(c.high.index()) * engine::cards::kCardCount + c.low.index();
+}
+
 Weights weightsOf(const engine::cards::Range& range)
 {
-    Weights weights;
-    for (std::size_t i = 0; i < range.combos().size(); ++i) {
-        const HoleCards& c = range.combos()[i];
-        weights[c.high.index() * engine::cards::kCardCount + c.low.index()] = range.weights()[i];
-    }
+    Weights weights(kSlots, 0.0);
+    for (std::size_t i = 0; i < range.combos().size(); ++i)
+        weights[slotOf(range.combos()[i])] = range.weights()[i];
     return weights;
+}
+
+std::size_t heldCount(const Weights& weights)
+{
+    return static_cast<std::size_t>(std::count_if(weights.begin(), weights.end(), [](double w) { return w > 0; }));
 }
 
 struct Reading {
@@ -90,7 +99,7 @@ Reading checkText(std::string_view text)
         for (const double w : parsed.value.weights())
             fuzzCheck(w > 0 && w <= 1, "a weight is above 0 and at most 1");
         reading.combos = weightsOf(parsed.value);
-        fuzzCheck(reading.combos.size() == combos.size(), "combinations are distinct");
+        fuzzCheck(heldCount(reading.combos) == combos.size(), "combinations are distinct");
         for (const HoleCards& c : {combos.front(), combos.back()}) {
             const auto single = parseRange(c.text());
             fuzzCheck(single.ok() && single.value.combos().size() == 1 && single.value.combos()[0] == c,
@@ -127,8 +136,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const Reading joined = read(std::string(first) + "," + std::string(second));
     if (a.ok && b.ok) {
-        Weights both = b.combos;
-        both.insert(a.combos.begin(), a.combos.end()); // keeps b's weight where both hold a combination
+        Weights both = b.combos; // b's weight holds where both hold a combination
+        for (std::size_t i = 0; i < kSlots; ++i)
+            if (both[i] == 0)
+                both[i] = a.combos[i];
         fuzzCheck(joined.ok && joined.combos == both, "joined ranges are the union");
     } else if ((!a.ok && a.error != kEmpty) || (!b.ok && b.error != kEmpty)) {
         fuzzCheck(!joined.ok, "an unreadable item spoils the joined range");

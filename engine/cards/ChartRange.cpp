@@ -1,6 +1,9 @@
 #include "engine/cards/ChartRange.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <mutex>
 #include <optional>
 #include <string>
 
@@ -55,6 +58,36 @@ std::vector<std::string_view> splitArguments(std::string_view text)
     return parts;
 }
 
+
+// The bet class of every hand in a situation. A range is read again on each
+// key typed, and working out a whole chart each time is most of that
+// reading's cost, so the last few situations read are kept.
+std::array<BetClass, kHandCount> chartClasses(const ChartSituation& situation)
+{
+    struct Kept {
+        PreflopAction action;
+        Position position;
+        double limpers;
+        std::array<BetClass, kHandCount> classes;
+    };
+    static constexpr std::size_t kKeep = 16;
+    static std::mutex mutex;
+    static std::vector<Kept> kept;
+    const std::lock_guard lock(mutex);
+    const auto found = std::find_if(kept.begin(), kept.end(), [&](const Kept& k) {
+        return k.action == situation.action && k.position == situation.position && k.limpers == situation.limpers;
+    });
+    if (found != kept.end())
+        return found->classes;
+    const Chart chart = computeChart(situation);
+    Kept k{situation.action, situation.position, situation.limpers, {}};
+    for (int index = 0; index < kHandCount; ++index)
+        k.classes[static_cast<std::size_t>(index)] = chart.cells[static_cast<std::size_t>(index)].betClass;
+    if (kept.size() == kKeep)
+        kept.erase(kept.begin());
+    kept.push_back(k);
+    return k.classes;
+}
 } // namespace
 
 const ActionWords& chartActionWords()
@@ -134,9 +167,9 @@ Parsed<std::vector<int>> readChartItem(std::string_view item)
         result.error = "the class is " + wordList(chartClassWords());
         return result;
     }
-    const Chart chart = computeChart(situation);
+    const auto classes = chartClasses(situation);
     for (int index = 0; index < kHandCount; ++index)
-        if (chart.cells[static_cast<std::size_t>(index)].betClass == *betClass)
+        if (classes[static_cast<std::size_t>(index)] == *betClass)
             result.value.push_back(index);
     return result;
 }

@@ -34,6 +34,7 @@ inline std::vector<HoleCards> combosOfClass(int handClass)
     const int high = kAce - std::min(row, column);
     const int low = kAce - std::max(row, column);
     std::vector<HoleCards> combos;
+    combos.reserve(row == column ? 6 : row < column ? 4 : 12);
     for (int s1 = 0; s1 < kSuitCount; ++s1) {
         for (int s2 = 0; s2 < kSuitCount; ++s2) {
             const bool keep = row == column ? s1 < s2 : (row < column) == (s1 == s2);

@@ -179,46 +179,49 @@ void addClasses(Range& range, const std::vector<int>& classes)
 // reason when "not a hand range" says it all.
 std::optional<std::string> addItem(Range& range, std::string_view item)
 {
+    // chart(...):CLASS, then perhaps :WEIGHT; other items HANDS[:WEIGHT]
+    const bool chart = isChartItem(item);
+    const std::size_t close = chart ? item.find(')') : std::string_view::npos;
+    const std::size_t colon = !chart ? item.find(':')
+                              : close == std::string_view::npos ? close
+                                                                : item.find(':', close + 2);
     std::string_view hands = item;
     std::optional<std::string_view> weightText;
-    Range held;
-    if (isChartItem(item)) {
-        // chart(...):CLASS, then perhaps :WEIGHT
-        const std::size_t close = item.find(')');
-        const std::size_t colon = close == std::string_view::npos ? close : item.find(':', close + 2);
-        if (colon != std::string_view::npos) {
-            hands = item.substr(0, colon);
-            weightText = item.substr(colon + 1);
-        }
+    if (colon != std::string_view::npos) {
+        hands = item.substr(0, colon);
+        weightText = item.substr(colon + 1);
+    }
+    // A weighted item is read apart and then added at its weight; the
+    // others go straight into the range (an unreadable item spoils the
+    // whole reading, so nothing half-added is ever seen).
+    std::optional<Range> held;
+    if (weightText)
+        held.emplace();
+    Range& into = held ? *held : range;
+    if (chart) {
         const auto classes = readChartItem(hands);
         if (!classes.ok())
             return classes.error;
-        addClasses(held, classes.value);
+        addClasses(into, classes.value);
     } else {
-        if (const std::size_t colon = item.find(':'); colon != std::string_view::npos) {
-            hands = item.substr(0, colon);
-            weightText = item.substr(colon + 1);
-        }
         if (hands.empty())
             return std::string();
         if (hands.back() == '%') {
             const auto percent = readDecimal(hands.substr(0, hands.size() - 1));
             if (!percent || *percent <= 0 || *percent > 100)
                 return std::string("a percentage is above 0 and at most 100");
-            addClasses(held, topClasses(*percent));
-        } else if (!addHands(held, hands)) {
+            addClasses(into, topClasses(*percent));
+        } else if (!addHands(into, hands)) {
             return std::string();
         }
     }
-    double weight = 1.0;
-    if (weightText) {
-        const auto typed = readDecimal(*weightText);
-        if (!typed || *typed <= 0 || *typed > 1)
-            return std::string("a weight is above 0 and at most 1");
-        weight = *typed;
-    }
-    for (const HoleCards combo : held.combos())
-        range.add(combo, weight);
+    if (!held)
+        return std::nullopt;
+    const auto weight = readDecimal(*weightText);
+    if (!weight || *weight <= 0 || *weight > 1)
+        return std::string("a weight is above 0 and at most 1");
+    for (const HoleCards combo : held->combos())
+        range.add(combo, *weight);
     return std::nullopt;
 }
 
