@@ -183,13 +183,6 @@ RangePickerDialog::RangePickerDialog(QWidget* parent) : QDialog(parent)
     grid_->setFocus();
 }
 
-bool RangePickerDialog::setStrengthOrder(const StrengthOrder& order)
-{
-    const bool taken = model_.setStrengthOrder(order);
-    render();
-    return taken;
-}
-
 void RangePickerDialog::setRange(const engine::cards::Range& range)
 {
     model_.setRange(range);
@@ -225,9 +218,6 @@ void RangePickerDialog::render()
     const QSignalBlocker b1(percentSlider_), b2(percentBox_), b3(weightBox_), b4(chartAction_), b5(chartPosition_),
         b6(chartLimpers_), b7(chartClass_), b8(text_);
 
-    const bool hasOrder = grid.hasStrengthOrder();
-    percentSlider_->setEnabled(hasOrder);
-    percentBox_->setEnabled(hasOrder);
     percentSlider_->setValue(static_cast<int>(std::lround(grid.topPercent() * kSliderSteps / 100)));
     percentBox_->setValue(grid.topPercent());
     weightBox_->setValue(grid.penWeight());

@@ -27,11 +27,6 @@ class RangePickerDialog : public QDialog {
 public:
     explicit RangePickerDialog(QWidget* parent = nullptr);
 
-    // The order the percentage takes hands in; until one is given, the
-    // percentage is unavailable. False for an order that is not one of
-    // every class.
-    bool setStrengthOrder(const StrengthOrder& order);
-
     // The situation the chart choosers start from (the main window's, say).
     void setChartSituation(const engine::ChartSituation& situation);
 

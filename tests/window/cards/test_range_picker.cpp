@@ -23,7 +23,7 @@
 #include "engine/Chart.h"
 #include "tests/support/QtTestApp.h"
 #include "engine/cards/Range.h"
-#include "window/cards/GridRangeText.h"
+#include "engine/cards/RangeText.h"
 #include "window/cards/RangeGridView.h"
 #include "window/cards/RangePickerDialog.h"
 
@@ -178,19 +178,18 @@ TEST_F(RangePickerTest, TheChartFillsTheGridWithTheHandsOfItsBetClass)
     EXPECT_EQ(combos(text()), combos("random"));
 }
 
-TEST_F(RangePickerTest, ThePercentageWaitsForAnOrderAndThenTakesTheStrongest)
+TEST_F(RangePickerTest, ThePercentageTakesTheHandsTheNotationGivesTheSameShare)
 {
     auto* slider = child<QSlider>("percentSlider");
     auto* box = child<QDoubleSpinBox>("percentBox");
-    EXPECT_FALSE(slider->isEnabled());
-    window::cards::StrengthOrder order{};
-    for (int i = 0; i < engine::kHandCount; ++i)
-        order[static_cast<std::size_t>(i)] = engine::kHandCount - 1 - i; // 22 first, in this test
-    EXPECT_TRUE(dialog.setStrengthOrder(order));
     EXPECT_TRUE(slider->isEnabled());
-    box->setValue(1.0); // 13.26 combinations: 22 (6), 32 (12)
-    EXPECT_EQ(held(), (std::set<std::string>{"22", "32"}));
-    EXPECT_EQ(slider->value(), 10);
+    box->setValue(15.0);
+    EXPECT_EQ(slider->value(), 150);
+    EXPECT_EQ(combos(text()), combos("15%"));
+    EXPECT_EQ(held().count("AA"), 1u);
+    slider->setValue(50); // 5 %
+    EXPECT_EQ(box->value(), 5.0);
+    EXPECT_EQ(combos(text()), combos("5%"));
     slider->setValue(0);
     EXPECT_TRUE(held().empty());
     EXPECT_EQ(box->value(), 0.0);
@@ -201,10 +200,10 @@ TEST_F(RangePickerTest, TheWeightGoesToTheCellsJustClicked)
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf("AKs"));
     child<QDoubleSpinBox>("weightBox")->setValue(0.5);
     EXPECT_DOUBLE_EQ(dialog.model().grid().cellWeight(engine::handIndex("AKs")), 0.5);
-    EXPECT_EQ(text(), window::cards::gridRangeText(dialog.range()));
+    EXPECT_EQ(text(), engine::cards::rangeText(dialog.range()));
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf("QQ"));
     EXPECT_DOUBLE_EQ(dialog.model().grid().cellWeight(engine::handIndex("QQ")), 0.5);
-    EXPECT_EQ(text(), window::cards::gridRangeText(dialog.range()));
+    EXPECT_EQ(text(), engine::cards::rangeText(dialog.range()));
     EXPECT_EQ(child<QLabel>("comboCount")->text().toStdString(), "5 combinations, 0.4 %");
     EXPECT_NE(grid->toolTipFor(engine::handIndex("QQ")).indexOf("weight 0.5"), -1);
 }
