@@ -1,9 +1,9 @@
 #include "window/cards/RangeGridModel.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "engine/cards/HandClass.h"
+#include "engine/cards/PreflopOrder.h"
 
 namespace window::cards {
 
@@ -71,17 +71,6 @@ std::vector<int> rectangle(int a, int b)
 }
 
 } // namespace
-
-bool isStrengthOrder(const StrengthOrder& order)
-{
-    std::array<bool, engine::kHandCount> seen{};
-    for (int cell : order) {
-        if (!validCell(cell) || seen[static_cast<std::size_t>(cell)])
-            return false;
-        seen[static_cast<std::size_t>(cell)] = true;
-    }
-    return true;
-}
 
 int classComboCount(int cell)
 {
@@ -228,30 +217,17 @@ void RangeGridModel::fillAll()
     edited_.clear();
 }
 
-bool RangeGridModel::setStrengthOrder(const StrengthOrder& order)
-{
-    if (!isStrengthOrder(order))
-        return false;
-    order_ = order;
-    return true;
-}
-
 bool RangeGridModel::setTopPercent(double percent)
 {
-    if (!order_ || !(percent >= 0 && percent <= 100))
+    if (!(percent >= 0 && percent <= 100))
         return false;
     release();
     percent_ = percent;
     weights_.fill(0);
     edited_.clear();
-    const double target = percent / 100 * kComboCount;
-    double count = 0;
-    for (int cell : *order_) {
-        const double with = count + classComboCount(cell);
-        if (std::abs(with - target) > std::abs(count - target))
-            break;
-        setCell(cell, 1);
-        count = with;
+    if (percent > 0) {
+        for (int cell : engine::cards::topClasses(percent))
+            setCell(cell, 1);
     }
     return true;
 }

@@ -11,7 +11,6 @@
 // cell took, and gives the cells it leaves their state from before the drag.
 
 #include <array>
-#include <optional>
 #include <vector>
 
 #include "engine/Chart.h"
@@ -21,12 +20,6 @@
 namespace window::cards {
 
 inline constexpr int kComboCount = 1326;
-
-// The hand classes from strongest to weakest, as handIndex values.
-using StrengthOrder = std::array<int, engine::kHandCount>;
-
-// True when every class appears exactly once.
-bool isStrengthOrder(const StrengthOrder& order);
 
 // The number of combinations of a class: 6 for a pair, 4 suited, 12 offsuit.
 int classComboCount(int cell);
@@ -74,12 +67,9 @@ public:
     void clear();
     void fillAll();
 
-    // The order behind the percentage. Until one is given, setTopPercent
-    // refuses; an order that is not a permutation of the classes is refused.
-    bool setStrengthOrder(const StrengthOrder& order);
-    bool hasStrengthOrder() const { return order_.has_value(); }
-    // The range becomes the strongest classes, in full, whose combinations
-    // come nearest to `percent` of 1,326 (a tie takes the class in).
+    // The range becomes the hands "N%" reads to: the strongest classes in
+    // pre-flop order, in full, nearest to `percent` of the 1,326
+    // combinations. 0 empties the grid; a share outside 0 to 100 is refused.
     bool setTopPercent(double percent);
     // The last percentage set; edits of the grid leave it.
     double topPercent() const { return percent_; }
@@ -105,7 +95,6 @@ private:
     double penWeight_ = 1.0;
     std::vector<int> edited_;
     int focus_ = 0;
-    std::optional<StrengthOrder> order_;
     double percent_ = 0;
 
     // The drag under way: its first cell, the weight it gives, the cell

@@ -7,10 +7,10 @@
 #include <QPainterPath>
 #include <QToolTip>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "platform/qt/QtText.h"
-#include "window/cards/GridRangeText.h"
 #include "window/chart/ChartPainter.h"
 
 namespace window::cards {
@@ -22,6 +22,14 @@ using platform::qt::toQString;
 const QColor kBackground(5, 124, 19);
 const QColor kCellBorder(0, 60, 10);
 const QColor kEmptyCell(0x5f, 0x6b, 0x66);
+
+// The shortest text that reads back to the same weight ("0.5", "0.25").
+QString weightText(double weight)
+{
+    char buffer[32];
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, weight);
+    return ec == std::errc{} ? QString::fromLatin1(buffer, static_cast<int>(end - buffer)) : QStringLiteral("1");
+}
 
 QColor heldColour()
 {
@@ -69,7 +77,7 @@ QString RangeGridView::toolTipFor(int cell) const
     const int all = classComboCount(cell);
     QString line = QStringLiteral("<b>%1</b> &mdash; %2 of %3 combinations").arg(hand).arg(held).arg(all);
     if (held > 0)
-        line += QStringLiteral(", weight %1").arg(toQString(weightText(grid.cellWeight(cell) * all / held)));
+        line += QStringLiteral(", weight %1").arg(weightText(grid.cellWeight(cell) * all / held));
     if (grid.cellPartial(cell))
         line += tr(" (in part)");
     return line;
@@ -114,7 +122,7 @@ void RangeGridView::paintCell(QPainter& p, int cell) const
     if (grid.cellPartial(cell))
         detail = QStringLiteral("%1/%2").arg(held).arg(classComboCount(cell));
     else if (held > 0 && weight != 1)
-        detail = toQString(weightText(std::round(weight * 100) / 100));
+        detail = weightText(std::round(weight * 100) / 100);
     if (!detail.isEmpty()) {
         QFont small("Liberation Sans");
         small.setPixelSize(10);

@@ -6,8 +6,10 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -18,6 +20,7 @@
 #include "platform/qt/QtText.h"
 #include "platform/qt/SystemPalette.h"
 #include "window/cards/RangeGridView.h"
+#include "window/review/ReviewStorePath.h"
 
 namespace window::cards {
 
@@ -33,7 +36,12 @@ constexpr int kSliderSteps = 1000;
 
 } // namespace
 
-RangePickerDialog::RangePickerDialog(QWidget* parent) : QDialog(parent)
+RangePickerDialog::RangePickerDialog(QWidget* parent) : RangePickerDialog(review::reviewStorePath(), parent) {}
+
+RangePickerDialog::~RangePickerDialog() = default;
+
+RangePickerDialog::RangePickerDialog(const std::filesystem::path& storePath, QWidget* parent)
+    : QDialog(parent), library_(std::make_unique<RangeLibraryModel>(storePath))
 {
     setWindowTitle(tr("Pick a Range - Brisvane Tablewise"));
     // The chart window's green, with white labels.
@@ -131,19 +139,48 @@ RangePickerDialog::RangePickerDialog(QWidget* parent) : QDialog(parent)
     error_ = new QLabel(this);
     error_->setObjectName("rangeError");
 
+    libraryList_ = new QComboBox(this);
+    libraryList_->setObjectName("libraryList");
+    libraryList_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    libraryList_->setMinimumContentsLength(28);
+    loadButton_ = new QPushButton(tr("L&oad"), this);
+    loadButton_->setObjectName("libraryLoad");
+    saveButton_ = new QPushButton(tr("&Save as..."), this);
+    saveButton_->setObjectName("librarySave");
+    renameButton_ = new QPushButton(tr("Re&name..."), this);
+    renameButton_->setObjectName("libraryRename");
+    deleteButton_ = new QPushButton(tr("&Delete"), this);
+    deleteButton_->setObjectName("libraryDelete");
+    libraryMessage_ = new QLabel(this);
+    libraryMessage_->setObjectName("libraryMessage");
+    libraryMessage_->setWordWrap(true);
+    auto* libraryRow = new QHBoxLayout;
+    libraryRow->addWidget(libraryList_, 1);
+    libraryRow->addWidget(loadButton_);
+    libraryRow->addWidget(saveButton_);
+    libraryRow->addWidget(renameButton_);
+    libraryRow->addWidget(deleteButton_);
+    auto* libraryColumn = new QVBoxLayout;
+    libraryColumn->addLayout(libraryRow);
+    libraryColumn->addWidget(libraryMessage_);
+    auto* libraryGroup = new QGroupBox(tr("Library"), this);
+    libraryGroup->setLayout(libraryColumn);
+
     buttons_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(textRow);
     layout->addWidget(error_);
+    layout->addWidget(libraryGroup);
     layout->addWidget(buttons_);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // The desktop's colours inside the controls, as the chart window's
     // limper box has them: the window's white text would not show on them.
     for (QWidget* w : std::initializer_list<QWidget*>{percentBox_, weightBox_, chartAction_, chartPosition_,
-                                                      chartLimpers_, chartClass_, chartFill, clear, all, text_})
+                                                      chartLimpers_, chartClass_, chartFill, clear, all, text_, libraryList_,
+                                                      loadButton_, saveButton_, renameButton_, deleteButton_})
         w->setPalette(platform::qt::systemPalette());
     for (QPushButton* b : buttons_->findChildren<QPushButton*>())
         b->setPalette(platform::qt::systemPalette());
@@ -176,18 +213,19 @@ RangePickerDialog::RangePickerDialog(QWidget* parent) : QDialog(parent)
         model_.typeText(toUtf8(text));
         render();
     });
+    connect(libraryList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        library_->choose(index);
+        render();
+    });
+    connect(loadButton_, &QPushButton::clicked, this, &RangePickerDialog::loadRange);
+    connect(saveButton_, &QPushButton::clicked, this, &RangePickerDialog::saveRangeAs);
+    connect(renameButton_, &QPushButton::clicked, this, &RangePickerDialog::renameRange);
+    connect(deleteButton_, &QPushButton::clicked, this, &RangePickerDialog::deleteRange);
     connect(buttons_, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     render();
     grid_->setFocus();
-}
-
-bool RangePickerDialog::setStrengthOrder(const StrengthOrder& order)
-{
-    const bool taken = model_.setStrengthOrder(order);
-    render();
-    return taken;
 }
 
 void RangePickerDialog::setRange(const engine::cards::Range& range)
@@ -225,9 +263,6 @@ void RangePickerDialog::render()
     const QSignalBlocker b1(percentSlider_), b2(percentBox_), b3(weightBox_), b4(chartAction_), b5(chartPosition_),
         b6(chartLimpers_), b7(chartClass_), b8(text_);
 
-    const bool hasOrder = grid.hasStrengthOrder();
-    percentSlider_->setEnabled(hasOrder);
-    percentBox_->setEnabled(hasOrder);
     percentSlider_->setValue(static_cast<int>(std::lround(grid.topPercent() * kSliderSteps / 100)));
     percentBox_->setValue(grid.topPercent());
     weightBox_->setValue(grid.penWeight());
@@ -251,7 +286,106 @@ void RangePickerDialog::render()
     const double count = grid.comboCount();
     count_->setText(tr("%1 combinations, %2 %")
                         .arg(QString::number(count, 'g', 6), QString::number(grid.share() * 100, 'f', 1)));
+    renderLibrary();
     grid_->update();
+}
+
+void RangePickerDialog::renderLibrary()
+{
+    const QSignalBlocker blocker(libraryList_);
+    const auto& ranges = library_->ranges();
+    bool same = libraryList_->count() == static_cast<int>(ranges.size());
+    for (int i = 0; same && i < libraryList_->count(); ++i)
+        same = libraryList_->itemText(i) == toQString(ranges[static_cast<std::size_t>(i)].name);
+    if (!same) {
+        libraryList_->clear();
+        for (const store::StoredRange& r : ranges) {
+            libraryList_->addItem(toQString(r.name));
+            libraryList_->setItemData(libraryList_->count() - 1, toQString(r.text), Qt::ToolTipRole);
+        }
+    }
+    // A list with ranges always shows one of them chosen.
+    if (library_->chosen() < 0 && !ranges.empty())
+        library_->choose(0);
+    libraryList_->setCurrentIndex(library_->chosen());
+
+    const bool available = library_->available();
+    const bool blank = model_.text().find_first_not_of(" ,\t") == std::string::npos;
+    libraryList_->setEnabled(available && !ranges.empty());
+    loadButton_->setEnabled(available && library_->canLoad());
+    saveButton_->setEnabled(available && model_.error().empty() && !blank);
+    renameButton_->setEnabled(available && library_->canChange());
+    deleteButton_->setEnabled(available && library_->canChange());
+    libraryMessage_->setText(toQString(library_->message()));
+    libraryMessage_->setVisible(!library_->message().empty());
+}
+
+void RangePickerDialog::loadRange()
+{
+    library_->load(model_);
+    render();
+}
+
+void RangePickerDialog::saveRangeAs()
+{
+    const store::StoredRange* chosen = library_->chosenRange();
+    const QString initial = chosen && !chosen->standard ? toQString(chosen->name) : QString();
+    const std::optional<QString> name = askName(tr("Save Range As"), initial);
+    if (!name)
+        return;
+    const std::string typed = toUtf8(*name);
+    if (library_->holds(typed) && !library_->holdsStandard(typed)
+        && !confirm(tr("Save Range As"), tr("A range named \u201c%1\u201d is already in the library. Replace it?")
+                                             .arg(name->trimmed())))
+        return;
+    library_->saveAs(typed, model_);
+    render();
+}
+
+void RangePickerDialog::renameRange()
+{
+    const store::StoredRange* chosen = library_->chosenRange();
+    if (!chosen)
+        return;
+    const std::optional<QString> name = askName(tr("Rename Range"), toQString(chosen->name));
+    if (!name)
+        return;
+    library_->renameChosen(toUtf8(*name));
+    render();
+}
+
+void RangePickerDialog::deleteRange()
+{
+    const store::StoredRange* chosen = library_->chosenRange();
+    if (!chosen)
+        return;
+    if (!confirm(tr("Delete Range"),
+                 tr("Delete the range \u201c%1\u201d from the library?").arg(toQString(chosen->name))))
+        return;
+    library_->removeChosen();
+    render();
+}
+
+std::optional<QString> RangePickerDialog::askName(const QString& title, const QString& initial)
+{
+    QInputDialog ask(this);
+    ask.setObjectName("rangeNameDialog");
+    ask.setWindowTitle(title);
+    ask.setLabelText(tr("Name of the range:"));
+    ask.setTextValue(initial);
+    ask.setPalette(platform::qt::systemPalette());
+    if (ask.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return ask.textValue();
+}
+
+bool RangePickerDialog::confirm(const QString& title, const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, title, question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setObjectName("rangeConfirm");
+    box.setDefaultButton(QMessageBox::No);
+    box.setPalette(platform::qt::systemPalette());
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace window::cards

@@ -1,6 +1,6 @@
 #include "window/cards/RangePickerModel.h"
 
-#include "window/cards/GridRangeText.h"
+#include "engine/cards/RangeText.h"
 
 namespace window::cards {
 
@@ -33,7 +33,7 @@ void RangePickerModel::setRange(const engine::cards::Range& range)
 
 void RangePickerModel::writeText()
 {
-    text_ = gridRangeText(grid_.toRange());
+    text_ = engine::cards::rangeText(grid_.toRange());
     error_.clear();
 }
 

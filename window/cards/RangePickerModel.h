@@ -24,8 +24,6 @@ public:
         writeText();
     }
 
-    // The order behind the percentage (see RangeGridModel).
-    bool setStrengthOrder(const StrengthOrder& order) { return grid_.setStrengthOrder(order); }
     // Moves the keyboard's cell and ends a drag: neither changes the range,
     // so the text stays as it is.
     void moveFocus(int rows, int columns) { grid_.moveFocus(rows, columns); }

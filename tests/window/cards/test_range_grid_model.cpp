@@ -4,17 +4,19 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "engine/Chart.h"
 #include "engine/cards/CardParser.h"
+#include "engine/cards/PreflopOrder.h"
 #include "engine/cards/Range.h"
 #include "window/cards/RangeGridModel.h"
 #include "window/cards/RangePickerModel.h"
-#include "window/cards/GridRangeText.h"
 
 using engine::handIndex;
 using engine::cards::HoleCards;
@@ -61,15 +63,6 @@ std::set<std::pair<std::string, double>> contents(const Range& range)
     for (std::size_t i = 0; i < range.combos().size(); ++i)
         c.emplace(range.combos()[i].text(), range.weights()[i]);
     return c;
-}
-
-// A test order: the grid read row by row (AA, AKs, AQs, ..., then AKo, KK, ...).
-window::cards::StrengthOrder rowOrder()
-{
-    window::cards::StrengthOrder order{};
-    for (int i = 0; i < engine::kHandCount; ++i)
-        order[static_cast<std::size_t>(i)] = i;
-    return order;
 }
 
 struct DragCase {
@@ -183,59 +176,63 @@ TEST(RangeGridModel, KeysMoveTheFocusWithinTheGridAndSpaceToggles)
     EXPECT_FALSE(grid.dragging());
 }
 
-struct PercentCase {
-    double percent;
-    double combos;
-    std::string last; // the weakest class taken, or empty
-};
+class RangeGridPercent : public ::testing::TestWithParam<double> {};
 
-class RangeGridPercent : public ::testing::TestWithParam<PercentCase> {};
-
-TEST_P(RangeGridPercent, TakesTheStrongestClassesNearestTheShare)
+// The slider's share selects what the same share typed as "N%" reads to:
+// whole classes, the strongest of the pre-flop order, their count the class
+// boundary nearest to the share.
+TEST_P(RangeGridPercent, SelectsWhatTheShareTypedAsAPercentageReadsTo)
 {
-    const PercentCase& c = GetParam();
+    const double percent = GetParam();
     RangeGridModel grid;
     grid.setRange(parsed("72")); // replaced by the percentage
-    ASSERT_TRUE(grid.setStrengthOrder(rowOrder()));
-    ASSERT_TRUE(grid.setTopPercent(c.percent));
-    EXPECT_DOUBLE_EQ(grid.comboCount(), c.combos);
-    EXPECT_EQ(grid.topPercent(), c.percent);
-    // Taken in order: a prefix of the order, every class in full.
-    bool taking = !c.last.empty();
-    for (int i = 0; i < engine::kHandCount; ++i) {
-        EXPECT_EQ(grid.cellHeld(i), taking) << engine::handText(i);
-        EXPECT_FALSE(grid.cellPartial(i));
-        if (engine::handText(i) == c.last)
-            taking = false;
+    ASSERT_TRUE(grid.setTopPercent(percent));
+    EXPECT_EQ(grid.topPercent(), percent);
+    std::ostringstream typed;
+    typed << percent << '%';
+    EXPECT_EQ(contents(grid.toRange()), contents(parsed(typed.str()))) << typed.str();
+
+    const auto& order = engine::cards::preflopOrder();
+    std::size_t taken = 0;
+    while (taken < order.size() && grid.cellHeld(order[taken]))
+        ++taken;
+    double boundary = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const int c = order[i];
+        EXPECT_EQ(grid.cellHeld(c), i < taken) << engine::handText(c); // a prefix of the order
+        EXPECT_FALSE(grid.cellPartial(c)) << engine::handText(c);
+        if (i < taken)
+            boundary += window::cards::classComboCount(c);
     }
-    if (c.last.empty()) {
-        EXPECT_EQ(grid.comboCount(), 0);
+    EXPECT_GE(taken, 1u);
+    EXPECT_DOUBLE_EQ(grid.comboCount(), boundary);
+    // No other boundary of the order lies nearer the share.
+    const double target = percent * 1326 / 100;
+    double count = 0;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (i >= 1) {
+            EXPECT_LE(std::abs(boundary - target), std::abs(count - target) + 1e-9) << i;
+        }
+        count += window::cards::classComboCount(order[i]);
     }
+    EXPECT_LE(std::abs(boundary - target), std::abs(count - target) + 1e-9);
 }
 
-// Row order: AA 6, AKs..A2s 4 each (54 in the first row), then AKo 12, KK 6.
-INSTANTIATE_TEST_SUITE_P(Cases, RangeGridPercent,
-                         ::testing::Values(PercentCase{0, 0, ""}, PercentCase{0.2, 0, ""},      // 2.7: 0 nearer than 6
-                                           PercentCase{0.3, 6, "AA"},                           // 3.98: 6 nearer
-                                           PercentCase{1, 14, "AQs"},                           // 13.26
-                                           PercentCase{5, 66, "AK"},                            // 66.3: 54 + 12
-                                           PercentCase{100, 1326, "22"}));
+INSTANTIATE_TEST_SUITE_P(Shares, RangeGridPercent,
+                         ::testing::Values(0.1, 0.5, 1.0, 2.5, 5.0, 10.0, 15.0, 20.0, 33.3, 50.0, 75.0, 99.9, 100.0));
 
-TEST(RangeGridModel, APercentageNeedsAWholeOrder)
+TEST(RangeGridModel, NoShareEmptiesTheGridAndAShareOutsideTheScaleIsRefused)
 {
     RangeGridModel grid;
-    EXPECT_FALSE(grid.hasStrengthOrder());
-    EXPECT_FALSE(grid.setTopPercent(10));
-    auto order = rowOrder();
-    order[5] = order[6];
-    EXPECT_FALSE(grid.setStrengthOrder(order));
-    order[5] = 169;
-    EXPECT_FALSE(grid.setStrengthOrder(order));
-    EXPECT_FALSE(grid.hasStrengthOrder());
-    ASSERT_TRUE(grid.setStrengthOrder(rowOrder()));
+    ASSERT_TRUE(grid.setTopPercent(100));
+    EXPECT_EQ(grid.comboCount(), 1326);
+    ASSERT_TRUE(grid.setTopPercent(0));
+    EXPECT_EQ(grid.comboCount(), 0);
+    ASSERT_TRUE(grid.setTopPercent(0.1)); // the strongest class is always taken
+    EXPECT_EQ(heldCells(grid), std::set<std::string>{"AA"});
     for (double bad : {-1.0, 100.5, std::nan("")})
         EXPECT_FALSE(grid.setTopPercent(bad)) << bad;
-    EXPECT_EQ(grid.comboCount(), 0);
+    EXPECT_EQ(heldCells(grid), std::set<std::string>{"AA"});
 }
 
 TEST(RangeGridModel, AChartFillHoldsExactlyTheHandsOfTheBetClass)
@@ -299,35 +296,29 @@ struct TextCase {
     std::string text;
 };
 
-class RangeGridText : public ::testing::TestWithParam<TextCase> {};
+class RangePickerText : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(RangeGridText, WritesClassesAndLoneCombinationsThatReadBack)
+// A range given to the picker is shown in the canonical form, which reads
+// back to the same combinations and weights.
+TEST_P(RangePickerText, ShowsTheCanonicalFormThatReadsBack)
 {
     const TextCase& c = GetParam();
     const Range range = parsed(c.range);
-    const std::string text = window::cards::gridRangeText(range);
-    EXPECT_EQ(text, c.text);
-    EXPECT_EQ(contents(parsed(text)), contents(range));
+    window::cards::RangePickerModel picker;
+    picker.setRange(range);
+    EXPECT_EQ(picker.text(), c.text);
+    EXPECT_TRUE(picker.error().empty());
+    EXPECT_EQ(contents(parsed(picker.text())), contents(range));
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, RangeGridText,
-                         ::testing::Values(TextCase{"QQ+, AKs", "AA, AKs, KK, QQ"},
-                                           TextCase{"AK", "AKs, AKo"},
+INSTANTIATE_TEST_SUITE_P(Cases, RangePickerText,
+                         ::testing::Values(TextCase{"QQ+, AKs", "QQ+, AKs"},
+                                           TextCase{"AKs, AKo, KK, AA, QQ, AQs, AQo", "QQ+, AQ+"},
                                            TextCase{"AKo, 72o", "AKo, 72o"},
                                            TextCase{"AhKh, AKo", "AhKh, AKo"},
                                            TextCase{"KhKs, 7c2d", "KsKh, 7c2d"},
+                                           TextCase{"AKs:0.5, QsQh:0.25, JsTs", "QsQh:0.25, AKs:0.5, JsTs"},
                                            TextCase{"random", "random"}));
-
-TEST(RangeGridText, WeightsFollowTheirClassOrCombination)
-{
-    Range range;
-    for (const char* c : {"AsKs", "AhKh", "AdKd", "AcKc"})
-        range.add(combo(c), 0.5);
-    range.add(combo("QsQh"), 0.25);
-    range.add(combo("JsTs"), 1.0);
-    EXPECT_EQ(window::cards::gridRangeText(range), "AKs:0.5, QsQh:0.25, JsTs");
-    EXPECT_EQ(window::cards::gridRangeText(Range{}), "");
-}
 
 TEST(RangePickerModel, TheTextFollowsTheGridAndTheGridATextThatReads)
 {
@@ -337,7 +328,7 @@ TEST(RangePickerModel, TheTextFollowsTheGridAndTheGridATextThatReads)
         g.dragTo(cell("KK"));
         g.release();
     });
-    EXPECT_EQ(picker.text(), "AA, AKs, AKo, KK");
+    EXPECT_EQ(picker.text(), "KK+, AK");
 
     picker.typeText("QQ+, AKs");
     EXPECT_EQ(picker.text(), "QQ+, AKs"); // as typed

@@ -1,7 +1,8 @@
 // The range picker on its real widgets: a drag with the mouse selects the
 // rectangle and rewrites the text, typing a range fills the grid, the chart
 // fills it with the advisor's hands, the percentage and the weight reach the
-// cells, and the keys work the grid.
+// cells, the keys work the grid, and the library saves, loads, renames and
+// deletes ranges in a store of the test's own.
 
 #include <gtest/gtest.h>
 
@@ -16,14 +17,21 @@
 #include <QSlider>
 #include <QSpinBox>
 #include <QStyleFactory>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <set>
 #include <string>
 
 #include "engine/Chart.h"
 #include "tests/support/QtTestApp.h"
+#include "tests/support/TempFolder.h"
+#include "tests/support/TestFiles.h"
 #include "engine/cards/Range.h"
-#include "window/cards/GridRangeText.h"
+#include "engine/cards/RangeText.h"
+#include "store/RangeLibrary.h"
 #include "window/cards/RangeGridView.h"
 #include "window/cards/RangePickerDialog.h"
 
@@ -82,7 +90,50 @@ protected:
         return c;
     }
 
-    RangePickerDialog dialog;
+    // Runs `act` on the modal dialog the next step opens, once it shows.
+    template <typename T>
+    static void whenOpens(std::function<void(T*)> act)
+    {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, act] {
+            if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget()); modal && modal->isVisible()) {
+                poll->stop();
+                poll->deleteLater();
+                act(modal);
+            }
+        });
+        poll->start(10);
+    }
+    static void answerName(const QString& name)
+    {
+        whenOpens<QInputDialog>([name](QInputDialog* ask) {
+            ask->setTextValue(name);
+            ask->accept();
+        });
+    }
+    static void answerQuestion(QMessageBox::StandardButton answer)
+    {
+        whenOpens<QMessageBox>([answer](QMessageBox* box) { box->button(answer)->click(); });
+    }
+    void click(const char* name) { QTest::mouseClick(child<QPushButton>(name), Qt::LeftButton); }
+    std::vector<std::string> listed()
+    {
+        std::vector<std::string> names;
+        auto* list = child<QComboBox>("libraryList");
+        for (int i = 0; i < list->count(); ++i)
+            names.push_back(list->itemText(i).toStdString());
+        return names;
+    }
+    void chooseInLibrary(const QString& name)
+    {
+        auto* list = child<QComboBox>("libraryList");
+        const int index = list->findText(name);
+        ASSERT_GE(index, 0) << name.toStdString();
+        list->setCurrentIndex(index);
+    }
+
+    testsupport::TempFolder storeFolder;
+    RangePickerDialog dialog{storeFolder.path() / "hands.sqlite"};
     RangeGridView* grid = nullptr;
 };
 
@@ -178,19 +229,18 @@ TEST_F(RangePickerTest, TheChartFillsTheGridWithTheHandsOfItsBetClass)
     EXPECT_EQ(combos(text()), combos("random"));
 }
 
-TEST_F(RangePickerTest, ThePercentageWaitsForAnOrderAndThenTakesTheStrongest)
+TEST_F(RangePickerTest, ThePercentageTakesTheHandsTheNotationGivesTheSameShare)
 {
     auto* slider = child<QSlider>("percentSlider");
     auto* box = child<QDoubleSpinBox>("percentBox");
-    EXPECT_FALSE(slider->isEnabled());
-    window::cards::StrengthOrder order{};
-    for (int i = 0; i < engine::kHandCount; ++i)
-        order[static_cast<std::size_t>(i)] = engine::kHandCount - 1 - i; // 22 first, in this test
-    EXPECT_TRUE(dialog.setStrengthOrder(order));
     EXPECT_TRUE(slider->isEnabled());
-    box->setValue(1.0); // 13.26 combinations: 22 (6), 32 (12)
-    EXPECT_EQ(held(), (std::set<std::string>{"22", "32"}));
-    EXPECT_EQ(slider->value(), 10);
+    box->setValue(15.0);
+    EXPECT_EQ(slider->value(), 150);
+    EXPECT_EQ(combos(text()), combos("15%"));
+    EXPECT_EQ(held().count("AA"), 1u);
+    slider->setValue(50); // 5 %
+    EXPECT_EQ(box->value(), 5.0);
+    EXPECT_EQ(combos(text()), combos("5%"));
     slider->setValue(0);
     EXPECT_TRUE(held().empty());
     EXPECT_EQ(box->value(), 0.0);
@@ -201,10 +251,10 @@ TEST_F(RangePickerTest, TheWeightGoesToTheCellsJustClicked)
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf("AKs"));
     child<QDoubleSpinBox>("weightBox")->setValue(0.5);
     EXPECT_DOUBLE_EQ(dialog.model().grid().cellWeight(engine::handIndex("AKs")), 0.5);
-    EXPECT_EQ(text(), window::cards::gridRangeText(dialog.range()));
+    EXPECT_EQ(text(), engine::cards::rangeText(dialog.range()));
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf("QQ"));
     EXPECT_DOUBLE_EQ(dialog.model().grid().cellWeight(engine::handIndex("QQ")), 0.5);
-    EXPECT_EQ(text(), window::cards::gridRangeText(dialog.range()));
+    EXPECT_EQ(text(), engine::cards::rangeText(dialog.range()));
     EXPECT_EQ(child<QLabel>("comboCount")->text().toStdString(), "5 combinations, 0.4 %");
     EXPECT_NE(grid->toolTipFor(engine::handIndex("QQ")).indexOf("weight 0.5"), -1);
 }
@@ -243,6 +293,83 @@ TEST_F(RangePickerTest, ARangeGivenComesBackAsGiven)
     QTest::mouseClick(grid, Qt::LeftButton, {}, centreOf("JJ"));
     // The class held in part stays exactly as given.
     EXPECT_EQ(combos(text()), combos("AA, AhKh, KK, QQ, JJ, 72o"));
+}
+
+TEST_F(RangePickerTest, TheLibraryLoadsTheAdvisorsChartsButOffersNoChangeToThem)
+{
+    const auto names = listed();
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names.front(), "Advisor raises: first in, early position");
+    chooseInLibrary(QStringLiteral("Advisor raises: raised pot, late position"));
+    EXPECT_TRUE(child<QPushButton>("libraryLoad")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>("librarySave")->isVisible());
+    EXPECT_FALSE(child<QPushButton>("libraryRename")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("libraryDelete")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>("librarySave")->isEnabled()); // nothing picked yet
+    click("libraryLoad");
+    EXPECT_EQ(text(), "chart(raised, late):raise");
+    EXPECT_EQ(combos(engine::cards::rangeText(dialog.range())), combos("chart(raised, late):raise"));
+    EXPECT_TRUE(held().count("AA"));
+}
+
+TEST_F(RangePickerTest, ARangeSavedAsANameComesBackRenamedAndIsDeletedOnlyWhenConfirmed)
+{
+    QTest::keyClicks(child<QLineEdit>("rangeText"), "QQ+, AKs:0.5");
+    ASSERT_TRUE(child<QPushButton>("librarySave")->isEnabled());
+    answerName(QStringLiteral("Three-bet"));
+    click("librarySave");
+    EXPECT_EQ(listed().back(), "Three-bet");
+    EXPECT_EQ(child<QComboBox>("libraryList")->currentText(), QStringLiteral("Three-bet"));
+    EXPECT_TRUE(child<QPushButton>("libraryRename")->isEnabled());
+
+    click("clearButton");
+    EXPECT_TRUE(held().empty());
+    click("libraryLoad");
+    EXPECT_EQ(combos(text()), combos("QQ+, AKs:0.5"));
+    EXPECT_EQ(combos(engine::cards::rangeText(dialog.range())), combos("QQ+, AKs:0.5"));
+
+    // Saving over it asks first; "No" keeps the old text.
+    click("allButton");
+    answerName(QStringLiteral("Three-bet"));
+    answerQuestion(QMessageBox::No);
+    click("librarySave");
+    EXPECT_EQ(dialog.library().chosenRange()->text, "QQ+, AKs:0.5");
+
+    answerName(QStringLiteral("Value"));
+    click("libraryRename");
+    EXPECT_EQ(listed().back(), "Value");
+    EXPECT_EQ(child<QComboBox>("libraryList")->currentText(), QStringLiteral("Value"));
+
+    answerQuestion(QMessageBox::No);
+    click("libraryDelete");
+    EXPECT_EQ(listed().back(), "Value");
+    answerQuestion(QMessageBox::Yes);
+    click("libraryDelete");
+    EXPECT_NE(listed().back(), "Value");
+    EXPECT_FALSE(store::RangeLibrary(storeFolder.path() / "hands.sqlite").load("Value").has_value());
+}
+
+TEST(RangePickerLibrary, ADamagedStoreDisablesOnlyTheLibrary)
+{
+    testsupport::TempFolder folder;
+    const auto file = folder.path() / "hands.sqlite";
+    const std::string damaged = std::string(8192, '\x5a') + "not a database";
+    testsupport::writeFile(file, damaged);
+    RangePickerDialog dialog(file);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    auto* message = dialog.findChild<QLabel*>(QStringLiteral("libraryMessage"));
+    ASSERT_NE(message, nullptr);
+    EXPECT_TRUE(message->isVisible());
+    EXPECT_NE(message->text().indexOf(QStringLiteral("damaged")), -1) << message->text().toStdString();
+    for (const char* name : {"libraryLoad", "librarySave", "libraryRename", "libraryDelete"})
+        EXPECT_FALSE(dialog.findChild<QPushButton*>(QString::fromLatin1(name))->isEnabled()) << name;
+    EXPECT_FALSE(dialog.findChild<QComboBox*>(QStringLiteral("libraryList"))->isEnabled());
+
+    QTest::keyClicks(dialog.findChild<QLineEdit*>(QStringLiteral("rangeText")), "JJ+");
+    EXPECT_EQ(dialog.model().grid().comboCount(), 24);
+    EXPECT_TRUE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
+    EXPECT_EQ(testsupport::readFile(file), damaged);
 }
 
 TEST_F(RangePickerTest, Screenshot)

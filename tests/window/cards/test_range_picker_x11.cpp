@@ -1,19 +1,27 @@
 // The range picker on a real X display with real X events (xdotool): a drag
-// across the grid with the button held selects the rectangle, and a range
-// typed on the keyboard fills the grid.
+// across the grid with the button held selects the rectangle, a range typed
+// on the keyboard fills the grid, the chart button fills it with the
+// advisor's hands, and a range saved to the library under a typed name
+// loads back.
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QProcess>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <functional>
 #include <set>
 #include <string>
 
+#include "engine/cards/Range.h"
 #include "tests/support/QtTestApp.h"
+#include "tests/support/TempFolder.h"
 #include "window/cards/RangeGridView.h"
 #include "window/cards/RangePickerDialog.h"
 
@@ -41,10 +49,33 @@ QStringList at(QPoint p)
     return {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())};
 }
 
+using Contents = std::set<std::pair<std::string, double>>;
+
+Contents contents(const engine::cards::Range& range)
+{
+    Contents c;
+    for (std::size_t i = 0; i < range.combos().size(); ++i)
+        c.emplace(range.combos()[i].text(), range.weights()[i]);
+    return c;
+}
+
+Contents contents(std::string_view text)
+{
+    const auto parsed = engine::cards::parseRange(text);
+    EXPECT_TRUE(parsed.ok()) << text << ": " << parsed.error;
+    return contents(parsed.value);
+}
+
+bool clickOn(QWidget* w)
+{
+    return xdotool(at(w->mapToGlobal(w->rect().center())) << QStringLiteral("click") << QStringLiteral("1"));
+}
+
 TEST(RangePickerOnX, ARealDragAndRealTypingFillTheGrid)
 {
     ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb"));
-    window::cards::RangePickerDialog dialog;
+    testsupport::TempFolder folder;
+    window::cards::RangePickerDialog dialog(folder.path() / "hands.sqlite");
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     auto* grid = dialog.findChild<window::cards::RangeGridView*>();
@@ -85,6 +116,53 @@ TEST(RangePickerOnX, ARealDragAndRealTypingFillTheGrid)
     ASSERT_TRUE(settle([&] { return model.text() == "KK+, AhKh"; })) << model.text();
     EXPECT_EQ(model.grid().comboCount(), 13);
     EXPECT_TRUE(model.grid().cellPartial(engine::handIndex("AKs")));
+}
+
+TEST(RangePickerOnX, TheChartButtonAndTheLibraryWorkWithRealClicksAndTyping)
+{
+    testsupport::TempFolder folder;
+    window::cards::RangePickerDialog dialog(folder.path() / "hands.sqlite");
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    const auto& model = dialog.model();
+    const auto button = [&](const char* name) {
+        auto* b = dialog.findChild<QPushButton*>(QString::fromLatin1(name));
+        EXPECT_NE(b, nullptr) << name;
+        return b;
+    };
+
+    // The chart as the dialog opens: first in, early position, the raises.
+    ASSERT_TRUE(clickOn(button("chartFill")));
+    ASSERT_TRUE(settle([&] { return model.grid().comboCount() > 0; }));
+    EXPECT_EQ(contents(model.range()), contents("chart(opened, early):raise"));
+
+    // Saved under a name typed into the dialog that asks for it.
+    auto* ask = new QTimer(&dialog);
+    bool typed = false;
+    QObject::connect(ask, &QTimer::timeout, [&] {
+        auto* input = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!input || !input->isVisible())
+            return;
+        ask->stop();
+        typed = xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), QString::number(input->winId())})
+            && xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+                        QStringLiteral("Early raises")})
+            && xdotool({QStringLiteral("key"), QStringLiteral("Return")});
+    });
+    ask->start(20);
+    ASSERT_TRUE(clickOn(button("librarySave")));
+    ASSERT_TRUE(settle([&] { return dialog.library().holds("Early raises"); })) << dialog.library().message();
+    EXPECT_TRUE(typed);
+    auto* list = dialog.findChild<QComboBox*>(QStringLiteral("libraryList"));
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->currentText(), QStringLiteral("Early raises"));
+
+    // Cleared, then loaded back from the library.
+    ASSERT_TRUE(clickOn(button("clearButton")));
+    ASSERT_TRUE(settle([&] { return model.grid().comboCount() == 0; }));
+    ASSERT_TRUE(clickOn(button("libraryLoad")));
+    ASSERT_TRUE(settle([&] { return model.grid().comboCount() > 0; }));
+    EXPECT_EQ(contents(model.range()), contents("chart(opened, early):raise"));
 }
 
 } // namespace
