@@ -258,6 +258,9 @@ void RangeAnalysisPanel::showBreakdown()
             auto* cell = item(cellText(row, column), column != BreakdownColumn::Class);
             if (row.equity < 0.5)
                 cell->setBackground(beaten);
+            if (row.standardError > 0.0 && column == BreakdownColumn::Equity)
+                cell->setToolTip(tr("\u00b1 %1 (standard error of the random deals)")
+                                     .arg(toQString(percentText(row.standardError))));
             breakdownTable_->setItem(r, c, cell);
         }
     }

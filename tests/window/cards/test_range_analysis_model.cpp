@@ -269,6 +269,21 @@ TEST(RangeAnalysisModel, ShowsTheEnginesResultsInItsOwnRowsAndOrder)
             << gone;
 }
 
+TEST(RangeAnalysisModel, BeforeTheFlopDealsAtRandomAndSaysSo)
+{
+    RangeAnalysisModel model;
+    runAll(model, input("AhKh", "", "QQ+"));
+    ASSERT_EQ(model.state(AnalysisPart::Breakdown), PartState::Done) << model.message(AnalysisPart::Breakdown);
+    EXPECT_EQ(model.state(AnalysisPart::Split), PartState::Unavailable);
+    EXPECT_EQ(model.state(AnalysisPart::NextCard), PartState::Unavailable);
+    const std::string summary = model.breakdownSummary();
+    EXPECT_EQ(summary.rfind("AhKh against QQ+ (random deals): equity ", 0), 0u) << summary;
+    EXPECT_NE(summary.find("\u00b1"), std::string::npos) << summary;
+    ASSERT_EQ(model.breakdownRows().size(), 3u);
+    for (const ClassEquity& r : model.breakdownRows())
+        EXPECT_GT(r.standardError, 0.0) << r.hand;
+}
+
 TEST(RangeAnalysisModel, KeepsOnlyTheCurrentRunsResults)
 {
     RangeAnalysisModel model;
