@@ -168,17 +168,8 @@ struct SplitRow {
 std::vector<SplitRow> splitRows(const board::RangeSplit& split)
 {
     std::vector<SplitRow> rows;
-    for (int c = odds::kCategoryCount - 1; c >= 0; --c)
-        rows.push_back({"made", std::string(odds::categoryName(static_cast<odds::HandCategory>(c))),
-                        split.made[static_cast<std::size_t>(c)]});
-    for (int d = 0; d < board::kDrawKindCount; ++d)
-        rows.push_back({"draw", std::string(board::drawKindName(static_cast<board::DrawKind>(d))),
-                        split.draws[static_cast<std::size_t>(d)]});
-    rows.push_back({"draw", "any draw", split.anyDraw});
-    for (int c = 0; c < board::kPostflopCategoryCount; ++c)
-        rows.push_back({"category", std::string(kPostFlopCategories[static_cast<std::size_t>(c)]),
-                        split.categories[static_cast<std::size_t>(c)]});
-    rows.push_back({"category", "none fits", split.noneFits});
+    for (board::SplitLine& line : board::splitLines(split))
+        rows.push_back({board::splitPartName(line.part), std::move(line.name), line.count});
     return rows;
 }
 

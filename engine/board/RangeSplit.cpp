@@ -20,6 +20,33 @@ std::string_view drawKindName(DrawKind kind)
     return {};
 }
 
+std::string_view splitPartName(SplitPart part)
+{
+    switch (part) {
+    case SplitPart::Made: return "made";
+    case SplitPart::Draw: return "draw";
+    case SplitPart::Category: return "category";
+    }
+    return {};
+}
+
+std::vector<SplitLine> splitLines(const RangeSplit& split)
+{
+    std::vector<SplitLine> lines;
+    for (int c = odds::kCategoryCount - 1; c >= 0; --c)
+        lines.push_back({SplitPart::Made, std::string(odds::categoryName(static_cast<odds::HandCategory>(c))),
+                         split.made[static_cast<std::size_t>(c)]});
+    for (int d = 0; d < kDrawKindCount; ++d)
+        lines.push_back({SplitPart::Draw, std::string(drawKindName(static_cast<DrawKind>(d))),
+                         split.draws[static_cast<std::size_t>(d)]});
+    lines.push_back({SplitPart::Draw, "any draw", split.anyDraw});
+    for (int c = 0; c < kPostflopCategoryCount; ++c)
+        lines.push_back({SplitPart::Category, std::string(kPostFlopCategories[static_cast<std::size_t>(c)]),
+                         split.categories[static_cast<std::size_t>(c)]});
+    lines.push_back({SplitPart::Category, "none fits", split.noneFits});
+    return lines;
+}
+
 cards::Parsed<RangeSplit> splitRange(const cards::Range& range, const std::vector<cards::Card>& board,
                                      cards::CardSet dead)
 {

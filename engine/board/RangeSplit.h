@@ -11,6 +11,8 @@
 // so the draws' shares may add up to more than the share with any draw.
 
 #include <array>
+#include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -53,6 +55,19 @@ struct RangeSplit {
     // A count's share of the total weight, 0 to 1 (0 for an empty range).
     double share(const SplitCount& part) const { return total.weight > 0.0 ? part.weight / total.weight : 0.0; }
 };
+
+// The split as lines to show, in the order the command and the window both
+// use: the made hands from straight flush down to high card, the draws and
+// "any draw", the post-flop categories and "none fits".
+enum class SplitPart : std::uint8_t { Made, Draw, Category };
+std::string_view splitPartName(SplitPart part); // "made", "draw", "category"
+
+struct SplitLine {
+    SplitPart part = SplitPart::Made;
+    std::string name;
+    SplitCount count;
+};
+std::vector<SplitLine> splitLines(const RangeSplit& split);
 
 // Refuses a board of fewer than three or more than five cards, a card given
 // twice, and a range none of whose combinations is possible.
