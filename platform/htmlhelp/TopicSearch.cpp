@@ -94,10 +94,17 @@ TopicSearch::TopicSearch(const HelpFile& file)
         if (!html)
             continue;
         Page page{topic, pageTitle(*html), {}, {}};
-        for (std::string& w : words(pageText(*html)))
-            ++page.counts[std::move(w)];
-        for (std::string& w : words(page.title))
-            page.titleWords.insert(std::move(w));
+        std::vector<std::string> text = words(pageText(*html));
+        std::sort(text.begin(), text.end());
+        for (std::string& w : text) {
+            if (!page.counts.empty() && page.counts.back().first == w)
+                ++page.counts.back().second;
+            else
+                page.counts.emplace_back(std::move(w), 1);
+        }
+        page.titleWords = words(page.title);
+        std::sort(page.titleWords.begin(), page.titleWords.end());
+        page.titleWords.erase(std::unique(page.titleWords.begin(), page.titleWords.end()), page.titleWords.end());
         pages_.push_back(std::move(page));
     }
 }
@@ -113,14 +120,17 @@ std::vector<TopicSearch::Hit> TopicSearch::find(std::string_view query) const
         bool all = true;
         for (const std::string& w : wanted) {
             int found = 0;
-            for (auto it = page.counts.lower_bound(w); it != page.counts.end() && it->first.starts_with(w); ++it)
+            const auto from = std::lower_bound(page.counts.begin(), page.counts.end(), w,
+                                               [](const auto& count, const std::string& word) { return count.first < word; });
+            for (auto it = from; it != page.counts.end() && it->first.starts_with(w); ++it)
                 found += it->second;
             if (found == 0) {
                 all = false;
                 break;
             }
             score += found;
-            for (auto it = page.titleWords.lower_bound(w); it != page.titleWords.end() && it->starts_with(w); ++it)
+            const auto titleFrom = std::lower_bound(page.titleWords.begin(), page.titleWords.end(), w);
+            for (auto it = titleFrom; it != page.titleWords.end() && it->starts_with(w); ++it)
                 score += 10;
         }
         if (all)

@@ -3,10 +3,9 @@
 // word of a query, best first. Words are runs of letters and digits, compared
 // without regard to case; a query word also finds longer words it begins.
 
-#include <map>
-#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform::chm {
@@ -37,8 +36,10 @@ private:
     struct Page {
         std::string topic;
         std::string title;
-        std::map<std::string, int> counts;
-        std::set<std::string> titleWords;
+        // Sorted by word, so that a query word finds the words it begins
+        // as one run.
+        std::vector<std::pair<std::string, int>> counts;
+        std::vector<std::string> titleWords; // sorted, each once
     };
     std::vector<Page> pages_;
 };
