@@ -54,8 +54,8 @@ cards_show $'^equity\tWin '
 mkdir -p "$shots"
 shot e2e-cards-flop.png
 
-step "the turn picked from the grid: Tab to it, the arrows to the nine of hearts, Space"
-keys Tab Tab Tab Tab Tab Tab
+step "the turn picked from the grid: Tab to it (past the turn, river, dead cards, opponents, opponent 1's range and grid button, pot and bet), the arrows to the nine of hearts, Space"
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
 keys Down Right Right Right Right Right space
 cards_show $'^turn\t9h$'
 cards_show $'^category\tNut Flush$'
