@@ -334,8 +334,10 @@ void CardsWindow::showReading()
 void CardsWindow::restartEquity()
 {
     auto request = model_.equityRequest();
-    if (request && request_ && sameComputation(*request, *request_))
+    if (request && request_ && sameComputation(*request, *request_)) {
+        showHolds(*request); // the same range may be written otherwise now
         return;
+    }
     request_ = request;
     finished_.reset();
     progress_->hide();
@@ -417,24 +419,32 @@ void CardsWindow::showPlayers(const engine::odds::EquityRequest* request)
     const int rows = static_cast<int>(request->players.size());
     players_->setRowCount(rows);
     for (int row = 0; row < rows; ++row) {
-        const bool you = row == 0;
-        QString holds;
-        if (you) {
-            holds = toQString(request->players[0].hand.text());
-        } else {
-            holds = toQString(model_.input().ranges[static_cast<std::size_t>(row - 1)]).trimmed();
-            if (request->players[static_cast<std::size_t>(row)].kind == engine::odds::PlayerHolding::Kind::Random)
-                holds = tr("random");
-        }
-        players_->setItem(row, 0, new QTableWidgetItem(you ? tr("You") : tr("Opponent %1").arg(row)));
-        players_->setItem(row, 1, new QTableWidgetItem(holds));
-        for (int column = 2; column < 5; ++column)
+        players_->setItem(row, 0, new QTableWidgetItem(row == 0 ? tr("You") : tr("Opponent %1").arg(row)));
+        for (int column = 1; column < 5; ++column)
             players_->setItem(row, column, new QTableWidgetItem);
     }
+    showHolds(*request);
     const int height = players_->horizontalHeader()->height() + 2 * players_->frameWidth()
         + rows * players_->verticalHeader()->defaultSectionSize();
     players_->setFixedHeight(height);
     players_->show();
+}
+
+void CardsWindow::showHolds(const engine::odds::EquityRequest& request)
+{
+    if (request.players.size() != static_cast<std::size_t>(players_->rowCount()))
+        return;
+    for (int row = 0; row < players_->rowCount(); ++row) {
+        const engine::odds::PlayerHolding& player = request.players[static_cast<std::size_t>(row)];
+        QString holds;
+        if (row == 0)
+            holds = toQString(player.hand.text());
+        else if (player.kind == engine::odds::PlayerHolding::Kind::Random)
+            holds = tr("random");
+        else
+            holds = toQString(model_.input().ranges[static_cast<std::size_t>(row - 1)]).trimmed();
+        players_->item(row, 1)->setText(holds);
+    }
 }
 
 void CardsWindow::showPlayersEquity(const engine::odds::EquityResult& result)

@@ -76,6 +76,7 @@ private:
     void receive(const EquityUpdate& update);
     void showEquity(const engine::odds::EquityResult& result, bool sofar);
     void showPlayers(const engine::odds::EquityRequest* request);
+    void showHolds(const engine::odds::EquityRequest& request);
     void showPlayersEquity(const engine::odds::EquityResult& result);
     void showPotOdds();
     void writeStateFileIfAsked() const;

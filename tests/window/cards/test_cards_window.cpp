@@ -334,6 +334,12 @@ TEST_F(CardsWindowTest, RangesAndDeadCardsShowEachPlayersEquity)
     EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("You"));
     EXPECT_EQ(table->item(2, 0)->text(), QStringLiteral("Opponent 2"));
 
+    // The same range written otherwise: the count stands, the row follows.
+    type(rows->rangeBox(0), QStringLiteral(","));
+    EXPECT_FALSE(w.computing());
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("QQ+, AKs,"));
+    EXPECT_EQ(table->item(1, 4)->text().toStdString(), window::cards::percentText(direct.players[1].equity));
+
     type(rows->rangeBox(1), QStringLiteral("AKx"));
     EXPECT_TRUE(rows->messageOf(1)->text().contains(QStringLiteral("\"AKx\"")));
     EXPECT_FALSE(w.computing());
