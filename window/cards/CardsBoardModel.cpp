@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/LimperCount.h"
 #include "help/CHtmlHelp.h"
+#include "platform/money/TypedAmount.h"
 #include "help/HelpContext.h"
 #include "help/basHtmlHelp.h"
 #include "window/cards/CardPick.h"
@@ -89,6 +91,19 @@ bool CardsBoardModel::followMainWindow()
         return false;
     setOpponents(opponents);
     return true;
+}
+
+engine::ChartSituation CardsBoardModel::chartSituation() const
+{
+    engine::ChartSituation s;
+    if (const auto action = frm_.selectedAction())
+        s.action = *action;
+    if (const auto position = frm_.selectedPosition())
+        s.position = *position;
+    s.limpers = engine::limperCount(frm_.txtLimpers.text(), frm_.money).value_or(1.0);
+    if (const auto bb = platform::TypedAmount(frm_.money).read(frm_.txtBB.text()); bb && *bb > 0)
+        s.bigBlind = *bb;
+    return s;
 }
 
 bool CardsBoardModel::severalPlayers() const

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/Chart.h"
 #include "engine/odds/EquityRequest.h"
 #include "window/cards/CardsInput.h"
 #include "window/cards/CardsReading.h"
@@ -46,6 +47,11 @@ public:
     // Heads-up is one opponent, Multi-way two or more. Returns whether the
     // number of opponents changed.
     bool followMainWindow();
+
+    // The main window's pre-flop situation as far as it gives one (its
+    // action, position, limpers and big blind), for the range grid's chart
+    // choosers to start from.
+    engine::ChartSituation chartSituation() const;
 
     // Whether an opponent in play holds a range, or cards are dead: the
     // equity is then asked of every player (see equityRequest).

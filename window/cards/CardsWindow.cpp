@@ -284,6 +284,7 @@ void CardsWindow::pickRange(int opponent)
     RangePickerDialog dialog(this);
     dialog.setWindowTitle(tr("Range of opponent %1").arg(opponent + 1));
     dialog.setStrengthOrder(preflopStrengthOrder());
+    dialog.setChartSituation(model_.chartSituation());
     const OpponentReading& reading = model_.opponentReading(opponent);
     if (reading.range)
         dialog.setRange(*reading.range);

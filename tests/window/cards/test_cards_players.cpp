@@ -226,6 +226,33 @@ TEST_F(PlayersModel, TheEngineCountsTheRangeWithoutTheDeadCards)
     }
 }
 
+// The range grid's chart choosers start from the main window's situation.
+TEST_F(PlayersModel, TheChartSituationIsTheMainWindows)
+{
+    struct Case {
+        platform::OptionButton* action;
+        platform::OptionButton* position;
+        const char* limpers;
+        engine::PreflopAction wantedAction;
+        engine::Position wantedPosition;
+        double wantedLimpers;
+    } cases[] = {
+        {&frm.optRaised, &frm.optLate, "", engine::PreflopAction::Raised, engine::Position::Late, 1},
+        {&frm.optLimped, &frm.optBlinds, "3", engine::PreflopAction::Limped, engine::Position::Blinds, 3},
+        {&frm.optRaiseReRaise, &frm.optEarly, "", engine::PreflopAction::ReRaised, engine::Position::Early, 1},
+    };
+    for (const Case& c : cases) {
+        testsupport::click(*c.action);
+        testsupport::click(*c.position);
+        frm.txtLimpers.setText(c.limpers);
+        const engine::ChartSituation s = model.chartSituation();
+        EXPECT_EQ(s.action, c.wantedAction);
+        EXPECT_EQ(s.position, c.wantedPosition);
+        EXPECT_DOUBLE_EQ(s.limpers, c.wantedLimpers);
+        EXPECT_DOUBLE_EQ(s.bigBlind, 2.0);
+    }
+}
+
 // --- picks into the dead cards ---
 
 TEST(DeadCardPick, GoesAmongTheDeadCardsWhenAskedAndComesOutAgain)
