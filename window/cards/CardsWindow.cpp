@@ -15,7 +15,6 @@
 #include <QVBoxLayout>
 #include <cstdlib>
 
-#include "engine/cards/PreflopOrder.h"
 #include "engine/cards/RangeText.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/ScreenFit.h"
@@ -66,14 +65,6 @@ QString streetName(std::size_t boardCards)
 QString plural(int n, const QString& one, const QString& more)
 {
     return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : more);
-}
-
-StrengthOrder preflopStrengthOrder()
-{
-    StrengthOrder order{};
-    const auto& strongestFirst = engine::cards::preflopOrder();
-    std::copy(strongestFirst.begin(), strongestFirst.end(), order.begin());
-    return order;
 }
 
 } // namespace
@@ -283,7 +274,6 @@ void CardsWindow::pickRange(int opponent)
 {
     RangePickerDialog dialog(this);
     dialog.setWindowTitle(tr("Range of opponent %1").arg(opponent + 1));
-    dialog.setStrengthOrder(preflopStrengthOrder());
     dialog.setChartSituation(model_.chartSituation());
     const OpponentReading& reading = model_.opponentReading(opponent);
     if (reading.range)

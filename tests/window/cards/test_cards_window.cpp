@@ -375,6 +375,10 @@ TEST_F(CardsWindowTest, TheGridPicksIntoTheDeadCardsWhileTheyAreInUse)
 // was picked into the row, Cancel leaves it.
 TEST_F(CardsWindowTest, TheGridButtonPicksAnOpponentsRange)
 {
+    // The picker's library of ranges lives in a store of the test's own.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    qputenv("TABLEWISE_REVIEW_DB", folder.filePath(QStringLiteral("ranges.db")).toLocal8Bit());
     CardsWindow w(frm);
     w.show();
     auto* rows = w.opponentRows();
@@ -411,6 +415,7 @@ TEST_F(CardsWindowTest, TheGridButtonPicksAnOpponentsRange)
     }
     EXPECT_EQ(w.model().input().ranges[0], "KK+, AKs:0.5");
     EXPECT_TRUE(w.model().severalPlayers());
+    qunsetenv("TABLEWISE_REVIEW_DB");
 }
 
 TEST_F(CardsWindowTest, Screenshots)
