@@ -70,9 +70,9 @@ const OpponentReading& CardsBoardModel::opponentReading(int opponent) const
     return opponentReadings_[static_cast<std::size_t>(std::clamp(opponent, 0, kMaxOpponents - 1))];
 }
 
-std::string CardsBoardModel::pick(engine::cards::Card card, bool intoDeadCards)
+std::string CardsBoardModel::pick(engine::cards::Card card)
 {
-    std::string refused = pickCard(input_, reading_, card, intoDeadCards);
+    std::string refused = pickCard(input_, reading_, card, deadCardsInUse_);
     if (refused.empty())
         update();
     return refused;

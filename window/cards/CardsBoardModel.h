@@ -39,9 +39,13 @@ public:
     const OpponentReading& opponentReading(int opponent) const;
     void setPot(std::string pot);
     void setBet(std::string bet);
-    // A card picked from the grid (see pickCard); returns why it was not
-    // taken, or an empty text.
-    std::string pick(engine::cards::Card card, bool intoDeadCards = false);
+    // A card picked from the grid (see pickCard), into the dead cards while
+    // they are the box in use; returns why it was not taken, or an empty text.
+    std::string pick(engine::cards::Card card);
+    // Whether the dead cards are the box last in use (the grid taking the
+    // focus does not change which box that is).
+    void setDeadCardsInUse(bool inUse) { deadCardsInUse_ = inUse; }
+    bool deadCardsInUse() const { return deadCardsInUse_; }
 
     // Follows the main window's Players option when it changes there:
     // Heads-up is one opponent, Multi-way two or more. Returns whether the
@@ -73,6 +77,7 @@ private:
     CardsReading reading_;
     std::array<OpponentReading, kMaxOpponents> opponentReadings_;
     MainWindowEntry entry_;
+    bool deadCardsInUse_ = false;
     std::optional<bool> seenHeadsUp_; // the Players option last seen in the main window
 };
 

@@ -220,7 +220,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
         if (now == nullptr || now == grid_ || !isAncestorOf(now))
             return;
-        pickIntoDead_ = now == boxes_[static_cast<std::size_t>(CardBox::Dead)];
+        model_.setDeadCardsInUse(now == boxes_[static_cast<std::size_t>(CardBox::Dead)]);
     });
     connect(pot_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.setPot(toUtf8(text));
@@ -266,7 +266,7 @@ CardsWindow::~CardsWindow()
 
 void CardsWindow::pick(engine::cards::Card card)
 {
-    gridMessage_->setText(toQString(model_.pick(card, pickIntoDead_)));
+    gridMessage_->setText(toQString(model_.pick(card)));
     showInput();
 }
 

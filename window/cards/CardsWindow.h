@@ -102,8 +102,6 @@ private:
     QLabel* potOdds_;
     platform::qt::ScreenFit* screenFit_;
 
-    // Whether the dead cards box was the box last in use: picks go there.
-    bool pickIntoDead_ = false;
     std::optional<engine::odds::EquityRequest> request_;
     std::uint64_t run_ = 0;
     bool running_ = false;

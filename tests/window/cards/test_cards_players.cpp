@@ -293,6 +293,19 @@ TEST(DeadCardPick, GoesAmongTheDeadCardsWhenAskedAndComesOutAgain)
     }
 }
 
+TEST_F(PlayersModel, PicksFollowTheBoxInUse)
+{
+    enter({"Ah", "", "", 1, {}});
+    model.setDeadCardsInUse(true);
+    EXPECT_EQ(model.pick(card("3c")), "");
+    EXPECT_EQ(model.input().dead, "3c");
+    EXPECT_EQ(model.reading().ownerOf(card("3c")), CardBox::Dead);
+    EXPECT_TRUE(model.severalPlayers()); // the dead card counts at once
+    model.setDeadCardsInUse(false);
+    EXPECT_EQ(model.pick(card("Kd")), "");
+    EXPECT_EQ(model.input().text(CardBox::Hole), "Ah Kd");
+}
+
 // --- the same computation or not ---
 
 EquityRequest severalPlayers()

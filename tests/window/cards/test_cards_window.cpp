@@ -357,6 +357,7 @@ TEST_F(CardsWindowTest, TheGridPicksIntoTheDeadCardsWhileTheyAreInUse)
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     w.cardBox(CardBox::Dead)->setFocus();
+    EXPECT_TRUE(w.model().deadCardsInUse());
     clickCard(w.grid(), "3c");
     EXPECT_EQ(w.cardBox(CardBox::Dead)->text(), QStringLiteral("3c"));
     w.grid()->setCurrent(card("9d"));
@@ -365,6 +366,7 @@ TEST_F(CardsWindowTest, TheGridPicksIntoTheDeadCardsWhileTheyAreInUse)
     EXPECT_EQ(w.model().reading().ownerOf(card("9d")), CardBox::Dead);
 
     w.cardBox(CardBox::Flop)->setFocus();
+    EXPECT_FALSE(w.model().deadCardsInUse());
     clickCard(w.grid(), "Ah");
     EXPECT_EQ(w.cardBox(CardBox::Hole)->text(), QStringLiteral("Ah"));
     clickCard(w.grid(), "3c"); // a dead card picked comes out
