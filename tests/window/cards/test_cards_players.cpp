@@ -326,6 +326,14 @@ EquityRequest oneHand()
     return r;
 }
 
+EquityRequest oneHandAgainstARange()
+{
+    EquityRequest r = oneHand();
+    r.opponents = 1;
+    r.opponentRange = range("QQ+");
+    return r;
+}
+
 struct SameCase {
     const char* name;
     EquityRequest (*base)();
@@ -370,23 +378,16 @@ INSTANTIATE_TEST_SUITE_P(
         SameCase{"OneHandOtherOpponents", oneHand, [](EquityRequest& r) { r.opponents = 3; }, false},
         SameCase{"OneHandDeadCard", oneHand, [](EquityRequest& r) { r.dead.insert(card("3c")); }, false},
         SameCase{"OneHandAgainstARange", oneHand, [](EquityRequest& r) { r.opponentRange = range("QQ+"); }, false},
+        SameCase{"OneHandTheSameRange", oneHandAgainstARange,
+                 [](EquityRequest& r) { r.opponentRange = range("QQ+"); }, true},
+        SameCase{"OneHandOtherWeight", oneHandAgainstARange,
+                 [](EquityRequest& r) { r.opponentRange = range("QQ+:0.5"); }, false},
         SameCase{"OneHandAsSeveralPlayers", oneHand,
                  [](EquityRequest& r) {
                      r.players = {PlayerHolding::ofHand(r.hand), PlayerHolding::random(), PlayerHolding::random()};
                  },
                  false}),
     [](const ::testing::TestParamInfo<SameCase>& param) { return std::string(param.param.name); });
-
-TEST(SameOneHandRange, ComparedByCombinationAndWeight)
-{
-    EquityRequest a = oneHand();
-    EquityRequest b = oneHand();
-    a.opponentRange = range("QQ+");
-    b.opponentRange = range("QQ+");
-    EXPECT_TRUE(sameComputation(a, b));
-    b.opponentRange = range("QQ+:0.5");
-    EXPECT_FALSE(sameComputation(a, b));
-}
 
 // --- the state dump ---
 
