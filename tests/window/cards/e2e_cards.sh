@@ -62,6 +62,16 @@ cards_show $'^category\tNut Flush$'
 cards_show $'^method\texact'
 shot e2e-cards-turn.png
 
+step "a range for opponent 1 and a dead card, typed: each player's equity"
+keys shift+Tab shift+Tab shift+Tab shift+Tab
+typed "QQ+, AKs"
+keys shift+Tab shift+Tab
+typed 3c
+cards_show $'^opponent 1 range\tQQ+, AKs$'
+cards_show $'^dead\t3c$'
+cards_show $'^player 2 equity\tWin '
+shot e2e-cards-players.png
+
 step "File > Exit in the main window"
 timeout 5 xdotool windowfocus --sync "$win"
 keys alt+f x
