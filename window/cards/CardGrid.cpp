@@ -26,7 +26,7 @@ int columnOf(Card c)
 
 QChar boxLetter(CardBox box)
 {
-    static constexpr char letters[] = {'H', 'F', 'T', 'R'};
+    static constexpr char letters[] = {'H', 'F', 'T', 'R', 'D'};
     return QChar(letters[static_cast<std::size_t>(box)]);
 }
 

@@ -31,6 +31,10 @@ BoxReading readBox(CardBox box, const std::string& text, const CardsReading& sof
         }
     }
     const auto count = parsed.value.size();
+    if (takesAnyNumber(box)) {
+        r.cards = std::move(parsed.value);
+        return r;
+    }
     if (count > static_cast<std::size_t>(capacityOf(box)) || (count > 0 && count < static_cast<std::size_t>(capacityOf(box))))
         r.message = countMessage(box, count);
     r.complete = count == static_cast<std::size_t>(capacityOf(box));
@@ -51,7 +55,7 @@ bool CardsReading::anyMessage() const
 CardsReading readCards(const CardsInput& input)
 {
     CardsReading r;
-    for (CardBox box : kCardBoxes) {
+    for (CardBox box : kEveryCardBox) {
         BoxReading b = readBox(box, input.text(box), r);
         for (Card c : b.cards)
             r.owners[static_cast<std::size_t>(c.index())] = box;

@@ -1,7 +1,7 @@
 #pragma once
 // The typed cards read: each box's cards or what is wrong with it, the hand
-// and the board they make together, which box holds each card, and the
-// board reader's view of the hand.
+// and the board they make together, the dead cards, which box holds each
+// card, and the board reader's view of the hand.
 
 #include <array>
 #include <optional>
@@ -21,7 +21,7 @@ struct BoxReading {
 };
 
 struct CardsReading {
-    std::array<BoxReading, 4> boxes; // by CardBox
+    std::array<BoxReading, 5> boxes; // by CardBox
     std::optional<engine::cards::HoleCards> hand;
     // The flop, turn and river as far as they are complete and in order:
     // 0, 3, 4 or 5 cards.
@@ -37,8 +37,8 @@ struct CardsReading {
     bool anyMessage() const;
 };
 
-// Reads every box. A card that an earlier box (hole cards, flop, turn, river
-// in that order) already holds is refused with a message naming it, and so is
+// Reads every box. A card that an earlier box (hole cards, flop, turn, river,
+// dead cards in that order) already holds is refused with a message naming it, and so is
 // the box that repeats it; the text typed is kept as it is either way.
 CardsReading readCards(const CardsInput& input);
 

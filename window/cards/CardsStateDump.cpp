@@ -20,6 +20,28 @@ std::string cardsStateDump(const CardsBoardModel& model, const engine::odds::Equ
     line("outs", reading ? std::to_string(reading->outCount()) : "");
     line("equity", equity ? equityLine(*equity) : "");
     line("method", equity ? methodLine(*equity) : "");
+
+    // Only what is in use, so that a dump of the hand against random hands
+    // reads as it always has.
+    const CardsInput& input = model.input();
+    bool anyRange = false;
+    for (int i = 0; i < input.opponents; ++i)
+        anyRange = anyRange || !input.ranges[static_cast<std::size_t>(i)].empty();
+    if (anyRange) {
+        for (int i = 0; i < input.opponents; ++i) {
+            const std::string name = "opponent " + std::to_string(i + 1) + " range";
+            line(name, input.ranges[static_cast<std::size_t>(i)]);
+            line(name + " message", model.opponentReading(i).message);
+        }
+    }
+    if (!input.dead.empty()) {
+        line("dead", input.dead);
+        line("dead message", model.reading().box(CardBox::Dead).message);
+    }
+    if (equity) {
+        for (std::size_t i = 0; i < equity->players.size(); ++i)
+            line("player " + std::to_string(i + 1) + " equity", equityLine(equity->players[i], equity->method));
+    }
     return out;
 }
 

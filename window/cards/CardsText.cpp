@@ -71,10 +71,16 @@ std::vector<std::string> readingLines(const engine::board::BoardReading& reading
 
 std::string equityLine(const engine::odds::EquityResult& result, const platform::Money& money)
 {
-    std::string line = "Win " + percentText(result.win, money) + "   Tie " + percentText(result.tie, money)
-        + "   Equity " + percentText(result.equity, money);
-    if (result.method == engine::odds::EquityMethod::MonteCarlo)
-        line += " \u00b1 " + percentText(result.standardError, money);
+    return equityLine({result.win, result.tie, result.equity, result.standardError}, result.method, money);
+}
+
+std::string equityLine(const engine::odds::PlayerEquity& player, engine::odds::EquityMethod method,
+                       const platform::Money& money)
+{
+    std::string line = "Win " + percentText(player.win, money) + "   Tie " + percentText(player.tie, money)
+        + "   Equity " + percentText(player.equity, money);
+    if (method == engine::odds::EquityMethod::MonteCarlo)
+        line += " \u00b1 " + percentText(player.standardError, money);
     return line;
 }
 

@@ -25,6 +25,9 @@ std::vector<std::string> readingLines(const engine::board::BoardReading& reading
 // "Win 45.2%   Tie 1.1%   Equity 45.8%" with " ± 0.1%" for Monte Carlo.
 std::string equityLine(const engine::odds::EquityResult& result,
                        const platform::Money& money = platform::Money::process());
+// One player's numbers in a result of several players, as equityLine writes them.
+std::string equityLine(const engine::odds::PlayerEquity& player, engine::odds::EquityMethod method,
+                       const platform::Money& money = platform::Money::process());
 // "exact, 1 070 190 deals" or "Monte Carlo, 250 000 deals".
 std::string methodLine(const engine::odds::EquityResult& result);
 

@@ -1,17 +1,21 @@
 #include "window/cards/CardsWindow.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QShortcut>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QTimer>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <cstdlib>
 
+#include "engine/cards/RangeText.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/ScreenFit.h"
 #include "platform/qt/SystemPalette.h"
@@ -19,6 +23,8 @@
 #include "window/cards/CardGrid.h"
 #include "window/cards/CardsStateDump.h"
 #include "window/cards/CardsText.h"
+#include "window/cards/OpponentRows.h"
+#include "window/cards/RangePickerDialog.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/StateDump.h"
 
@@ -56,6 +62,11 @@ QString streetName(std::size_t boardCards)
     }
 }
 
+QString plural(int n, const QString& one, const QString& more)
+{
+    return QStringLiteral("%1 %2").arg(n).arg(n == 1 ? one : more);
+}
+
 } // namespace
 
 CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computation compute)
@@ -70,13 +81,13 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     setAutoFillBackground(true);
 
     auto* inputs = new QGridLayout;
-    static constexpr const char* captions[] = {"&Hole cards", "&Flop", "&Turn", "&River"};
-    static constexpr const char* examples[] = {"AhKh", "Qh Jh 2c", "7d", "3s"};
-    for (CardBox box : kCardBoxes) {
+    static constexpr const char* captions[] = {"&Hole cards", "&Flop", "&Turn", "&River", "&Dead cards"};
+    static constexpr const char* examples[] = {"AhKh", "Qh Jh 2c", "7d", "3s", "3c 9d"};
+    for (CardBox box : kEveryCardBox) {
         const auto i = static_cast<std::size_t>(box);
         auto* edit = new QLineEdit(this);
         edit->setPlaceholderText(QStringLiteral("e.g. ") + QString::fromLatin1(examples[i]));
-        edit->setMaximumWidth(box == CardBox::Hole || box == CardBox::Flop ? 140 : 80);
+        edit->setMaximumWidth(box == CardBox::Turn || box == CardBox::River ? 80 : 140);
         auto* label = new QLabel(tr(captions[i]), this);
         label->setBuddy(edit);
         boxes_[i] = edit;
@@ -100,8 +111,10 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     opponents_->setPalette(platform::qt::systemPalette());
     auto* opponentsLabel = new QLabel(tr("&Opponents"), this);
     opponentsLabel->setBuddy(opponents_);
-    inputs->addWidget(opponentsLabel, 4, 0);
-    inputs->addWidget(opponents_, 4, 1, Qt::AlignLeft);
+    inputs->addWidget(opponentsLabel, 5, 0);
+    inputs->addWidget(opponents_, 5, 1, Qt::AlignLeft);
+    opponentRows_ = new OpponentRows(this);
+    inputs->addWidget(opponentRows_, 6, 0, 1, 5);
 
     pot_ = new QLineEdit(this);
     bet_ = new QLineEdit(this);
@@ -114,11 +127,11 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
         amount->setMaximumWidth(110);
     }
     potMessage_ = messageLabel(this);
-    inputs->addWidget(potLabel, 5, 0);
-    inputs->addWidget(pot_, 5, 1);
-    inputs->addWidget(betLabel, 5, 2, Qt::AlignRight);
-    inputs->addWidget(bet_, 5, 3);
-    inputs->addWidget(potMessage_, 6, 1, 1, 4);
+    inputs->addWidget(potLabel, 7, 0);
+    inputs->addWidget(pot_, 7, 1);
+    inputs->addWidget(betLabel, 7, 2, Qt::AlignRight);
+    inputs->addWidget(bet_, 7, 3);
+    inputs->addWidget(potMessage_, 8, 1, 1, 4);
     inputs->setColumnStretch(4, 1);
 
     grid_ = new CardGrid(this);
@@ -128,6 +141,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     reading_->setWordWrap(true);
     reading_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     equityTitle_ = new QLabel(this);
+    equityTitle_->setWordWrap(true);
     equity_ = new QLabel(this);
     QFont big = equity_->font();
     big.setBold(true);
@@ -143,6 +157,16 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     progress_->setMaximumWidth(160);
     progress_->setMaximumHeight(16);
     progress_->hide();
+    players_ = new QTableWidget(0, 5, this);
+    players_->setHorizontalHeaderLabels({tr("Player"), tr("Holds"), tr("Win"), tr("Tie"), tr("Equity")});
+    players_->verticalHeader()->hide();
+    players_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    players_->setSelectionMode(QAbstractItemView::NoSelection);
+    players_->setFocusPolicy(Qt::NoFocus);
+    players_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    players_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    players_->setPalette(platform::qt::systemPalette());
+    players_->hide();
     potOdds_ = new QLabel(this);
     potOdds_->setWordWrap(true);
 
@@ -171,6 +195,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     layout->addWidget(equityTitle_);
     layout->addWidget(equity_);
     layout->addLayout(methodRow);
+    layout->addWidget(players_);
     layout->addWidget(potOdds_);
     layout->addStretch();
     screenFit_ = new platform::qt::ScreenFit(*this, *content, platform::qt::ScreenFit::Sizing::Resizable);
@@ -184,6 +209,18 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     connect(opponents_, &QSpinBox::valueChanged, this, [this](int n) {
         model_.setOpponents(n);
         showInput();
+    });
+    connect(opponentRows_, &OpponentRows::rangeEdited, this, [this](int opponent, const QString& text) {
+        model_.setOpponentRange(opponent, toUtf8(text));
+        showInput();
+    });
+    connect(opponentRows_, &OpponentRows::gridAsked, this, &CardsWindow::pickRange);
+    // A card picked from the grid goes among the dead cards while they are
+    // the box last in use; the grid taking the focus leaves that as it is.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        if (now == nullptr || now == grid_ || !isAncestorOf(now))
+            return;
+        model_.setDeadCardsInUse(now == boxes_[static_cast<std::size_t>(CardBox::Dead)]);
     });
     connect(pot_, &QLineEdit::textEdited, this, [this](const QString& text) {
         model_.setPot(toUtf8(text));
@@ -233,17 +270,38 @@ void CardsWindow::pick(engine::cards::Card card)
     showInput();
 }
 
+void CardsWindow::pickRange(int opponent)
+{
+    RangePickerDialog dialog(this);
+    dialog.setWindowTitle(tr("Range of opponent %1").arg(opponent + 1));
+    dialog.setChartSituation(model_.chartSituation());
+    const OpponentReading& reading = model_.opponentReading(opponent);
+    if (reading.range)
+        dialog.setRange(*reading.range);
+    else if (reading.message.empty() && !model_.input().ranges[static_cast<std::size_t>(opponent)].empty())
+        dialog.setRange(engine::cards::Range::random()); // typed as every hand
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const engine::cards::Range range = dialog.range();
+    model_.setOpponentRange(opponent, range.empty() ? std::string() : engine::cards::rangeText(range));
+    showInput();
+}
+
 // Everything that follows from the cards and the opponents.
 void CardsWindow::showInput()
 {
     const CardsReading& reading = model_.reading();
-    for (CardBox box : kCardBoxes) {
+    for (CardBox box : kEveryCardBox) {
         const auto i = static_cast<std::size_t>(box);
         const QString text = toQString(model_.input().text(box));
         if (boxes_[i]->text() != text)
             boxes_[i]->setText(text);
         boxMessages_[i]->setText(toQString(reading.box(box).message));
     }
+    opponentRows_->showRows(model_.input().opponents);
+    for (int i = 0; i < kMaxOpponents; ++i)
+        opponentRows_->setRow(i, toQString(model_.input().ranges[static_cast<std::size_t>(i)]),
+                              toQString(model_.opponentReading(i).message));
     grid_->setOwners(reading.owners);
     showReading();
     restartEquity();
@@ -267,26 +325,38 @@ void CardsWindow::showReading()
 void CardsWindow::restartEquity()
 {
     auto request = model_.equityRequest();
-    if (request && request_ && sameComputation(*request, *request_))
+    if (request && request_ && sameComputation(*request, *request_)) {
+        showHolds(*request); // the same range may be written otherwise now
         return;
+    }
     request_ = request;
     finished_.reset();
     progress_->hide();
     equity_->clear();
     method_->clear();
+    showPlayers(request ? &*request : nullptr);
     if (!request) {
         worker_->cancel();
         running_ = false;
         progressDelay_->stop();
-        equityTitle_->setText(tr("Type or pick two hole cards for their equity."));
+        equityTitle_->setText(toQString(model_.whyNoEquity()));
         showPotOdds();
         return;
     }
-    const int n = request->opponents;
-    equityTitle_->setText(tr("Equity against %1 random hand%2, %3")
-                              .arg(n)
-                              .arg(n == 1 ? QString() : QStringLiteral("s"))
-                              .arg(streetName(request->board.size())));
+    if (request->players.empty()) {
+        const int n = request->opponents;
+        equityTitle_->setText(tr("Equity against %1 random hand%2, %3")
+                                  .arg(n)
+                                  .arg(n == 1 ? QString() : QStringLiteral("s"))
+                                  .arg(streetName(request->board.size())));
+    } else {
+        const int n = static_cast<int>(request->players.size()) - 1;
+        QString title = tr("Equity of you and %1, %2")
+                            .arg(plural(n, tr("opponent"), tr("opponents")), streetName(request->board.size()));
+        if (const int dead = request->dead.size(); dead > 0)
+            title += QStringLiteral(", ") + plural(dead, tr("dead card"), tr("dead cards"));
+        equityTitle_->setText(title);
+    }
     run_ = worker_->start(*request);
     running_ = true;
     progress_->setRange(0, 0);
@@ -325,6 +395,63 @@ void CardsWindow::showEquity(const engine::odds::EquityResult& result, bool sofa
 {
     equity_->setText(toQString(equityLine(result)));
     method_->setText(toQString(methodLine(result)) + (sofar ? tr(" so far") : QString()));
+    showPlayersEquity(result);
+}
+
+// A row per player of a request of several, with what each holds; the
+// numbers come with the results.
+void CardsWindow::showPlayers(const engine::odds::EquityRequest* request)
+{
+    if (request == nullptr || request->players.empty()) {
+        players_->hide();
+        players_->setRowCount(0);
+        return;
+    }
+    const int rows = static_cast<int>(request->players.size());
+    players_->setRowCount(rows);
+    for (int row = 0; row < rows; ++row) {
+        players_->setItem(row, 0, new QTableWidgetItem(row == 0 ? tr("You") : tr("Opponent %1").arg(row)));
+        for (int column = 1; column < 5; ++column)
+            players_->setItem(row, column, new QTableWidgetItem);
+    }
+    showHolds(*request);
+    const int height = players_->horizontalHeader()->height() + 2 * players_->frameWidth()
+        + rows * players_->verticalHeader()->defaultSectionSize();
+    players_->setFixedHeight(height);
+    players_->show();
+}
+
+void CardsWindow::showHolds(const engine::odds::EquityRequest& request)
+{
+    if (request.players.size() != static_cast<std::size_t>(players_->rowCount()))
+        return;
+    for (int row = 0; row < players_->rowCount(); ++row) {
+        const engine::odds::PlayerHolding& player = request.players[static_cast<std::size_t>(row)];
+        QString holds;
+        if (row == 0)
+            holds = toQString(player.hand.text());
+        else if (player.kind == engine::odds::PlayerHolding::Kind::Random)
+            holds = tr("random");
+        else
+            holds = toQString(model_.input().ranges[static_cast<std::size_t>(row - 1)]).trimmed();
+        players_->item(row, 1)->setText(holds);
+    }
+}
+
+void CardsWindow::showPlayersEquity(const engine::odds::EquityResult& result)
+{
+    if (result.players.size() != static_cast<std::size_t>(players_->rowCount()))
+        return;
+    const bool monteCarlo = result.method == engine::odds::EquityMethod::MonteCarlo;
+    for (int row = 0; row < players_->rowCount(); ++row) {
+        const engine::odds::PlayerEquity& p = result.players[static_cast<std::size_t>(row)];
+        QString equity = toQString(percentText(p.equity));
+        if (monteCarlo)
+            equity += QStringLiteral(" \u00b1 ") + toQString(percentText(p.standardError));
+        players_->item(row, 2)->setText(toQString(percentText(p.win)));
+        players_->item(row, 3)->setText(toQString(percentText(p.tie)));
+        players_->item(row, 4)->setText(equity);
+    }
 }
 
 void CardsWindow::showPotOdds()

@@ -1,8 +1,9 @@
 #pragma once
-// The cards and board window: hole cards and board typed or picked from the
-// card grid, the number of opponents, a pot and a bet to call. It shows the
-// made hand, the draws and outs, the equity (computed on a worker thread as
-// the player types) and the pot odds, and keeps the main window's hand and
+// The cards and board window: hole cards, board and dead cards typed or
+// picked from the card grid, the number of opponents and the range each
+// holds, a pot and a bet to call. It shows the made hand, the draws and outs,
+// the equity (computed on a worker thread as the player types; of every
+// player when an opponent holds a range or cards are dead) and the pot odds, and keeps the main window's hand and
 // post-flop category in step with the cards (see CardsBoardModel).
 
 #include <QPointer>
@@ -19,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QProgressBar;
 class QSpinBox;
+class QTableWidget;
 class QTimer;
 
 namespace platform::qt {
@@ -28,6 +30,7 @@ class ScreenFit;
 namespace window::cards {
 
 class CardGrid;
+class OpponentRows;
 
 class CardsWindow : public QWidget {
     Q_OBJECT
@@ -40,12 +43,16 @@ public:
     QLineEdit* cardBox(CardBox box) const { return boxes_[static_cast<std::size_t>(box)]; }
     QLabel* messageOf(CardBox box) const { return boxMessages_[static_cast<std::size_t>(box)]; }
     QSpinBox* opponents() const { return opponents_; }
+    OpponentRows* opponentRows() const { return opponentRows_; }
     QLineEdit* pot() const { return pot_; }
     QLineEdit* bet() const { return bet_; }
     CardGrid* grid() const { return grid_; }
     QLabel* gridMessage() const { return gridMessage_; }
     QLabel* readingText() const { return reading_; }
     QLabel* equityText() const { return equity_; }
+    QLabel* equityTitle() const { return equityTitle_; }
+    // Each player's numbers, when the equity is of every player; hidden otherwise.
+    QTableWidget* playersTable() const { return players_; }
     QLabel* potOddsText() const { return potOdds_; }
     QProgressBar* progressMark() const { return progress_; }
 
@@ -54,7 +61,11 @@ public:
     // Whether a computation for the cards as they stand is under way.
     bool computing() const { return running_; }
 
+    // Into the dead cards when they were the box last in use.
     void pick(engine::cards::Card card);
+    // The range grid for an opponent (0 to 8); OK writes the range picked
+    // into the opponent's row.
+    void pickRange(int opponent);
     // Puts the window's frame there, or as near as the screen allows.
     void placeAt(QPoint frameTopLeft);
 
@@ -64,14 +75,18 @@ private:
     void restartEquity();
     void receive(const EquityUpdate& update);
     void showEquity(const engine::odds::EquityResult& result, bool sofar);
+    void showPlayers(const engine::odds::EquityRequest* request);
+    void showHolds(const engine::odds::EquityRequest& request);
+    void showPlayersEquity(const engine::odds::EquityResult& result);
     void showPotOdds();
     void writeStateFileIfAsked() const;
 
     CardsBoardModel model_;
     int inputDoneConnection_ = 0;
-    std::array<QLineEdit*, 4> boxes_{};
-    std::array<QLabel*, 4> boxMessages_{};
+    std::array<QLineEdit*, 5> boxes_{};
+    std::array<QLabel*, 5> boxMessages_{};
     QSpinBox* opponents_;
+    OpponentRows* opponentRows_;
     QLineEdit* pot_;
     QLineEdit* bet_;
     QLabel* potMessage_;
@@ -81,6 +96,7 @@ private:
     QLabel* equityTitle_;
     QLabel* equity_;
     QLabel* method_;
+    QTableWidget* players_;
     QProgressBar* progress_;
     QTimer* progressDelay_;
     QLabel* potOdds_;

@@ -54,13 +54,23 @@ cards_show $'^equity\tWin '
 mkdir -p "$shots"
 shot e2e-cards-flop.png
 
-step "the turn picked from the grid: Tab to it, the arrows to the nine of hearts, Space"
-keys Tab Tab Tab Tab Tab Tab
+step "the turn picked from the grid: Tab to it (past the turn, river, dead cards, opponents, opponent 1's range and grid button, pot and bet), the arrows to the nine of hearts, Space"
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab
 keys Down Right Right Right Right Right space
 cards_show $'^turn\t9h$'
 cards_show $'^category\tNut Flush$'
 cards_show $'^method\texact'
 shot e2e-cards-turn.png
+
+step "a range for opponent 1 and a dead card, typed: each player's equity"
+keys shift+Tab shift+Tab shift+Tab shift+Tab
+typed "QQ+, AKs"
+keys shift+Tab shift+Tab
+typed 3c
+cards_show $'^opponent 1 range\tQQ+, AKs$'
+cards_show $'^dead\t3c$'
+cards_show $'^player 2 equity\tWin '
+shot e2e-cards-players.png
 
 step "File > Exit in the main window"
 timeout 5 xdotool windowfocus --sync "$win"

@@ -12,11 +12,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QStyleFactory>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <atomic>
+#include <set>
 #include <thread>
 
 #include "engine/cards/CardParser.h"
@@ -27,6 +31,8 @@
 #include "window/cards/CardGrid.h"
 #include "window/cards/CardsText.h"
 #include "window/cards/CardsWindow.h"
+#include "window/cards/OpponentRows.h"
+#include "window/cards/RangePickerDialog.h"
 #include "window/model/FrmPoker.h"
 
 namespace {
@@ -283,6 +289,137 @@ TEST_F(CardsWindowTest, PotOddsAgainstTheEquity)
     EXPECT_TRUE(w.potOddsText()->text().endsWith(QStringLiteral("A call pays on the odds alone.")));
 }
 
+// Opponent 1 holds a typed range, opponent 2 a random hand, a card is dead:
+// the equity is of every player, counted as the engine counts the same
+// request; a range that does not read says why and stops the count.
+TEST_F(CardsWindowTest, RangesAndDeadCardsShowEachPlayersEquity)
+{
+    CardsWindow w(frm);
+    w.show();
+    auto* rows = w.opponentRows();
+    EXPECT_FALSE(rows->rangeBox(0)->isHidden());
+    EXPECT_TRUE(rows->rangeBox(1)->isHidden());
+    w.opponents()->setValue(2);
+    EXPECT_FALSE(rows->rangeBox(1)->isHidden());
+    EXPECT_TRUE(rows->rangeBox(2)->isHidden());
+    EXPECT_EQ(rows->rangeBox(1)->placeholderText(), QStringLiteral("random"));
+
+    type(w.cardBox(CardBox::Hole), QStringLiteral("AhKh"));
+    type(w.cardBox(CardBox::Flop), QStringLiteral("Qh Jh 2c"));
+    type(w.cardBox(CardBox::Turn), QStringLiteral("9s"));
+    ASSERT_TRUE(settled(w));
+    EXPECT_TRUE(w.playersTable()->isHidden()); // random hands alone: as before
+
+    type(rows->rangeBox(0), QStringLiteral("QQ+, AKs"));
+    type(w.cardBox(CardBox::Dead), QStringLiteral("3c"));
+    EXPECT_EQ(w.model().reading().ownerOf(card("3c")), CardBox::Dead);
+    ASSERT_TRUE(settled(w));
+    ASSERT_TRUE(w.equity().has_value());
+    const auto direct = engine::odds::computeEquity(*w.model().equityRequest());
+    ASSERT_EQ(direct.players.size(), 3u);
+    ASSERT_EQ(direct.method, engine::odds::EquityMethod::Exact);
+    EXPECT_EQ(w.equityText()->text().toStdString(), window::cards::equityLine(direct));
+    EXPECT_TRUE(w.equityTitle()->text().contains(QStringLiteral("1 dead card")));
+    QTableWidget* table = w.playersTable();
+    EXPECT_FALSE(table->isHidden());
+    ASSERT_EQ(table->rowCount(), 3);
+    const QString holds[] = {QStringLiteral("AhKh"), QStringLiteral("QQ+, AKs"), QStringLiteral("random")};
+    for (int row = 0; row < 3; ++row) {
+        const auto& p = direct.players[static_cast<std::size_t>(row)];
+        EXPECT_EQ(table->item(row, 1)->text(), holds[row]);
+        EXPECT_EQ(table->item(row, 2)->text().toStdString(), window::cards::percentText(p.win));
+        EXPECT_EQ(table->item(row, 3)->text().toStdString(), window::cards::percentText(p.tie));
+        EXPECT_EQ(table->item(row, 4)->text().toStdString(), window::cards::percentText(p.equity));
+    }
+    EXPECT_EQ(table->item(0, 0)->text(), QStringLiteral("You"));
+    EXPECT_EQ(table->item(2, 0)->text(), QStringLiteral("Opponent 2"));
+
+    // The same range written otherwise: the count stands, the row follows.
+    type(rows->rangeBox(0), QStringLiteral(","));
+    EXPECT_FALSE(w.computing());
+    EXPECT_EQ(table->item(1, 1)->text(), QStringLiteral("QQ+, AKs,"));
+    EXPECT_EQ(table->item(1, 4)->text().toStdString(), window::cards::percentText(direct.players[1].equity));
+
+    type(rows->rangeBox(1), QStringLiteral("AKx"));
+    EXPECT_TRUE(rows->messageOf(1)->text().contains(QStringLiteral("\"AKx\"")));
+    EXPECT_FALSE(w.computing());
+    EXPECT_EQ(w.equityTitle()->text(), QStringLiteral("Correct opponent 2's range for the equity."));
+    EXPECT_TRUE(table->isHidden());
+    EXPECT_TRUE(w.equityText()->text().isEmpty());
+}
+
+// While the dead cards are the box last in use, the grid picks into them,
+// with the mouse as with the keys; once another box is in use, as before.
+TEST_F(CardsWindowTest, TheGridPicksIntoTheDeadCardsWhileTheyAreInUse)
+{
+    CardsWindow w(frm);
+    w.show();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.cardBox(CardBox::Dead)->setFocus();
+    EXPECT_TRUE(w.model().deadCardsInUse());
+    clickCard(w.grid(), "3c");
+    EXPECT_EQ(w.cardBox(CardBox::Dead)->text(), QStringLiteral("3c"));
+    w.grid()->setCurrent(card("9d"));
+    QTest::keyClick(w.grid(), Qt::Key_Space);
+    EXPECT_EQ(w.cardBox(CardBox::Dead)->text(), QStringLiteral("3c 9d"));
+    EXPECT_EQ(w.model().reading().ownerOf(card("9d")), CardBox::Dead);
+
+    w.cardBox(CardBox::Flop)->setFocus();
+    EXPECT_FALSE(w.model().deadCardsInUse());
+    clickCard(w.grid(), "Ah");
+    EXPECT_EQ(w.cardBox(CardBox::Hole)->text(), QStringLiteral("Ah"));
+    clickCard(w.grid(), "3c"); // a dead card picked comes out
+    EXPECT_EQ(w.cardBox(CardBox::Dead)->text(), QStringLiteral("9d"));
+}
+
+// "Grid..." opens the range picker on the opponent's range; OK writes what
+// was picked into the row, Cancel leaves it.
+TEST_F(CardsWindowTest, TheGridButtonPicksAnOpponentsRange)
+{
+    // The picker's library of ranges lives in a store of the test's own.
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    qputenv("TABLEWISE_REVIEW_DB", folder.filePath(QStringLiteral("ranges.db")).toLocal8Bit());
+    CardsWindow w(frm);
+    w.show();
+    auto* rows = w.opponentRows();
+    type(rows->rangeBox(0), QStringLiteral("QQ+"));
+    const auto read = [](std::string_view text) { return engine::cards::parseRange(text).value; };
+    // A range's combinations in no particular order.
+    const auto combos = [](const engine::cards::Range& r) {
+        std::set<std::string> texts;
+        for (const auto& c : r.combos())
+            texts.insert(c.text());
+        return texts;
+    };
+    struct Step {
+        bool accept;
+        const char* picked;
+        QString after;
+    } steps[] = {{true, "KK+, AKs:0.5", QStringLiteral("KK+, AKs:0.5")}, {false, "22+", QStringLiteral("KK+, AKs:0.5")}};
+    std::set<std::string> seen;
+    for (const Step& step : steps) {
+        QTimer::singleShot(0, &w, [&] {
+            auto* dialog = qobject_cast<window::cards::RangePickerDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = combos(dialog->range());
+            dialog->setRange(read(step.picked));
+            if (step.accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+        const auto before = combos(read(rows->rangeBox(0)->text().toStdString()));
+        QTest::mouseClick(rows->gridButton(0), Qt::LeftButton);
+        EXPECT_EQ(seen, before);
+        EXPECT_EQ(rows->rangeBox(0)->text(), step.after);
+    }
+    EXPECT_EQ(w.model().input().ranges[0], "KK+, AKs:0.5");
+    EXPECT_TRUE(w.model().severalPlayers());
+    qunsetenv("TABLEWISE_REVIEW_DB");
+}
+
 TEST_F(CardsWindowTest, Screenshots)
 {
     const QString folder = QStringLiteral(SCREENSHOT_DIR);
@@ -301,6 +438,14 @@ TEST_F(CardsWindowTest, Screenshots)
     type(w.cardBox(CardBox::Turn), QStringLiteral("Jh"));
     w.layout()->activate();
     EXPECT_TRUE(w.grab().save(folder + QStringLiteral("/cards-refused.png")));
+
+    QTest::keyClick(w.cardBox(CardBox::Turn), Qt::Key_Backspace);
+    QTest::keyClick(w.cardBox(CardBox::Turn), Qt::Key_Backspace);
+    type(w.opponentRows()->rangeBox(0), QStringLiteral("chart(raised, late):raise"));
+    type(w.cardBox(CardBox::Dead), QStringLiteral("3c"));
+    ASSERT_TRUE(settled(w));
+    w.layout()->activate();
+    EXPECT_TRUE(w.grab().save(folder + QStringLiteral("/cards-players.png")));
 }
 
 } // namespace
