@@ -16,15 +16,6 @@ namespace {
 
 constexpr std::size_t kLongestName = 200;
 
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view kSpace = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
 std::string quoted(std::string_view name)
 {
     return "\u201c" + std::string(name) + "\u201d";
@@ -89,6 +80,15 @@ RangeLibrary::RangeLibrary(const fs::path& path) : impl_(new Impl(path))
 RangeLibrary::~RangeLibrary()
 {
     delete impl_;
+}
+
+std::string_view RangeLibrary::trimmed(std::string_view name)
+{
+    constexpr std::string_view kSpace = " \t\r\n";
+    const std::size_t first = name.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return name.substr(first, name.find_last_not_of(kSpace) - first + 1);
 }
 
 std::int64_t RangeLibrary::currentTime()

@@ -48,6 +48,8 @@ public:
     LibraryAnswer remove(std::string_view name);
 
     static std::int64_t currentTime();
+    // A name or a text as the library keeps it: without surrounding spaces.
+    static std::string_view trimmed(std::string_view name);
 
 private:
     struct Impl;

@@ -13,15 +13,6 @@ std::string inQuotes(std::string_view name)
     return "\u201c" + std::string(name) + "\u201d";
 }
 
-std::string_view trimmed(std::string_view text)
-{
-    constexpr std::string_view kSpace = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
-}
-
 } // namespace
 
 RangeLibraryModel::RangeLibraryModel(const std::filesystem::path& storePath)
@@ -59,7 +50,7 @@ const store::StoredRange* RangeLibraryModel::chosenRange() const
 
 bool RangeLibraryModel::holds(std::string_view name) const
 {
-    name = trimmed(name);
+    name = store::RangeLibrary::trimmed(name);
     for (const auto& r : ranges_) {
         if (r.name == name)
             return true;
@@ -69,7 +60,7 @@ bool RangeLibraryModel::holds(std::string_view name) const
 
 bool RangeLibraryModel::holdsStandard(std::string_view name) const
 {
-    name = trimmed(name);
+    name = store::RangeLibrary::trimmed(name);
     for (const auto& r : ranges_) {
         if (r.name == name)
             return r.standard;
@@ -107,7 +98,7 @@ bool RangeLibraryModel::saveAs(std::string_view name, const RangePickerModel& pi
         message_ = "The range is empty: pick or type its hands first.";
         return false;
     }
-    const std::string stored(trimmed(name));
+    const std::string stored(store::RangeLibrary::trimmed(name));
     try {
         if (!refused(library_->save(stored, picker.text()))) {
             refresh(stored);
@@ -128,7 +119,7 @@ bool RangeLibraryModel::renameChosen(std::string_view to)
         return false;
     }
     const std::string from = range->name;
-    const std::string name(trimmed(to));
+    const std::string name(store::RangeLibrary::trimmed(to));
     try {
         if (!refused(library_->rename(from, name))) {
             refresh(name);

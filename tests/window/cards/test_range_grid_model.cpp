@@ -15,6 +15,7 @@
 #include "engine/cards/CardParser.h"
 #include "engine/cards/PreflopOrder.h"
 #include "engine/cards/Range.h"
+#include "tests/support/RangeContents.h"
 #include "window/cards/RangeGridModel.h"
 #include "window/cards/RangePickerModel.h"
 
@@ -56,14 +57,7 @@ Range parsed(std::string_view text)
     return r.value;
 }
 
-// Each combination of a range with its weight, in a form to compare.
-std::set<std::pair<std::string, double>> contents(const Range& range)
-{
-    std::set<std::pair<std::string, double>> c;
-    for (std::size_t i = 0; i < range.combos().size(); ++i)
-        c.emplace(range.combos()[i].text(), range.weights()[i]);
-    return c;
-}
+using testsupport::contents;
 
 struct DragCase {
     std::string name;

@@ -16,6 +16,7 @@
 #include "store/RangeLibrary.h"
 #include "store/Schema.h"
 #include "tests/store/StoreTestFolder.h"
+#include "tests/support/RangeContents.h"
 #include "tests/support/TestFiles.h"
 #include "window/cards/RangeLibraryModel.h"
 #include "window/cards/RangePickerModel.h"
@@ -28,22 +29,8 @@ using window::cards::RangePickerModel;
 
 constexpr const char* kLateRaise = "Advisor raises: raised pot, late position";
 
-using Contents = std::set<std::pair<std::string, double>>;
-
-Contents contents(const engine::cards::Range& range)
-{
-    Contents c;
-    for (std::size_t i = 0; i < range.combos().size(); ++i)
-        c.emplace(range.combos()[i].text(), range.weights()[i]);
-    return c;
-}
-
-Contents contents(std::string_view text)
-{
-    const auto parsed = engine::cards::parseRange(text);
-    EXPECT_TRUE(parsed.ok()) << text << ": " << parsed.error;
-    return contents(parsed.value);
-}
+using Contents = testsupport::RangeContents;
+using testsupport::contents;
 
 // Every stored range as name, text and whether it is standard.
 std::vector<std::tuple<std::string, std::string, bool>> stored(const RangeLibraryModel& library)

@@ -21,6 +21,7 @@
 
 #include "engine/cards/Range.h"
 #include "tests/support/QtTestApp.h"
+#include "tests/support/RangeContents.h"
 #include "tests/support/TempFolder.h"
 #include "window/cards/RangeGridView.h"
 #include "window/cards/RangePickerDialog.h"
@@ -49,22 +50,8 @@ QStringList at(QPoint p)
     return {QStringLiteral("mousemove"), QString::number(p.x()), QString::number(p.y())};
 }
 
-using Contents = std::set<std::pair<std::string, double>>;
-
-Contents contents(const engine::cards::Range& range)
-{
-    Contents c;
-    for (std::size_t i = 0; i < range.combos().size(); ++i)
-        c.emplace(range.combos()[i].text(), range.weights()[i]);
-    return c;
-}
-
-Contents contents(std::string_view text)
-{
-    const auto parsed = engine::cards::parseRange(text);
-    EXPECT_TRUE(parsed.ok()) << text << ": " << parsed.error;
-    return contents(parsed.value);
-}
+using Contents = testsupport::RangeContents;
+using testsupport::contents;
 
 bool clickOn(QWidget* w)
 {
