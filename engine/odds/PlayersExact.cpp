@@ -22,6 +22,8 @@ struct PlayersExact::BoardCount {
     // The last cards the values stand for: a deal is counted once for each
     // of them that no chosen combination holds. 0: the board is complete.
     std::uint64_t lastCards = 0;
+    // How many boards the one being counted stands for.
+    std::uint64_t boards = 1;
 
     static constexpr std::array<double, kMaxPlayers + 2> kShare = {
         0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
@@ -80,8 +82,8 @@ struct PlayersExact::BoardCount {
         }
     }
 
-    // A complete board.
-    void board(const HandKey& board)
+    // A complete board, standing for `family` boards.
+    void board(const HandKey& board, std::uint64_t family = 1)
     {
         if (stop.step())
             return;
@@ -91,7 +93,9 @@ struct PlayersExact::BoardCount {
                 seats[p][k].rank = evaluator.rank(prefixKeys[p][k]);
         }
         lastCards = 0;
+        boards = family;
         choose(0, 0, 1.0, 0, 0);
+        boards = 1;
     }
 
     // Every board of `prefix` and one deck card from position `from` on.
@@ -140,7 +144,7 @@ struct PlayersExact::BoardCount {
         for (const Seat& s : seats[players - 1]) {
             const bool free = (s.cards & used) == 0;
             const std::uint64_t times = !free ? 0
-                                        : lastCards == 0 ? 1
+                                        : lastCards == 0 ? boards
                                                          : cardsIn(lastCards & ~(used | s.cards));
             const double w = s.weight * static_cast<double>(times);
             deals += times;
@@ -196,6 +200,27 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
             firstCards_.emplace_back(i, -1);
     }
     itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
+
+    if (setup.missingBoardCards < 3)
+        return;
+    std::uint64_t deck = 0;
+    for (cards::Card c : setup.deck)
+        deck |= cards::cardBit(c);
+    std::vector<WeightedCombos> ranged;
+    for (const PlayerCombos& p : setup.players) {
+        if (!p.random)
+            ranged.emplace_back(p.keys, p.weights);
+    }
+    // Random players hold any two cards of the deck: the deck's renaming keeps them.
+    const auto group = suitPermutationsKeeping([&](const SuitPermutation& p) {
+        if (permuteSuits(deck, p) != deck || permuteSuits(setup.board.cards, p) != setup.board.cards)
+            return false;
+        return std::all_of(ranged.begin(), ranged.end(), [&](const WeightedCombos& c) { return c.keptBy(p); });
+    });
+    if (group.size() < kFewestRenamings)
+        return;
+    boardClasses_ = boardClasses(setup.deck, setup.missingBoardCards, group);
+    itemCount_ = (boardClasses_.size() + kClassesPerItem - 1) / kClassesPerItem;
 }
 
 double PlayersExact::seconds() const
@@ -204,7 +229,8 @@ double PlayersExact::seconds() const
     // last player compared.
     constexpr double kEvaluationsPerSecond = 150e6;
     constexpr double kChoicesPerSecond = 400e6;
-    const double boards = choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards);
+    const double boards = countsByFamily() ? static_cast<double>(boardClasses_.size())
+                                           : choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards);
     double evaluations = 0.0;
     double choices = 1.0;
     for (const PlayerCombos& p : setup_.players) {
@@ -221,6 +247,13 @@ WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
     for (std::size_t p = 0; p < count.players; ++p) {
         count.seats[p].reserve(setup_.players[p].keys.size());
         count.prefixKeys[p].reserve(setup_.players[p].keys.size());
+    }
+    if (countsByFamily()) {
+        const std::size_t first = static_cast<std::size_t>(item) * kClassesPerItem;
+        const std::size_t end = std::min(boardClasses_.size(), first + kClassesPerItem);
+        for (std::size_t c = first; c < end && !stop.stopped(); ++c)
+            count.board(setup_.board.plus(boardClasses_[c].cards), boardClasses_[c].boards);
+        return tally;
     }
     const HandKey* keys = deckKeys_.data();
     const std::size_t n = deckKeys_.size();

@@ -7,7 +7,9 @@
 // then combined from those values. Where no hand can make a flush with the
 // last board card, the cards of one rank give every hand the same value, so
 // they are valued once and each choice counted once per card of the rank that
-// it leaves free. The choices of the last player are
+// it leaves free. Where renaming the suits leaves every player's
+// combinations and the cards left unchanged, one board of each family of
+// renamed boards is counted, times the family's size. The choices of the last player are
 // summed by whether they beat, tie or trail the best of the others, so the
 // innermost loop only compares.
 
@@ -15,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/odds/BoardClasses.h"
 #include "engine/odds/HandEvaluator.h"
 #include "engine/odds/PlayersSetup.h"
 #include "engine/odds/PlayersTally.h"
@@ -34,6 +37,13 @@ public:
     // part way once `stop` sees its flag set.
     WeightedTally run(std::uint64_t item, StopPoll& stop) const;
 
+    // Boards are counted one per family when the suit renamings that keep the
+    // question unchanged are at least this many: below it, counting the cards
+    // of a rank together saves more.
+    static constexpr std::size_t kFewestRenamings = 4;
+    static constexpr std::size_t kClassesPerItem = 256;
+    bool countsByFamily() const { return !boardClasses_.empty(); }
+
 private:
     struct Seat {
         std::uint64_t cards;
@@ -48,6 +58,7 @@ private:
     std::vector<std::size_t> rankEnd_;       // per deck position: where its rank's cards end
     std::vector<std::uint64_t> restOfRank_;  // per deck position: it and the later cards of its rank
     std::vector<std::pair<int, int>> firstCards_;
+    std::vector<BoardClass> boardClasses_;  // when boards are counted by family
     std::uint64_t itemCount_ = 1;
 };
 
