@@ -95,16 +95,17 @@ struct PlayersExact::BoardCount {
         lastCards = 0;
         boards = family;
         choose(0, 0, 1.0, 0, 0);
-        boards = 1;
     }
 
-    // Every board of `prefix` and one deck card from position `from` on.
-    // Where no hand can make a flush, the last card's suit changes no value:
-    // the cards of a rank are valued once and counted together.
-    void lastCard(const HandKey& prefix, std::size_t from)
+    // Every board of `prefix` and one deck card from position `from` on,
+    // each standing for `family` boards. Where no hand can make a flush, the
+    // last card's suit changes no value: the cards of a rank are valued once
+    // and counted together.
+    void lastCard(const HandKey& prefix, std::size_t from, std::uint64_t family = 1)
     {
         if (stop.step())
             return;
+        boards = family;
         const bool flushPossible = seatAll(prefix);
         const std::size_t n = exact.deckKeys_.size();
         for (std::size_t first = from; first < n && !stop.stopped();) {
@@ -143,9 +144,9 @@ struct PlayersExact::BoardCount {
         // Without branches: which sum a choice adds to is hard to predict.
         for (const Seat& s : seats[players - 1]) {
             const bool free = (s.cards & used) == 0;
-            const std::uint64_t times = !free ? 0
-                                        : lastCards == 0 ? boards
-                                                         : cardsIn(lastCards & ~(used | s.cards));
+            const std::uint64_t times = (!free ? 0
+                                         : lastCards == 0 ? 1
+                                                          : cardsIn(lastCards & ~(used | s.cards))) * boards;
             const double w = s.weight * static_cast<double>(times);
             deals += times;
             above += s.rank > best ? w : 0.0;
@@ -217,10 +218,16 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
             return false;
         return std::all_of(ranged.begin(), ranged.end(), [&](const WeightedCombos& c) { return c.keptBy(p); });
     });
-    if (group.size() < kFewestRenamings)
+    if (group.size() >= kFewestRenamings)
+        renamings_ = group;
+}
+
+void PlayersExact::prepare()
+{
+    if (renamings_.empty() || countsByFamily())
         return;
-    boardClasses_ = boardClasses(setup.deck, setup.missingBoardCards, group);
-    itemCount_ = (boardClasses_.size() + kClassesPerItem - 1) / kClassesPerItem;
+    families_.emplace(setup_.deck, setup_.missingBoardCards, renamings_);
+    itemCount_ = std::max<std::uint64_t>(1, families_->parts());
 }
 
 double PlayersExact::seconds() const
@@ -229,8 +236,9 @@ double PlayersExact::seconds() const
     // last player compared.
     constexpr double kEvaluationsPerSecond = 150e6;
     constexpr double kChoicesPerSecond = 400e6;
-    const double boards = countsByFamily() ? static_cast<double>(boardClasses_.size())
-                                           : choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards);
+    // Families hold about as many boards as there are renamings.
+    const double boards = choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards) /
+                          static_cast<double>(std::max<std::size_t>(1, renamings_.size()));
     double evaluations = 0.0;
     double choices = 1.0;
     for (const PlayerCombos& p : setup_.players) {
@@ -249,10 +257,14 @@ WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
         count.prefixKeys[p].reserve(setup_.players[p].keys.size());
     }
     if (countsByFamily()) {
-        const std::size_t first = static_cast<std::size_t>(item) * kClassesPerItem;
-        const std::size_t end = std::min(boardClasses_.size(), first + kClassesPerItem);
-        for (std::size_t c = first; c < end && !stop.stopped(); ++c)
-            count.board(setup_.board.plus(boardClasses_[c].cards), boardClasses_[c].boards);
+        if (families_->parts() != 0) {
+            // Both poll the stop themselves.
+            families_->forEachIn(
+                item, [&](const HandKey& cards, std::uint32_t boards) { count.board(setup_.board.plus(cards), boards); },
+                [&](const HandKey& prefix, std::size_t from, std::uint32_t boards) {
+                    count.lastCard(setup_.board.plus(prefix), from, boards);
+                });
+        }
         return tally;
     }
     const HandKey* keys = deckKeys_.data();

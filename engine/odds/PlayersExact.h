@@ -14,10 +14,11 @@
 // innermost loop only compares.
 
 #include <cstdint>
+#include <optional>
 #include <utility>
 #include <vector>
 
-#include "engine/odds/BoardClasses.h"
+#include "engine/odds/BoardFamilies.h"
 #include "engine/odds/HandEvaluator.h"
 #include "engine/odds/PlayersSetup.h"
 #include "engine/odds/PlayersTally.h"
@@ -29,6 +30,9 @@ class PlayersExact {
 public:
     explicit PlayersExact(const PlayersSetup& setup);
 
+    // Lists the families of boards, where boards are counted by family; the
+    // items change then. Before the work is shared out.
+    void prepare();
     std::uint64_t itemCount() const { return itemCount_; }
     // About how long the whole enumeration takes on one core.
     double seconds() const;
@@ -41,8 +45,7 @@ public:
     // question unchanged are at least this many: below it, counting the cards
     // of a rank together saves more.
     static constexpr std::size_t kFewestRenamings = 4;
-    static constexpr std::size_t kClassesPerItem = 256;
-    bool countsByFamily() const { return !boardClasses_.empty(); }
+    bool countsByFamily() const { return families_.has_value(); }
 
 private:
     struct Seat {
@@ -58,7 +61,8 @@ private:
     std::vector<std::size_t> rankEnd_;       // per deck position: where its rank's cards end
     std::vector<std::uint64_t> restOfRank_;  // per deck position: it and the later cards of its rank
     std::vector<std::pair<int, int>> firstCards_;
-    std::vector<BoardClass> boardClasses_;  // when boards are counted by family
+    std::vector<SuitPermutation> renamings_;  // those that keep the question, when enough to count by family
+    std::optional<BoardFamilies> families_;   // once prepared
     std::uint64_t itemCount_ = 1;
 };
 

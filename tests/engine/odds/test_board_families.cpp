@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "engine/cards/CardParser.h"
-#include "engine/odds/BoardClasses.h"
+#include "engine/odds/BoardFamilies.h"
 #include "engine/odds/SuitSymmetry.h"
 
 using namespace engine::cards;
@@ -15,7 +15,7 @@ using namespace engine::odds;
 
 namespace {
 
-struct ClassesCase {
+struct FamiliesCase {
     const char* name;
     const char* deck;   // the cards boards are drawn from
     int count;          // board size
@@ -52,13 +52,14 @@ std::map<std::uint64_t, std::uint32_t> familiesByBruteForce(const std::vector<Ca
 
 } // namespace
 
-class BoardClassesCase : public testing::TestWithParam<ClassesCase> {};
+class BoardFamiliesCase : public testing::TestWithParam<FamiliesCase> {};
 
 // One board per family, each family's size right, every board covered once.
-TEST_P(BoardClassesCase, MatchTheFamiliesFoundOneBoardAtATime)
+TEST_P(BoardFamiliesCase, MatchTheFamiliesFoundOneBoardAtATime)
 {
-    const ClassesCase& c = GetParam();
-    const std::vector<Card> deck = parseCards(c.deck).value;
+    const FamiliesCase& c = GetParam();
+    std::vector<Card> deck = parseCards(c.deck).value;
+    std::sort(deck.begin(), deck.end());
     const std::uint64_t fixed = maskOf(parseCards(c.fixed).value);
     const std::uint64_t deckMask = maskOf(deck);
     const auto group = suitPermutationsKeeping([&](const SuitPermutation& p) {
@@ -66,28 +67,38 @@ TEST_P(BoardClassesCase, MatchTheFamiliesFoundOneBoardAtATime)
     });
     ASSERT_FALSE(group.empty());
     const auto expected = familiesByBruteForce(deck, c.count, group);
-    const std::vector<BoardClass> classes = boardClasses(deck, c.count, group);
-    ASSERT_EQ(classes.size(), expected.size());
+    const BoardFamilies families(deck, c.count, group);
     std::map<std::uint64_t, std::uint32_t> found;
-    for (const BoardClass& b : classes) {
-        std::uint64_t smallest = b.cards.cards;
-        for (const SuitPermutation& p : group)
-            smallest = std::min(smallest, permuteSuits(b.cards.cards, p));
-        EXPECT_TRUE(found.emplace(smallest, b.boards).second) << "two boards of one family";
-        EXPECT_EQ(std::popcount(b.cards.cards), c.count);
+    std::size_t visited = 0;
+    for (std::size_t part = 0; part < families.parts(); ++part) {
+        const auto one = [&](const HandKey& board, std::uint32_t boards) {
+            std::uint64_t smallest = board.cards;
+            for (const SuitPermutation& p : group)
+                smallest = std::min(smallest, permuteSuits(board.cards, p));
+            EXPECT_TRUE(found.emplace(smallest, boards).second) << "two boards of one family";
+            EXPECT_EQ(std::popcount(board.cards), c.count);
+            ++visited;
+        };
+        families.forEachIn(part, one, [&](const HandKey& prefix, std::size_t from, std::uint32_t boards) {
+            for (std::size_t i = from; i < deck.size(); ++i) {
+                EXPECT_EQ(prefix.cards & cardBit(deck[i]), 0u);
+                one(prefix.plus(deck[i]), boards);
+            }
+        });
     }
+    EXPECT_EQ(visited, expected.size());
     EXPECT_EQ(found, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Decks, BoardClassesCase, testing::Values(
-    ClassesCase{"ThreeRanksEveryRenaming", "AsAhAdAcKsKhKdKcQsQhQdQc", 5, ""},
-    ClassesCase{"ThreeRanksThreeCards", "AsAhAdAcKsKhKdKcQsQhQdQc", 3, ""},
-    ClassesCase{"TwoSuitsKeptApart", "AsAhAdAcKsKhKdKcQsQhQdQcJsJhJdJc", 4, "AhAs"},
-    ClassesCase{"OneSuitFixed", "AsAdAcKsKhKdKcQsQhQdQcJsJhJdJc", 5, "Ah"},
-    ClassesCase{"UnevenDeck", "AsAhAdKsKhQsQhQdQcJdJc9s9h", 4, ""},
-    ClassesCase{"NoRenamingButTheIdentity", "AsAhAdAcKsKhKdKcQsQhQdQc", 3, "AsKhQd"},
-    ClassesCase{"EmptyBoard", "AsAhAdAc", 0, ""}),
-    [](const testing::TestParamInfo<ClassesCase>& param) { return std::string(param.param.name); });
+INSTANTIATE_TEST_SUITE_P(Decks, BoardFamiliesCase, testing::Values(
+    FamiliesCase{"ThreeRanksEveryRenaming", "AsAhAdAcKsKhKdKcQsQhQdQc", 5, ""},
+    FamiliesCase{"ThreeRanksThreeCards", "AsAhAdAcKsKhKdKcQsQhQdQc", 3, ""},
+    FamiliesCase{"TwoSuitsKeptApart", "AsAhAdAcKsKhKdKcQsQhQdQcJsJhJdJc", 4, "AhAs"},
+    FamiliesCase{"OneSuitFixed", "AsAdAcKsKhKdKcQsQhQdQcJsJhJdJc", 5, "Ah"},
+    FamiliesCase{"UnevenDeck", "AsAhAdKsKhQsQhQdQcJdJc9s9h", 4, ""},
+    FamiliesCase{"NoRenamingButTheIdentity", "AsAhAdAcKsKhKdKcQsQhQdQc", 3, "AsKhQd"},
+    FamiliesCase{"EmptyBoard", "AsAhAdAc", 0, ""}),
+    [](const testing::TestParamInfo<FamiliesCase>& param) { return std::string(param.param.name); });
 
 // Renamings that keep a weighted range are those that map each combination to
 // one of equal weight.
