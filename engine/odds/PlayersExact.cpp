@@ -87,10 +87,15 @@ struct PlayersExact::BoardCount {
     {
         if (stop.step())
             return;
-        seatAll(board);
         for (std::size_t p = 0; p < players; ++p) {
-            for (std::size_t k = 0; k < seats[p].size(); ++k)
-                seats[p][k].rank = evaluator.rank(prefixKeys[p][k]);
+            const PlayerCombos& combos = setup.players[p];
+            std::vector<Seat>& s = seats[p];
+            s.clear();
+            for (std::size_t c = 0; c < combos.keys.size(); ++c) {
+                const HandKey& k = combos.keys[c];
+                if ((k.cards & board.cards) == 0)
+                    s.push_back({k.cards, evaluator.rank(board.plus(k)), combos.weights[c]});
+            }
         }
         lastCards = 0;
         boards = family;
@@ -139,6 +144,10 @@ struct PlayersExact::BoardCount {
 
     void last(std::uint64_t used, double weight, HandRank best, int bestCount)
     {
+        if (lastCards == 0) {
+            lastOnCompleteBoard(used, weight, best, bestCount);
+            return;
+        }
         double above = 0.0, equal = 0.0, below = 0.0;
         std::uint64_t deals = 0;
         // Without branches: which sum a choice adds to is hard to predict.
@@ -155,9 +164,32 @@ struct PlayersExact::BoardCount {
         }
         if (deals == 0)
             return;
-        above *= weight;
-        equal *= weight;
-        below *= weight;
+        add(deals, above * weight, equal * weight, below * weight, best, bestCount);
+    }
+
+    // The board is complete: each free choice is one deal per board the board stands for.
+    void lastOnCompleteBoard(std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
+        double above = 0.0, equal = 0.0, below = 0.0;
+        std::uint64_t free = 0;
+        for (const Seat& s : seats[players - 1]) {
+            const bool isFree = (s.cards & used) == 0;
+            const double w = isFree ? s.weight : 0.0;
+            free += isFree ? 1 : 0;
+            above += s.rank > best ? w : 0.0;
+            equal += s.rank == best ? w : 0.0;
+            below += s.rank < best ? w : 0.0;
+        }
+        if (free == 0)
+            return;
+        const double scale = weight * static_cast<double>(boards);
+        add(free * boards, above * scale, equal * scale, below * scale, best, bestCount);
+    }
+
+    // Deals of the last player's choices that beat, tie and trail `best`,
+    // the best of the earlier players, held by `bestCount` of them.
+    void add(std::uint64_t deals, double above, double equal, double below, HandRank best, int bestCount)
+    {
         const std::size_t lastPlayer = players - 1;
         const auto count = static_cast<std::size_t>(bestCount);
         tally.deals += deals;
