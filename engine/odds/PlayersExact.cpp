@@ -87,14 +87,26 @@ struct PlayersExact::BoardCount {
     {
         if (stop.step())
             return;
+        // With no three cards of a suit on the board no hand makes a flush:
+        // a hand's value then follows from its ranks alone, and combinations
+        // of one rank pair (listed one after another) are valued once.
+        const bool noFlush = ((board.sum + (std::uint64_t{0x2222} << 32)) & detail::kFlushBits) == 0;
         for (std::size_t p = 0; p < players; ++p) {
             const PlayerCombos& combos = setup.players[p];
             std::vector<Seat>& s = seats[p];
             s.clear();
+            std::uint64_t valuedRanks = ~std::uint64_t{0};
+            HandRank value = 0;
             for (std::size_t c = 0; c < combos.keys.size(); ++c) {
                 const HandKey& k = combos.keys[c];
-                if ((k.cards & board.cards) == 0)
-                    s.push_back({k.cards, evaluator.rank(board.plus(k)), combos.weights[c]});
+                if ((k.cards & board.cards) != 0)
+                    continue;
+                const std::uint64_t ranks = k.sum & 0xffffffffu;
+                if (!noFlush || ranks != valuedRanks) {
+                    value = evaluator.rank(board.plus(k));
+                    valuedRanks = noFlush ? ranks : ~std::uint64_t{0};
+                }
+                s.push_back({k.cards, value, combos.weights[c]});
             }
         }
         lastCards = 0;
