@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Times our equity beside another calculator on the same cases, in one run on
-# this machine, and prints one table: case, threads, ours, theirs, ratio (their
-# time over ours: above 1.0 we are faster).
+# this machine, and prints one table: case, threads, ours, theirs, ratio, by
+# the clock and by processor time (on a busy machine the clock moves more);
+# a ratio above 1.0 means we are faster.
 #
 # Usage: bench/compare_equity.sh BUILD_DIR OTHER_DRIVER [RUNS]
 #
 # BUILD_DIR holds our bench/equity_cases and cli/tablewise (configured with
 # TABLEWISE_BENCH=ON). OTHER_DRIVER is a program of the same interface as
 # equity_cases ("DRIVER CASE THREADS RUNS" prints "CASE SECONDS-PER-RUN
-# DEALS-PER-RUN EQUITY") built on the other calculator; its case "cmd" counts
-# AhAs against KdKc exactly, once per process.
+# DEALS-PER-RUN EQUITY CPU-SECONDS-PER-RUN") built on the other calculator;
+# its case "cmd" counts AhAs against KdKc exactly, once per process.
 set -euo pipefail
 
 if [[ $# -lt 2 ]]; then
@@ -28,47 +29,57 @@ for program in "$ours" "$tablewise" "$other"; do
     fi
 done
 
-# Wall-clock seconds per process, start to answer, over `runs` processes.
+# Seconds per process, start to answer, over `runs` * 4 processes: the
+# clock's, then the processor's (user and system, the processes' own).
 per_process() {
-    local start end
-    start=$(date +%s%N)
-    for ((i = 0; i < runs * 4; ++i)); do
-        "$@" > /dev/null
-    done
-    end=$(date +%s%N)
-    awk -v ns=$((end - start)) -v n=$((runs * 4)) 'BEGIN { printf "%.6f", ns / 1e9 / n }'
+    local TIMEFORMAT='%3R %3U %3S'
+    local n=$((runs * 4))
+    { time (for ((i = 0; i < n; ++i)); do "$@" > /dev/null; done); } 2>&1 |
+        awk -v n=$n '{ printf "%.6f %.6f", $1 / n, ($2 + $3) / n }'
 }
 
-row() { printf '%-44s %7s %14s %14s %7s\n' "$@"; }
+row() { printf '%-44s %7s %11s %11s %6s %11s %11s %6s\n' "$@"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 ms() { awk -v s="$1" 'BEGIN { printf "%.2f ms", s * 1000 }'; }
+rate() { awk -v d="$1" -v s="$2" -v k="$3" 'BEGIN { printf "%.2f M/s", d * k / s / 1e6 }'; }
 
-row case threads ours other ratio
+# Times: the ratio is theirs over ours. Rates: ours over theirs. Above 1.0 we are faster.
+row case threads ours other ratio "ours cpu" "other cpu" ratio
 for threads in 1 2; do
     for c in aa-kk flop mc3 mc6; do
-        read -r _ ourTime ourDeals ourEquity < <("$ours" "$c" "$threads" "$runs")
-        read -r _ otherTime otherDeals otherEquity < <("$other" "$c" "$threads" "$runs")
+        read -r _ ourTime ourDeals ourEquity ourCpu < <("$ours" "$c" "$threads" "$runs")
+        read -r _ otherTime otherDeals otherEquity otherCpu < <("$other" "$c" "$threads" "$runs")
         case $c in
-        aa-kk) row "exact pre-flop AA vs KK" "$threads" "$(ms "$ourTime")" "$(ms "$otherTime")" "$(ratio "$otherTime" "$ourTime")" ;;
-        flop) row "exact flop Qh7s2d AhKh vs 2 ranges" "$threads" "$(ms "$ourTime")" "$(ms "$otherTime")" "$(ratio "$otherTime" "$ourTime")" ;;
+        aa-kk | flop)
+            name="exact pre-flop AA vs KK"
+            [[ $c == flop ]] && name="exact flop Qh7s2d AhKh vs 2 ranges"
+            row "$name" "$threads" "$(ms "$ourTime")" "$(ms "$otherTime")" "$(ratio "$otherTime" "$ourTime")" \
+                "$(ms "$ourCpu")" "$(ms "$otherCpu")" "$(ratio "$otherCpu" "$ourCpu")"
+            if [[ $ourDeals != "$otherDeals" ]]; then
+                echo "  note: $c counted $ourDeals deals here and $otherDeals there (equity $ourEquity, $otherEquity)"
+            fi
+            ;;
         mc3)
-            row "MC 3 players to SE 0.1% (time)" "$threads" "$(ms "$ourTime")" "$(ms "$otherTime")" "$(ratio "$otherTime" "$ourTime")"
-            ourRate=$(awk -v d="$ourDeals" -v s="$ourTime" 'BEGIN { printf "%.2f", d / s / 1e6 }')
-            otherRate=$(awk -v d="$otherDeals" -v s="$otherTime" 'BEGIN { printf "%.2f", d / s / 1e6 }')
-            row "MC 3 players, deals per second (M)" "$threads" "$ourRate" "$otherRate" "$(ratio "$ourRate" "$otherRate")"
-            row "  deals to reach SE 0.1%" "$threads" "$ourDeals" "$otherDeals" ""
+            row "MC 3 players to SE 0.1% (time)" "$threads" "$(ms "$ourTime")" "$(ms "$otherTime")" \
+                "$(ratio "$otherTime" "$ourTime")" "$(ms "$ourCpu")" "$(ms "$otherCpu")" "$(ratio "$otherCpu" "$ourCpu")"
+            row "MC 3 players, deals per second" "$threads" "$(rate "$ourDeals" "$ourTime" 1)" \
+                "$(rate "$otherDeals" "$otherTime" 1)" \
+                "$(awk -v a="$ourDeals" -v b="$ourTime" -v c="$otherDeals" -v d="$otherTime" 'BEGIN { printf "%.2f", (a / b) / (c / d) }')" \
+                "$(rate "$ourDeals" "$ourCpu" 1)" "$(rate "$otherDeals" "$otherCpu" 1)" \
+                "$(awk -v a="$ourDeals" -v b="$ourCpu" -v c="$otherDeals" -v d="$otherCpu" 'BEGIN { printf "%.2f", (a / b) / (c / d) }')"
+            echo "  deals to reach the target: ours $ourDeals, other $otherDeals (each by its own standard error)"
             ;;
         mc6)
-            ourRate=$(awk -v d="$ourDeals" -v s="$ourTime" 'BEGIN { printf "%.2f", d * 6 / s / 1e6 }')
-            otherRate=$(awk -v d="$otherDeals" -v s="$otherTime" 'BEGIN { printf "%.2f", d * 6 / s / 1e6 }')
-            row "MC 6 random, hands per second (M)" "$threads" "$ourRate" "$otherRate" "$(ratio "$ourRate" "$otherRate")"
+            row "MC 6 random, hands per second" "$threads" "$(rate "$ourDeals" "$ourTime" 6)" \
+                "$(rate "$otherDeals" "$otherTime" 6)" \
+                "$(awk -v a="$ourDeals" -v b="$ourTime" -v c="$otherDeals" -v d="$otherTime" 'BEGIN { printf "%.2f", (a / b) / (c / d) }')" \
+                "$(rate "$ourDeals" "$ourCpu" 6)" "$(rate "$otherDeals" "$otherCpu" 6)" \
+                "$(awk -v a="$ourDeals" -v b="$ourCpu" -v c="$otherDeals" -v d="$otherCpu" 'BEGIN { printf "%.2f", (a / b) / (c / d) }')"
             ;;
         esac
-        if [[ $c != mc3 && $c != mc6 && $ourDeals != "$otherDeals" ]]; then
-            echo "  note: $c counted $ourDeals deals here and $otherDeals there (equity $ourEquity, $otherEquity)"
-        fi
     done
 done
-ourCommand=$(per_process "$tablewise" equity AhAs --vs KdKc --exact)
-otherCommand=$(per_process "$other" cmd 0 1)
-row "command AhAs vs KdKc exact, start to answer" "all" "$(ms "$ourCommand")" "$(ms "$otherCommand")" "$(ratio "$otherCommand" "$ourCommand")"
+read -r ourWall ourCpu < <(per_process "$tablewise" equity AhAs --vs KdKc --exact)
+read -r otherWall otherCpu < <(per_process "$other" cmd 0 1)
+row "command AhAs vs KdKc exact, start to answer" "all" "$(ms "$ourWall")" "$(ms "$otherWall")" \
+    "$(ratio "$otherWall" "$ourWall")" "$(ms "$ourCpu")" "$(ms "$otherCpu")" "$(ratio "$otherCpu" "$ourCpu")"
