@@ -35,7 +35,7 @@ per_process() {
     local TIMEFORMAT='%3R %3U %3S'
     local n=$((runs * 4))
     { time (for ((i = 0; i < n; ++i)); do "$@" > /dev/null; done); } 2>&1 |
-        awk -v n=$n '{ printf "%.6f %.6f", $1 / n, ($2 + $3) / n }'
+        awk -v n=$n '{ printf "%.6f %.6f\n", $1 / n, ($2 + $3) / n }'
 }
 
 row() { printf '%-44s %7s %11s %11s %6s %11s %11s %6s\n' "$@"; }
