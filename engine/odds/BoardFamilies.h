@@ -55,17 +55,21 @@ private:
 
     static constexpr std::array<int, 16> kSuitsIn = {0, 1, 1, 2, 1, 2, 2, 3, 1, 2, 2, 3, 2, 3, 3, 4};
 
-    // The children of `n`: one per set of suits its rank can take that no
-    // live renaming turns into a smaller set.
+    // The children of `n`: one per rank from its next rank on and per
+    // non-empty set of suits that rank can take (the ranks between taking
+    // none) that no live renaming turns into a smaller set. A rank taking no
+    // suits changes no renaming's verdict, so it needs no node of its own.
     template <typename Child>
     void forEachChild(const Node& n, Child&& child) const
     {
-        const unsigned suits = free_[static_cast<std::size_t>(n.rank)];
-        for (unsigned set = 0;; set = (set - suits) & suits) {
-            const int taken = kSuitsIn[set];
-            if (taken <= n.left) {
+        for (int r = n.rank; r < cards::kRankCount && capacity_[static_cast<std::size_t>(r)] >= n.left; ++r) {
+            const unsigned suits = free_[static_cast<std::size_t>(r)];
+            for (unsigned set = suits & (0u - suits); set != 0; set = (set - suits) & suits) {
+                const int taken = kSuitsIn[set];
+                if (taken > n.left)
+                    continue;
                 Node next;
-                next.rank = n.rank + 1;
+                next.rank = r + 1;
                 next.left = n.left - taken;
                 bool earlier = false;
                 for (std::size_t i = 0; i < n.liveCount && !earlier; ++i) {
@@ -74,15 +78,13 @@ private:
                     if (image == set)
                         next.live[next.liveCount++] = n.live[i];
                 }
-                if (!earlier) {
-                    next.sofar = n.sofar;
-                    for (unsigned s = set; s != 0; s &= s - 1)
-                        next.sofar = next.sofar.plus(keys_[static_cast<std::size_t>(n.rank * cards::kSuitCount + kLowestSuit[s])]);
-                    child(next);
-                }
+                if (earlier)
+                    continue;
+                next.sofar = n.sofar;
+                for (unsigned s = set; s != 0; s &= s - 1)
+                    next.sofar = next.sofar.plus(keys_[static_cast<std::size_t>(r * cards::kSuitCount + kLowestSuit[s])]);
+                child(next);
             }
-            if (set == suits)
-                break;
         }
     }
 
