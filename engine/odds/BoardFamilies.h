@@ -6,8 +6,8 @@
 // Boards are built rank by rank, each rank taking a set of suits; a board is
 // kept when no renaming turns it into one that comes earlier (rank by rank,
 // the suit sets compared as numbers). A renaming that already makes an
-// earlier start rules out every board that begins so, which keeps the search
-// small. The search is cut into parts (the starts of the boards' first two
+// earlier start rules out every board that begins so, which keeps the walk
+// small. The walk is cut into parts (the starts of the boards' first two
 // cards) that threads can share; no list of all boards is kept.
 
 #include <array>
@@ -38,7 +38,7 @@ public:
     template <typename Visit, typename Last>
     void forEachIn(std::size_t part, Visit&& visit, Last&& last) const
     {
-        search(parts_[part], visit, last);
+        walk(parts_[part], visit, last);
     }
 
 private:
@@ -89,7 +89,7 @@ private:
     }
 
     template <typename Visit, typename Last>
-    void search(const Node& n, Visit& visit, Last& last) const
+    void walk(const Node& n, Visit& visit, Last& last) const
     {
         if (n.left == 0) {
             visit(n.sofar, static_cast<std::uint32_t>(images_.size() / n.liveCount));
@@ -102,7 +102,7 @@ private:
             plain(firstOfRank_[static_cast<std::size_t>(n.rank)], n.left, n.sofar, last);
             return;
         }
-        forEachChild(n, [&](const Node& next) { search(next, visit, last); });
+        forEachChild(n, [&](const Node& next) { walk(next, visit, last); });
     }
 
     template <typename Last>
