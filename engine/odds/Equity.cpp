@@ -62,12 +62,14 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
         result.error = setup.error;
         return result;
     }
-    const ExactEquity exact(setup.value);
+    ExactEquity exact(setup.value);
     const MonteCarloEquity monteCarlo(setup.value, request.seed);
     const bool limited = request.trials != 0 || request.seconds > 0.0;
     const bool useExact = request.method == EquityMethod::Exact ||
                           (request.method == EquityMethod::Automatic && !limited && exact.seconds() <= kExactBudgetSeconds);
     result.method = useExact ? EquityMethod::Exact : EquityMethod::MonteCarlo;
+    if (useExact)
+        exact.prepare();
     // A trial count or a time limit replaces the standard error as the end.
     const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
 

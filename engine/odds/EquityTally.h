@@ -40,6 +40,12 @@ struct EquityTally {
         return *this;
     }
 
+    // The counts of `n` deals alike.
+    EquityTally times(std::uint64_t n) const
+    {
+        return {deals * n, wins * n, ties * n, potUnits * n, squaredPotUnits * n};
+    }
+
     // Fills the shares of a result; the standard error only when asked.
     void fill(EquityResult& r, bool sampled) const
     {

@@ -1,9 +1,10 @@
 #pragma once
-// The evaluator's lookup tables, built once per process.
+// The evaluator's lookup tables, compiled into the program: nothing is built
+// at run time.
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <span>
 
 #include "engine/odds/HandRank.h"
 
@@ -11,16 +12,15 @@ namespace engine::odds {
 
 struct EvaluatorTables {
     std::uint64_t multiplier = 0;
-    std::vector<std::uint32_t> displacement; // per hash row
-    std::vector<HandRank> values;            // per hash slot
-    std::vector<HandRank> flush;             // per 13-bit rank mask
+    std::span<const std::uint32_t> displacement; // per hash row
+    std::span<const HandRank> values;            // per hash slot
+    std::span<const HandRank> flush;             // per 13-bit rank mask
 
     static const EvaluatorTables& instance();
 
     std::size_t bytes() const
     {
-        return displacement.size() * sizeof(displacement[0]) + values.size() * sizeof(values[0]) +
-               flush.size() * sizeof(flush[0]);
+        return displacement.size_bytes() + values.size_bytes() + flush.size_bytes();
     }
 };
 

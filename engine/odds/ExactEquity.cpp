@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/odds/PlayersExact.h"
+#include "engine/odds/SuitSymmetry.h"
+
 namespace engine::odds {
 
 namespace {
@@ -79,6 +82,28 @@ ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
             firstCards_.emplace_back(i, -1);
     }
     itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
+
+    if (setup.missingBoardCards < 3)
+        return;
+    std::uint64_t deck = 0;
+    for (cards::Card c : setup.deck)
+        deck |= cards::cardBit(c);
+    // Random opponents hold any two cards of the deck: the deck's renaming keeps them.
+    const WeightedCombos combos(setup.combos, {});
+    const auto group = suitPermutationsKeeping([&](const SuitPermutation& p) {
+        return permuteSuits(deck, p) == deck && permuteSuits(setup.board.cards, p) == setup.board.cards &&
+               permuteSuits(setup.hand.cards, p) == setup.hand.cards && (!setup.ranged || combos.keptBy(p));
+    });
+    if (group.size() >= PlayersExact::kFewestRenamings)
+        renamings_ = group;
+}
+
+void ExactEquity::prepare()
+{
+    if (renamings_.empty() || countsByFamily())
+        return;
+    families_.emplace(setup_.deck, setup_.missingBoardCards, renamings_);
+    itemCount_ = std::max<std::uint64_t>(1, families_->parts());
 }
 
 double ExactEquity::seconds() const
@@ -90,7 +115,8 @@ double ExactEquity::seconds() const
     constexpr double kRandomEvaluationsPerSecond = 200e6;
     constexpr double kTuplesPerSecond = 150e6;
     const int n = static_cast<int>(setup_.deck.size());
-    const double boards = choose(n, setup_.missingBoardCards);
+    // Families hold about as many boards as there are renamings.
+    const double boards = choose(n, setup_.missingBoardCards) / static_cast<double>(std::max<std::size_t>(1, renamings_.size()));
     if (setup_.ranged)
         return boards * (1.0 + static_cast<double>(setup_.combos.size())) / kRangeEvaluationsPerSecond;
     const int rest = n - setup_.missingBoardCards;
@@ -141,6 +167,34 @@ EquityTally ExactEquity::run(std::uint64_t item, StopPoll& stop) const
 {
     EquityTally tally;
     const std::size_t n = deckKeys_.size();
+    if (countsByFamily()) {
+        if (families_->parts() == 0)
+            return tally;
+        if (!setup_.ranged) {
+            const auto one = [&](const HandKey& cards, std::uint32_t boards) {
+                if (!stop.step())
+                    countAgainstRandom(setup_.board.plus(cards), tally, stop, boards);
+            };
+            families_->forEachIn(item, one, [&](const HandKey& prefix, std::size_t from, std::uint32_t boards) {
+                for (std::size_t c = from; c < n; ++c)
+                    one(prefix.plus(deckKeys_[c]), boards);
+            });
+            return tally;
+        }
+        RangeCount count(evaluator_, setup_.hand, setup_.combos, deckKeys_);
+        families_->forEachIn(
+            item,
+            [&](const HandKey& cards, std::uint32_t boards) {
+                if (!stop.step())
+                    count.board(setup_.board.plus(cards), boards);
+            },
+            [&](const HandKey& prefix, std::size_t from, std::uint32_t boards) {
+                if (!stop.step())
+                    count.lastCard(setup_.board.plus(prefix), from, boards);
+            });
+        count.fill(tally);
+        return tally;
+    }
     if (!setup_.ranged) {
         forEachPrefix(item, [&](const HandKey& prefix, std::size_t from) {
             if (setup_.missingBoardCards == 0) {
@@ -163,7 +217,8 @@ EquityTally ExactEquity::run(std::uint64_t item, StopPoll& stop) const
     return tally;
 }
 
-void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, StopPoll& stop) const
+void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, StopPoll& stop,
+                                     std::uint64_t boards) const
 {
     const HandRank hero = evaluator_.rank(board.plus(setup_.hand));
     std::array<HandKey, cards::kCardCount> rest;
@@ -193,11 +248,13 @@ void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, S
         }
     }
     const std::uint64_t all = n * (n - 1) / 2;
+    EquityTally one;
     if (opponents == 1) {
-        tally.deals += all;
-        tally.wins += worseTotal;
-        tally.ties += equalTotal;
-        tally.potUnits += worseTotal * kPotUnits + equalTotal * (kPotUnits / 2);
+        one.deals = all;
+        one.wins = worseTotal;
+        one.ties = equalTotal;
+        one.potUnits = worseTotal * kPotUnits + equalTotal * (kPotUnits / 2);
+        tally += one.times(boards);
         return;
     }
     if (opponents == 2) {
@@ -212,10 +269,11 @@ void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, S
         const std::uint64_t bothWorse = disjointPairs(worseTotal, worseTotal, ww, true);
         const std::uint64_t oneEqual = 2 * disjointPairs(equalTotal, worseTotal, ew, false);
         const std::uint64_t bothEqual = disjointPairs(equalTotal, equalTotal, ee, true);
-        tally.deals += deals;
-        tally.wins += bothWorse;
-        tally.ties += oneEqual + bothEqual;
-        tally.potUnits += bothWorse * kPotUnits + oneEqual * (kPotUnits / 2) + bothEqual * (kPotUnits / 3);
+        one.deals = deals;
+        one.wins = bothWorse;
+        one.ties = oneEqual + bothEqual;
+        one.potUnits = bothWorse * kPotUnits + oneEqual * (kPotUnits / 2) + bothEqual * (kPotUnits / 3);
+        tally += one.times(boards);
         return;
     }
     std::uint64_t orderings = 1;
@@ -223,7 +281,7 @@ void ExactEquity::countAgainstRandom(const HandKey& board, EquityTally& tally, S
         orderings *= static_cast<std::uint64_t>(k);
     for (std::size_t first = 0; first < hands.size(); ++first) {
         const OpponentHand& h = hands[first];
-        if (!countTuples(hands, first + 1, opponents - 1, h.cards, hero, h.rank, 1, orderings, tally, stop))
+        if (!countTuples(hands, first + 1, opponents - 1, h.cards, hero, h.rank, 1, orderings * boards, tally, stop))
             return;
     }
 }

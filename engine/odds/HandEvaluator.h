@@ -1,8 +1,8 @@
 #pragma once
 // Ranks hands of five, six or seven cards. Hands without a flush are looked
 // up by their multiset of ranks in a perfect hash table; flushes by the
-// 13-bit mask of the flush suit's ranks. The tables (about 340 KiB) are built
-// once, on first use.
+// 13-bit mask of the flush suit's ranks. The tables (about 340 KiB) are
+// computed at build time and compiled in.
 
 #include <bit>
 #include <cstdint>

@@ -87,13 +87,14 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
         result.error = setup.error;
         return result;
     }
-    const PlayersExact exact(setup.value);
+    PlayersExact exact(setup.value);
     const bool limited = request.trials != 0 || request.seconds > 0.0;
     const bool useExact = request.method == EquityMethod::Exact ||
                           (request.method == EquityMethod::Automatic && !limited && exact.seconds() <= kExactBudgetSeconds);
     result.method = useExact ? EquityMethod::Exact : EquityMethod::MonteCarlo;
 
     if (useExact) {
+        exact.prepare();
         const std::uint64_t items = exact.itemCount();
         // Each item's tally is kept and the items summed in order at the end,
         // so floating-point sums do not depend on which thread ran what.

@@ -22,6 +22,8 @@ struct PlayersExact::BoardCount {
     // The last cards the values stand for: a deal is counted once for each
     // of them that no chosen combination holds. 0: the board is complete.
     std::uint64_t lastCards = 0;
+    // How many boards the one being counted stands for.
+    std::uint64_t boards = 1;
 
     static constexpr std::array<double, kMaxPlayers + 2> kShare = {
         0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
@@ -80,27 +82,47 @@ struct PlayersExact::BoardCount {
         }
     }
 
-    // A complete board.
-    void board(const HandKey& board)
+    // A complete board, standing for `family` boards.
+    void board(const HandKey& board, std::uint64_t family = 1)
     {
         if (stop.step())
             return;
-        seatAll(board);
+        // With no three cards of a suit on the board no hand makes a flush:
+        // a hand's value then follows from its ranks alone, and combinations
+        // of one rank pair (listed one after another) are valued once.
+        const bool noFlush = ((board.sum + (std::uint64_t{0x2222} << 32)) & detail::kFlushBits) == 0;
         for (std::size_t p = 0; p < players; ++p) {
-            for (std::size_t k = 0; k < seats[p].size(); ++k)
-                seats[p][k].rank = evaluator.rank(prefixKeys[p][k]);
+            const PlayerCombos& combos = setup.players[p];
+            std::vector<Seat>& s = seats[p];
+            s.clear();
+            std::uint64_t valuedRanks = ~std::uint64_t{0};
+            HandRank value = 0;
+            for (std::size_t c = 0; c < combos.keys.size(); ++c) {
+                const HandKey& k = combos.keys[c];
+                if ((k.cards & board.cards) != 0)
+                    continue;
+                const std::uint64_t ranks = k.sum & 0xffffffffu;
+                if (!noFlush || ranks != valuedRanks) {
+                    value = evaluator.rank(board.plus(k));
+                    valuedRanks = noFlush ? ranks : ~std::uint64_t{0};
+                }
+                s.push_back({k.cards, value, combos.weights[c]});
+            }
         }
         lastCards = 0;
+        boards = family;
         choose(0, 0, 1.0, 0, 0);
     }
 
-    // Every board of `prefix` and one deck card from position `from` on.
-    // Where no hand can make a flush, the last card's suit changes no value:
-    // the cards of a rank are valued once and counted together.
-    void lastCard(const HandKey& prefix, std::size_t from)
+    // Every board of `prefix` and one deck card from position `from` on,
+    // each standing for `family` boards. Where no hand can make a flush, the
+    // last card's suit changes no value: the cards of a rank are valued once
+    // and counted together.
+    void lastCard(const HandKey& prefix, std::size_t from, std::uint64_t family = 1)
     {
         if (stop.step())
             return;
+        boards = family;
         const bool flushPossible = seatAll(prefix);
         const std::size_t n = exact.deckKeys_.size();
         for (std::size_t first = from; first < n && !stop.stopped();) {
@@ -134,14 +156,18 @@ struct PlayersExact::BoardCount {
 
     void last(std::uint64_t used, double weight, HandRank best, int bestCount)
     {
+        if (lastCards == 0) {
+            lastOnCompleteBoard(used, weight, best, bestCount);
+            return;
+        }
         double above = 0.0, equal = 0.0, below = 0.0;
         std::uint64_t deals = 0;
         // Without branches: which sum a choice adds to is hard to predict.
         for (const Seat& s : seats[players - 1]) {
             const bool free = (s.cards & used) == 0;
-            const std::uint64_t times = !free ? 0
-                                        : lastCards == 0 ? 1
-                                                         : cardsIn(lastCards & ~(used | s.cards));
+            const std::uint64_t times = (!free ? 0
+                                         : lastCards == 0 ? 1
+                                                          : cardsIn(lastCards & ~(used | s.cards))) * boards;
             const double w = s.weight * static_cast<double>(times);
             deals += times;
             above += s.rank > best ? w : 0.0;
@@ -150,9 +176,32 @@ struct PlayersExact::BoardCount {
         }
         if (deals == 0)
             return;
-        above *= weight;
-        equal *= weight;
-        below *= weight;
+        add(deals, above * weight, equal * weight, below * weight, best, bestCount);
+    }
+
+    // The board is complete: each free choice is one deal per board the board stands for.
+    void lastOnCompleteBoard(std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
+        double above = 0.0, equal = 0.0, below = 0.0;
+        std::uint64_t free = 0;
+        for (const Seat& s : seats[players - 1]) {
+            const bool isFree = (s.cards & used) == 0;
+            const double w = isFree ? s.weight : 0.0;
+            free += isFree ? 1 : 0;
+            above += s.rank > best ? w : 0.0;
+            equal += s.rank == best ? w : 0.0;
+            below += s.rank < best ? w : 0.0;
+        }
+        if (free == 0)
+            return;
+        const double scale = weight * static_cast<double>(boards);
+        add(free * boards, above * scale, equal * scale, below * scale, best, bestCount);
+    }
+
+    // Deals of the last player's choices that beat, tie and trail `best`,
+    // the best of the earlier players, held by `bestCount` of them.
+    void add(std::uint64_t deals, double above, double equal, double below, HandRank best, int bestCount)
+    {
         const std::size_t lastPlayer = players - 1;
         const auto count = static_cast<std::size_t>(bestCount);
         tally.deals += deals;
@@ -196,6 +245,33 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
             firstCards_.emplace_back(i, -1);
     }
     itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
+
+    if (setup.missingBoardCards < 3)
+        return;
+    std::uint64_t deck = 0;
+    for (cards::Card c : setup.deck)
+        deck |= cards::cardBit(c);
+    std::vector<WeightedCombos> ranged;
+    for (const PlayerCombos& p : setup.players) {
+        if (!p.random)
+            ranged.emplace_back(p.keys, p.weights);
+    }
+    // Random players hold any two cards of the deck: the deck's renaming keeps them.
+    const auto group = suitPermutationsKeeping([&](const SuitPermutation& p) {
+        if (permuteSuits(deck, p) != deck || permuteSuits(setup.board.cards, p) != setup.board.cards)
+            return false;
+        return std::all_of(ranged.begin(), ranged.end(), [&](const WeightedCombos& c) { return c.keptBy(p); });
+    });
+    if (group.size() >= kFewestRenamings)
+        renamings_ = group;
+}
+
+void PlayersExact::prepare()
+{
+    if (renamings_.empty() || countsByFamily())
+        return;
+    families_.emplace(setup_.deck, setup_.missingBoardCards, renamings_);
+    itemCount_ = std::max<std::uint64_t>(1, families_->parts());
 }
 
 double PlayersExact::seconds() const
@@ -204,7 +280,9 @@ double PlayersExact::seconds() const
     // last player compared.
     constexpr double kEvaluationsPerSecond = 150e6;
     constexpr double kChoicesPerSecond = 400e6;
-    const double boards = choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards);
+    // Families hold about as many boards as there are renamings.
+    const double boards = choose(static_cast<int>(setup_.deck.size()), setup_.missingBoardCards) /
+                          static_cast<double>(std::max<std::size_t>(1, renamings_.size()));
     double evaluations = 0.0;
     double choices = 1.0;
     for (const PlayerCombos& p : setup_.players) {
@@ -221,6 +299,17 @@ WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
     for (std::size_t p = 0; p < count.players; ++p) {
         count.seats[p].reserve(setup_.players[p].keys.size());
         count.prefixKeys[p].reserve(setup_.players[p].keys.size());
+    }
+    if (countsByFamily()) {
+        if (families_->parts() != 0) {
+            // Both poll the stop themselves.
+            families_->forEachIn(
+                item, [&](const HandKey& cards, std::uint32_t boards) { count.board(setup_.board.plus(cards), boards); },
+                [&](const HandKey& prefix, std::size_t from, std::uint32_t boards) {
+                    count.lastCard(setup_.board.plus(prefix), from, boards);
+                });
+        }
+        return tally;
     }
     const HandKey* keys = deckKeys_.data();
     const std::size_t n = deckKeys_.size();

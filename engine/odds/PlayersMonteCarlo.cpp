@@ -61,10 +61,32 @@ SampledTally PlayersMonteCarlo::runBatch(std::uint64_t batch, std::uint64_t tria
         deck[i] = HandKey{0, 0}.plus(setup_.deck[i]);
     const auto missing = static_cast<std::size_t>(setup_.missingBoardCards);
     const std::size_t players = setup_.players.size();
-    std::size_t randomPlayers = 0;
-    for (const PlayerCombos& p : setup_.players)
-        randomPlayers += p.random ? 1 : 0;
-    const std::size_t dealt = missing + 2 * randomPlayers;
+
+    // Cards are dealt by drawing deck positions from a few random bits each
+    // and drawing again when the position is past the deck or its card is
+    // taken: every card left is equally likely, as in a shuffle, and one
+    // random number serves several cards.
+    unsigned positionBits = 1;
+    while ((std::size_t{1} << positionBits) < n)
+        ++positionBits;
+    const std::uint64_t positionMask = (std::uint64_t{1} << positionBits) - 1;
+    std::uint64_t bits = 0;
+    unsigned bitsLeft = 0;
+    const auto deal = [&](std::uint64_t& taken) -> const HandKey& {
+        for (;;) {
+            if (bitsLeft < positionBits) {
+                bits = random.next();
+                bitsLeft = 64;
+            }
+            const auto at = static_cast<std::size_t>(bits & positionMask);
+            bits >>= positionBits;
+            bitsLeft -= positionBits;
+            if (at < n && (deck[at].cards & taken) == 0) {
+                taken |= deck[at].cards;
+                return deck[at];
+            }
+        }
+    };
 
     SampledTally tally;
     std::array<std::uint32_t, kMaxPlayers> picks{};
@@ -73,35 +95,29 @@ SampledTally PlayersMonteCarlo::runBatch(std::uint64_t batch, std::uint64_t tria
         std::uint64_t used = 0;
         if (!sampler_.draw(random, picks, used, stop))
             break;
-        // Partial shuffle; a card a player already holds is drawn again.
-        for (std::size_t i = 0; i < dealt;) {
-            std::swap(deck[i], deck[i + random.below(n - i)]);
-            if ((deck[i].cards & used) == 0)
-                ++i;
-        }
         HandKey board = setup_.board;
         for (std::size_t i = 0; i < missing; ++i)
-            board = board.plus(deck[i]);
-        std::size_t next = missing;
-        HandRank best = 0;
-        int bestCount = 0;
+            board = board.plus(deal(used));
+        std::array<HandKey, kMaxPlayers> hands;
         for (std::size_t p = 0; p < players; ++p) {
             const PlayerCombos& combos = setup_.players[p];
-            HandKey hand = board;
             if (combos.random) {
-                hand = hand.plus(deck[next]).plus(deck[next + 1]);
-                next += 2;
+                const HandKey& first = deal(used);
+                hands[p] = board.plus(first).plus(deal(used));
             } else {
-                hand = hand.plus(combos.keys[picks[p]]);
-            }
-            ranks[p] = evaluator_.rank(hand);
-            if (ranks[p] > best || bestCount == 0) {
-                best = ranks[p];
-                bestCount = 1;
-            } else if (ranks[p] == best) {
-                ++bestCount;
+                hands[p] = board.plus(combos.keys[picks[p]]);
             }
         }
+        // The lookups first, then the comparisons: the table reads of
+        // several hands overlap instead of waiting on one another.
+        for (std::size_t p = 0; p < players; ++p)
+            ranks[p] = evaluator_.rank(hands[p]);
+        HandRank best = 0;
+        for (std::size_t p = 0; p < players; ++p)
+            best = std::max(best, ranks[p]);
+        int bestCount = 0;
+        for (std::size_t p = 0; p < players; ++p)
+            bestCount += ranks[p] == best ? 1 : 0;
         for (std::size_t p = 0; p < players; ++p) {
             if (ranks[p] == best)
                 tally.players[p].addDeal(bestCount);

@@ -34,16 +34,16 @@ RangeCount::RangeCount(const HandEvaluator& evaluator, const HandKey& hand, cons
     }
 }
 
-void RangeCount::board(const HandKey& board)
+void RangeCount::board(const HandKey& board, std::uint64_t boards)
 {
     const HandRank hero = evaluator_.rank(board.plus(hand_));
     for (const HandKey& combo : combos_) {
         if ((combo.cards & board.cards) == 0)
-            count(hero, evaluator_.rank(board.plus(combo)), 1);
+            count(hero, evaluator_.rank(board.plus(combo)), boards);
     }
 }
 
-void RangeCount::lastCard(const HandKey& prefix, std::size_t from)
+void RangeCount::lastCard(const HandKey& prefix, std::size_t from, std::uint64_t boards)
 {
     const std::size_t n = deck_.size();
     const HandKey heroPrefix = prefix.plus(hand_);
@@ -64,7 +64,7 @@ void RangeCount::lastCard(const HandKey& prefix, std::size_t from)
             const HandRank hero = evaluator_.rank(heroPrefix.plus(deck_[first]));
             const std::uint64_t cardsOfRank = rankEnd_[first] - first;
             for (std::size_t s = 0; s < seated; ++s)
-                count(hero, evaluator_.rank(seats_[s].prefix.plus(deck_[first])), cardsOfRank);
+                count(hero, evaluator_.rank(seats_[s].prefix.plus(deck_[first])), cardsOfRank * boards);
         }
         return;
     }
@@ -79,14 +79,14 @@ void RangeCount::lastCard(const HandKey& prefix, std::size_t from)
                 while (card < end && (deck_[card].cards & seat.cards) != 0)
                     ++card;
                 if (free != 0)
-                    count(heroForRank, evaluator_.rank(seat.prefix.plus(deck_[card])), free);
+                    count(heroForRank, evaluator_.rank(seat.prefix.plus(deck_[card])), free * boards);
                 continue;
             }
             for (std::size_t card = first; card < end; ++card) {
                 if ((deck_[card].cards & seat.cards) != 0)
                     continue;
                 const HandRank hero = heroMayFlush ? evaluator_.rank(heroPrefix.plus(deck_[card])) : heroForRank;
-                count(hero, evaluator_.rank(seat.prefix.plus(deck_[card])), 1);
+                count(hero, evaluator_.rank(seat.prefix.plus(deck_[card])), boards);
             }
         }
     }

@@ -22,11 +22,12 @@ public:
     RangeCount(const HandEvaluator& evaluator, const HandKey& hand, const std::vector<HandKey>& combos,
                const std::vector<HandKey>& deck);
 
-    // A complete board.
-    void board(const HandKey& board);
+    // A complete board, standing for `boards` boards that give the same count.
+    void board(const HandKey& board, std::uint64_t boards = 1);
 
-    // Every board made of `prefix` and one deck card from position `from` on.
-    void lastCard(const HandKey& prefix, std::size_t from);
+    // Every board made of `prefix` and one deck card from position `from` on,
+    // each standing for `boards` boards that give the same count.
+    void lastCard(const HandKey& prefix, std::size_t from, std::uint64_t boards = 1);
 
     void fill(EquityTally& tally) const;
 

@@ -112,6 +112,10 @@ INSTANTIATE_TEST_SUITE_P(Situations, ExactEquityCase, testing::Values(
     EquityCase{"FlopTwoOpponents", "AsKs", "Qs7h2d", 10, 2, nullptr},
     EquityCase{"FlopSplitStraights", "Th9c", "JsQdKh", 0, 1, "Tc9h, AcTs, 9s8s"},
     EquityCase{"PreflopPairs", "AhAs", "", 15, 1, "KdKc"},
+    // Whole ranks dead: suit renamings keep these, so boards are counted by family.
+    EquityCase{"PreflopPairsWholeRanksDead", "AhAs", "", 22, 1, "KdKc"},
+    EquityCase{"PreflopRandomWholeRanksDead", "AhAs", "", 18, 1, nullptr},
+    EquityCase{"PreflopRangeWholeRanksDead", "AhKh", "", 22, 1, "QQ+, AKs, JTs"},
     EquityCase{"PreflopDomination", "AhKd", "", 16, 1, "AcQc"},
     EquityCase{"PreflopRandom", "QsJs", "", 12, 1, nullptr},
     EquityCase{"PreflopRange", "7h7d", "", 14, 1, "TT+, AK"},

@@ -9,6 +9,7 @@
 
 #include "ReferenceEvaluator.h"
 #include "engine/cards/CardParser.h"
+#include "engine/odds/EvaluatorTableBuilder.h"
 #include "engine/odds/EvaluatorTables.h"
 #include "engine/odds/HandEvaluator.h"
 
@@ -223,6 +224,19 @@ TEST(HandEvaluator, ItsTablesTakeAtMostOneMebibyte)
     const EvaluatorTables& tables = EvaluatorTables::instance();
     EXPECT_LE(tables.bytes() + sizeof(detail::kCardKeys) + sizeof(detail::kCardBits), std::size_t{1} << 20);
     EXPECT_EQ(tables.flush.size(), 8192u);
+}
+
+// The tables compiled in are those the rules give: a stale or damaged
+// generated source shows here.
+TEST(HandEvaluator, ItsCompiledTablesAreThoseComputedFromTheRules)
+{
+    const EvaluatorTables& compiled = EvaluatorTables::instance();
+    const BuiltEvaluatorTables built = buildEvaluatorTables();
+    EXPECT_EQ(compiled.multiplier, built.multiplier);
+    EXPECT_TRUE(std::equal(compiled.displacement.begin(), compiled.displacement.end(), built.displacement.begin(),
+                           built.displacement.end()));
+    EXPECT_TRUE(std::equal(compiled.values.begin(), compiled.values.end(), built.values.begin(), built.values.end()));
+    EXPECT_TRUE(std::equal(compiled.flush.begin(), compiled.flush.end(), built.flush.begin(), built.flush.end()));
 }
 
 TEST(HandEvaluator, NamesTheCategories)
