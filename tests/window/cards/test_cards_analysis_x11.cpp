@@ -119,7 +119,8 @@ TEST(CardsAnalysisOnX, ARangePickedFromTheChartIsBrokenDownByItsClasses)
     ASSERT_TRUE(typeInto(w.cardBox(CardBox::Flop), QStringLiteral("Qh Jh 2c")));
     ASSERT_TRUE(w.model().reading().hand.has_value());
     ASSERT_EQ(w.model().reading().board.size(), 3U);
-    EXPECT_NE(w.analysisTitle()->text().indexOf(QStringLiteral("No opponent")), -1) << w.analysisTitle()->text().toStdString();
+    EXPECT_NE(w.analysisTitle()->text().indexOf(QStringLiteral("No opponent")), -1)
+        << w.analysisTitle()->text().toStdString();
 
     // In the picker: the bet class chooser one down with the keyboard (from
     // the raises to the calls), the chart button, OK.
