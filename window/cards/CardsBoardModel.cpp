@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/LimperCount.h"
+#include "engine/cards/RangeText.h"
 #include "help/CHtmlHelp.h"
 #include "platform/money/TypedAmount.h"
 #include "help/HelpContext.h"
@@ -13,6 +14,15 @@
 namespace window::cards {
 
 namespace {
+
+std::string trimmed(std::string_view text)
+{
+    constexpr std::string_view kSpace = " \t\r\n";
+    const auto first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos)
+        return {};
+    return std::string(text.substr(first, text.find_last_not_of(kSpace) - first + 1));
+}
 
 // Whether the main window says Heads-up (true) or Multi-way (false), if either.
 std::optional<bool> headsUpOf(const FrmPoker& frm)
@@ -150,6 +160,26 @@ std::optional<engine::odds::EquityRequest> CardsBoardModel::equityRequest() cons
     return request;
 }
 
+RangeAnalysisSubject CardsBoardModel::rangeAnalysis() const
+{
+    RangeAnalysisSubject subject;
+    RangeAnalysisInput& in = subject.input;
+    in.hand = reading_.hand;
+    in.board = reading_.board;
+    for (engine::cards::Card c : reading_.box(CardBox::Dead).cards)
+        in.dead.insert(c);
+    for (int i = 0; i < input_.opponents; ++i) {
+        const OpponentReading& opponent = opponentReading(i);
+        if (!opponent.range || opponent.range->empty())
+            continue;
+        subject.opponent = i;
+        in.range = *opponent.range;
+        in.rangeText = trimmed(input_.ranges[static_cast<std::size_t>(i)]);
+        break;
+    }
+    return subject;
+}
+
 void CardsBoardModel::update()
 {
     reading_ = readCards(input_);
@@ -190,6 +220,15 @@ bool sameComputation(const engine::odds::EquityRequest& a, const engine::odds::E
     if (a.hand != b.hand || a.opponents != b.opponents || a.opponentRange.has_value() != b.opponentRange.has_value())
         return false;
     return !a.opponentRange || sameRange(*a.opponentRange, *b.opponentRange);
+}
+
+std::string rangeAnalysisTitle(const RangeAnalysisSubject& subject)
+{
+    if (!subject.opponent)
+        return "No opponent holds a range: type one or pick it on the grid for the analysis of its hands.";
+    const std::string text = subject.input.rangeText.empty() ? engine::cards::rangeText(subject.input.range)
+                                                             : subject.input.rangeText;
+    return "Against opponent " + std::to_string(*subject.opponent + 1) + ": " + text;
 }
 
 void showCardsHelp(const FrmPoker& frm)

@@ -14,12 +14,19 @@
 #include "window/cards/MainWindowEntry.h"
 #include "window/cards/OpponentRange.h"
 #include "window/cards/PotOdds.h"
+#include "window/cards/RangeAnalysisInput.h"
 
 namespace window {
 class FrmPoker;
 }
 
 namespace window::cards {
+
+// What the range analysis is asked about, and whose range that is.
+struct RangeAnalysisSubject {
+    RangeAnalysisInput input;
+    std::optional<int> opponent; // 0 to 8; none while no opponent in play holds a range
+};
 
 class CardsBoardModel {
 public:
@@ -69,6 +76,12 @@ public:
     // Why there is no request, for the user; empty when there is one.
     std::string whyNoEquity() const;
 
+    // The range analysis of the cards as they stand: the hand when two hole
+    // cards read, the board as far as it reads, the dead cards that read,
+    // and the range of the first opponent in play that holds one, with its
+    // text as typed. Without such an opponent the range is empty.
+    RangeAnalysisSubject rangeAnalysis() const;
+
 private:
     void update();
 
@@ -85,6 +98,10 @@ private:
 // same cards, dead cards and players (their ranges by combination and
 // weight). The seed and the method are the worker's.
 bool sameComputation(const engine::odds::EquityRequest& a, const engine::odds::EquityRequest& b);
+
+// Which opponent the analysis is about, for the user: "Against opponent 2:
+// QQ+, AK", or what to do for one.
+std::string rangeAnalysisTitle(const RangeAnalysisSubject& subject);
 
 // F1 in the cards window: its help topic, in a viewer that the main window
 // owns (it closes with it).

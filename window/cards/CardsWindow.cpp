@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QValidator>
 #include <QVBoxLayout>
 #include <cstdlib>
@@ -24,6 +25,7 @@
 #include "window/cards/CardsStateDump.h"
 #include "window/cards/CardsText.h"
 #include "window/cards/OpponentRows.h"
+#include "window/cards/RangeAnalysisPanel.h"
 #include "window/cards/RangePickerDialog.h"
 #include "window/model/FrmPoker.h"
 #include "window/model/StateDump.h"
@@ -37,6 +39,9 @@ using platform::qt::toUtf8;
 
 // A run shorter than this shows no progress mark.
 constexpr int kProgressDelayMs = 100;
+// Room for the analysis' tables and charts; where the screen has less, the
+// window's content scrolls.
+constexpr int kAnalysisHeight = 340;
 
 const QColor kGreen(5, 124, 19);
 const QColor kMessageColour(255, 230, 128);
@@ -170,6 +175,24 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     potOdds_ = new QLabel(this);
     potOdds_->setWordWrap(true);
 
+    analysisToggle_ = new QToolButton(this);
+    analysisToggle_->setObjectName(QStringLiteral("analysisToggle"));
+    analysisToggle_->setText(tr("Range &analysis"));
+    analysisToggle_->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    analysisToggle_->setCheckable(true);
+    analysisToggle_->setChecked(true);
+    analysisToggle_->setArrowType(Qt::DownArrow);
+    analysisToggle_->setAutoRaise(true);
+    analysisToggle_->setPalette(palette());
+    analysisTitle_ = new QLabel(this);
+    analysisTitle_->setObjectName(QStringLiteral("analysisTitle"));
+    analysisTitle_->setWordWrap(true);
+    analysisTitle_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    analysis_ = new RangeAnalysisPanel(this);
+    analysis_->setPalette(platform::qt::systemPalette());
+    analysis_->setAutoFillBackground(true);
+    analysis_->setMinimumHeight(kAnalysisHeight);
+
     // Room for the longest texts from the start, so that nothing moves as
     // they come and go.
     const int line = fontMetrics().lineSpacing();
@@ -197,6 +220,9 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     layout->addLayout(methodRow);
     layout->addWidget(players_);
     layout->addWidget(potOdds_);
+    layout->addWidget(analysisToggle_, 0, Qt::AlignLeft);
+    layout->addWidget(analysisTitle_);
+    layout->addWidget(analysis_, 1);
     layout->addStretch();
     screenFit_ = new platform::qt::ScreenFit(*this, *content, platform::qt::ScreenFit::Sizing::Resizable);
 
@@ -206,6 +232,11 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
     connect(progressDelay_, &QTimer::timeout, this, [this] { progress_->setVisible(running_); });
 
     connect(grid_, &CardGrid::picked, this, &CardsWindow::pick);
+    connect(analysisToggle_, &QToolButton::toggled, this, [this](bool open) {
+        analysisToggle_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
+        analysisTitle_->setVisible(open);
+        analysis_->setVisible(open);
+    });
     connect(opponents_, &QSpinBox::valueChanged, this, [this](int n) {
         model_.setOpponents(n);
         showInput();
@@ -305,6 +336,7 @@ void CardsWindow::showInput()
     grid_->setOwners(reading.owners);
     showReading();
     restartEquity();
+    showAnalysis();
     writeStateFileIfAsked();
 }
 
@@ -465,6 +497,15 @@ void CardsWindow::showPotOdds()
     } else {
         potOdds_->setText(toQString(potOddsLine(*odds.odds, *finished_, model_.mainWindow().money)));
     }
+}
+
+// The panel counts on its own worker and leaves a count be while the
+// analysis asks the same.
+void CardsWindow::showAnalysis()
+{
+    const RangeAnalysisSubject subject = model_.rangeAnalysis();
+    analysisTitle_->setText(toQString(rangeAnalysisTitle(subject)));
+    analysis_->setInput(subject.input);
 }
 
 void CardsWindow::writeStateFileIfAsked() const

@@ -3,8 +3,9 @@
 // picked from the card grid, the number of opponents and the range each
 // holds, a pot and a bet to call. It shows the made hand, the draws and outs,
 // the equity (computed on a worker thread as the player types; of every
-// player when an opponent holds a range or cards are dead) and the pot odds, and keeps the main window's hand and
-// post-flop category in step with the cards (see CardsBoardModel).
+// player when an opponent holds a range or cards are dead), the pot odds and
+// the analysis of the first opponent's range, and keeps the main window's
+// hand and post-flop category in step with the cards (see CardsBoardModel).
 
 #include <QPointer>
 #include <QWidget>
@@ -22,6 +23,7 @@ class QProgressBar;
 class QSpinBox;
 class QTableWidget;
 class QTimer;
+class QToolButton;
 
 namespace platform::qt {
 class ScreenFit;
@@ -31,6 +33,7 @@ namespace window::cards {
 
 class CardGrid;
 class OpponentRows;
+class RangeAnalysisPanel;
 
 class CardsWindow : public QWidget {
     Q_OBJECT
@@ -54,6 +57,11 @@ public:
     // Each player's numbers, when the equity is of every player; hidden otherwise.
     QTableWidget* playersTable() const { return players_; }
     QLabel* potOddsText() const { return potOdds_; }
+    // The analysis of the first opponent with a range, under a button that
+    // folds it away, and the line that names that opponent.
+    QToolButton* analysisToggle() const { return analysisToggle_; }
+    QLabel* analysisTitle() const { return analysisTitle_; }
+    RangeAnalysisPanel* rangeAnalysis() const { return analysis_; }
     QProgressBar* progressMark() const { return progress_; }
 
     // The latest finished equity of the cards as they stand, if any.
@@ -79,6 +87,7 @@ private:
     void showHolds(const engine::odds::EquityRequest& request);
     void showPlayersEquity(const engine::odds::EquityResult& result);
     void showPotOdds();
+    void showAnalysis();
     void writeStateFileIfAsked() const;
 
     CardsBoardModel model_;
@@ -100,6 +109,9 @@ private:
     QProgressBar* progress_;
     QTimer* progressDelay_;
     QLabel* potOdds_;
+    QToolButton* analysisToggle_;
+    QLabel* analysisTitle_;
+    RangeAnalysisPanel* analysis_;
     platform::qt::ScreenFit* screenFit_;
 
     std::optional<engine::odds::EquityRequest> request_;

@@ -264,6 +264,8 @@ void RangeAnalysisPanel::showBreakdown()
             breakdownTable_->setItem(r, c, cell);
         }
     }
+    // Every column in sight where the window is narrow.
+    breakdownTable_->resizeColumnsToContents();
     const QSignalBlocker blocker(breakdownTable_->horizontalHeader());
     breakdownTable_->horizontalHeader()->setSortIndicator(
         static_cast<int>(model_.sortColumn()),

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <sstream>
 #include <vector>
 
@@ -433,3 +434,76 @@ TEST_F(PlayersModel, TheDumpGainsLinesOnlyForWhatIsInUse)
 }
 
 } // namespace
+
+// --- what the range analysis is asked about ---
+
+struct AnalysisCase {
+    const char* name;
+    std::array<std::string, 5> boxes; // hole cards, flop, turn, river, dead cards
+    int opponents;
+    std::vector<std::string> ranges; // per opponent, from the first
+    std::string hand;                // expected; "" for none
+    std::string board;
+    std::string dead;
+    int opponent;          // expected, from 0; -1 for none
+    std::string range;     // the range expected, in notation; "" for an empty one
+    std::string rangeText; // as it is shown
+    std::string title;     // a part of the title
+};
+
+class AnalysisAsked : public PlayersModel, public ::testing::WithParamInterface<AnalysisCase> {};
+
+TEST_P(AnalysisAsked, FromTheHandTheBoardTheDeadCardsAndTheFirstRange)
+{
+    const AnalysisCase& c = GetParam();
+    for (CardBox box : kEveryCardBox)
+        model.setText(box, c.boxes[static_cast<std::size_t>(box)]);
+    model.setOpponents(c.opponents);
+    for (std::size_t i = 0; i < c.ranges.size(); ++i)
+        model.setOpponentRange(static_cast<int>(i), c.ranges[i]);
+
+    const RangeAnalysisSubject subject = model.rangeAnalysis();
+    const RangeAnalysisInput& in = subject.input;
+    EXPECT_EQ(in.hand ? in.hand->text() : std::string(), c.hand);
+    EXPECT_EQ(in.board, engine::cards::parseCards(c.board).value);
+    engine::cards::CardSet dead;
+    for (Card d : engine::cards::parseCards(c.dead).value)
+        dead.insert(d);
+    EXPECT_EQ(in.dead, dead);
+    EXPECT_EQ(subject.opponent.value_or(-1), c.opponent);
+    const engine::cards::Range expected = c.range.empty() ? engine::cards::Range() : range(c.range);
+    EXPECT_EQ(in.range.combos(), expected.combos());
+    EXPECT_EQ(in.range.weights(), expected.weights());
+    EXPECT_EQ(in.rangeText, c.rangeText);
+    const std::string title = rangeAnalysisTitle(subject);
+    EXPECT_NE(title.find(c.title), std::string::npos) << title;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, AnalysisAsked,
+    ::testing::Values(
+        AnalysisCase{"NoHand", {"", "", "", "", ""}, 1, {}, "", "", "", -1, "", "", "No opponent holds a range"},
+        AnalysisCase{"HandOnly", {"AhKh", "", "", "", ""}, 1, {}, "AhKh", "", "", -1, "", "", "No opponent"},
+        AnalysisCase{"HalfAHand", {"Ah", "", "", "", ""}, 1, {"QQ+"}, "", "", "", 0, "QQ+", "QQ+",
+                     "Against opponent 1: QQ+"},
+        AnalysisCase{"RangeOnOpponentThreeOnly", {"AhKh", "", "", "", ""}, 3, {"", "", "QQ+, AK"}, "AhKh", "", "",
+                     2, "QQ+, AK", "QQ+, AK", "Against opponent 3: QQ+, AK"},
+        AnalysisCase{"RangeOnAnOpponentOutOfPlay", {"AhKh", "", "", "", ""}, 2, {"", "", "QQ+"}, "AhKh", "", "", -1,
+                     "", "", "No opponent"},
+        AnalysisCase{"TheFirstOfTwoRanges", {"AhKh", "", "", "", ""}, 3, {"", " JJ:0.5 ", "QQ+"}, "AhKh", "", "", 1,
+                     "JJ:0.5", "JJ:0.5", "Against opponent 2: JJ:0.5"},
+        AnalysisCase{"PastRandomAndUnreadableTexts", {"AhKh", "", "", "", ""}, 3,
+                     {"random", "AKx", "chart(raised, late):raise"}, "AhKh", "", "", 2, "chart(raised, late):raise", "chart(raised, late):raise", "opponent 3"},
+        AnalysisCase{"DeadCards", {"AhKh", "", "", "", "3c 9d"}, 1, {"TT+"}, "AhKh", "", "3c 9d", 0, "TT+", "TT+",
+                     "opponent 1"},
+        AnalysisCase{"RefusedDeadCardsCountForNothing", {"AhKh", "", "", "", "Ah"}, 1, {"TT+"}, "AhKh", "", "", 0,
+                     "TT+", "TT+", "opponent 1"},
+        AnalysisCase{"Flop", {"AhKh", "Qh Jh 2c", "", "", ""}, 1, {"TT+"}, "AhKh", "QhJh2c", "", 0, "TT+", "TT+",
+                     "opponent 1"},
+        AnalysisCase{"Turn", {"AhKh", "Qh Jh 2c", "9h", "", "3c"}, 1, {"TT+"}, "AhKh", "QhJh2c9h", "3c", 0, "TT+",
+                     "TT+", "opponent 1"},
+        AnalysisCase{"River", {"AhKh", "Qh Jh 2c", "9h", "3s", ""}, 2, {"", "TT+"}, "AhKh", "QhJh2c9h3s", "", 1,
+                     "TT+", "TT+", "opponent 2"},
+        AnalysisCase{"ATurnWithoutAFlopIsNoBoard", {"AhKh", "", "9h", "", ""}, 1, {}, "AhKh", "", "", -1, "", "",
+                     "No opponent"}),
+    [](const ::testing::TestParamInfo<AnalysisCase>& param) { return std::string(param.param.name); });
