@@ -73,17 +73,19 @@ std::string pageTitle(std::string_view html)
 std::vector<std::string> TopicSearch::words(std::string_view text)
 {
     std::vector<std::string> out;
-    std::string word;
-    for (char c : text) {
-        if (isWordByte(c)) {
-            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        } else if (!word.empty()) {
-            out.push_back(std::move(word));
-            word.clear();
-        }
+    std::size_t at = 0;
+    while (at < text.size()) {
+        while (at < text.size() && !isWordByte(text[at]))
+            ++at;
+        const std::size_t start = at;
+        while (at < text.size() && isWordByte(text[at]))
+            ++at;
+        if (at == start)
+            continue;
+        std::string& word = out.emplace_back(text.substr(start, at - start));
+        for (char& c : word)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     }
-    if (!word.empty())
-        out.push_back(std::move(word));
     return out;
 }
 
