@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -119,6 +120,15 @@ std::optional<double> typedBigBlind(std::string_view text, const platform::Money
 bool isWholeNumber(std::string_view text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::optional<std::uint64_t> wholeNumber(std::string_view text, std::uint64_t most)
+{
+    std::uint64_t n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (!isWholeNumber(text) || ec != std::errc{} || end != text.data() + text.size() || n > most)
+        return std::nullopt;
+    return n;
 }
 
 } // namespace cli

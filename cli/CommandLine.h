@@ -2,6 +2,7 @@
 // What the commands of `tablewise` share: errors, output, and the choices
 // their options take (matched in any case).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -132,5 +133,8 @@ std::optional<double> typedBigBlind(std::string_view text, const platform::Money
 
 // Digits, any number of them.
 bool isWholeNumber(std::string_view text);
+
+// The whole number written in `text` (digits only) if it is `most` or less.
+std::optional<std::uint64_t> wholeNumber(std::string_view text, std::uint64_t most);
 
 } // namespace cli
