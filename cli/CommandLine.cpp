@@ -87,17 +87,6 @@ std::string forTerminal(std::string_view text)
     return out;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
-
 // The chart's words, which chart ranges take too.
 const Choices<engine::PreflopAction>& actionChoices()
 {

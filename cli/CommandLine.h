@@ -11,6 +11,7 @@
 
 #include "cli/Args.h"
 #include "engine/Situation.h"
+#include "platform/text/AsciiCase.h"
 
 namespace platform {
 class Money;
@@ -72,7 +73,7 @@ int runCommand(std::string_view name, std::string (*usage)(), int argc, char** a
 // Advice texts break lines with CR LF; a terminal wants LF.
 std::string forTerminal(std::string_view text);
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
+using platform::text::equalsIgnoringCase;
 
 // The values an option takes, each with its name as typed.
 template <class T>
