@@ -71,20 +71,12 @@ struct DrillStore::Impl {
     Database db;
 };
 
-DrillStore::DrillStore(const fs::path& path) : impl_(new Impl(path))
+DrillStore::DrillStore(const fs::path& path) : impl_(std::make_unique<Impl>(path))
 {
-    try {
-        prepareToWrite(impl_->db);
-    } catch (...) {
-        delete impl_;
-        throw;
-    }
+    prepareToWrite(impl_->db);
 }
 
-DrillStore::~DrillStore()
-{
-    delete impl_;
-}
+DrillStore::~DrillStore() = default;
 
 const fs::path& DrillStore::path() const
 {

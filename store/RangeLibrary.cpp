@@ -76,20 +76,12 @@ struct RangeLibrary::Impl {
     Database db;
 };
 
-RangeLibrary::RangeLibrary(const fs::path& path) : impl_(new Impl(path))
+RangeLibrary::RangeLibrary(const fs::path& path) : impl_(std::make_unique<Impl>(path))
 {
-    try {
-        prepareToWrite(impl_->db);
-    } catch (...) {
-        delete impl_;
-        throw;
-    }
+    prepareToWrite(impl_->db);
 }
 
-RangeLibrary::~RangeLibrary()
-{
-    delete impl_;
-}
+RangeLibrary::~RangeLibrary() = default;
 
 std::int64_t RangeLibrary::currentTime()
 {
