@@ -26,13 +26,6 @@ Database::Access accessFor(const fs::path& path, HandStore::Mode mode)
             throw StoreError("No hands are stored in " + path.string() + " yet.");
         return Database::Access::ReadOnly;
     }
-    const fs::path folder = path.parent_path();
-    std::error_code ec;
-    if (!folder.empty() && !fs::is_directory(folder, ec)) {
-        fs::create_directories(folder, ec);
-        if (ec)
-            throw StoreError(path.string() + " cannot be created: its folder cannot be made (" + ec.message() + ").");
-    }
     return Database::Access::ReadWriteCreate;
 }
 

@@ -1,7 +1,6 @@
 #include "store/RangeLibrary.h"
 
 #include <chrono>
-#include <system_error>
 
 #include "store/Database.h"
 #include "store/Schema.h"
@@ -49,19 +48,7 @@ constexpr const char* kColumns = "SELECT name, text, created_at, updated_at, sta
 } // namespace
 
 struct RangeLibrary::Impl {
-    explicit Impl(const fs::path& file) : db(file, accessFor(file)) {}
-
-    static Database::Access accessFor(const fs::path& file)
-    {
-        const fs::path folder = file.parent_path();
-        std::error_code ec;
-        if (!folder.empty() && !fs::is_directory(folder, ec)) {
-            fs::create_directories(folder, ec);
-            if (ec)
-                throw StoreError(file.string() + " cannot be created: its folder cannot be made (" + ec.message() + ").");
-        }
-        return Database::Access::ReadWriteCreate;
-    }
+    explicit Impl(const fs::path& file) : db(file, Database::Access::ReadWriteCreate) {}
 
     // The stored range of this name, standard or not.
     std::optional<StoredRange> find(std::string_view name)
