@@ -14,21 +14,9 @@
 #include <vector>
 
 #include "history/practice/DrillLog.h"
+#include "store/DrillProgress.h"
 
 namespace store {
-
-struct SituationShare {
-    engine::PreflopAction action = engine::PreflopAction::Opened;
-    engine::Position position = engine::Position::Early;
-    std::uint64_t scored = 0; // answers judged right or wrong
-    std::uint64_t right = 0;
-};
-
-struct DayShare {
-    std::string day; // "2026-12-09"
-    std::uint64_t scored = 0;
-    std::uint64_t right = 0;
-};
 
 class DrillStore : public practice::DrillLog {
 public:
