@@ -14,10 +14,12 @@ namespace {
 using namespace engine::cards;
 
 constexpr const char* kRange = "22+, A2s+, K9s+, QTs+, JTs, T9s, 98s, ATo+";
+// The same hands, some held only part of the time.
+constexpr const char* kWeightedRange = "22+, A2s+:0.5, K9s+:0.75, QTs+, JTs:0.3, T9s, 98s, ATo+:0.6";
 
-Range range()
+Range range(const char* text = kRange)
 {
-    return parseRange(kRange).value;
+    return parseRange(text).value;
 }
 
 void BM_RangeSplitOnFlop(benchmark::State& st)
@@ -52,13 +54,13 @@ void BM_ClassBreakdownOnRiver(benchmark::State& st)
 }
 BENCHMARK(BM_ClassBreakdownOnRiver)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void nextCard(benchmark::State& st, bool ranged)
+void nextCard(benchmark::State& st, const char* rangeText)
 {
     engine::odds::EquityRequest request;
     request.hand = parseHoleCards("AhKh").value;
     request.board = parseCards("Qh 7s 2d").value;
-    if (ranged)
-        request.opponentRange = range();
+    if (rangeText)
+        request.opponentRange = range(rangeText);
     request.method = engine::odds::EquityMethod::Exact;
     for (auto _ : st)
         benchmark::DoNotOptimize(engine::board::equityByNextCard(request).equity);
@@ -66,13 +68,19 @@ void nextCard(benchmark::State& st, bool ranged)
 
 void BM_NextCardAgainstRangeOnFlop(benchmark::State& st)
 {
-    nextCard(st, true);
+    nextCard(st, kRange);
 }
 BENCHMARK(BM_NextCardAgainstRangeOnFlop)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+void BM_NextCardAgainstWeightedRangeOnFlop(benchmark::State& st)
+{
+    nextCard(st, kWeightedRange);
+}
+BENCHMARK(BM_NextCardAgainstWeightedRangeOnFlop)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void BM_NextCardAgainstOneRandomOnFlop(benchmark::State& st)
 {
-    nextCard(st, false);
+    nextCard(st, nullptr);
 }
 BENCHMARK(BM_NextCardAgainstOneRandomOnFlop)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -1,6 +1,7 @@
 #include "cli/CommandLine.h"
 
 #include <cerrno>
+#include <charconv>
 #include <cstdio>
 #include <cstring>
 
@@ -86,17 +87,6 @@ std::string forTerminal(std::string_view text)
     return out;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
-
 // The chart's words, which chart ranges take too.
 const Choices<engine::PreflopAction>& actionChoices()
 {
@@ -119,6 +109,15 @@ std::optional<double> typedBigBlind(std::string_view text, const platform::Money
 bool isWholeNumber(std::string_view text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+std::optional<std::uint64_t> wholeNumber(std::string_view text, std::uint64_t most)
+{
+    std::uint64_t n = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
+    if (!isWholeNumber(text) || ec != std::errc{} || end != text.data() + text.size() || n > most)
+        return std::nullopt;
+    return n;
 }
 
 } // namespace cli

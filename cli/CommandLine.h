@@ -2,6 +2,7 @@
 // What the commands of `tablewise` share: errors, output, and the choices
 // their options take (matched in any case).
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +11,7 @@
 
 #include "cli/Args.h"
 #include "engine/Situation.h"
+#include "platform/text/AsciiCase.h"
 
 namespace platform {
 class Money;
@@ -71,7 +73,7 @@ int runCommand(std::string_view name, std::string (*usage)(), int argc, char** a
 // Advice texts break lines with CR LF; a terminal wants LF.
 std::string forTerminal(std::string_view text);
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b);
+using platform::text::equalsIgnoringCase;
 
 // The values an option takes, each with its name as typed.
 template <class T>
@@ -132,5 +134,8 @@ std::optional<double> typedBigBlind(std::string_view text, const platform::Money
 
 // Digits, any number of them.
 bool isWholeNumber(std::string_view text);
+
+// The whole number written in `text` (digits only) if it is `most` or less.
+std::optional<std::uint64_t> wholeNumber(std::string_view text, std::uint64_t most);
 
 } // namespace cli

@@ -1,11 +1,10 @@
 // `tablewise drill`: practice questions on the terminal, answered on standard
 // input, judged by the advisor and scheduled in the review's store.
 
-#include <charconv>
+#include <limits>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <random>
 
 #include <unistd.h>
 #include <string>
@@ -15,6 +14,7 @@
 #include "cli/CommandLine.h"
 #include "cli/Commands.h"
 #include "cli/DrillOutput.h"
+#include "cli/SeedOption.h"
 #include "history/practice/DrillSession.h"
 #include "platform/money/Money.h"
 #include "store/DrillStore.h"
@@ -56,21 +56,11 @@ struct DrillRequest {
     practice::DrillFocus focus;
     std::optional<std::string> player;
     int count = kDefaultCount;
-    std::optional<std::uint64_t> seed;
+    std::uint64_t seed = 0;
     double bigBlind = kDefaultBigBlind;
     std::filesystem::path db;
     Format format = Format::Text;
 };
-
-template <class Number>
-std::optional<Number> wholeNumber(const std::string& text)
-{
-    Number value{};
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 DrillRequest readRequest(const Args& args)
 {
@@ -104,16 +94,12 @@ DrillRequest readRequest(const Args& args)
     if (r.player && r.player->empty())
         throw UsageError{"--player needs a name"};
     if (const auto count = args.value("--count")) {
-        const auto n = wholeNumber<int>(*count);
+        const auto n = wholeNumber(*count, std::numeric_limits<int>::max());
         if (!n || *n < 1)
             throw UsageError{"--count \"" + *count + "\" is not a whole number above 0"};
-        r.count = *n;
+        r.count = static_cast<int>(*n);
     }
-    if (const auto seed = args.value("--seed")) {
-        r.seed = wholeNumber<std::uint64_t>(*seed);
-        if (!r.seed)
-            throw UsageError{"--seed \"" + *seed + "\" is not a whole number from 0"};
-    }
+    r.seed = seedOption(args);
     if (const auto bb = args.value("--bb")) {
         const auto value = typedBigBlind(*bb, platform::Money::process());
         if (!value || !(*value > 0))
@@ -158,7 +144,7 @@ int drill(const DrillRequest& request)
             return 1;
         }
     }
-    options.seed = request.seed ? *request.seed : std::random_device{}();
+    options.seed = request.seed;
     options.bigBlind = request.bigBlind;
     options.count = request.count;
     options.clock = drillClock();

@@ -2,7 +2,6 @@
 // of several players, each holding a hand, a range or a random hand.
 
 #include <charconv>
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <algorithm>
@@ -16,6 +15,7 @@
 #include "cli/Commands.h"
 #include "cli/JsonWriter.h"
 #include "cli/OutputFormat.h"
+#include "cli/SeedOption.h"
 #include "engine/cards/CardParser.h"
 #include "engine/cards/Range.h"
 #include "engine/odds/Equity.h"
@@ -57,8 +57,6 @@ rank first, and cards of one rank spades, hearts, diamonds, clubs: AsAh.
 // More trials than this would take days; the count must also stay far from
 // where splitting it into batches could overflow.
 constexpr std::uint64_t kMostTrials = 1'000'000'000'000;
-// Seeds stay exact in any JSON reader (2^53 - 1).
-constexpr std::uint64_t kLargestSeed = (std::uint64_t{1} << 53) - 1;
 
 struct EquityOptions {
     odds::EquityRequest request;
@@ -93,23 +91,6 @@ std::string compact(const std::vector<cards::Card>& cards)
 std::string usage()
 {
     return kUsage;
-}
-
-// A whole number from 0 to `most`, or none.
-std::optional<std::uint64_t> wholeNumber(const std::string& text, std::uint64_t most)
-{
-    std::uint64_t n = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (!isWholeNumber(text) || ec != std::errc{} || end != text.data() + text.size() || n > most)
-        return std::nullopt;
-    return n;
-}
-
-std::uint64_t clockSeed()
-{
-    const auto ticks = std::chrono::system_clock::now().time_since_epoch().count()
-        ^ std::chrono::steady_clock::now().time_since_epoch().count();
-    return static_cast<std::uint64_t>(ticks) & kLargestSeed;
 }
 
 void readCards(const std::optional<std::string>& typed, std::string_view option, std::vector<cards::Card>& into)
@@ -236,14 +217,7 @@ Asked readOptions(int argc, char** argv, EquityOptions& o)
             throw UsageError{"--seconds \"" + *seconds + "\" is not a number of seconds up to a day"};
         request.method = odds::EquityMethod::MonteCarlo;
     }
-    if (const auto seed = args.value("--seed")) {
-        const auto n = wholeNumber(*seed, kLargestSeed);
-        if (!n)
-            throw UsageError{"--seed \"" + *seed + "\" is not a whole number from 0 to " + std::to_string(kLargestSeed)};
-        request.seed = *n;
-    } else {
-        request.seed = clockSeed();
-    }
+    request.seed = seedOption(args);
     o.format = textOrJson(args);
     return Asked::Work;
 }

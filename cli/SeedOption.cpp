@@ -1,6 +1,5 @@
 #include "cli/SeedOption.h"
 
-#include <charconv>
 #include <chrono>
 #include <string>
 
@@ -16,11 +15,10 @@ std::uint64_t seedOption(const Args& args)
             ^ std::chrono::steady_clock::now().time_since_epoch().count();
         return static_cast<std::uint64_t>(ticks) & kLargestSeed;
     }
-    std::uint64_t n = 0;
-    const auto [end, ec] = std::from_chars(typed->data(), typed->data() + typed->size(), n);
-    if (!isWholeNumber(*typed) || ec != std::errc{} || end != typed->data() + typed->size() || n > kLargestSeed)
+    const auto n = wholeNumber(*typed, kLargestSeed);
+    if (!n)
         throw UsageError{"--seed \"" + *typed + "\" is not a whole number from 0 to " + std::to_string(kLargestSeed)};
-    return n;
+    return *n;
 }
 
 } // namespace cli

@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <system_error>
+
 namespace store {
 
 std::string storeErrorMessage(const std::filesystem::path& path, int rc, std::string_view details)
@@ -30,8 +32,25 @@ std::string storeErrorMessage(const std::filesystem::path& path, int rc, std::st
     }
 }
 
+namespace {
+
+void makeFolderFor(const std::filesystem::path& file)
+{
+    const std::filesystem::path folder = file.parent_path();
+    std::error_code ec;
+    if (!folder.empty() && !std::filesystem::is_directory(folder, ec)) {
+        std::filesystem::create_directories(folder, ec);
+        if (ec)
+            throw StoreError(file.string() + " cannot be created: its folder cannot be made (" + ec.message() + ").");
+    }
+}
+
+} // namespace
+
 Database::Database(const std::filesystem::path& path, Access access) : path_(path)
 {
+    if (access == Access::ReadWriteCreate)
+        makeFolderFor(path);
     int flags = SQLITE_OPEN_NOMUTEX;
     switch (access) {
     case Access::ReadOnly: flags |= SQLITE_OPEN_READONLY; break;

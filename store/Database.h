@@ -30,7 +30,8 @@ public:
     enum class Access { ReadOnly, ReadWrite, ReadWriteCreate };
 
     // Opens the file; SQLite reads nothing yet, so a damaged file shows on
-    // the first query.
+    // the first query. ReadWriteCreate makes the file's folder first when it
+    // is missing.
     Database(const std::filesystem::path& path, Access access);
     ~Database();
     Database(const Database&) = delete;

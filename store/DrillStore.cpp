@@ -1,6 +1,5 @@
 #include "store/DrillStore.h"
 
-#include <system_error>
 
 #include "engine/Hand.h"
 #include "store/Database.h"
@@ -54,37 +53,17 @@ practice::CardSchedule readSchedule(const Statement& s, int first)
 } // namespace
 
 struct DrillStore::Impl {
-    explicit Impl(const fs::path& file) : db(file, accessFor(file)) {}
-
-    static Database::Access accessFor(const fs::path& file)
-    {
-        const fs::path folder = file.parent_path();
-        std::error_code ec;
-        if (!folder.empty() && !fs::is_directory(folder, ec)) {
-            fs::create_directories(folder, ec);
-            if (ec)
-                throw StoreError(file.string() + " cannot be created: its folder cannot be made (" + ec.message() + ").");
-        }
-        return Database::Access::ReadWriteCreate;
-    }
+    explicit Impl(const fs::path& file) : db(file, Database::Access::ReadWriteCreate) {}
 
     Database db;
 };
 
-DrillStore::DrillStore(const fs::path& path) : impl_(new Impl(path))
+DrillStore::DrillStore(const fs::path& path) : impl_(std::make_unique<Impl>(path))
 {
-    try {
-        prepareToWrite(impl_->db);
-    } catch (...) {
-        delete impl_;
-        throw;
-    }
+    prepareToWrite(impl_->db);
 }
 
-DrillStore::~DrillStore()
-{
-    delete impl_;
-}
+DrillStore::~DrillStore() = default;
 
 const fs::path& DrillStore::path() const
 {

@@ -8,26 +8,15 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "history/practice/DrillLog.h"
+#include "store/DrillProgress.h"
 
 namespace store {
-
-struct SituationShare {
-    engine::PreflopAction action = engine::PreflopAction::Opened;
-    engine::Position position = engine::Position::Early;
-    std::uint64_t scored = 0; // answers judged right or wrong
-    std::uint64_t right = 0;
-};
-
-struct DayShare {
-    std::string day; // "2026-12-09"
-    std::uint64_t scored = 0;
-    std::uint64_t right = 0;
-};
 
 class DrillStore : public practice::DrillLog {
 public:
@@ -61,7 +50,7 @@ public:
 
 private:
     struct Impl;
-    Impl* impl_;
+    std::unique_ptr<Impl> impl_;
 };
 
 } // namespace store

@@ -26,13 +26,6 @@ Database::Access accessFor(const fs::path& path, HandStore::Mode mode)
             throw StoreError("No hands are stored in " + path.string() + " yet.");
         return Database::Access::ReadOnly;
     }
-    const fs::path folder = path.parent_path();
-    std::error_code ec;
-    if (!folder.empty() && !fs::is_directory(folder, ec)) {
-        fs::create_directories(folder, ec);
-        if (ec)
-            throw StoreError(path.string() + " cannot be created: its folder cannot be made (" + ec.message() + ").");
-    }
     return Database::Access::ReadWriteCreate;
 }
 
@@ -45,31 +38,23 @@ struct HandStore::Impl {
     Database db;
 };
 
-HandStore::HandStore(const fs::path& path, Mode mode) : impl_(new Impl(path, mode))
+HandStore::HandStore(const fs::path& path, Mode mode) : impl_(std::make_unique<Impl>(path, mode))
 {
-    try {
-        Database& db = impl_->db;
-        if (mode == Mode::ReadOnly) {
-            db.setBusyTimeout(kBusyTimeoutMs);
-            if (checkStoreVersion(db) < kStoreVersion)
-                throw StoreError(path.string() + " holds no hands this version can read yet: import into it once to "
-                                                 "bring it up to date.");
-        } else {
-            prepareToWrite(db);
-            // A file's transaction is held in memory up to this size before
-            // it spills into the log: imports of big files write each page once.
-            db.exec("PRAGMA cache_size = -32768");
-        }
-    } catch (...) {
-        delete impl_;
-        throw;
+    Database& db = impl_->db;
+    if (mode == Mode::ReadOnly) {
+        db.setBusyTimeout(kBusyTimeoutMs);
+        if (checkStoreVersion(db) < kStoreVersion)
+            throw StoreError(path.string() + " holds no hands this version can read yet: import into it once to "
+                                             "bring it up to date.");
+    } else {
+        prepareToWrite(db);
+        // A file's transaction is held in memory up to this size before
+        // it spills into the log: imports of big files write each page once.
+        db.exec("PRAGMA cache_size = -32768");
     }
 }
 
-HandStore::~HandStore()
-{
-    delete impl_;
-}
+HandStore::~HandStore() = default;
 
 const fs::path& HandStore::path() const
 {

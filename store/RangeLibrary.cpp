@@ -1,7 +1,6 @@
 #include "store/RangeLibrary.h"
 
 #include <chrono>
-#include <system_error>
 
 #include "store/Database.h"
 #include "store/Schema.h"
@@ -40,19 +39,7 @@ constexpr const char* kColumns = "SELECT name, text, created_at, updated_at, sta
 } // namespace
 
 struct RangeLibrary::Impl {
-    explicit Impl(const fs::path& file) : db(file, accessFor(file)) {}
-
-    static Database::Access accessFor(const fs::path& file)
-    {
-        const fs::path folder = file.parent_path();
-        std::error_code ec;
-        if (!folder.empty() && !fs::is_directory(folder, ec)) {
-            fs::create_directories(folder, ec);
-            if (ec)
-                throw StoreError(file.string() + " cannot be created: its folder cannot be made (" + ec.message() + ").");
-        }
-        return Database::Access::ReadWriteCreate;
-    }
+    explicit Impl(const fs::path& file) : db(file, Database::Access::ReadWriteCreate) {}
 
     // The stored range of this name, standard or not.
     std::optional<StoredRange> find(std::string_view name)
@@ -67,20 +54,12 @@ struct RangeLibrary::Impl {
     Database db;
 };
 
-RangeLibrary::RangeLibrary(const fs::path& path) : impl_(new Impl(path))
+RangeLibrary::RangeLibrary(const fs::path& path) : impl_(std::make_unique<Impl>(path))
 {
-    try {
-        prepareToWrite(impl_->db);
-    } catch (...) {
-        delete impl_;
-        throw;
-    }
+    prepareToWrite(impl_->db);
 }
 
-RangeLibrary::~RangeLibrary()
-{
-    delete impl_;
-}
+RangeLibrary::~RangeLibrary() = default;
 
 std::string_view RangeLibrary::trimmed(std::string_view name)
 {

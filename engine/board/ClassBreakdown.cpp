@@ -5,9 +5,10 @@
 #include <string>
 
 #include "engine/Hand.h"
-#include "engine/board/WeightedEquity.h"
+#include "engine/board/RangeWeight.h"
 #include "engine/cards/CardChecks.h"
 #include "engine/cards/HandClass.h"
+#include "engine/odds/Equity.h"
 
 namespace engine::board {
 
@@ -85,7 +86,7 @@ ClassBreakdown breakdownByClass(const ClassBreakdownRequest& request, std::stop_
         part.trials = preflop ? request.preflopTrials : 0;
         part.seed = request.seed + static_cast<std::uint64_t>(c);
         part.threads = request.threads;
-        const odds::EquityResult r = weightedEquity(part, stop);
+        const odds::EquityResult r = odds::computeEquity(part, stop);
         if (r.status == odds::EquityStatus::Invalid) {
             result.status = r.status;
             result.error = r.error;

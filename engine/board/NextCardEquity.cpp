@@ -1,7 +1,8 @@
 #include "engine/board/NextCardEquity.h"
 
-#include "engine/board/WeightedEquity.h"
+#include "engine/board/RangeWeight.h"
 #include "engine/cards/CardChecks.h"
+#include "engine/odds/Equity.h"
 
 namespace engine::board {
 
@@ -66,7 +67,7 @@ NextCardEquity equityByNextCard(const odds::EquityRequest& request, std::stop_to
         }
         odds::EquityRequest next = request;
         next.board.push_back(chances[i].first);
-        const odds::EquityResult r = weightedEquity(next, stop);
+        const odds::EquityResult r = odds::computeEquity(next, stop);
         if (r.status == odds::EquityStatus::Invalid) {
             result.status = r.status;
             result.error = r.error;

@@ -8,27 +8,17 @@
 #include <string>
 
 #include "engine/Chart.h"
+#include "platform/text/AsciiCase.h"
 
 namespace engine::cards {
 
 namespace {
 
-bool sameWord(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    return true;
-}
-
 template <class Words>
 auto lookUp(const Words& words, std::string_view typed) -> std::optional<typename Words::value_type::second_type>
 {
     for (const auto& [word, value] : words)
-        if (sameWord(word, typed))
+        if (platform::text::equalsIgnoringCase(word, typed))
             return value;
     return std::nullopt;
 }
@@ -117,7 +107,7 @@ const BetClassWords& chartClassWords()
 
 bool isChartItem(std::string_view item)
 {
-    return item.size() >= 6 && sameWord(item.substr(0, 6), "chart(");
+    return item.size() >= 6 && platform::text::equalsIgnoringCase(item.substr(0, 6), "chart(");
 }
 
 Parsed<std::vector<int>> readChartItem(std::string_view item)

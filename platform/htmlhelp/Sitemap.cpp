@@ -1,24 +1,9 @@
 #include "platform/htmlhelp/Sitemap.h"
 
-#include <cctype>
-
 #include "platform/htmlhelp/HtmlTokens.h"
+#include "platform/text/AsciiCase.h"
 
 namespace platform::chm {
-
-namespace {
-
-bool equalsNoCase(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
-} // namespace
 
 std::vector<SitemapEntry> parseSitemap(std::string_view html)
 {
@@ -51,7 +36,7 @@ std::vector<SitemapEntry> parseSitemap(std::string_view html)
                 lists.pop_back();
             }
         } else if (tag.name == "object") {
-            if (!tag.closing && equalsNoCase(tag.attribute("type"), "text/sitemap")) {
+            if (!tag.closing && text::equalsIgnoringCase(tag.attribute("type"), "text/sitemap")) {
                 lists.back()->emplace_back();
                 inObject = true;
             } else if (tag.closing) {
@@ -61,9 +46,9 @@ std::vector<SitemapEntry> parseSitemap(std::string_view html)
             SitemapEntry& entry = lists.back()->back();
             const std::string_view name = tag.attribute("name");
             const std::string_view value = tag.attribute("value");
-            if (equalsNoCase(name, "Name") && entry.name.empty())
+            if (text::equalsIgnoringCase(name, "Name") && entry.name.empty())
                 entry.name.assign(value);
-            else if (equalsNoCase(name, "Local") && !value.empty())
+            else if (text::equalsIgnoringCase(name, "Local") && !value.empty())
                 entry.locals.emplace_back(value);
         }
     }});

@@ -7,18 +7,11 @@
 #include <utility>
 
 #include "platform/sound/SoundFlags.h"
+#include "platform/text/AsciiCase.h"
 
 namespace platform {
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-               return lower(x) == lower(y);
-           });
-}
 
 constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kAliases{{
     {"SystemAsterisk", "dialog-information"},
@@ -45,7 +38,7 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, 17> kAliases
 std::string_view themeSoundName(std::string_view alias)
 {
     for (const auto& [name, theme] : kAliases)
-        if (equalsIgnoringCase(name, alias))
+        if (text::equalsIgnoringCase(name, alias))
             return theme;
     return {};
 }

@@ -101,7 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"LargestSeed", readEquityArguments, {"AhKh", "--seed", "9007199254740991"}, nullptr},
         ReadCase{"SeedTooLarge", readEquityArguments, {"AhKh", "--seed", "9007199254740992"},
                  "--seed \"9007199254740992\" is not a whole number from 0 to 9007199254740991"},
-        ReadCase{"SeedNotANumber", readEquityArguments, {"AhKh", "--seed", "0x10"}, "--seed \"0x10\""}),
+        ReadCase{"SeedNotANumber", readEquityArguments, {"AhKh", "--seed", "0x10"}, "--seed \"0x10\""},
+        ReadCase{"DrillLargestSeed", readDrillArguments, {"--seed", "9007199254740991"}, nullptr},
+        ReadCase{"DrillSeedTooLarge", readDrillArguments, {"--seed", "9007199254740992"},
+                 "--seed \"9007199254740992\" is not a whole number from 0 to 9007199254740991"},
+        ReadCase{"RangeSeedTooLarge", readRangeArguments, {"QQ+", "--vs", "AhKd", "--seed", "18446744073709551616"},
+                 "--seed \"18446744073709551616\" is not a whole number from 0 to 9007199254740991"},
+        ReadCase{"DrillCountPastInt", readDrillArguments, {"--count", "2147483648"}, "is not a whole number above 0"},
+        ReadCase{"DrillMostCount", readDrillArguments, {"--count", "2147483647"}, nullptr}),
     [](const testing::TestParamInfo<ReadCase>& i) { return std::string(i.param.name); });
 
 } // namespace

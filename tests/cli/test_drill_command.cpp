@@ -18,7 +18,6 @@
 #include "engine/Hand.h"
 #include "history/grading/Decision.h"
 #include "history/practice/DrillTime.h"
-#include "store/Database.h"
 #include "store/DrillStore.h"
 #include "tests/store/GeneratedHands.h"
 
@@ -28,7 +27,6 @@ namespace {
 
 using clitest::RunResult;
 using clitest::tablewise;
-using testsupport::readFile;
 using testsupport::writeFile;
 
 constexpr const char* kNow = "2026-12-09T10:45:00Z";
@@ -259,32 +257,6 @@ TEST_F(DrillCommand, MistakesComeFromTheReviewedHands)
         EXPECT_TRUE(mistakes.count(field(line, "before") + "/" + field(line, "position") + "/"
                                    + field(line, "hand_class")))
             << line;
-}
-
-TEST_F(DrillCommand, ANewerOrDamagedStoreIsToldAsTheReviewTellsIt)
-{
-    ASSERT_EQ(drill("--seed 1 --count 1", "f\n").status, 0);
-    {
-        store::Database raw(db, store::Database::Access::ReadWrite);
-        raw.exec("PRAGMA user_version = 99");
-    }
-    const std::string before = readFile(db);
-    const RunResult newer = drill("--seed 1 --count 1", "f\n");
-    const RunResult review = tablewise("review --db " + db.string());
-    EXPECT_EQ(newer.status, 1);
-    EXPECT_EQ(newer.out, "");
-    const std::string prefix = "tablewise: drill: ";
-    ASSERT_EQ(newer.err.rfind(prefix, 0), 0u) << newer.err;
-    EXPECT_NE(newer.err.find("was written by a newer version of Brisvane Tablewise (store version 99;"),
-              std::string::npos);
-    EXPECT_EQ(newer.err.substr(prefix.size()), review.err.substr(std::string("tablewise: review: ").size()));
-    EXPECT_EQ(readFile(db), before);
-
-    writeFile(db, std::string(8192, '\x5a'));
-    const RunResult damaged = drill("--seed 1 --count 1", "f\n");
-    EXPECT_EQ(damaged.status, 1);
-    EXPECT_NE(damaged.err.find(db.string() + " is not a hand store or is damaged"), std::string::npos) << damaged.err;
-    EXPECT_EQ(readFile(db), std::string(8192, '\x5a'));
 }
 
 // Answer lines read in-process: every spelling of the three moves, a raise's

@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ReplayHarness.h"
 #include "store/Database.h"
+#include "store/Schema.h"
 #include "tests/store/GeneratedHands.h"
 
 namespace fs = std::filesystem;
@@ -110,7 +113,6 @@ TEST_F(ReviewCommands, EachCommandExplainsItselfWithoutTouchingAStore)
 
 TEST_F(ReviewCommands, BadArgumentsAndAStoreThatCannotBeUsedHaveTheirStatus)
 {
-    writeFile(folder / "h.txt", storetest::roomTextHands(1, 3));
     struct Case {
         std::string command;
         int status;
@@ -131,19 +133,67 @@ TEST_F(ReviewCommands, BadArgumentsAndAStoreThatCannotBeUsedHaveTheirStatus)
         EXPECT_EQ(r.err.substr(0, c.error.size()), c.error) << c.command;
         EXPECT_EQ(r.out, "") << c.command;
     }
+}
 
-    ASSERT_EQ(run("import", (folder / "h.txt").string()).status, 0);
-    {
-        store::Database raw(db, store::Database::Access::ReadWrite);
-        raw.exec("PRAGMA user_version = 7");
-    }
+// Every command that opens the store refuses a newer or damaged one in the
+// store's own words, after its name, and leaves the file as it was.
+struct StoreCommand {
+    const char* name;
+    const char* args;  // after the command and its --db
+    const char* input; // standard input
+};
+
+struct SpoiledStore {
+    const char* name;
+    std::function<void(const fs::path&)> spoil;
+    std::function<std::string(const fs::path&)> says; // part of the message
+};
+
+const StoreCommand kStoreCommands[] = {
+    {"import", "h.txt", ""},
+    {"review", "", ""},
+    {"drill", "--seed 1 --count 1", "f\n"},
+};
+
+const SpoiledStore kSpoiledStores[] = {
+    {"newer",
+     [](const fs::path& db) { store::Database(db, store::Database::Access::ReadWrite).exec("PRAGMA user_version = 99"); },
+     [](const fs::path& db) {
+         return db.string() + " was written by a newer version of Brisvane Tablewise (store version 99; this version "
+             "reads up to " + std::to_string(store::kStoreVersion) + "). Nothing was changed.\n";
+     }},
+    {"damaged", [](const fs::path& db) { writeFile(db, std::string(8192, '\x5a')); },
+     [](const fs::path& db) { return db.string() + " is not a hand store or is damaged ("; }},
+};
+
+class StoreRefusal : public ReviewCommands,
+                     public ::testing::WithParamInterface<std::tuple<StoreCommand, SpoiledStore>> {};
+
+TEST_P(StoreRefusal, IsToldInTheStoresWordsAndChangesNothing)
+{
+    const auto& [command, spoiled] = GetParam();
+    writeFile(folder / "h.txt", storetest::roomTextHands(1, 3));
+    ASSERT_EQ(run("import", "'" + (folder / "h.txt").string() + "'").status, 0);
+    spoiled.spoil(db);
     const std::string before = readFile(db);
-    const RunResult newer = run("import", (folder / "h.txt").string());
-    EXPECT_EQ(newer.status, 1);
-    EXPECT_NE(newer.err.find("was written by a newer version of Brisvane Tablewise (store version 7;"), std::string::npos)
-        << newer.err;
+
+    const std::string args = std::string(command.args) == "h.txt" ? "'" + (folder / "h.txt").string() + "'"
+                                                                  : std::string(command.args);
+    const RunResult r = tablewise(std::string(command.name) + " --db '" + db + "' " + args, command.input);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    const std::string prefix = "tablewise: " + std::string(command.name) + ": ";
+    ASSERT_TRUE(r.err.starts_with(prefix)) << r.err;
+    EXPECT_NE(r.err.find(spoiled.says(db), prefix.size()), std::string::npos) << r.err;
+    EXPECT_TRUE(r.err.ends_with(".\n")) << r.err;
     EXPECT_EQ(readFile(db), before);
 }
+
+INSTANTIATE_TEST_SUITE_P(Commands, StoreRefusal,
+                         ::testing::Combine(::testing::ValuesIn(kStoreCommands), ::testing::ValuesIn(kSpoiledStores)),
+                         [](const auto& test) {
+                             return std::string(std::get<0>(test.param).name) + "_" + std::get<1>(test.param).name;
+                         });
 
 TEST_F(ReviewCommands, ReviewChoosesThePlayerSeenMostAndNamesTheOthers)
 {

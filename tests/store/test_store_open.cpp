@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 
 #include "store/Database.h"
 #include "store/DrillStore.h"
@@ -26,11 +27,28 @@ using storetest::StoreTest;
 using testsupport::readFile;
 using testsupport::writeFile;
 
+// Each class that opens a file as a store, and how.
+struct StoreOpener {
+    const char* name;
+    std::function<void(const fs::path&)> open;
+    bool creates; // makes a missing file
+};
+
+const StoreOpener kReadsHands{
+    "hands_read_only", [](const fs::path& db) { store::HandStore hands(db, store::HandStore::Mode::ReadOnly); }, false};
+
+const StoreOpener kOpeners[] = {
+    {"hands", [](const fs::path& db) { store::HandStore hands(db); }, true},
+    kReadsHands,
+    {"drills", [](const fs::path& db) { store::DrillStore drills(db); }, true},
+    {"ranges", [](const fs::path& db) { store::RangeLibrary library(db); }, true},
+};
+
 // The message of the StoreError that opening throws, or "" when it opens.
-std::string openError(const fs::path& db, store::HandStore::Mode mode = store::HandStore::Mode::ReadWrite)
+std::string openError(const StoreOpener& opener, const fs::path& db)
 {
     try {
-        store::HandStore hands(db, mode);
+        opener.open(db);
     } catch (const store::StoreError& e) {
         return e.what();
     }
@@ -82,49 +100,54 @@ const RefusedFile kRefused[] = {
      }},
 };
 
-class RefusedStore : public StoreTest, public ::testing::WithParamInterface<RefusedFile> {};
+class RefusedStore : public StoreTest,
+                     public ::testing::WithParamInterface<std::tuple<RefusedFile, StoreOpener>> {};
 
 TEST_P(RefusedStore, IsRefusedWithAClearMessageAndLeftAsItWas)
 {
-    GetParam().make(db);
+    const auto& [file, opener] = GetParam();
+    file.make(db);
     const std::string before = readFile(db);
     ASSERT_FALSE(before.empty());
-    for (const auto mode : {store::HandStore::Mode::ReadWrite, store::HandStore::Mode::ReadOnly}) {
-        const std::string message = openError(db, mode);
-        EXPECT_NE(message.find(GetParam().message(db)), std::string::npos) << message;
-    }
-    // The drills open the same file with the same words.
-    std::string drillMessage;
-    try {
-        store::DrillStore drills(db);
-    } catch (const store::StoreError& e) {
-        drillMessage = e.what();
-    }
-    EXPECT_NE(drillMessage.find(GetParam().message(db)), std::string::npos) << drillMessage;
-    // So does the range library.
-    std::string libraryMessage;
-    try {
-        store::RangeLibrary library(db);
-    } catch (const store::StoreError& e) {
-        libraryMessage = e.what();
-    }
-    EXPECT_NE(libraryMessage.find(GetParam().message(db)), std::string::npos) << libraryMessage;
+    const std::string message = openError(opener, db);
+    EXPECT_NE(message.find(file.message(db)), std::string::npos) << message;
     EXPECT_EQ(readFile(db), before);
     EXPECT_FALSE(fs::exists(db.string() + "-wal") && fs::file_size(db.string() + "-wal") > 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, RefusedStore, ::testing::ValuesIn(kRefused),
-                         [](const auto& test) { return std::string(test.param.name); });
+INSTANTIATE_TEST_SUITE_P(Files, RefusedStore, ::testing::Combine(::testing::ValuesIn(kRefused), ::testing::ValuesIn(kOpeners)),
+                         [](const auto& test) {
+                             return std::string(std::get<0>(test.param).name) + "_" + std::get<1>(test.param).name;
+                         });
 
-TEST_F(StoreTest, ANewStoreIsMadeWithItsFoldersAndOpensAgain)
+class OpenedStore : public StoreTest, public ::testing::WithParamInterface<StoreOpener> {};
+
+// A store that opens files it lacks makes its folders, or says why it cannot,
+// and what it made opens again, to write or to read; the read-only one says
+// that nothing is stored yet and makes nothing.
+TEST_P(OpenedStore, AMissingFolderIsMadeOrTheReasonGiven)
 {
+    const StoreOpener& opener = GetParam();
+    writeFile(folder / "plain-file", "x");
+    const fs::path blocked = folder / "plain-file" / "hands.sqlite";
     const fs::path deep = folder / "a" / "b" / "hands.sqlite";
-    EXPECT_EQ(openError(deep), "");
-    EXPECT_EQ(openError(deep), "");
-    EXPECT_EQ(openError(deep, store::HandStore::Mode::ReadOnly), "");
-    store::Database raw(deep, store::Database::Access::ReadOnly);
-    EXPECT_EQ(raw.queryInteger("PRAGMA user_version"), store::kStoreVersion);
+    if (opener.creates) {
+        EXPECT_TRUE(openError(opener, blocked).starts_with(blocked.string() + " cannot be created: its folder cannot be made ("))
+            << openError(opener, blocked);
+        EXPECT_EQ(openError(opener, deep), "");
+        EXPECT_EQ(openError(opener, deep), "");
+        EXPECT_EQ(openError(kReadsHands, deep), "");
+        store::Database raw(deep, store::Database::Access::ReadOnly);
+        EXPECT_EQ(raw.queryInteger("PRAGMA user_version"), store::kStoreVersion);
+    } else {
+        EXPECT_EQ(openError(opener, db), "No hands are stored in " + db.string() + " yet.");
+        EXPECT_FALSE(fs::exists(deep.parent_path()));
+    }
+    EXPECT_FALSE(fs::exists(db));
 }
+
+INSTANTIATE_TEST_SUITE_P(Openers, OpenedStore, ::testing::ValuesIn(kOpeners),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // A store of the first version, made before the index of the costliest
 // differences, takes the index and keeps its hands.
@@ -150,14 +173,6 @@ TEST_F(StoreTest, AnOlderStoreIsUpgradedAndKeepsItsHands)
     store::Database raw(db, store::Database::Access::ReadOnly);
     EXPECT_EQ(raw.queryInteger("PRAGMA user_version"), store::kStoreVersion);
     EXPECT_EQ(raw.queryInteger("SELECT count(*) FROM sqlite_schema WHERE name = 'decisions_costliest'"), 1);
-}
-
-TEST_F(StoreTest, AStoreThatCannotBeMadeOrIsMissingSaysWhy)
-{
-    writeFile(folder / "plain-file", "x");
-    EXPECT_NE(openError(folder / "plain-file" / "hands.sqlite").find("cannot be created"), std::string::npos);
-    EXPECT_EQ(openError(db, store::HandStore::Mode::ReadOnly), "No hands are stored in " + db.string() + " yet.");
-    EXPECT_FALSE(fs::exists(db));
 }
 
 // Makes the folder read-only for this process: by its mode, or, for root,

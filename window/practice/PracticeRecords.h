@@ -1,29 +1,20 @@
 #pragma once
 // What the practice window keeps and reads back: the session's log (each
 // card's schedule and every answer) and the progress drawn from it, with the
-// mistakes the review found. The store keeps them in the review's file.
+// mistakes the review found. The store keeps them in the review's file, and
+// its plain progress values are the window's.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 #include "history/practice/DrillLog.h"
+#include "store/DrillProgress.h"
 
 namespace window::practice {
 
-struct SituationShare {
-    engine::PreflopAction action = engine::PreflopAction::Opened;
-    engine::Position position = engine::Position::Early;
-    std::uint64_t scored = 0; // answers judged right or wrong
-    std::uint64_t right = 0;
-};
-
-struct DayShare {
-    std::string day; // "2026-12-09"
-    std::uint64_t scored = 0;
-    std::uint64_t right = 0;
-};
+using store::DayShare;
+using store::SituationShare;
 
 class PracticeRecords {
 public:

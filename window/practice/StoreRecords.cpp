@@ -14,22 +14,13 @@ public:
 
     std::uint64_t answeredOn(const std::string& day) override { return store_.answeredOn(day); }
 
-    std::vector<SituationShare> shareBySituation() override
-    {
-        std::vector<SituationShare> out;
-        for (const store::SituationShare& s : store_.shareBySituation())
-            out.push_back({s.action, s.position, s.scored, s.right});
-        return out;
-    }
+    std::vector<SituationShare> shareBySituation() override { return store_.shareBySituation(); }
 
     std::uint64_t dueCount(std::int64_t now) override { return store_.dueCount(now); }
 
     std::vector<DayShare> dailyShare(const std::string& firstDay, const std::string& lastDay) override
     {
-        std::vector<DayShare> out;
-        for (const store::DayShare& d : store_.dailyShare(firstDay, lastDay))
-            out.push_back({d.day, d.scored, d.right});
-        return out;
+        return store_.dailyShare(firstDay, lastDay);
     }
 
     // The player the review shows first is taken to be the one practising.

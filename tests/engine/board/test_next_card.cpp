@@ -9,7 +9,7 @@
 #include <stop_token>
 
 #include "engine/board/NextCardEquity.h"
-#include "engine/board/WeightedEquity.h"
+#include "engine/odds/Equity.h"
 #include "tests/engine/board/RangeCases.h"
 
 namespace {
@@ -69,7 +69,7 @@ TEST_P(NextCardCase, TheChancesAverageBackToTheEquityOnTheBoard)
     }
     EXPECT_NEAR(chances, 1.0, 1e-12);
     EXPECT_NEAR(got.equity, average, 1e-12);
-    const auto now = engine::board::weightedEquity(request);
+    const auto now = engine::odds::computeEquity(request);
     ASSERT_EQ(now.status, EquityStatus::Done) << now.error;
     EXPECT_NEAR(got.equity, now.equity, 1e-12);
 
@@ -173,42 +173,6 @@ TEST(NextCard, RefusesWhatItCannotCount)
         EXPECT_EQ(got.error, r.error);
         EXPECT_TRUE(got.cards.empty());
     }
-}
-
-} // namespace
-
-namespace {
-
-// Weights that differ within a range are counted group by group; sampled,
-// the result lies within four standard errors of the exact count.
-TEST(WeightedEquity, SampledLiesNearTheExactCount)
-{
-    EquityRequest request;
-    request.hand = handOf("AhAs");
-    request.opponentRange = rangeOf("KK, AKs, 76s", Weights::ByShape);
-    request.method = EquityMethod::Exact;
-    const auto exact = engine::board::weightedEquity(request);
-    ASSERT_EQ(exact.status, EquityStatus::Done) << exact.error;
-    EXPECT_EQ(exact.method, EquityMethod::Exact);
-
-    // Pairs weigh 1, suited hands 1/2: against kings alone, and against the
-    // three groups added by weight and combinations.
-    EquityRequest kings = request;
-    kings.opponentRange = rangeOf("KK");
-    EquityRequest suited = request;
-    suited.opponentRange = rangeOf("AKs, 76s");
-    const double kingsEquity = engine::odds::computeEquity(kings).equity;
-    const double suitedEquity = engine::odds::computeEquity(suited).equity;
-    EXPECT_NEAR(exact.equity, (6 * 1.0 * kingsEquity + 6 * 0.5 * suitedEquity) / (6 + 6 * 0.5), 1e-12);
-
-    request.method = EquityMethod::MonteCarlo;
-    request.trials = 200000;
-    request.threads = 2;
-    const auto sampled = engine::board::weightedEquity(request);
-    ASSERT_EQ(sampled.status, EquityStatus::Done);
-    EXPECT_EQ(sampled.method, EquityMethod::MonteCarlo);
-    EXPECT_GT(sampled.standardError, 0.0);
-    EXPECT_NEAR(sampled.equity, exact.equity, 4 * sampled.standardError);
 }
 
 } // namespace

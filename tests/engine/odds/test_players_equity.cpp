@@ -288,6 +288,38 @@ TEST(PlayersEquity, TheOneHandFormWeighsARange)
     EXPECT_NE(halved.equity, weighted.equity);
 }
 
+// Against a range of several weights, the one-hand form's exact count is the
+// groups of equal weight added by weight and combinations; sampled, it lies
+// within four standard errors of that count.
+TEST(PlayersEquity, TheOneHandFormSampledLiesNearItsExactCount)
+{
+    EquityRequest request;
+    request.hand = parseHoleCards("AhAs").value;
+    request.opponentRange = parseRange("KK, AKs:0.5, 76s:0.5").value;
+    request.method = EquityMethod::Exact;
+    const EquityResult exact = computeEquity(request);
+    ASSERT_EQ(exact.status, EquityStatus::Done) << exact.error;
+    EXPECT_EQ(exact.method, EquityMethod::Exact);
+
+    EquityRequest kings = request;
+    kings.opponentRange = parseRange("KK").value;
+    EquityRequest suited = request;
+    suited.opponentRange = parseRange("AKs, 76s").value;
+    const double kingsEquity = computeEquity(kings).equity;
+    const double suitedEquity = computeEquity(suited).equity;
+    EXPECT_NEAR(exact.equity, (6 * 1.0 * kingsEquity + 6 * 0.5 * suitedEquity) / (6 + 6 * 0.5), 1e-12);
+
+    request.method = EquityMethod::MonteCarlo;
+    request.trials = 200000;
+    request.threads = 2;
+    const EquityResult sampled = computeEquity(request);
+    ASSERT_EQ(sampled.status, EquityStatus::Done);
+    EXPECT_EQ(sampled.method, EquityMethod::MonteCarlo);
+    EXPECT_EQ(sampled.deals, request.trials);
+    EXPECT_GT(sampled.standardError, 0.0);
+    EXPECT_NEAR(sampled.equity, exact.equity, 4 * sampled.standardError);
+}
+
 // The assignments drawn are spread over the valid ones in proportion to the
 // product of their weights.
 TEST(PlayersEquity, MonteCarloDrawsAssignmentsByTheirWeight)
