@@ -7,6 +7,7 @@
 
 #include "engine/cards/CardParser.h"
 #include "engine/cards/Range.h"
+#include "bench/PlayersRequest.h"
 #include "engine/odds/Equity.h"
 
 namespace {
@@ -65,39 +66,22 @@ void BM_MonteCarloHeadsUpAgainstRandom(benchmark::State& st)
 }
 BENCHMARK(BM_MonteCarloHeadsUpAgainstRandom)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-// Several players, each a hand, a range or random ("random").
-EquityRequest players(std::initializer_list<const char*> held, const char* board, EquityMethod method)
-{
-    EquityRequest r;
-    r.board = parseCards(board).value;
-    for (const char* text : held) {
-        if (std::string_view(text) == "random")
-            r.players.push_back(PlayerHolding::random());
-        else if (const auto hand = parseHoleCards(text); hand.ok())
-            r.players.push_back(PlayerHolding::ofHand(hand.value));
-        else
-            r.players.push_back(PlayerHolding::ofRange(parseRange(text).value));
-    }
-    r.method = method;
-    return r;
-}
-
 void BM_AcesAgainstKingsEveryComboPreflopExact(benchmark::State& st)
 {
-    run(st, players({"AA", "KK"}, "", EquityMethod::Exact));
+    run(st, playersRequest({"AA", "KK"}, "", EquityMethod::Exact));
 }
 BENCHMARK(BM_AcesAgainstKingsEveryComboPreflopExact)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_HandAgainstTwoRangesOnFlopExact(benchmark::State& st)
 {
-    run(st, players({"AhKh", "QQ+, AK", "22+, A2s+, KTs+"}, "Qh7s2d", EquityMethod::Exact));
+    run(st, playersRequest({"AhKh", "QQ+, AK", "22+, A2s+, KTs+"}, "Qh7s2d", EquityMethod::Exact));
 }
 BENCHMARK(BM_HandAgainstTwoRangesOnFlopExact)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Until every player's standard error is 0.1 % or less.
 void BM_ThreePlayersPreflopToStandardError(benchmark::State& st)
 {
-    EquityRequest r = players({"QQ+, AKs", "TT-77, AQs-ATs", "random"}, "", EquityMethod::MonteCarlo);
+    EquityRequest r = playersRequest({"QQ+, AKs", "TT-77, AQs-ATs", "random"}, "", EquityMethod::MonteCarlo);
     r.targetStandardError = 0.001;
     run(st, r);
 }
@@ -106,7 +90,7 @@ BENCHMARK(BM_ThreePlayersPreflopToStandardError)->Unit(benchmark::kMillisecond)-
 // Items processed are hands dealt: trials times six players.
 void BM_MonteCarloSixRandomPlayers(benchmark::State& st)
 {
-    EquityRequest r = players({"random", "random", "random", "random", "random", "random"}, "",
+    EquityRequest r = playersRequest({"random", "random", "random", "random", "random", "random"}, "",
                               EquityMethod::MonteCarlo);
     r.trials = 2'000'000;
     computeEquity(r);

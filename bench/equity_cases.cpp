@@ -23,6 +23,7 @@
 
 #include "engine/cards/CardParser.h"
 #include "engine/cards/Range.h"
+#include "bench/PlayersRequest.h"
 #include "engine/odds/Equity.h"
 #include "engine/odds/HandEvaluator.h"
 
@@ -31,33 +32,17 @@ namespace {
 using namespace engine::cards;
 using namespace engine::odds;
 
-EquityRequest players(std::initializer_list<const char*> held, const char* board, EquityMethod method)
-{
-    EquityRequest r;
-    r.board = parseCards(board).value;
-    for (const char* text : held) {
-        if (std::string_view(text) == "random")
-            r.players.push_back(PlayerHolding::random());
-        else if (const auto hand = parseHoleCards(text); hand.ok())
-            r.players.push_back(PlayerHolding::ofHand(hand.value));
-        else
-            r.players.push_back(PlayerHolding::ofRange(parseRange(text).value));
-    }
-    r.method = method;
-    return r;
-}
-
 bool requestFor(std::string_view name, EquityRequest& r)
 {
     if (name == "aa-kk") {
-        r = players({"AA", "KK"}, "", EquityMethod::Exact);
+        r = playersRequest({"AA", "KK"}, "", EquityMethod::Exact);
     } else if (name == "flop") {
-        r = players({"AhKh", "QQ+, AK", "22+, A2s+, KTs+"}, "Qh7s2d", EquityMethod::Exact);
+        r = playersRequest({"AhKh", "QQ+, AK", "22+, A2s+, KTs+"}, "Qh7s2d", EquityMethod::Exact);
     } else if (name == "mc3") {
-        r = players({"QQ+, AKs", "TT-77, AQs-ATs", "random"}, "", EquityMethod::MonteCarlo);
+        r = playersRequest({"QQ+, AKs", "TT-77, AQs-ATs", "random"}, "", EquityMethod::MonteCarlo);
         r.targetStandardError = 0.001;
     } else if (name == "mc6") {
-        r = players({"random", "random", "random", "random", "random", "random"}, "", EquityMethod::MonteCarlo);
+        r = playersRequest({"random", "random", "random", "random", "random", "random"}, "", EquityMethod::MonteCarlo);
         r.trials = 2'000'000;
     } else if (name == "cmd") {
         r.hand = parseHoleCards("AhAs").value;

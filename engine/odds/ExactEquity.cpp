@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/odds/ExactItems.h"
 #include "engine/odds/PlayersExact.h"
 #include "engine/odds/SuitSymmetry.h"
 
@@ -69,18 +70,7 @@ ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
 {
     for (cards::Card c : setup.deck)
         deckKeys_.push_back(HandKey{0, 0}.plus(c));
-    // Items: the first two cards still to come when three or more are, the
-    // first one when two are, the whole enumeration otherwise.
-    const int n = static_cast<int>(setup.deck.size());
-    if (setup.missingBoardCards >= 3) {
-        for (int i = 0; i < n; ++i) {
-            for (int j = i + 1; j < n; ++j)
-                firstCards_.emplace_back(i, j);
-        }
-    } else if (setup.missingBoardCards == 2) {
-        for (int i = 0; i < n; ++i)
-            firstCards_.emplace_back(i, -1);
-    }
+    firstCards_ = firstCardItems(setup.missingBoardCards, static_cast<int>(setup.deck.size()));
     itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
 
     if (setup.missingBoardCards < 3)

@@ -6,7 +6,9 @@
 // counter's top bit.
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "engine/cards/CardSet.h"
 
@@ -67,6 +69,16 @@ constexpr HandKey cardsKey(cards::CardSet set)
     for (cards::Card c : set)
         key = key.plus(c);
     return key;
+}
+
+// Each card of a deck as a key of its own, in the deck's order, for dealing
+// from it.
+inline std::array<HandKey, cards::kCardCount> deckKeys(const std::vector<cards::Card>& deck)
+{
+    std::array<HandKey, cards::kCardCount> keys{};
+    for (std::size_t i = 0; i < deck.size() && i < keys.size(); ++i)
+        keys[i] = HandKey{0, 0}.plus(deck[i]);
+    return keys;
 }
 
 } // namespace engine::odds

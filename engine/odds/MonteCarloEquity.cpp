@@ -9,12 +9,9 @@ namespace engine::odds {
 
 EquityTally MonteCarloEquity::runBatch(std::uint64_t batch, std::uint64_t trials) const
 {
-    SplitMix random(seed_ ^ (batch * 0xD1B54A32D192ED03ull + 0x8CB92BA72F3D8DD7ull));
-    random.next();
-    std::array<HandKey, cards::kCardCount> deck;
+    SplitMix random = batchRandom(seed_, batch);
+    std::array<HandKey, cards::kCardCount> deck = deckKeys(setup_.deck);
     const std::size_t n = setup_.deck.size();
-    for (std::size_t i = 0; i < n; ++i)
-        deck[i] = HandKey{0, 0}.plus(setup_.deck[i]);
     const int missing = setup_.missingBoardCards;
     EquityTally tally;
 

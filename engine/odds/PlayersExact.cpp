@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "engine/odds/ExactItems.h"
 #include "engine/odds/ExactEquity.h"
 
 namespace engine::odds {
@@ -232,18 +233,7 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
         rankEnd_[i] = sameAsNext ? rankEnd_[i + 1] : i + 1;
         restOfRank_[i] = deckKeys_[i].cards | (sameAsNext ? restOfRank_[i + 1] : 0);
     }
-    // Items: the first two cards still to come when three or more are, the
-    // first one when two are, the whole enumeration otherwise.
-    const int n = static_cast<int>(cardsLeft);
-    if (setup.missingBoardCards >= 3) {
-        for (int i = 0; i < n; ++i) {
-            for (int j = i + 1; j < n; ++j)
-                firstCards_.emplace_back(i, j);
-        }
-    } else if (setup.missingBoardCards == 2) {
-        for (int i = 0; i < n; ++i)
-            firstCards_.emplace_back(i, -1);
-    }
+    firstCards_ = firstCardItems(setup.missingBoardCards, static_cast<int>(cardsLeft));
     itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
 
     if (setup.missingBoardCards < 3)

@@ -25,4 +25,13 @@ private:
     std::uint64_t state_;
 };
 
+// The generator of one batch of a seeded run: each batch draws its own
+// numbers, whichever thread plays it and in whatever order.
+inline SplitMix batchRandom(std::uint64_t seed, std::uint64_t batch)
+{
+    SplitMix random(seed ^ (batch * 0xD1B54A32D192ED03ull + 0x8CB92BA72F3D8DD7ull));
+    random.next();
+    return random;
+}
+
 } // namespace engine::odds
