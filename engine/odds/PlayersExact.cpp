@@ -25,6 +25,7 @@ struct PlayersExact::BoardCount {
     std::uint64_t lastCards = 0;
     // How many boards the one being counted stands for.
     std::uint64_t boards = 1;
+    std::vector<std::uint64_t> secondHolds;  // per seat of the second player: the last cards it holds
 
     static constexpr std::array<double, kMaxPlayers + 2> kShare = {
         0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
@@ -139,6 +140,80 @@ struct PlayersExact::BoardCount {
     // best value among them, held by `bestCount` players.
     void choose(std::size_t p, std::uint64_t used, double weight, HandRank best, int bestCount)
     {
+        if (players == 2 && p == 0) {
+            pairs();
+            return;
+        }
+        chooseAny(p, used, weight, best, bestCount);
+    }
+
+    // Two players, as choose and add count them, each of the first player's
+    // choices summed against all of the second's; the sums are kept in
+    // locals and added in the same order, so the results are the same to the
+    // last bit. A choice of the second player leaves free the last cards that
+    // neither hand holds: all of them but the first's and its own.
+    void pairs()
+    {
+        const std::vector<Seat>& second = seats[1];
+        if (lastCards != 0) {
+            secondHolds.resize(second.size());
+            for (std::size_t k = 0; k < second.size(); ++k)
+                secondHolds[k] = cardsIn(lastCards & second[k].cards);
+        }
+        const std::uint64_t lastCount = cardsIn(lastCards);
+        std::uint64_t deals = tally.deals;
+        double weightSum = tally.weight;
+        double wins0 = tally.wins[0], ties0 = tally.ties[0], pot0 = tally.pot[0];
+        double wins1 = tally.wins[1], ties1 = tally.ties[1], pot1 = tally.pot[1];
+        for (const Seat& a : seats[0]) {
+            double above = 0.0, equal = 0.0, below = 0.0;
+            std::uint64_t count = 0;
+            if (lastCards != 0) {
+                const std::uint64_t leftByFirst = lastCount - cardsIn(lastCards & a.cards);
+                for (std::size_t k = 0; k < second.size(); ++k) {
+                    const Seat& b = second[k];
+                    const std::uint64_t times = (b.cards & a.cards) != 0 ? 0 : (leftByFirst - secondHolds[k]) * boards;
+                    const double w = b.weight * static_cast<double>(times);
+                    count += times;
+                    above += b.rank > a.rank ? w : 0.0;
+                    equal += b.rank == a.rank ? w : 0.0;
+                    below += b.rank < a.rank ? w : 0.0;
+                }
+                if (count == 0)
+                    continue;
+                above *= a.weight, equal *= a.weight, below *= a.weight;
+            } else {
+                for (const Seat& b : second) {
+                    const bool isFree = (b.cards & a.cards) == 0;
+                    const double w = isFree ? b.weight : 0.0;
+                    count += isFree ? 1 : 0;
+                    above += b.rank > a.rank ? w : 0.0;
+                    equal += b.rank == a.rank ? w : 0.0;
+                    below += b.rank < a.rank ? w : 0.0;
+                }
+                if (count == 0)
+                    continue;
+                const double scale = a.weight * static_cast<double>(boards);
+                count *= boards;
+                above *= scale, equal *= scale, below *= scale;
+            }
+            deals += count;
+            weightSum += above + equal + below;
+            wins1 += above;
+            ties1 += equal;
+            pot1 += above + equal * kShare[2];
+            wins0 += below;
+            ties0 += equal;
+            pot0 += below * kShare[1] + equal * kShare[2];
+        }
+        tally.deals = deals;
+        tally.weight = weightSum;
+        tally.wins[0] = wins0, tally.ties[0] = ties0, tally.pot[0] = pot0;
+        tally.wins[1] = wins1, tally.ties[1] = ties1, tally.pot[1] = pot1;
+    }
+
+    void chooseAny(std::size_t p, std::uint64_t used, double weight, HandRank best, int bestCount)
+    {
         if (p + 1 == players) {
             last(used, weight, best, bestCount);
             return;
@@ -149,7 +224,7 @@ struct PlayersExact::BoardCount {
             chosen[p] = s.rank;
             const HandRank nextBest = std::max(best, s.rank);
             const int nextCount = s.rank > best ? 1 : s.rank == best ? bestCount + 1 : bestCount;
-            choose(p + 1, used | s.cards, weight * s.weight, nextBest, p == 0 ? 1 : nextCount);
+            chooseAny(p + 1, used | s.cards, weight * s.weight, nextBest, p == 0 ? 1 : nextCount);
             if (stop.step())
                 return;
         }
@@ -285,7 +360,7 @@ double PlayersExact::seconds() const
 WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
 {
     WeightedTally tally;
-    BoardCount count{setup_, evaluator_, *this, tally, stop, {}, {}, {}, setup_.players.size()};
+    BoardCount count{setup_, evaluator_, *this, tally, stop, {}, {}, {}, setup_.players.size(), 0, 1, {}};
     for (std::size_t p = 0; p < count.players; ++p) {
         count.seats[p].reserve(setup_.players[p].keys.size());
         count.prefixKeys[p].reserve(setup_.players[p].keys.size());
