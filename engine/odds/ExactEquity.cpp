@@ -86,11 +86,26 @@ ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
     });
     if (group.size() >= PlayersExact::kFewestRenamings)
         renamings_ = group;
+
+    // Before the flop against a range of a few hands, each pair of hands
+    // (up to a renaming of the suits) is counted by ranks where that is faster.
+    if (setup.ranged && setup.missingBoardCards == 5) {
+        std::vector<std::uint64_t> opponent;
+        for (const HandKey& k : setup.combos)
+            opponent.push_back(k.cards);
+        const std::uint64_t hand[] = {setup.hand.cards};
+        HeadsUpClasses classes(hand, opponent, deck, PlayersExact::kMostHeadsUpPairs);
+        const double byRanks = static_cast<double>(classes.classes().size()) * HeadsUpClasses::kSecondsPerClass;
+        if (classes.listed() && !classes.classes().empty() && byRanks < seconds()) {
+            headsUp_ = classes.classes();
+            itemCount_ = headsUp_.size();
+        }
+    }
 }
 
 void ExactEquity::prepare()
 {
-    if (renamings_.empty() || countsByFamily())
+    if (renamings_.empty() || countsByFamily() || countsHeadsUp())
         return;
     families_.emplace(setup_.deck, setup_.missingBoardCards, renamings_);
     itemCount_ = std::max<std::uint64_t>(1, families_->parts());
@@ -104,6 +119,8 @@ double ExactEquity::seconds() const
     constexpr double kRangeEvaluationsPerSecond = 350e6;
     constexpr double kRandomEvaluationsPerSecond = 200e6;
     constexpr double kTuplesPerSecond = 150e6;
+    if (countsHeadsUp())
+        return static_cast<double>(headsUp_.size()) * HeadsUpClasses::kSecondsPerClass;
     const int n = static_cast<int>(setup_.deck.size());
     // Families hold about as many boards as there are renamings.
     const double boards = choose(n, setup_.missingBoardCards) / static_cast<double>(std::max<std::size_t>(1, renamings_.size()));
@@ -157,6 +174,17 @@ EquityTally ExactEquity::run(std::uint64_t item, StopPoll& stop) const
 {
     EquityTally tally;
     const std::size_t n = deckKeys_.size();
+    if (countsHeadsUp()) {
+        const HeadsUpClasses::Class& c = headsUp_[item];
+        HeadsUpCount count;
+        if (countHeadsUpBoards(evaluator_, c.first, c.second, c.free, count, stop)) {
+            tally.deals = count.boards() * c.pairs;
+            tally.wins = count.wins * c.pairs;
+            tally.ties = count.ties * c.pairs;
+            tally.potUnits = tally.wins * kPotUnits + tally.ties * (kPotUnits / 2);
+        }
+        return tally;
+    }
     if (countsByFamily()) {
         if (families_->parts() == 0)
             return tally;

@@ -19,6 +19,7 @@
 #include "engine/odds/EquitySetup.h"
 #include "engine/odds/EquityTally.h"
 #include "engine/odds/HandEvaluator.h"
+#include "engine/odds/HeadsUpBoards.h"
 #include "engine/odds/RangeCount.h"
 #include "engine/odds/StopPoll.h"
 
@@ -47,6 +48,7 @@ private:
     // `boards`: how many boards this one stands for.
     void countAgainstRandom(const HandKey& board, EquityTally& tally, StopPoll& stop, std::uint64_t boards = 1) const;
     bool countsByFamily() const { return families_.has_value(); }
+    bool countsHeadsUp() const { return !headsUp_.empty(); }
 
     const EquitySetup& setup_;
     HandEvaluator evaluator_;
@@ -54,6 +56,7 @@ private:
     std::vector<std::pair<int, int>> firstCards_;
     std::vector<SuitPermutation> renamings_;  // those that keep the question, when enough to count by family
     std::optional<BoardFamilies> families_;   // once prepared
+    std::vector<HeadsUpClasses::Class> headsUp_;  // before the flop against a few hands: their classes
     std::uint64_t itemCount_ = 1;
 };
 

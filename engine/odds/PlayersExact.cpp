@@ -65,7 +65,7 @@ struct PlayersExact::BoardCount {
                 if ((k.cards & known.cards) != 0)
                     continue;
                 const HandKey key = known.plus(k);
-                s.push_back({k.cards, 0, combos.weights[c]});
+                s.push_back({k.cards, 0, combos.weights[c], p == 0 && exact.clearOfSecond_[c]});
                 keys.push_back(key);
                 flushPossible = flushPossible || mayFlush(key);
             }
@@ -108,7 +108,7 @@ struct PlayersExact::BoardCount {
                     value = evaluator.rank(board.plus(k));
                     valuedRanks = noFlush ? ranks : ~std::uint64_t{0};
                 }
-                s.push_back({k.cards, value, combos.weights[c]});
+                s.push_back({k.cards, value, combos.weights[c], p == 0 && exact.clearOfSecond_[c]});
             }
         }
         lastCards = 0;
@@ -161,15 +161,32 @@ struct PlayersExact::BoardCount {
                 secondHolds[k] = cardsIn(lastCards & second[k].cards);
         }
         const std::uint64_t lastCount = cardsIn(lastCards);
-        std::uint64_t deals = tally.deals;
+        std::uint64_t dealSum = tally.deals;
         double weightSum = tally.weight;
         double wins0 = tally.wins[0], ties0 = tally.ties[0], pot0 = tally.pot[0];
         double wins1 = tally.wins[1], ties1 = tally.ties[1], pot1 = tally.pot[1];
+        // A choice that shares no card with any of the second player's, of
+        // the value of the one before and leaving as many last cards, meets
+        // the same choices: its whole sums are those of the one before.
+        double above = 0.0, equal = 0.0, below = 0.0;
+        std::uint64_t count = 0;
+        // Without weights every sum is a whole number of deals.
+        const bool weighted = setup.players[0].weighted || setup.players[1].weighted;
+        struct {
+            std::uint64_t wins = 0, ties = 0, losses = 0, deals = 0;
+        } counted;
+        bool lastClear = false;
+        HandRank lastRank = 0;
+        std::uint64_t lastLeft = 0;
         for (const Seat& a : seats[0]) {
-            double above = 0.0, equal = 0.0, below = 0.0;
-            std::uint64_t count = 0;
-            if (lastCards != 0) {
-                const std::uint64_t leftByFirst = lastCount - cardsIn(lastCards & a.cards);
+            const std::uint64_t leftByFirst = lastCount - cardsIn(lastCards & a.cards);
+            const bool same = a.clear && lastClear && a.rank == lastRank && leftByFirst == lastLeft;
+            lastClear = a.clear, lastRank = a.rank, lastLeft = leftByFirst;
+            if (same) {
+                // the sums of the one before
+            } else if (lastCards != 0) {
+                above = equal = below = 0.0;
+                count = 0;
                 for (std::size_t k = 0; k < second.size(); ++k) {
                     const Seat& b = second[k];
                     const std::uint64_t times = (b.cards & a.cards) != 0 ? 0 : (leftByFirst - secondHolds[k]) * boards;
@@ -179,10 +196,9 @@ struct PlayersExact::BoardCount {
                     equal += b.rank == a.rank ? w : 0.0;
                     below += b.rank < a.rank ? w : 0.0;
                 }
-                if (count == 0)
-                    continue;
-                above *= a.weight, equal *= a.weight, below *= a.weight;
             } else {
+                above = equal = below = 0.0;
+                count = 0;
                 for (const Seat& b : second) {
                     const bool isFree = (b.cards & a.cards) == 0;
                     const double w = isFree ? b.weight : 0.0;
@@ -191,22 +207,44 @@ struct PlayersExact::BoardCount {
                     equal += b.rank == a.rank ? w : 0.0;
                     below += b.rank < a.rank ? w : 0.0;
                 }
-                if (count == 0)
-                    continue;
-                const double scale = a.weight * static_cast<double>(boards);
-                count *= boards;
-                above *= scale, equal *= scale, below *= scale;
             }
-            deals += count;
-            weightSum += above + equal + below;
-            wins1 += above;
-            ties1 += equal;
-            pot1 += above + equal * kShare[2];
-            wins0 += below;
-            ties0 += equal;
-            pot0 += below * kShare[1] + equal * kShare[2];
+            if (count == 0)
+                continue;
+            if (!weighted) {
+                // Whole numbers: summed exactly in any order, as integers.
+                const std::uint64_t times = lastCards != 0 ? 1 : boards;
+                counted.wins += static_cast<std::uint64_t>(below) * times;
+                counted.ties += static_cast<std::uint64_t>(equal) * times;
+                counted.losses += static_cast<std::uint64_t>(above) * times;
+                counted.deals += count * times;
+                continue;
+            }
+            // As add counts them: the complete board's sums scaled by the
+            // boards it stands for, the last card's already counted so.
+            const double scale = lastCards != 0 ? a.weight : a.weight * static_cast<double>(boards);
+            const double wins = below * scale, ties = equal * scale, losses = above * scale;
+            dealSum += lastCards != 0 ? count : count * boards;
+            weightSum += losses + ties + wins;
+            wins1 += losses;
+            ties1 += ties;
+            pot1 += losses + ties * kShare[2];
+            wins0 += wins;
+            ties0 += ties;
+            pot0 += wins * kShare[1] + ties * kShare[2];
         }
-        tally.deals = deals;
+        if (!weighted) {
+            const auto wins = static_cast<double>(counted.wins), ties = static_cast<double>(counted.ties),
+                       losses = static_cast<double>(counted.losses);
+            dealSum += counted.deals;
+            weightSum += losses + ties + wins;
+            wins1 += losses;
+            ties1 += ties;
+            pot1 += losses + ties * kShare[2];
+            wins0 += wins;
+            ties0 += ties;
+            pot0 += wins * kShare[1] + ties * kShare[2];
+        }
+        tally.deals = dealSum;
         tally.weight = weightSum;
         tally.wins[0] = wins0, tally.ties[0] = ties0, tally.pot[0] = pot0;
         tally.wins[1] = wins1, tally.ties[1] = ties1, tally.pot[1] = pot1;
@@ -308,6 +346,13 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
         rankEnd_[i] = sameAsNext ? rankEnd_[i + 1] : i + 1;
         restOfRank_[i] = deckKeys_[i].cards | (sameAsNext ? restOfRank_[i + 1] : 0);
     }
+    if (setup.players.size() >= 2) {
+        std::uint64_t secondCards = 0;
+        for (const HandKey& k : setup.players[1].keys)
+            secondCards |= k.cards;
+        for (const HandKey& k : setup.players[0].keys)
+            clearOfSecond_.push_back((k.cards & secondCards) == 0);
+    }
     firstCards_ = firstCardItems(setup.missingBoardCards, static_cast<int>(cardsLeft));
     itemCount_ = std::max<std::uint64_t>(1, firstCards_.size());
 
@@ -329,11 +374,30 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
     });
     if (group.size() >= kFewestRenamings)
         renamings_ = group;
+
+    // Two ranges of a few hands, without weights, before the flop: each pair
+    // of hands (up to a renaming of the suits) counted by ranks, where that
+    // is faster.
+    const auto plainRange = [](const PlayerCombos& p) { return !p.random && !p.weighted; };
+    if (setup.players.size() == 2 && setup.missingBoardCards == 5 && plainRange(setup.players[0]) &&
+        plainRange(setup.players[1])) {
+        std::array<std::vector<std::uint64_t>, 2> hands;
+        for (std::size_t p = 0; p < 2; ++p) {
+            for (const HandKey& k : setup.players[p].keys)
+                hands[p].push_back(k.cards);
+        }
+        HeadsUpClasses classes(hands[0], hands[1], deck, kMostHeadsUpPairs);
+        const double byRanks = static_cast<double>(classes.classes().size()) * HeadsUpClasses::kSecondsPerClass;
+        if (classes.listed() && !classes.classes().empty() && byRanks < seconds()) {
+            headsUp_ = classes.classes();
+            itemCount_ = headsUp_.size();
+        }
+    }
 }
 
 void PlayersExact::prepare()
 {
-    if (renamings_.empty() || countsByFamily())
+    if (renamings_.empty() || countsByFamily() || countsHeadsUp())
         return;
     families_.emplace(setup_.deck, setup_.missingBoardCards, renamings_);
     itemCount_ = std::max<std::uint64_t>(1, families_->parts());
@@ -341,6 +405,8 @@ void PlayersExact::prepare()
 
 double PlayersExact::seconds() const
 {
+    if (countsHeadsUp())
+        return static_cast<double>(headsUp_.size()) * HeadsUpClasses::kSecondsPerClass;
     // Rates measured on one core: combinations valued, and choices of the
     // last player compared.
     constexpr double kEvaluationsPerSecond = 150e6;
@@ -360,6 +426,20 @@ double PlayersExact::seconds() const
 WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
 {
     WeightedTally tally;
+    if (countsHeadsUp()) {
+        const HeadsUpClasses::Class& c = headsUp_[item];
+        HeadsUpCount boards;
+        if (countHeadsUpBoards(evaluator_, c.first, c.second, c.free, boards, stop)) {
+            const auto pairs = static_cast<double>(c.pairs);
+            const double wins = static_cast<double>(boards.wins) * pairs, ties = static_cast<double>(boards.ties) * pairs,
+                         losses = static_cast<double>(boards.losses) * pairs;
+            tally.deals = boards.boards() * c.pairs;
+            tally.weight = static_cast<double>(tally.deals);
+            tally.wins[0] = wins, tally.ties[0] = ties, tally.pot[0] = wins + ties / 2;
+            tally.wins[1] = losses, tally.ties[1] = ties, tally.pot[1] = losses + ties / 2;
+        }
+        return tally;
+    }
     BoardCount count{setup_, evaluator_, *this, tally, stop, {}, {}, {}, setup_.players.size(), 0, 1, {}};
     for (std::size_t p = 0; p < count.players; ++p) {
         count.seats[p].reserve(setup_.players[p].keys.size());

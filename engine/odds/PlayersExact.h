@@ -20,6 +20,7 @@
 
 #include "engine/odds/BoardFamilies.h"
 #include "engine/odds/HandEvaluator.h"
+#include "engine/odds/HeadsUpBoards.h"
 #include "engine/odds/PlayersSetup.h"
 #include "engine/odds/PlayersTally.h"
 #include "engine/odds/StopPoll.h"
@@ -45,13 +46,18 @@ public:
     // question unchanged are at least this many: below it, counting the cards
     // of a rank together saves more.
     static constexpr std::size_t kFewestRenamings = 4;
+    // Pairs of hands of two ranges before the flop are sorted into classes
+    // up to this many.
+    static constexpr std::size_t kMostHeadsUpPairs = 4096;
     bool countsByFamily() const { return families_.has_value(); }
+    bool countsHeadsUp() const { return !headsUp_.empty(); }
 
 private:
     struct Seat {
         std::uint64_t cards;
         HandRank rank;
         double weight;
+        bool clear;  // of the first player: shares no card with any of the second's
     };
     struct BoardCount;
 
@@ -60,9 +66,11 @@ private:
     std::vector<HandKey> deckKeys_;
     std::vector<std::size_t> rankEnd_;       // per deck position: where its rank's cards end
     std::vector<std::uint64_t> restOfRank_;  // per deck position: it and the later cards of its rank
+    std::vector<bool> clearOfSecond_;        // per combination of the first player: shares no card with the second's
     std::vector<std::pair<int, int>> firstCards_;
     std::vector<SuitPermutation> renamings_;  // those that keep the question, when enough to count by family
     std::optional<BoardFamilies> families_;   // once prepared
+    std::vector<HeadsUpClasses::Class> headsUp_;  // two ranges of a few hands before the flop: their pairs' classes
     std::uint64_t itemCount_ = 1;
 };
 
