@@ -25,7 +25,7 @@ struct PlayersExact::BoardCount {
     std::uint64_t lastCards = 0;
     // How many boards the one being counted stands for.
     std::uint64_t boards = 1;
-    std::vector<std::uint64_t> secondHolds;  // per seat of the second player: the last cards it holds
+    std::vector<std::uint64_t> lastHolds;  // per seat of the last player: how many of the last cards it holds
 
     static constexpr std::array<double, kMaxPlayers + 2> kShare = {
         0.0, 1.0, 1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 1.0 / 11};
@@ -131,6 +131,10 @@ struct PlayersExact::BoardCount {
             const std::size_t end = flushPossible ? first + 1 : exact.rankEnd_[first];
             lastCards = flushPossible ? exact.deckKeys_[first].cards : exact.restOfRank_[first];
             value(exact.deckKeys_[first]);
+            const std::vector<Seat>& lastSeats = seats[players - 1];
+            lastHolds.resize(lastSeats.size());
+            for (std::size_t k = 0; k < lastSeats.size(); ++k)
+                lastHolds[k] = cardsIn(lastCards & lastSeats[k].cards);
             choose(0, 0, 1.0, 0, 0);
             first = end;
         }
@@ -155,11 +159,6 @@ struct PlayersExact::BoardCount {
     void pairs()
     {
         const std::vector<Seat>& second = seats[1];
-        if (lastCards != 0) {
-            secondHolds.resize(second.size());
-            for (std::size_t k = 0; k < second.size(); ++k)
-                secondHolds[k] = cardsIn(lastCards & second[k].cards);
-        }
         const std::uint64_t lastCount = cardsIn(lastCards);
         std::uint64_t dealSum = tally.deals;
         double weightSum = tally.weight;
@@ -189,7 +188,7 @@ struct PlayersExact::BoardCount {
                 count = 0;
                 for (std::size_t k = 0; k < second.size(); ++k) {
                     const Seat& b = second[k];
-                    const std::uint64_t times = (b.cards & a.cards) != 0 ? 0 : (leftByFirst - secondHolds[k]) * boards;
+                    const std::uint64_t times = (b.cards & a.cards) != 0 ? 0 : (leftByFirst - lastHolds[k]) * boards;
                     const double w = b.weight * static_cast<double>(times);
                     count += times;
                     above += b.rank > a.rank ? w : 0.0;
@@ -276,12 +275,15 @@ struct PlayersExact::BoardCount {
         }
         double above = 0.0, equal = 0.0, below = 0.0;
         std::uint64_t deals = 0;
+        // A free choice leaves the last cards that neither it nor the
+        // earlier choices hold.
+        const std::uint64_t leftByEarlier = cardsIn(lastCards & ~used);
+        const std::vector<Seat>& lastSeats = seats[players - 1];
         // Without branches: which sum a choice adds to is hard to predict.
-        for (const Seat& s : seats[players - 1]) {
+        for (std::size_t k = 0; k < lastSeats.size(); ++k) {
+            const Seat& s = lastSeats[k];
             const bool free = (s.cards & used) == 0;
-            const std::uint64_t times = (!free ? 0
-                                         : lastCards == 0 ? 1
-                                                          : cardsIn(lastCards & ~(used | s.cards))) * boards;
+            const std::uint64_t times = (free ? leftByEarlier - lastHolds[k] : 0) * boards;
             const double w = s.weight * static_cast<double>(times);
             deals += times;
             above += s.rank > best ? w : 0.0;
