@@ -236,6 +236,7 @@ CardsWindow::CardsWindow(FrmPoker& frm, QWidget* parent, EquityWorker::Computati
         analysisToggle_->setArrowType(open ? Qt::DownArrow : Qt::RightArrow);
         analysisTitle_->setVisible(open);
         analysis_->setVisible(open);
+        analysis_->setActive(open);
     });
     connect(opponents_, &QSpinBox::valueChanged, this, [this](int n) {
         model_.setOpponents(n);

@@ -196,25 +196,37 @@ QWidget* RangeAnalysisPanel::makeNextCardTab()
 
 void RangeAnalysisPanel::setInput(const RangeAnalysisInput& input)
 {
-    if (!model_.setInput(input)) {
-        showAll(); // the range's text may read differently
+    if (model_.setInput(input))
+        startCounting();
+    showAll(); // on the same counts too: the range's text may read differently
+}
+
+void RangeAnalysisPanel::setActive(bool active)
+{
+    if (active == active_)
         return;
-    }
+    active_ = active;
+    startCounting();
+}
+
+// Starts counting the parts of the input still counting, or stops the count
+// under way when there are none or the panel is folded away.
+void RangeAnalysisPanel::startCounting()
+{
     bool any = false;
     for (AnalysisPart part : {AnalysisPart::Breakdown, AnalysisPart::Split, AnalysisPart::NextCard})
         any = any || model_.state(part) == PartState::Counting;
-    if (!any) {
+    if (!any || !active_) {
         runner_->cancel();
-    } else {
-        // Results come on the worker's thread and are shown on this one.
-        model_.setRun(runner_->start([this, input](std::uint64_t run, std::stop_token stop) {
-            runRangeAnalysis(input, run, stop, [this](RangeAnalysisUpdate update) {
-                QMetaObject::invokeMethod(
-                    this, [this, update = std::move(update)] { receive(update); }, Qt::QueuedConnection);
-            });
-        }));
+        return;
     }
-    showAll();
+    // Results come on the worker's thread and are shown on this one.
+    model_.setRun(runner_->start([this, input = model_.input()](std::uint64_t run, std::stop_token stop) {
+        runRangeAnalysis(input, run, stop, [this](RangeAnalysisUpdate update) {
+            QMetaObject::invokeMethod(
+                this, [this, update = std::move(update)] { receive(update); }, Qt::QueuedConnection);
+        });
+    }));
 }
 
 void RangeAnalysisPanel::receive(const RangeAnalysisUpdate& update)

@@ -31,6 +31,10 @@ public:
     ~RangeAnalysisPanel() override;
 
     void setInput(const RangeAnalysisInput& input);
+    // Folded away the panel counts nothing; opened again it counts what its
+    // input still lacks.
+    void setActive(bool active);
+    bool active() const { return active_; }
     const RangeAnalysisModel& model() const { return model_; }
 
 signals:
@@ -41,6 +45,7 @@ private:
     QWidget* makeBreakdownTab();
     QWidget* makeSplitTab();
     QWidget* makeNextCardTab();
+    void startCounting();
     void receive(const RangeAnalysisUpdate& update);
     void showAll();
     void showBreakdown();
@@ -50,6 +55,7 @@ private:
     void showPointer(const QPointF& point, bool over);
 
     RangeAnalysisModel model_;
+    bool active_ = true;
 
     QLabel* breakdownStatus_ = nullptr;
     QTableWidget* breakdownTable_ = nullptr;

@@ -194,4 +194,19 @@ TEST_F(RangeAnalysisPanelTest, ANewerInputReplacesTheCountUnderWay)
     EXPECT_FALSE(child<QLabel>("splitStatus")->text().isEmpty());
 }
 
+// Folded away, the panel counts nothing, however long it waits; opened
+// again it counts what the input asks.
+TEST_F(RangeAnalysisPanelTest, CountsNothingWhileFoldedAway)
+{
+    panel->setActive(false);
+    panel->setInput(input("AhKh", "Qh7s2d5c9h", "QQ+"));
+    QTest::qWait(600);
+    EXPECT_EQ(panel->model().state(AnalysisPart::Breakdown), PartState::Counting);
+    EXPECT_EQ(panel->model().state(AnalysisPart::Split), PartState::Counting);
+    panel->setActive(true);
+    ASSERT_TRUE(settled());
+    EXPECT_EQ(column(child<QTableWidget>("breakdownTable"), 0), (QStringList{"AA", "KK", "QQ"}));
+    EXPECT_EQ(panel->model().state(AnalysisPart::Split), PartState::Done);
+}
+
 } // namespace
