@@ -90,16 +90,9 @@ ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
     // Before the flop against a range of a few hands, each pair of hands
     // (up to a renaming of the suits) is counted by ranks where that is faster.
     if (setup.ranged && setup.missingBoardCards == 5) {
-        std::vector<std::uint64_t> opponent;
-        for (const HandKey& k : setup.combos)
-            opponent.push_back(k.cards);
-        const std::uint64_t hand[] = {setup.hand.cards};
-        HeadsUpClasses classes(hand, opponent, deck, PlayersExact::kMostHeadsUpPairs);
-        const double byRanks = static_cast<double>(classes.classes().size()) * HeadsUpClasses::kSecondsPerClass;
-        if (classes.listed() && !classes.classes().empty() && byRanks < seconds()) {
-            headsUp_ = classes.classes();
+        headsUp_ = HeadsUpClasses::ifFaster(std::span(&setup.hand, 1), setup.combos, deck, seconds());
+        if (countsHeadsUp())
             itemCount_ = headsUp_.size();
-        }
     }
 }
 

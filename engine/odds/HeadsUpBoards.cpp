@@ -221,7 +221,7 @@ bool countHeadsUpBoards(const HandEvaluator& evaluator, std::uint64_t first, std
     return true;
 }
 
-HeadsUpClasses::HeadsUpClasses(std::span<const std::uint64_t> firstHands, std::span<const std::uint64_t> secondHands,
+HeadsUpClasses::HeadsUpClasses(std::span<const HandKey> firstHands, std::span<const HandKey> secondHands,
                                std::uint64_t deck, std::size_t maxPairs)
 {
     if (firstHands.size() * secondHands.size() > maxPairs)
@@ -229,8 +229,9 @@ HeadsUpClasses::HeadsUpClasses(std::span<const std::uint64_t> firstHands, std::s
     // Each pair under the renaming that makes it smallest.
     using Key = std::tuple<std::uint64_t, std::uint64_t, std::uint64_t>;
     std::vector<std::pair<Key, Key>> pairs;
-    for (std::uint64_t a : firstHands) {
-        for (std::uint64_t b : secondHands) {
+    for (const HandKey& first : firstHands) {
+        for (const HandKey& second : secondHands) {
+            const std::uint64_t a = first.cards, b = second.cards;
             if ((a & b) != 0)
                 continue;
             const Key pair{a, b, deck & ~(a | b)};
@@ -251,6 +252,17 @@ HeadsUpClasses::HeadsUpClasses(std::span<const std::uint64_t> firstHands, std::s
         ++classes_.back().pairs;
     }
     listed_ = true;
+}
+
+std::vector<HeadsUpClasses::Class> HeadsUpClasses::ifFaster(std::span<const HandKey> firstHands,
+                                                            std::span<const HandKey> secondHands, std::uint64_t deck,
+                                                            double otherSeconds)
+{
+    const HeadsUpClasses sorted(firstHands, secondHands, deck);
+    const double seconds = static_cast<double>(sorted.classes().size()) * kSecondsPerClass;
+    if (!sorted.listed() || sorted.classes().empty() || seconds >= otherSeconds)
+        return {};
+    return sorted.classes();
 }
 
 } // namespace engine::odds

@@ -50,16 +50,24 @@ public:
         std::uint64_t pairs = 0; // how many pairs it stands for
     };
 
-    // `deck`: the cards neither hand nor the board may hold, plus both hands'.
-    // Gives up (no classes, `listed()` false) past `maxPairs` pairs.
-    HeadsUpClasses(std::span<const std::uint64_t> firstHands, std::span<const std::uint64_t> secondHands,
-                   std::uint64_t deck, std::size_t maxPairs);
+    // Hands as keys without a start; `deck`: the cards the board may take,
+    // both hands' among them when held. Gives up (no classes, `listed()`
+    // false) past `maxPairs` pairs.
+    HeadsUpClasses(std::span<const HandKey> firstHands, std::span<const HandKey> secondHands, std::uint64_t deck,
+                   std::size_t maxPairs = kMostPairs);
+
+    // The classes, where counting them is faster than `otherSeconds`; none
+    // where not, or where there are too many pairs to sort.
+    static std::vector<Class> ifFaster(std::span<const HandKey> firstHands, std::span<const HandKey> secondHands,
+                                       std::uint64_t deck, double otherSeconds);
 
     bool listed() const { return listed_; }
     const std::vector<Class>& classes() const { return classes_; }
 
     // About how long one class takes to count on one core.
     static constexpr double kSecondsPerClass = 0.4e-3;
+    // Sorting more pairs than this into classes costs more than it saves.
+    static constexpr std::size_t kMostPairs = 4096;
 
 private:
     std::vector<Class> classes_;

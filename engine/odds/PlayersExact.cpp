@@ -160,10 +160,7 @@ struct PlayersExact::BoardCount {
     {
         const std::vector<Seat>& second = seats[1];
         const std::uint64_t lastCount = cardsIn(lastCards);
-        std::uint64_t dealSum = tally.deals;
-        double weightSum = tally.weight;
-        double wins0 = tally.wins[0], ties0 = tally.ties[0], pot0 = tally.pot[0];
-        double wins1 = tally.wins[1], ties1 = tally.ties[1], pot1 = tally.pot[1];
+        PairSums sums(tally);
         // A choice that shares no card with any of the second player's, of
         // the value of the one before and leaving as many last cards, meets
         // the same choices: its whole sums are those of the one before.
@@ -221,21 +218,28 @@ struct PlayersExact::BoardCount {
             // As add counts them: the complete board's sums scaled by the
             // boards it stands for, the last card's already counted so.
             const double scale = lastCards != 0 ? a.weight : a.weight * static_cast<double>(boards);
-            const double wins = below * scale, ties = equal * scale, losses = above * scale;
-            dealSum += lastCards != 0 ? count : count * boards;
-            weightSum += losses + ties + wins;
-            wins1 += losses;
-            ties1 += ties;
-            pot1 += losses + ties * kShare[2];
-            wins0 += wins;
-            ties0 += ties;
-            pot0 += wins * kShare[1] + ties * kShare[2];
+            sums.add(lastCards != 0 ? count : count * boards, below * scale, equal * scale, above * scale);
         }
         if (!weighted) {
-            const auto wins = static_cast<double>(counted.wins), ties = static_cast<double>(counted.ties),
-                       losses = static_cast<double>(counted.losses);
-            dealSum += counted.deals;
-            weightSum += losses + ties + wins;
+            sums.add(counted.deals, static_cast<double>(counted.wins), static_cast<double>(counted.ties),
+                     static_cast<double>(counted.losses));
+        }
+        sums.store(tally);
+    }
+
+    // The two players' sums of a tally, held apart from it while a board is
+    // counted; added to as add does.
+    struct PairSums {
+        explicit PairSums(const WeightedTally& t)
+            : deals(t.deals), weight(t.weight), wins0(t.wins[0]), ties0(t.ties[0]), pot0(t.pot[0]), wins1(t.wins[1]),
+              ties1(t.ties[1]), pot1(t.pot[1])
+        {
+        }
+        // Deals the first player wins, ties and loses.
+        void add(std::uint64_t count, double wins, double ties, double losses)
+        {
+            deals += count;
+            weight += losses + ties + wins;
             wins1 += losses;
             ties1 += ties;
             pot1 += losses + ties * kShare[2];
@@ -243,11 +247,17 @@ struct PlayersExact::BoardCount {
             ties0 += ties;
             pot0 += wins * kShare[1] + ties * kShare[2];
         }
-        tally.deals = dealSum;
-        tally.weight = weightSum;
-        tally.wins[0] = wins0, tally.ties[0] = ties0, tally.pot[0] = pot0;
-        tally.wins[1] = wins1, tally.ties[1] = ties1, tally.pot[1] = pot1;
-    }
+        void store(WeightedTally& t) const
+        {
+            t.deals = deals;
+            t.weight = weight;
+            t.wins[0] = wins0, t.ties[0] = ties0, t.pot[0] = pot0;
+            t.wins[1] = wins1, t.ties[1] = ties1, t.pot[1] = pot1;
+        }
+
+        std::uint64_t deals;
+        double weight, wins0, ties0, pot0, wins1, ties1, pot1;
+    };
 
     void chooseAny(std::size_t p, std::uint64_t used, double weight, HandRank best, int bestCount)
     {
@@ -383,17 +393,9 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
     const auto plainRange = [](const PlayerCombos& p) { return !p.random && !p.weighted; };
     if (setup.players.size() == 2 && setup.missingBoardCards == 5 && plainRange(setup.players[0]) &&
         plainRange(setup.players[1])) {
-        std::array<std::vector<std::uint64_t>, 2> hands;
-        for (std::size_t p = 0; p < 2; ++p) {
-            for (const HandKey& k : setup.players[p].keys)
-                hands[p].push_back(k.cards);
-        }
-        HeadsUpClasses classes(hands[0], hands[1], deck, kMostHeadsUpPairs);
-        const double byRanks = static_cast<double>(classes.classes().size()) * HeadsUpClasses::kSecondsPerClass;
-        if (classes.listed() && !classes.classes().empty() && byRanks < seconds()) {
-            headsUp_ = classes.classes();
+        headsUp_ = HeadsUpClasses::ifFaster(setup.players[0].keys, setup.players[1].keys, deck, seconds());
+        if (countsHeadsUp())
             itemCount_ = headsUp_.size();
-        }
     }
 }
 

@@ -46,9 +46,7 @@ public:
     // question unchanged are at least this many: below it, counting the cards
     // of a rank together saves more.
     static constexpr std::size_t kFewestRenamings = 4;
-    // Pairs of hands of two ranges before the flop are sorted into classes
-    // up to this many.
-    static constexpr std::size_t kMostHeadsUpPairs = 4096;
+
     bool countsByFamily() const { return families_.has_value(); }
     bool countsHeadsUp() const { return !headsUp_.empty(); }
 

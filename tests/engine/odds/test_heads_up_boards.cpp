@@ -116,11 +116,11 @@ TEST(HeadsUpBoards, EqualsTheCountBoardByBoardOnRandomDeals)
 // one class, and each class's pairs counted alike.
 TEST(HeadsUpClasses, GroupPairsThatRenamingsTurnIntoOneAnother)
 {
-    std::vector<std::uint64_t> aces, kings;
+    std::vector<HandKey> aces, kings;
     for (const char* h : {"AhAs", "AhAd", "AhAc", "AsAd", "AsAc", "AdAc"})
-        aces.push_back(maskOf(h));
+        aces.push_back(cardsKey(CardSet(maskOf(h))));
     for (const char* h : {"KhKs", "KhKd", "KhKc", "KsKd", "KsKc", "KdKc", "AhKh"})
-        kings.push_back(maskOf(h));
+        kings.push_back(cardsKey(CardSet(maskOf(h))));
     const std::uint64_t deck = CardSet::fullDeck().mask();
     const HeadsUpClasses classes(aces, kings, deck, 1000);
     ASSERT_TRUE(classes.listed());
