@@ -75,15 +75,11 @@ ExactEquity::ExactEquity(const EquitySetup& setup) : setup_(setup)
 
     if (setup.missingBoardCards < 3)
         return;
-    std::uint64_t deck = 0;
-    for (cards::Card c : setup.deck)
-        deck |= cards::cardBit(c);
-    // Random opponents hold any two cards of the deck: the deck's renaming keeps them.
-    const WeightedCombos combos(setup.combos, {});
-    const auto group = suitPermutationsKeeping([&](const SuitPermutation& p) {
-        return permuteSuits(deck, p) == deck && permuteSuits(setup.board.cards, p) == setup.board.cards &&
-               permuteSuits(setup.hand.cards, p) == setup.hand.cards && (!setup.ranged || combos.keptBy(p));
-    });
+    const std::uint64_t deck = maskOf(setup.deck);
+    std::vector<WeightedCombos> kept = {WeightedCombos(std::span(&setup.hand, 1), {})};
+    if (setup.ranged)
+        kept.emplace_back(setup.combos, std::span<const double>());
+    const auto group = renamingsKeeping(deck, setup.board.cards, kept);
     if (group.size() >= PlayersExact::kFewestRenamings)
         renamings_ = group;
 

@@ -370,20 +370,13 @@ PlayersExact::PlayersExact(const PlayersSetup& setup) : setup_(setup)
 
     if (setup.missingBoardCards < 3)
         return;
-    std::uint64_t deck = 0;
-    for (cards::Card c : setup.deck)
-        deck |= cards::cardBit(c);
+    const std::uint64_t deck = maskOf(setup.deck);
     std::vector<WeightedCombos> ranged;
     for (const PlayerCombos& p : setup.players) {
         if (!p.random)
             ranged.emplace_back(p.keys, p.weights);
     }
-    // Random players hold any two cards of the deck: the deck's renaming keeps them.
-    const auto group = suitPermutationsKeeping([&](const SuitPermutation& p) {
-        if (permuteSuits(deck, p) != deck || permuteSuits(setup.board.cards, p) != setup.board.cards)
-            return false;
-        return std::all_of(ranged.begin(), ranged.end(), [&](const WeightedCombos& c) { return c.keptBy(p); });
-    });
+    const auto group = renamingsKeeping(deck, setup.board.cards, ranged);
     if (group.size() >= kFewestRenamings)
         renamings_ = group;
 

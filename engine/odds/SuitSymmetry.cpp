@@ -38,4 +38,22 @@ bool WeightedCombos::keptBy(const SuitPermutation& p) const
     return true;
 }
 
+std::uint64_t maskOf(std::span<const cards::Card> cards)
+{
+    std::uint64_t mask = 0;
+    for (cards::Card c : cards)
+        mask |= cards::cardBit(c);
+    return mask;
+}
+
+std::vector<SuitPermutation> renamingsKeeping(std::uint64_t deck, std::uint64_t board,
+                                              std::span<const WeightedCombos> kept)
+{
+    return suitPermutationsKeeping([&](const SuitPermutation& p) {
+        if (permuteSuits(deck, p) != deck || permuteSuits(board, p) != board)
+            return false;
+        return std::all_of(kept.begin(), kept.end(), [&](const WeightedCombos& c) { return c.keptBy(p); });
+    });
+}
+
 } // namespace engine::odds

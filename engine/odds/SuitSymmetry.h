@@ -42,6 +42,15 @@ private:
     std::vector<std::pair<std::uint64_t, double>> sorted_;
 };
 
+// The cards of a list, as a mask.
+std::uint64_t maskOf(std::span<const cards::Card> cards);
+
+// The renamings that map the cards left (`deck`), the known board and each
+// list of combinations onto themselves: those that leave an exact count's
+// question as it is. Random hands are any two cards left, kept with the deck.
+std::vector<SuitPermutation> renamingsKeeping(std::uint64_t deck, std::uint64_t board,
+                                              std::span<const WeightedCombos> kept);
+
 // The renamings under which `keeps(p)` holds; they always include the
 // identity when `keeps` holds for it.
 template <typename Keeps>
