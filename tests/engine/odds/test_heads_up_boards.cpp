@@ -112,6 +112,31 @@ TEST(HeadsUpBoards, EqualsTheCountBoardByBoardOnRandomDeals)
     }
 }
 
+// Many dead cards leave few boards, some suits short and some ranks gone:
+// hundreds of random deals, each checked board by board.
+TEST(HeadsUpBoards, EqualsTheCountBoardByBoardWithManyDeadCards)
+{
+    std::mt19937_64 random(9122026);
+    std::vector<int> cardsLeft(52);
+    for (int round = 0; round < 300; ++round) {
+        for (int i = 0; i < 52; ++i)
+            cardsLeft[static_cast<std::size_t>(i)] = i;
+        std::shuffle(cardsLeft.begin(), cardsLeft.end(), random);
+        const auto bit = [&](int i) { return cardBit(Card::fromIndex(cardsLeft[static_cast<std::size_t>(i)])); };
+        const std::uint64_t first = bit(0) | bit(1), second = bit(2) | bit(3);
+        std::uint64_t dead = 0;
+        const int deadCount = 22 + round % 21;  // 5 to 26 cards left for the board
+        for (int i = 4; i < 4 + deadCount; ++i)
+            dead |= bit(i);
+        const std::uint64_t free = CardSet::fullDeck().mask() & ~(first | second | dead);
+        const HeadsUpCount expected = countBoardByBoard(first, second, free);
+        const HeadsUpCount got = countByRanks(first, second, free);
+        ASSERT_EQ(got.wins, expected.wins) << round;
+        ASSERT_EQ(got.ties, expected.ties) << round;
+        ASSERT_EQ(got.losses, expected.losses) << round;
+    }
+}
+
 // The classes of two ranges' pairs: every pair that holds no card twice in
 // one class, and each class's pairs counted alike.
 TEST(HeadsUpClasses, GroupPairsThatRenamingsTurnIntoOneAnother)
