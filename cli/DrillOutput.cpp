@@ -8,11 +8,13 @@
 #include "engine/Hand.h"
 #include "history/grading/Decision.h"
 #include "platform/money/Money.h"
+#include "platform/text/Trimmed.h"
 
 namespace cli {
 
 namespace {
 
+using platform::text::trimmed;
 using practice::AnswerMove;
 using practice::DrillVerdict;
 
@@ -69,15 +71,6 @@ std::string lower(std::string_view text)
         if (c >= 'A' && c <= 'Z')
             c = static_cast<char>(c - 'A' + 'a');
     return out;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string_view::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 } // namespace

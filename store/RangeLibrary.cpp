@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "platform/text/Trimmed.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 #include "store/Statement.h"
@@ -14,11 +15,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::size_t kLongestName = 200;
-
-std::string quoted(std::string_view name)
-{
-    return "\u201c" + std::string(name) + "\u201d";
-}
 
 LibraryAnswer nameProblem(std::string_view name)
 {
@@ -63,11 +59,12 @@ RangeLibrary::~RangeLibrary() = default;
 
 std::string_view RangeLibrary::trimmed(std::string_view name)
 {
-    constexpr std::string_view kSpace = " \t\r\n";
-    const std::size_t first = name.find_first_not_of(kSpace);
-    if (first == std::string_view::npos)
-        return {};
-    return name.substr(first, name.find_last_not_of(kSpace) - first + 1);
+    return platform::text::trimmed(name);
+}
+
+std::string RangeLibrary::quoted(std::string_view name)
+{
+    return "\u201c" + std::string(name) + "\u201d";
 }
 
 std::int64_t RangeLibrary::currentTime()

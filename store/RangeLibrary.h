@@ -51,6 +51,8 @@ public:
     static std::int64_t currentTime();
     // A name or a text as the library keeps it: without surrounding spaces.
     static std::string_view trimmed(std::string_view name);
+    // A name as messages show it, in curly quotes.
+    static std::string quoted(std::string_view name);
 
 private:
     struct Impl;

@@ -6,15 +6,6 @@
 
 namespace window::cards {
 
-namespace {
-
-std::string inQuotes(std::string_view name)
-{
-    return "\u201c" + std::string(name) + "\u201d";
-}
-
-} // namespace
-
 RangeLibraryModel::RangeLibraryModel(const std::filesystem::path& storePath)
 {
     try {
@@ -79,10 +70,10 @@ bool RangeLibraryModel::load(RangePickerModel& picker)
     picker.typeText(range->text);
     if (!picker.error().empty()) {
         // The text stays in the box to be mended; the grid keeps its range.
-        message_ = inQuotes(name) + " does not read as a range: " + picker.error() + ".";
+        message_ = store::RangeLibrary::quoted(name) + " does not read as a range: " + picker.error() + ".";
         return false;
     }
-    message_ = "Loaded " + inQuotes(name) + ".";
+    message_ = "Loaded " + store::RangeLibrary::quoted(name) + ".";
     return true;
 }
 
@@ -102,7 +93,7 @@ bool RangeLibraryModel::saveAs(std::string_view name, const RangePickerModel& pi
     try {
         if (!refused(library_->save(stored, picker.text()))) {
             refresh(stored);
-            message_ = "Saved " + inQuotes(stored) + ".";
+            message_ = "Saved " + store::RangeLibrary::quoted(stored) + ".";
             return true;
         }
     } catch (const std::exception& e) {
@@ -123,7 +114,7 @@ bool RangeLibraryModel::renameChosen(std::string_view to)
     try {
         if (!refused(library_->rename(from, name))) {
             refresh(name);
-            message_ = "Renamed " + inQuotes(from) + " to " + inQuotes(name) + ".";
+            message_ = "Renamed " + store::RangeLibrary::quoted(from) + " to " + store::RangeLibrary::quoted(name) + ".";
             return true;
         }
     } catch (const std::exception& e) {
@@ -143,7 +134,7 @@ bool RangeLibraryModel::removeChosen()
     try {
         if (!refused(library_->remove(name))) {
             refresh({});
-            message_ = "Deleted " + inQuotes(name) + ".";
+            message_ = "Deleted " + store::RangeLibrary::quoted(name) + ".";
             return true;
         }
     } catch (const std::exception& e) {
