@@ -89,44 +89,21 @@ INSTANTIATE_TEST_SUITE_P(Hands, HeadsUpBoardsCase,
                                          HandsCase{"AhKd", "QsJc", "2h3h4h5h 2d3d4d5d 6s7s8s9s"},
                                          HandsCase{"5s5d", "JhTh", "AhKhQh"}));
 
-// Random pairs of hands and dead cards.
-TEST(HeadsUpBoards, EqualsTheCountBoardByBoardOnRandomDeals)
+// Random pairs of hands with `deadFor(round)` random dead cards, each
+// checked board by board.
+template <typename DeadFor>
+void checkRandomDeals(std::uint64_t seed, int rounds, DeadFor deadFor)
 {
-    std::mt19937_64 random(20261209);
-    for (int round = 0; round < 4; ++round) {
-        std::vector<int> cardsLeft(52);
-        for (int i = 0; i < 52; ++i)
-            cardsLeft[static_cast<std::size_t>(i)] = i;
-        std::shuffle(cardsLeft.begin(), cardsLeft.end(), random);
-        const auto bit = [&](int i) { return cardBit(Card::fromIndex(cardsLeft[static_cast<std::size_t>(i)])); };
-        const std::uint64_t first = bit(0) | bit(1), second = bit(2) | bit(3);
-        std::uint64_t dead = 0;
-        for (int i = 4; i < 4 + 3 * round; ++i)
-            dead |= bit(i);
-        const std::uint64_t free = CardSet::fullDeck().mask() & ~(first | second | dead);
-        const HeadsUpCount expected = countBoardByBoard(first, second, free);
-        const HeadsUpCount got = countByRanks(first, second, free);
-        EXPECT_EQ(got.wins, expected.wins) << round;
-        EXPECT_EQ(got.ties, expected.ties) << round;
-        EXPECT_EQ(got.losses, expected.losses) << round;
-    }
-}
-
-// Many dead cards leave few boards, some suits short and some ranks gone:
-// hundreds of random deals, each checked board by board.
-TEST(HeadsUpBoards, EqualsTheCountBoardByBoardWithManyDeadCards)
-{
-    std::mt19937_64 random(9122026);
+    std::mt19937_64 random(seed);
     std::vector<int> cardsLeft(52);
-    for (int round = 0; round < 300; ++round) {
+    for (int round = 0; round < rounds; ++round) {
         for (int i = 0; i < 52; ++i)
             cardsLeft[static_cast<std::size_t>(i)] = i;
         std::shuffle(cardsLeft.begin(), cardsLeft.end(), random);
         const auto bit = [&](int i) { return cardBit(Card::fromIndex(cardsLeft[static_cast<std::size_t>(i)])); };
         const std::uint64_t first = bit(0) | bit(1), second = bit(2) | bit(3);
         std::uint64_t dead = 0;
-        const int deadCount = 22 + round % 21;  // 5 to 26 cards left for the board
-        for (int i = 4; i < 4 + deadCount; ++i)
+        for (int i = 4; i < 4 + deadFor(round); ++i)
             dead |= bit(i);
         const std::uint64_t free = CardSet::fullDeck().mask() & ~(first | second | dead);
         const HeadsUpCount expected = countBoardByBoard(first, second, free);
@@ -135,6 +112,17 @@ TEST(HeadsUpBoards, EqualsTheCountBoardByBoardWithManyDeadCards)
         ASSERT_EQ(got.ties, expected.ties) << round;
         ASSERT_EQ(got.losses, expected.losses) << round;
     }
+}
+
+TEST(HeadsUpBoards, EqualsTheCountBoardByBoardOnRandomDeals)
+{
+    checkRandomDeals(20261209, 4, [](int round) { return 3 * round; });
+}
+
+// Many dead cards leave few boards, some suits short and some ranks gone.
+TEST(HeadsUpBoards, EqualsTheCountBoardByBoardWithManyDeadCards)
+{
+    checkRandomDeals(9122026, 300, [](int round) { return 22 + round % 21; }); // 5 to 26 cards left
 }
 
 // The classes of two ranges' pairs: every pair that holds no card twice in
