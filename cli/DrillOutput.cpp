@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cli/CommandLine.h"
+#include "cli/JsonWriter.h"
 #include "engine/Chart.h"
 #include "engine/Hand.h"
 #include "history/grading/Decision.h"
@@ -19,32 +20,6 @@ using practice::AnswerMove;
 using practice::DrillVerdict;
 
 constexpr double kLargestRaiseBB = 1000;
-
-std::string shortNumber(double value)
-{
-    char buf[32];
-    const auto end = std::to_chars(buf, buf + sizeof buf, value).ptr;
-    return std::string(buf, end);
-}
-
-void appendJsonText(std::string& out, std::string_view text)
-{
-    out.push_back('"');
-    for (const char c : text) {
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            static constexpr char kHex[] = "0123456789abcdef";
-            out += "\\u00";
-            out.push_back(kHex[(c >> 4) & 0xf]);
-            out.push_back(kHex[c & 0xf]);
-        } else {
-            out.push_back(c);
-        }
-    }
-    out.push_back('"');
-}
 
 std::string seatLabel(const practice::Scene& scene, int seat)
 {
@@ -138,29 +113,22 @@ std::string drillJsonLine(const practice::AnsweredQuestion& done)
 {
     const practice::Scene& scene = done.question.scene;
     const practice::DrillSituation& s = done.question.key.situation;
-    std::string out = "{\"situation\":{\"before\":";
-    appendJsonText(out, history::beforeName(s.action));
-    out += ",\"position\":";
-    appendJsonText(out, engine::positionName(s.position));
-    out += ",\"limpers\":" + std::to_string(s.limpers) + ",\"big_blind\":" + shortNumber(scene.bigBlind) + "}";
-    out += ",\"seat\":";
-    appendJsonText(out, scene.heroSeat());
-    out += ",\"players\":" + std::to_string(scene.players) + ",\"cards\":";
-    appendJsonText(out, scene.cards.text());
-    out += ",\"hand_class\":";
-    appendJsonText(out, engine::handText(scene.handIndex()));
-    out += ",\"answer\":";
-    appendJsonText(out, practice::answerName(done.answer.move));
-    out += ",\"advice_class\":";
-    appendJsonText(out, history::adviceClassName(done.judgement.adviceClass));
-    out += ",\"verdict\":";
-    appendJsonText(out, practice::verdictName(done.judgement.verdict));
-    out += ",\"next_due\":";
+    JsonWriter json;
+    json.beginObject().key("situation").beginObject();
+    json.member("before", history::beforeName(s.action)).member("position", engine::positionName(s.position));
+    json.memberInteger("limpers", static_cast<std::uint64_t>(s.limpers)).memberReal("big_blind", scene.bigBlind);
+    json.endObject();
+    json.member("seat", scene.heroSeat()).memberInteger("players", static_cast<std::uint64_t>(scene.players));
+    json.member("cards", scene.cards.text()).member("hand_class", engine::handText(scene.handIndex()));
+    json.member("answer", practice::answerName(done.answer.move));
+    json.member("advice_class", history::adviceClassName(done.judgement.adviceClass));
+    json.member("verdict", practice::verdictName(done.judgement.verdict)).key("next_due");
     if (done.schedule)
-        appendJsonText(out, practice::isoTime(done.schedule->due));
+        json.string(practice::isoTime(done.schedule->due));
     else
-        out += "null";
-    return out + "}\n";
+        json.null();
+    json.endObject();
+    return json.text() + "\n";
 }
 
 std::string drillScoreText(const practice::DrillScore& score)
