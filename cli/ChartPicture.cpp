@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "cli/ChartFormat.h"
 #include "cli/CommandLine.h"
@@ -13,14 +15,17 @@ namespace cli {
 
 namespace fs = std::filesystem;
 
-std::vector<fs::path> chartPictureModulePlaces(const fs::path& program)
+namespace {
+
+// Where the picture module is looked for, in this order: beside the program
+// (the build tree), then in the installed layout's library folder, reached
+// from the program's folder.
+std::vector<fs::path> modulePlaces(const fs::path& program)
 {
     const fs::path folder = program.parent_path();
     return {folder / TABLEWISE_PICTURE_MODULE,
             (folder / TABLEWISE_PICTURE_MODULE_FROM_BIN / TABLEWISE_PICTURE_MODULE).lexically_normal()};
 }
-
-namespace {
 
 // The module's writer, or null with the reason on standard error.
 ChartPictureWriter* loadWriter()
@@ -32,7 +37,7 @@ ChartPictureWriter* loadWriter()
                      error.message().c_str());
         return nullptr;
     }
-    const std::vector<fs::path> places = chartPictureModulePlaces(program);
+    const std::vector<fs::path> places = modulePlaces(program);
     const auto found = std::find_if(places.begin(), places.end(), [&](const fs::path& p) { return fs::exists(p, error); });
     if (found == places.end()) {
         std::fprintf(stderr, "tablewise: cannot draw pictures: the picture module is missing (looked for %s and %s)\n",

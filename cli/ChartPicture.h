@@ -1,8 +1,6 @@
 #pragma once
 
-#include <filesystem>
 #include <string>
-#include <vector>
 
 #include "cli/ChartFormat.h"
 #include "engine/Chart.h"
@@ -14,10 +12,5 @@ namespace cli {
 // reason on standard error (the module missing, or the file not written).
 int writeChartPng(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money,
                   const std::string& path);
-
-// Where the picture module is looked for, in this order, for a program at
-// `program`: beside it (the build tree), then in the installed layout's
-// library folder reached from the program's folder.
-std::vector<std::filesystem::path> chartPictureModulePlaces(const std::filesystem::path& program);
 
 } // namespace cli

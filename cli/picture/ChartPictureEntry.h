@@ -2,8 +2,8 @@
 // The one function of the picture module, which paints charts with Qt Gui.
 // The command loads the module only to write a picture, so that every other
 // command starts without Qt. Both sides are built together from these
-// declarations; the version in the name keeps a module of another build from
-// being taken for this one.
+// declarations; the version in the name goes up whenever they change, so that
+// a module left from an older build is refused rather than misread.
 
 #include "engine/Chart.h"
 
