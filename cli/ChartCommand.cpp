@@ -1,6 +1,5 @@
 // `tablewise chart`: what to do with every starting hand in one situation.
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -91,12 +90,8 @@ int chart(const ChartOptions& o)
 {
     const platform::Money& money = platform::Money::process();
     const engine::Chart chart = engine::computeChart(o.situation, money);
-    if (o.format == Format::Png) {
-        if (writeChartPng(chart, o.typed, money, *o.output))
-            return 0;
-        std::fprintf(stderr, "tablewise: %s: could not write the picture\n", o.output->c_str());
-        return kOutputFailed;
-    }
+    if (o.format == Format::Png)
+        return writeChartPng(chart, o.typed, money, *o.output);
     std::string text;
     switch (o.format) {
     case Format::Csv: text = chartAsCsv(chart); break;

@@ -7,8 +7,10 @@
 
 namespace cli {
 
-// Writes the chart as a PNG picture; false when it cannot be written.
-bool writeChartPng(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money,
-                   const std::string& path);
+// Writes the chart as a PNG picture through the picture module, loaded only
+// now; returns the exit status: 0 written, otherwise kOutputFailed with the
+// reason on standard error (the module missing, or the file not written).
+int writeChartPng(const engine::Chart& chart, const ChartArgs& args, const platform::Money& money,
+                  const std::string& path);
 
 } // namespace cli

@@ -15,6 +15,8 @@ public:
     SharedLibrary& operator=(const SharedLibrary&) = delete;
 
     bool loaded() const noexcept { return handle_ != nullptr; }
+    // Why the library did not load (the loader's words), or empty.
+    const std::string& error() const noexcept { return error_; }
 
     // The function of that name and type, or null.
     template <class Function>
@@ -27,6 +29,7 @@ private:
     void* symbol(const char* name) const;
 
     void* handle_ = nullptr;
+    std::string error_;
 };
 
 } // namespace platform

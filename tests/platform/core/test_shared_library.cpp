@@ -11,6 +11,7 @@ TEST(SharedLibrary, GivesTheFunctionsOfALibraryThatIsThere)
 {
     const platform::SharedLibrary math("libm.so.6");
     ASSERT_TRUE(math.loaded());
+    EXPECT_EQ(math.error(), "");
     auto* squareRoot = math.function<double(double)>("sqrt");
     ASSERT_NE(squareRoot, nullptr);
     EXPECT_EQ(squareRoot(81.0), 9.0);
@@ -21,6 +22,7 @@ TEST(SharedLibrary, AMissingLibraryGivesNoFunctions)
 {
     const platform::SharedLibrary missing("libtablewise-nothing-of-this-name.so.0");
     EXPECT_FALSE(missing.loaded());
+    EXPECT_NE(missing.error().find("libtablewise-nothing-of-this-name.so.0"), std::string::npos) << missing.error();
     EXPECT_EQ(missing.function<void()>("anything"), nullptr);
 }
 
