@@ -72,4 +72,29 @@ struct SampledTally {
     }
 };
 
+// The deals of one Monte Carlo batch, per player by the number of players
+// who shared the pot (0: lost), counted without a division or a branch per
+// deal; turned into a SampledTally once the batch is over.
+struct ShareCounts {
+    std::array<std::array<std::uint32_t, kMaxPlayers + 1>, kMaxPlayers> counts{};
+
+    void add(std::size_t player, std::size_t sharedBy) { ++counts[player][sharedBy]; }
+
+    void addTo(SampledTally& tally, std::uint64_t deals, std::size_t players) const
+    {
+        for (std::size_t p = 0; p < players; ++p) {
+            EquityTally& t = tally.players[p];
+            t.deals += deals;
+            t.wins += counts[p][1];
+            for (std::size_t k = 1; k <= kMaxPlayers; ++k) {
+                const std::uint64_t n = counts[p][k];
+                const std::uint64_t share = kPotUnits / k;
+                t.ties += k > 1 ? n : 0;
+                t.potUnits += n * share;
+                t.squaredPotUnits += n * share * share;
+            }
+        }
+    }
+};
+
 } // namespace engine::odds
