@@ -36,7 +36,7 @@ public:
             std::size_t left = 0;
             for (cards::Card c : deck) {
                 if ((keys_[static_cast<std::size_t>(c.index())].cards & aside) == 0) {
-                    cards_.push_back(static_cast<std::uint8_t>(c.index()));
+                    cards_.push_back(static_cast<Slot>(c.index()));
                     ++left;
                 }
             }
@@ -46,13 +46,21 @@ public:
         }
     }
 
+    void prefetch(std::size_t which) const
+    {
+        const Slot* d = cards_.data() + which * kStride;
+        __builtin_prefetch(d, 1);
+        __builtin_prefetch(d + kStride - 1, 1);
+    }
+
     std::uint64_t setAside(std::size_t which) const { return setAside_[which]; }
 
     // Deals `count` cards from deck `which` into `dealt`, none of `avoid`
     // (fewer than the cards left after the deal).
-    void deal(SplitMix& random, std::size_t which, std::size_t count, std::uint64_t avoid, HandKey* dealt)
+    [[gnu::always_inline]] void deal(SplitMix& random, std::size_t which, std::size_t count, std::uint64_t avoid,
+                                     HandKey* dealt)
     {
-        std::uint8_t* d = cards_.data() + which * kStride;
+        Slot* d = cards_.data() + which * kStride;
         const std::size_t n = sizes_[which];
         // Positions by multiply-shift, several from one random number: the
         // high half of `bits` times the range is the position, the low half
@@ -68,44 +76,48 @@ public:
             }
         }
         for (std::size_t k = 0; k < count; ++k)
-            dealt[k] = keys_[d[k]];
+            dealt[k] = keys_[static_cast<std::size_t>(d[k])];
         if (avoid != 0) {
             // Read from the table, not back from `dealt` just written.
             std::uint64_t taken = 0;
             for (std::size_t k = 0; k < count; ++k)
-                taken |= keys_[d[k]].cards;
+                taken |= keys_[static_cast<std::size_t>(d[k])].cards;
             if ((taken & avoid) != 0)
                 replace(random, d, n, count, avoid, dealt);
         }
     }
 
 private:
+    // A card's index in one byte; not a character type, whose stores the
+    // compiler would have to assume change any other value in memory.
+    enum class Slot : std::uint8_t {};
+
     static constexpr std::size_t kStride = cards::kCardCount;
     static constexpr std::size_t kPositionsPerNumber = 6;
     __extension__ using Wide = unsigned __int128;
 
     static std::size_t scaled(std::uint64_t half, std::size_t n) { return static_cast<std::size_t>((half * n) >> 32); }
 
-    static void swapIn(std::uint8_t* d, std::size_t to, std::size_t from)
+    static void swapIn(Slot* d, std::size_t to, std::size_t from)
     {
-        const std::uint8_t here = d[to];
-        const std::uint8_t drawn = d[from];
+        const Slot here = d[to];
+        const Slot drawn = d[from];
         d[from] = here;
         d[to] = drawn;
     }
 
-    void replace(SplitMix& random, std::uint8_t* d, std::size_t n, std::size_t count, std::uint64_t avoid,
+    [[gnu::noinline, gnu::cold]] void replace(SplitMix& random, Slot* d, std::size_t n, std::size_t count, std::uint64_t avoid,
                  HandKey* dealt) const
     {
         for (std::size_t k = 0; k < count; ++k) {
-            while ((keys_[d[k]].cards & avoid) != 0)
+            while ((keys_[static_cast<std::size_t>(d[k])].cards & avoid) != 0)
                 swapIn(d, k, count + scaled(random.next() >> 32, n - count));
-            dealt[k] = keys_[d[k]];
+            dealt[k] = keys_[static_cast<std::size_t>(d[k])];
         }
     }
 
     std::array<HandKey, cards::kCardCount> keys_{};  // by card index
-    std::vector<std::uint8_t> cards_;                // card indices, kStride per deck
+    std::vector<Slot> cards_;  // kStride per deck
     std::vector<std::uint8_t> sizes_;
     std::vector<std::uint64_t> setAside_;
 };

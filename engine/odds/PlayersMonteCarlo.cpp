@@ -39,41 +39,60 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
         }
     }
 
-    std::array<std::uint32_t, kMaxPlayers> picks{};
-    std::array<HandKey, kMaxPlayers> hands;
-    std::array<HandRank, kMaxPlayers> ranks{};
+    // Deals are played a few at a time, stage by stage: the table reads of
+    // all their hands are then independent of one another and overlap,
+    // instead of each deal waiting on its own.
+    std::array<std::array<std::uint32_t, kMaxPlayers>, kDealsAtOnce> picks{};
+    std::array<std::uint64_t, kDealsAtOnce> used{};
+    std::array<std::size_t, kDealsAtOnce> choice{};
+    std::array<HandKey, kDealsAtOnce * kMaxPlayers> hands;
+    std::array<HandRank, kDealsAtOnce * kMaxPlayers> ranks{};
     std::uint64_t t = 0;
-    for (; t < trials; ++t) {
-        std::uint64_t used = 0;
-        std::size_t choice = 0;
+    while (t < trials) {
+        const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(kDealsAtOnce, trials - t));
+        std::size_t deals = want;
         if constexpr (Ranged) {
-            if (!sampler_.draw(random, picks, used, choice, stop))
-                break;
+            // The hands first: the decks of their choices are then on their
+            // way from memory while the first deals are dealt.
+            for (std::size_t d = 0; d < want; ++d) {
+                if (!sampler_.draw(random, picks[d], used[d], choice[d], stop)) {
+                    deals = d;
+                    break;
+                }
+                deck.prefetch(choice[d]);
+            }
         }
-        // The deck of the first joint choice holds none of its cards.
-        deck.deal(random, choice, dealt, Ranged ? used & ~decks_.setAside(choice) : 0, dealtCards.data());
-        HandKey board = setup_.board;
-        for (std::size_t i = 0; i < missing; ++i)
-            board = board.plus(dealtCards[i]);
-        for (std::size_t p = 0; p < players; ++p) {
-            const PlayerCombos& combos = setup_.players[p];
-            if (!Ranged || combos.random)
-                hands[p] = board.plus(dealtCards[firstCard[p]]).plus(dealtCards[firstCard[p] + 1]);
-            else
-                hands[p] = board.plus(combos.keys[picks[p]]);
+        for (std::size_t d = 0; d < deals; ++d) {
+            // The deck of the first joint choice holds none of its cards.
+            deck.deal(random, choice[d], dealt, Ranged ? used[d] & ~decks_.setAside(choice[d]) : 0, dealtCards.data());
+            HandKey board = setup_.board;
+            for (std::size_t i = 0; i < missing; ++i)
+                board = board.plus(dealtCards[i]);
+            HandKey* hand = &hands[d * players];
+            for (std::size_t p = 0; p < players; ++p) {
+                const PlayerCombos& combos = setup_.players[p];
+                if (!Ranged || combos.random)
+                    hand[p] = board.plus(dealtCards[firstCard[p]]).plus(dealtCards[firstCard[p] + 1]);
+                else
+                    hand[p] = board.plus(combos.keys[picks[d][p]]);
+            }
         }
-        // The lookups first, then the comparisons: the table reads of
-        // several hands overlap instead of waiting on one another.
-        for (std::size_t p = 0; p < players; ++p)
-            ranks[p] = evaluator_.rank(hands[p]);
-        HandRank best = 0;
-        for (std::size_t p = 0; p < players; ++p)
-            best = std::max(best, ranks[p]);
-        std::size_t bestCount = 0;
-        for (std::size_t p = 0; p < players; ++p)
-            bestCount += ranks[p] == best ? 1u : 0u;
-        for (std::size_t p = 0; p < players; ++p)
-            counts.add(p, ranks[p] == best ? bestCount : std::size_t{0});
+        for (std::size_t h = 0; h < deals * players; ++h)
+            ranks[h] = evaluator_.rank(hands[h]);
+        for (std::size_t d = 0; d < deals; ++d) {
+            const HandRank* rank = &ranks[d * players];
+            HandRank best = 0;
+            for (std::size_t p = 0; p < players; ++p)
+                best = std::max(best, rank[p]);
+            std::size_t bestCount = 0;
+            for (std::size_t p = 0; p < players; ++p)
+                bestCount += rank[p] == best ? 1u : 0u;
+            for (std::size_t p = 0; p < players; ++p)
+                counts.add(p, rank[p] == best ? bestCount : std::size_t{0});
+        }
+        t += deals;
+        if (deals < want)
+            break;
     }
     return t;
 }
