@@ -55,15 +55,20 @@ public:
 
     std::uint64_t setAside(std::size_t which) const { return setAside_[which]; }
 
-    // Deals `count` cards from deck `which` into `dealt`, none of `avoid`
-    // (fewer than the cards left after the deal).
-    [[gnu::always_inline]] void deal(SplitMix& random, std::size_t which, std::size_t count, std::uint64_t avoid,
-                                     HandKey* dealt)
+    // A card dealt.
+    // (A card's index in one byte; not a character type, whose stores the
+    // compiler would have to assume change any other value in memory.)
+    enum class Slot : std::uint8_t {};
+
+    // Deals `count` cards from deck `which`, none of `avoid` (fewer than the
+    // cards left after the deal); they are the first `count` of the answer.
+    [[gnu::always_inline]] const Slot* deal(SplitMix& random, std::size_t which, std::size_t count,
+                                            std::uint64_t avoid)
     {
         Slot* d = cards_.data() + which * kStride;
         const std::size_t n = sizes_[which];
         // Positions by multiply-shift, several from one random number: the
-        // high half of `bits` times the range is the position, the low half
+        // high word of `bits` times the range is the position, the low word
         // what is left of the number for the next one. Six positions of at
         // most 52 use 35 of its 64 bits, which leaves a bias below 2^-29.
         for (std::size_t i = 0; i < count;) {
@@ -75,23 +80,19 @@ public:
                 swapIn(d, i, i + static_cast<std::size_t>(product >> 64));
             }
         }
-        for (std::size_t k = 0; k < count; ++k)
-            dealt[k] = keys_[static_cast<std::size_t>(d[k])];
         if (avoid != 0) {
-            // Read from the table, not back from `dealt` just written.
             std::uint64_t taken = 0;
             for (std::size_t k = 0; k < count; ++k)
-                taken |= keys_[static_cast<std::size_t>(d[k])].cards;
+                taken |= key(d[k]).cards;
             if ((taken & avoid) != 0)
-                replace(random, d, n, count, avoid, dealt);
+                replace(random, d, n, count, avoid);
         }
+        return d;
     }
 
-private:
-    // A card's index in one byte; not a character type, whose stores the
-    // compiler would have to assume change any other value in memory.
-    enum class Slot : std::uint8_t {};
+    const HandKey& key(Slot s) const { return keys_[static_cast<std::size_t>(s)]; }
 
+private:
     static constexpr std::size_t kStride = cards::kCardCount;
     static constexpr std::size_t kPositionsPerNumber = 6;
     __extension__ using Wide = unsigned __int128;
@@ -106,13 +107,12 @@ private:
         d[to] = drawn;
     }
 
-    [[gnu::noinline, gnu::cold]] void replace(SplitMix& random, Slot* d, std::size_t n, std::size_t count, std::uint64_t avoid,
-                 HandKey* dealt) const
+    [[gnu::noinline, gnu::cold]] void replace(SplitMix& random, Slot* d, std::size_t n, std::size_t count,
+                                              std::uint64_t avoid) const
     {
         for (std::size_t k = 0; k < count; ++k) {
-            while ((keys_[static_cast<std::size_t>(d[k])].cards & avoid) != 0)
-                swapIn(d, k, count + scaled(random.next() >> 32, n - count));
-            dealt[k] = keys_[static_cast<std::size_t>(d[k])];
+            while ((key(d[k]).cards & avoid) != 0)
+                swapIn(d, k, count + static_cast<std::size_t>(((random.next() >> 32) * (n - count)) >> 32));
         }
     }
 

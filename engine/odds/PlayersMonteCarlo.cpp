@@ -26,16 +26,19 @@ template <bool Ranged>
 std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const
 {
     DealingDeck deck = decks_;
-    std::array<HandKey, cards::kCardCount> dealtCards;
     const auto missing = static_cast<std::size_t>(setup_.missingBoardCards);
     const std::size_t players = setup_.players.size();
     // Where each random player's two cards lie among those dealt.
     std::array<std::size_t, kMaxPlayers> firstCard{};
     std::size_t dealt = missing;
+    // The combinations of each ranged player; none for random players.
+    std::array<const HandKey*, kMaxPlayers> rangeKeys{};
     for (std::size_t p = 0; p < players; ++p) {
         if (setup_.players[p].random) {
             firstCard[p] = dealt;
             dealt += 2;
+        } else {
+            rangeKeys[p] = setup_.players[p].keys.data();
         }
     }
 
@@ -64,17 +67,17 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
         }
         for (std::size_t d = 0; d < deals; ++d) {
             // The deck of the first joint choice holds none of its cards.
-            deck.deal(random, choice[d], dealt, Ranged ? used[d] & ~decks_.setAside(choice[d]) : 0, dealtCards.data());
+            const DealingDeck::Slot* cards =
+                deck.deal(random, choice[d], dealt, Ranged ? used[d] & ~decks_.setAside(choice[d]) : 0);
             HandKey board = setup_.board;
             for (std::size_t i = 0; i < missing; ++i)
-                board = board.plus(dealtCards[i]);
+                board = board.plus(deck.key(cards[i]));
             HandKey* hand = &hands[d * players];
             for (std::size_t p = 0; p < players; ++p) {
-                const PlayerCombos& combos = setup_.players[p];
-                if (!Ranged || combos.random)
-                    hand[p] = board.plus(dealtCards[firstCard[p]]).plus(dealtCards[firstCard[p] + 1]);
+                if (!Ranged || rangeKeys[p] == nullptr)
+                    hand[p] = board.plus(deck.key(cards[firstCard[p]])).plus(deck.key(cards[firstCard[p] + 1]));
                 else
-                    hand[p] = board.plus(combos.keys[picks[d][p]]);
+                    hand[p] = board.plus(rangeKeys[p][picks[d][p]]);
             }
         }
         for (std::size_t h = 0; h < deals * players; ++h)
