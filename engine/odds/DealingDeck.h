@@ -55,9 +55,8 @@ public:
 
     std::uint64_t setAside(std::size_t which) const { return setAside_[which]; }
 
-    // A card dealt.
-    // (A card's index in one byte; not a character type, whose stores the
-    // compiler would have to assume change any other value in memory.)
+    // A card's index in one byte: not a character type, whose stores the
+    // compiler would have to assume change any other value in memory.
     enum class Slot : std::uint8_t {};
 
     // Deals `count` cards from deck `which`, none of `avoid` (fewer than the
@@ -97,6 +96,7 @@ private:
     static constexpr std::size_t kPositionsPerNumber = 6;
     __extension__ using Wide = unsigned __int128;
 
+    // A position below n from 32 random bits (bias below 2^-26).
     static std::size_t scaled(std::uint64_t half, std::size_t n) { return static_cast<std::size_t>((half * n) >> 32); }
 
     static void swapIn(Slot* d, std::size_t to, std::size_t from)
@@ -112,7 +112,7 @@ private:
     {
         for (std::size_t k = 0; k < count; ++k) {
             while ((key(d[k]).cards & avoid) != 0)
-                swapIn(d, k, count + static_cast<std::size_t>(((random.next() >> 32) * (n - count)) >> 32));
+                swapIn(d, k, count + scaled(random.next() >> 32, n - count));
         }
     }
 

@@ -390,8 +390,9 @@ TEST_P(AssignmentsByWeight, FollowTheProductOfTheWeights)
 INSTANTIATE_TEST_SUITE_P(JointLimits, AssignmentsByWeight,
                          testing::Values(std::size_t{1}, std::size_t{9}, AssignmentSampler::kJointLimit));
 
-// Ranges that share every card are refused, not sampled without end, even
-// where the setup's search for a fit would give up before it proves it.
+// Ranges that share every card are refused, not sampled without end: their
+// joint list shows it even where the setup's search for a fit gives up first
+// (here the setup is written by hand, without that search).
 TEST(PlayersEquity, MonteCarloRefusesRangesThatNeverFit)
 {
     EquityRequest request;
