@@ -30,7 +30,7 @@ public:
     SampledTally runBatch(std::uint64_t batch, std::uint64_t trials, StopPoll& stop) const;
 
 private:
-    static constexpr std::size_t kDealsAtOnce = 32;
+    static constexpr std::size_t kDealsAtOnce = 64;
 
     template <bool Ranged>
     std::uint64_t play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const;
