@@ -87,11 +87,10 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
             HandRank best = 0;
             for (std::size_t p = 0; p < players; ++p)
                 best = std::max(best, rank[p]);
-            std::size_t bestCount = 0;
+            std::uint32_t winners = 0;
             for (std::size_t p = 0; p < players; ++p)
-                bestCount += rank[p] == best ? 1u : 0u;
-            for (std::size_t p = 0; p < players; ++p)
-                counts.add(p, rank[p] == best ? bestCount : std::size_t{0});
+                winners |= (rank[p] == best ? 1u : 0u) << p;
+            counts.add(winners);
         }
         t += deals;
         if (deals < want)
