@@ -105,4 +105,23 @@ AssignmentSampler::AssignmentSampler(const PlayersSetup& setup, std::size_t join
     }
 }
 
+bool AssignmentSampler::drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks,
+                                   std::uint64_t& used, std::size_t& firstChoice, StopPoll& stop) const
+{
+    for (;;) {
+        firstChoice = drawFrom(groups_.front(), random, picks);
+        used = groups_.front().cards[firstChoice];
+        bool fits = true;
+        for (std::size_t i = 1; i < groups_.size(); ++i) {
+            const std::uint64_t cards = groups_[i].cards[drawFrom(groups_[i], random, picks)];
+            fits = fits && (cards & used) == 0;
+            used |= cards;
+        }
+        if (fits)
+            return true;
+        if (stop.step())
+            return false;
+    }
+}
+
 } // namespace engine::odds

@@ -59,20 +59,7 @@ public:
             used = groups_.front().cards[firstChoice];
             return true;
         }
-        for (;;) {
-            firstChoice = drawFrom(groups_.front(), random, picks);
-            used = groups_.front().cards[firstChoice];
-            bool fits = true;
-            for (std::size_t i = 1; i < groups_.size(); ++i) {
-                const std::uint64_t cards = groups_[i].cards[drawFrom(groups_[i], random, picks)];
-                fits = fits && (cards & used) == 0;
-                used |= cards;
-            }
-            if (fits)
-                return true;
-            if (stop.step())
-                return false;
-        }
+        return drawGroups(random, picks, used, firstChoice, stop);
     }
 
     bool ranged() const { return !groups_.empty(); }
@@ -81,6 +68,10 @@ public:
     const std::vector<JointCombos>& groups() const { return groups_; }
 
 private:
+    // Several lists: each drawn alone, and all again when two share a card.
+    bool drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
+                    std::size_t& firstChoice, StopPoll& stop) const;
+
     static std::size_t drawFrom(const JointCombos& g, SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks)
     {
         const std::uint64_t r = random.next();
