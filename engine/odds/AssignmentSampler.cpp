@@ -98,10 +98,19 @@ AssignmentSampler::AssignmentSampler(const PlayersSetup& setup, std::size_t join
         weighted.back() = weighted.back() || combos.weighted;
     }
     for (std::size_t i = 0; i < groups_.size(); ++i) {
-        if (groups_[i].cards.empty())
+        JointCombos& g = groups_[i];
+        if (g.cards.empty()) {
             drawable_ = false;
-        else if (weighted[i])
-            makeAliases(groups_[i], weights[i]);
+        } else if (weighted[i]) {
+            makeAliases(g, weights[i]);
+        } else {
+            // The choice and the positions together below 2^38.
+            double range = static_cast<double>(g.cards.size());
+            while (g.sparePositions < 6 && range * 52.0 <= 0x1.0p38) {
+                range *= 52.0;
+                ++g.sparePositions;
+            }
+        }
     }
 }
 
@@ -109,11 +118,12 @@ bool AssignmentSampler::drawGroups(SplitMix& random, std::array<std::uint32_t, k
                                    std::uint64_t& used, std::size_t& firstChoice, StopPoll& stop) const
 {
     for (;;) {
-        firstChoice = drawFrom(groups_.front(), random, picks);
+        SpareRandom unused;
+        firstChoice = drawFrom(groups_.front(), random, picks, unused);
         used = groups_.front().cards[firstChoice];
         bool fits = true;
         for (std::size_t i = 1; i < groups_.size(); ++i) {
-            const std::uint64_t cards = groups_[i].cards[drawFrom(groups_[i], random, picks)];
+            const std::uint64_t cards = groups_[i].cards[drawFrom(groups_[i], random, picks, unused)];
             fits = fits && (cards & used) == 0;
             used |= cards;
         }

@@ -27,6 +27,9 @@ struct JointCombos {
     // are all equal.
     std::vector<std::uint32_t> keep;
     std::vector<std::uint32_t> alias;
+    // Positions of a deal that the rest of the number drawn for an equal
+    // weights list still serves.
+    std::size_t sparePositions = 0;
 };
 
 class AssignmentSampler {
@@ -35,6 +38,8 @@ public:
     // fifty combinations each, small enough to stay in the processor's cache
     // beside the evaluator's tables.
     static constexpr std::size_t kJointLimit = 4096;
+
+    __extension__ using Wide = unsigned __int128;
 
     explicit AssignmentSampler(const PlayersSetup& setup, std::size_t jointLimit = kJointLimit);
 
@@ -46,16 +51,20 @@ public:
               StopPoll& stop) const
     {
         std::size_t firstChoice = 0;
-        return draw(random, picks, used, firstChoice, stop);
+        SpareRandom spare;
+        return draw(random, picks, used, firstChoice, spare, stop);
     }
+    // Also what is left of the random number drawn, when only one list is
+    // drawn.
     bool draw(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
-              std::size_t& firstChoice, StopPoll& stop) const
+              std::size_t& firstChoice, SpareRandom& spare, StopPoll& stop) const
     {
         used = 0;
+        spare = SpareRandom{};
         if (!drawable_)
             return false;
         if (groups_.size() == 1) {
-            firstChoice = drawFrom(groups_.front(), random, picks);
+            firstChoice = drawFrom(groups_.front(), random, picks, spare);
             used = groups_.front().cards[firstChoice];
             return true;
         }
@@ -72,13 +81,21 @@ private:
     bool drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
                     std::size_t& firstChoice, StopPoll& stop) const;
 
-    static std::size_t drawFrom(const JointCombos& g, SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks)
+    static std::size_t drawFrom(const JointCombos& g, SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks,
+                                SpareRandom& spare)
     {
         const std::uint64_t r = random.next();
         const std::size_t count = g.cards.size();
-        auto at = static_cast<std::size_t>(((r >> 32) * count) >> 32);
-        if (!g.keep.empty() && static_cast<std::uint32_t>(r) >= g.keep[at])
-            at = g.alias[at];
+        std::size_t at;
+        if (g.keep.empty()) {
+            const Wide product = Wide{r} * count;
+            at = static_cast<std::size_t>(product >> 64);
+            spare = {static_cast<std::uint64_t>(product), g.sparePositions};
+        } else {
+            at = static_cast<std::size_t>(((r >> 32) * count) >> 32);
+            if (static_cast<std::uint32_t>(r) >= g.keep[at])
+                at = g.alias[at];
+        }
         const std::size_t members = g.members.size();
         for (std::size_t m = 0; m < members; ++m)
             picks[g.members[m]] = g.picks[at * members + m];

@@ -61,8 +61,9 @@ public:
 
     // Deals `count` cards from deck `which`, none of `avoid` (fewer than the
     // cards left after the deal); they are the first `count` of the answer.
+    // `spare` is what is left of a random number already drawn from.
     [[gnu::always_inline]] const Slot* deal(SplitMix& random, std::size_t which, std::size_t count,
-                                            std::uint64_t avoid)
+                                            std::uint64_t avoid, SpareRandom spare = {})
     {
         Slot* d = cards_.data() + which * kStride;
         const std::size_t n = sizes_[which];
@@ -70,14 +71,17 @@ public:
         // high word of `bits` times the range is the position, the low word
         // what is left of the number for the next one. Six positions of at
         // most 52 use 35 of its 64 bits, which leaves a bias below 2^-29.
-        for (std::size_t i = 0; i < count;) {
-            std::uint64_t bits = random.next();
-            const std::size_t end = std::min(count, i + kPositionsPerNumber);
-            for (; i < end; ++i) {
-                const Wide product = Wide{bits} * (n - i);
-                bits = static_cast<std::uint64_t>(product);
-                swapIn(d, i, i + static_cast<std::size_t>(product >> 64));
+        // The first ones come from what `spare` has left, if anything.
+        std::uint64_t bits = spare.bits;
+        std::size_t end = std::min(count, spare.positions);
+        for (std::size_t i = 0; i < count; ++i) {
+            if (i == end) {
+                bits = random.next();
+                end = std::min(count, i + kPositionsPerNumber);
             }
+            const Wide product = Wide{bits} * (n - i);
+            bits = static_cast<std::uint64_t>(product);
+            swapIn(d, i, i + static_cast<std::size_t>(product >> 64));
         }
         if (avoid != 0) {
             std::uint64_t taken = 0;

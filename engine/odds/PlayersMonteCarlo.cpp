@@ -48,6 +48,7 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
     std::array<std::array<std::uint32_t, kMaxPlayers>, kDealsAtOnce> picks{};
     std::array<std::uint64_t, kDealsAtOnce> used{};
     std::array<std::size_t, kDealsAtOnce> choice{};
+    std::array<SpareRandom, kDealsAtOnce> spare{};
     std::array<HandKey, kDealsAtOnce * kMaxPlayers> hands;
     std::array<HandRank, kDealsAtOnce * kMaxPlayers> ranks{};
     std::uint64_t t = 0;
@@ -58,7 +59,7 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
             // The hands first: the decks of their choices are then on their
             // way from memory while the first deals are dealt.
             for (std::size_t d = 0; d < want; ++d) {
-                if (!sampler_.draw(random, picks[d], used[d], choice[d], stop)) {
+                if (!sampler_.draw(random, picks[d], used[d], choice[d], spare[d], stop)) {
                     deals = d;
                     break;
                 }
@@ -68,7 +69,7 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
         for (std::size_t d = 0; d < deals; ++d) {
             // The deck of the first joint choice holds none of its cards.
             const DealingDeck::Slot* cards =
-                deck.deal(random, choice[d], dealt, Ranged ? used[d] & ~decks_.setAside(choice[d]) : 0);
+                deck.deal(random, choice[d], dealt, Ranged ? used[d] & ~decks_.setAside(choice[d]) : 0, spare[d]);
             HandKey board = setup_.board;
             for (std::size_t i = 0; i < missing; ++i)
                 board = board.plus(deck.key(cards[i]));
