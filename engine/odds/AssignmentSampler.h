@@ -39,8 +39,6 @@ public:
     // beside the evaluator's tables.
     static constexpr std::size_t kJointLimit = 4096;
 
-    __extension__ using Wide = unsigned __int128;
-
     explicit AssignmentSampler(const PlayersSetup& setup, std::size_t jointLimit = kJointLimit);
 
     // Fills `picks` (indices into each player's combinations; random players
@@ -77,6 +75,8 @@ public:
     const std::vector<JointCombos>& groups() const { return groups_; }
 
 private:
+    __extension__ using Wide = unsigned __int128;
+
     // Several lists: each drawn alone, and all again when two share a card.
     bool drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
                     std::size_t& firstChoice, StopPoll& stop) const;
