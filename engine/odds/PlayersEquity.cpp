@@ -126,6 +126,13 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
     }
 
     const PlayersMonteCarlo monteCarlo(setup.value, request.seed);
+    if (!monteCarlo.drawable()) {
+        // Only where the setup's search for a fit gave up early; sampling
+        // would find no deal and run on.
+        result.status = EquityStatus::Invalid;
+        result.error = "the players' ranges never fit together: every choice of hands holds a card twice";
+        return result;
+    }
     const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
     const std::uint64_t batchTrials = PlayersMonteCarlo::kBatchTrials;
     const std::uint64_t items = request.trials == 0 ? std::numeric_limits<std::uint64_t>::max()

@@ -5,6 +5,7 @@
 // numbers per player, summed in any order.
 
 #include <array>
+#include <bit>
 #include <cstdint>
 
 #include "engine/odds/EquityRequest.h"
@@ -69,6 +70,36 @@ struct SampledTally {
         r.tie = r.players[0].tie;
         r.equity = r.players[0].equity;
         r.standardError = r.players[0].standardError;
+    }
+};
+
+// The deals of one Monte Carlo batch, by the set of players who shared the
+// pot (one bit per player): one count per deal, without a division or a
+// branch; turned into a SampledTally once the batch is over.
+struct ShareCounts {
+    std::array<std::uint32_t, std::size_t{1} << kMaxPlayers> byWinners{};
+
+    void add(std::uint32_t winners) { ++byWinners[winners]; }
+
+    void addTo(SampledTally& tally, std::uint64_t deals, std::size_t players) const
+    {
+        for (std::size_t p = 0; p < players; ++p)
+            tally.players[p].deals += deals;
+        for (std::size_t winners = 1; winners < byWinners.size(); ++winners) {
+            const std::uint64_t n = byWinners[winners];
+            if (n == 0)
+                continue;
+            const auto sharedBy = static_cast<std::uint64_t>(std::popcount(winners));
+            const std::uint64_t share = kPotUnits / sharedBy;
+            for (std::size_t p = 0; p < players; ++p) {
+                if ((winners >> p & 1u) == 0)
+                    continue;
+                EquityTally& t = tally.players[p];
+                (sharedBy == 1 ? t.wins : t.ties) += n;
+                t.potUnits += n * share;
+                t.squaredPotUnits += n * share * share;
+            }
+        }
     }
 };
 

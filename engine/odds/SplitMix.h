@@ -25,6 +25,14 @@ private:
     std::uint64_t state_;
 };
 
+// What is left of a random number once a position was drawn from it by a
+// multiply-shift (the low word of the product): enough for `positions` more
+// positions below 52 with a bias below 2^-26.
+struct SpareRandom {
+    std::uint64_t bits = 0;
+    std::size_t positions = 0;
+};
+
 // The generator of one batch of a seeded run: each batch draws its own
 // numbers, whichever thread plays it and in whatever order.
 inline SplitMix batchRandom(std::uint64_t seed, std::uint64_t batch)

@@ -321,8 +321,12 @@ TEST(PlayersEquity, TheOneHandFormSampledLiesNearItsExactCount)
 }
 
 // The assignments drawn are spread over the valid ones in proportion to the
-// product of their weights.
-TEST(PlayersEquity, MonteCarloDrawsAssignmentsByTheirWeight)
+// product of their weights: all ranges drawn from one joint list, each drawn
+// alone and the whole draw started again on a conflict, or some joined and
+// the rest drawn alone.
+class AssignmentsByWeight : public testing::TestWithParam<std::size_t> {};
+
+TEST_P(AssignmentsByWeight, FollowTheProductOfTheWeights)
 {
     EquityRequest request;
     request.board = parseCards("2c3c4c").value;
@@ -359,7 +363,7 @@ TEST(PlayersEquity, MonteCarloDrawsAssignmentsByTheirWeight)
     }
     ASSERT_EQ(expected.size(), 8u);
 
-    const AssignmentSampler sampler(setup.value);
+    const AssignmentSampler sampler(setup.value, GetParam());
     SplitMix random(77);
     std::atomic<bool> never{false};
     StopPoll poll(never);
@@ -381,6 +385,49 @@ TEST(PlayersEquity, MonteCarloDrawsAssignmentsByTheirWeight)
     }
     // Seven degrees of freedom: the 0.9999 quantile of chi-square(7) is about 29.9.
     EXPECT_LT(chiSquare, 29.9) << "over " << expected.size() << " assignments";
+}
+
+INSTANTIATE_TEST_SUITE_P(JointLimits, AssignmentsByWeight,
+                         testing::Values(std::size_t{1}, std::size_t{9}, AssignmentSampler::kJointLimit));
+
+// Ranges that share every card are refused, not sampled without end: their
+// joint list shows it even where the setup's search for a fit gives up first
+// (here the setup is written by hand, without that search).
+TEST(PlayersEquity, MonteCarloRefusesRangesThatNeverFit)
+{
+    EquityRequest request;
+    Range aces, alsoAces;
+    aces.add(parseHoleCards("AsAh").value, 1.0);
+    aces.add(parseHoleCards("AsAd").value, 1.0);
+    alsoAces.add(parseHoleCards("AhAs").value, 1.0);
+    alsoAces.add(parseHoleCards("AdAs").value, 1.0);
+    request.players = {PlayerHolding::ofRange(aces), PlayerHolding::ofRange(alsoAces), PlayerHolding::random()};
+    PlayersSetup setup;
+    for (const Range* range : {&aces, &alsoAces}) {
+        PlayerCombos combos;
+        for (const HoleCards& hand : range->combos()) {
+            combos.keys.push_back(cardsKey(hand.set()));
+            combos.weights.push_back(1.0);
+            combos.cumulative.push_back(static_cast<double>(combos.keys.size()));
+        }
+        setup.players.push_back(combos);
+    }
+    setup.players.emplace_back().random = true;
+    for (Card c : CardSet::fullDeck())
+        setup.deck.push_back(c);
+    setup.missingBoardCards = 5;
+    const AssignmentSampler sampler(setup);
+    std::atomic<bool> never{false};
+    StopPoll poll(never);
+    std::array<std::uint32_t, kMaxPlayers> picks{};
+    std::uint64_t used = 0;
+    SplitMix random(5);
+    EXPECT_FALSE(sampler.drawable());
+    EXPECT_FALSE(sampler.draw(random, picks, used, poll));
+    const PlayersMonteCarlo monteCarlo(setup, 1);
+    EXPECT_FALSE(monteCarlo.drawable());
+    const EquityResult refused = computeEquity(request);
+    EXPECT_EQ(refused.status, EquityStatus::Invalid);
 }
 
 TEST(PlayersEquity, IsTheSameWhateverTheThreadCount)
