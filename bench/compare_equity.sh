@@ -10,7 +10,10 @@
 # TABLEWISE_BENCH=ON). OTHER_DRIVER is a program of the same interface as
 # equity_cases ("DRIVER CASE THREADS RUNS" prints "CASE SECONDS-PER-RUN
 # DEALS-PER-RUN EQUITY CPU-SECONDS-PER-RUN") built on the other calculator;
-# its case "cmd" counts AhAs against KdKc exactly, once per process.
+# its case "cmd" counts AhAs against KdKc exactly, once per process. Its case
+# "mc3" must test its standard error every few milliseconds: the row times
+# when each calculator stops, and a driver that looks only now and then
+# stops late.
 set -euo pipefail
 
 if [[ $# -lt 2 ]]; then
