@@ -77,6 +77,17 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
                                                       : equityBatchesFor(request.trials, MonteCarloEquity::kBatchTrials);
     const std::uint64_t items = useExact ? exact.itemCount() : batches;
     SharedWork<EquityTally> work(items);
+    // The workers stop at the batch that reaches the standard error.
+    const auto precise = [&](const EquityTally& t, const EquityResult& r) {
+        return targetError > 0.0 && t.deals >= kMinimumTrials && r.standardError <= targetError;
+    };
+    if (!useExact && targetError > 0.0) {
+        work.stopOnceEnough([&](const EquityTally& t) {
+            EquityResult r;
+            t.fill(r, true);
+            return precise(t, r);
+        });
+    }
     const unsigned threads = equityThreadCount(request, items);
     work.setRunning(static_cast<int>(threads));
     std::vector<std::jthread> workers;
@@ -116,8 +127,7 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
         }
         double fraction = static_cast<double>(itemsDone) / static_cast<double>(items);
         if (!useExact) {
-            const bool precise = targetError > 0.0 && total.deals >= kMinimumTrials && result.standardError <= targetError;
-            if (precise || (request.seconds > 0.0 && elapsed >= request.seconds))
+            if (precise(total, result) || (request.seconds > 0.0 && elapsed >= request.seconds))
                 work.stop();
             fraction = request.trials != 0 ? static_cast<double>(total.deals) / static_cast<double>(request.trials)
                        : request.seconds > 0.0 ? elapsed / request.seconds

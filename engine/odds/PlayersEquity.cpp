@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <limits>
 #include <thread>
 #include <vector>
@@ -32,9 +33,10 @@ double largestStandardError(const EquityResult& r)
 template <typename Tally, typename Work, typename Check, typename Finish>
 void runShared(const EquityRequest& request, std::uint64_t items, std::stop_token stop,
                const EquityProgressCallback& progress, Clock::time_point start, EquityResult& result, const Work& work,
-               const Check& check, const Finish& finish)
+               const Check& check, const Finish& finish, std::function<bool(const Tally&)> enough = {})
 {
     SharedWork<Tally> shared(items);
+    shared.stopOnceEnough(std::move(enough));
     const unsigned threads = equityThreadCount(request, items);
     shared.setRunning(static_cast<int>(threads));
     std::vector<std::jthread> workers;
@@ -137,6 +139,9 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
     const std::uint64_t batchTrials = PlayersMonteCarlo::kBatchTrials;
     const std::uint64_t items = request.trials == 0 ? std::numeric_limits<std::uint64_t>::max()
                                                     : equityBatchesFor(request.trials, batchTrials);
+    const auto preciseEnough = [&](const EquityResult& r) {
+        return targetError > 0.0 && r.deals >= kMinimumTrials && largestStandardError(r) <= targetError;
+    };
     runShared<SampledTally>(
         request, items, stop, progress, start, result,
         [&](std::uint64_t batch, StopPoll& poll) {
@@ -150,10 +155,17 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
                        : request.seconds > 0.0 ? elapsed / request.seconds
                        : error > 0.0 ? std::min(1.0, targetError * targetError / (error * error))
                                      : 0.0;
-            const bool precise = targetError > 0.0 && r.deals >= kMinimumTrials && error <= targetError;
-            return precise || (request.seconds > 0.0 && elapsed >= request.seconds);
+            return preciseEnough(r) || (request.seconds > 0.0 && elapsed >= request.seconds);
         },
-        [](SampledTally&) {});
+        [](SampledTally&) {},
+        // The workers stop at the batch that reaches the standard error.
+        [&](const SampledTally& total) {
+            if (targetError <= 0.0)
+                return false;
+            EquityResult r;
+            total.fill(r, request.players.size());
+            return preciseEnough(r);
+        });
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 
 namespace engine::odds {
@@ -29,6 +30,8 @@ public:
             const std::lock_guard lock(mutex_);
             total_ += tally;
             ++itemsDone_;
+            if (enough_ && enough_(total_))
+                stop();
         }
         const std::lock_guard lock(mutex_);
         --running_;
@@ -36,6 +39,10 @@ public:
     }
 
     void setRunning(int threads) { running_ = threads; }
+    // Stops the work as soon as the items summed so far satisfy `enough`
+    // (called by the worker that adds one, under the lock), rather than at
+    // the next look of whoever waits. Before the workers start.
+    void stopOnceEnough(std::function<bool(const Tally&)> enough) { enough_ = std::move(enough); }
     void stop() { stop_.store(true, std::memory_order_relaxed); }
     const std::atomic<bool>& stopFlag() const { return stop_; }
 
@@ -56,6 +63,7 @@ private:
     std::mutex mutex_;
     std::condition_variable finished_;
     Tally total_;
+    std::function<bool(const Tally&)> enough_;
     std::uint64_t itemsDone_ = 0;
     int running_ = 0;
 };

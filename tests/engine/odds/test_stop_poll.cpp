@@ -1,16 +1,20 @@
 // The stop flag read at bounded intervals of work: a stop is seen within one
 // interval of steps, never before it is set, and an exact count against
-// random hands ends within one interval once the flag is set.
+// random hands ends within one interval once the flag is set. Shared work
+// stops at the item whose sum is enough, not at its waiter's next look.
 
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <cstdint>
+#include <thread>
+#include <vector>
 
 #include "engine/cards/CardParser.h"
 #include "engine/cards/CardSet.h"
 #include "engine/odds/EquitySetup.h"
 #include "engine/odds/ExactEquity.h"
+#include "engine/odds/SharedWork.h"
 #include "engine/odds/StopPoll.h"
 
 using namespace engine::odds;
@@ -133,3 +137,37 @@ INSTANTIATE_TEST_SUITE_P(Counts, StoppedExactCount, testing::Values(
     CountCase{"FlopFiveOpponents", "Qs7h2d", 5, 0, false},
     CountCase{"FlopNineOpponents", "Qs7h2d", 9, 0, false}),
     [](const testing::TestParamInfo<CountCase>& param) { return std::string(param.param.name); });
+
+namespace {
+
+struct Count {
+    std::uint64_t items = 0;
+    Count& operator+=(const Count& o)
+    {
+        items += o.items;
+        return *this;
+    }
+};
+
+} // namespace
+
+// Whoever waits looks only now and then; the workers themselves stop once
+// the items summed make enough, each at most one item past it.
+TEST(SharedWorkStop, StopsAtTheItemThatMakesEnough)
+{
+    for (int threads : {1, 2}) {
+        constexpr std::uint64_t kEnough = 1000;
+        SharedWork<Count> work(1'000'000);
+        work.stopOnceEnough([](const Count& total) { return total.items >= kEnough; });
+        work.setRunning(threads);
+        std::vector<std::jthread> workers;
+        for (int t = 0; t < threads; ++t)
+            workers.emplace_back([&] { work.runWorker([](std::uint64_t) { return Count{1}; }); });
+        workers.clear();
+        Count total;
+        std::uint64_t done = 0;
+        EXPECT_FALSE(work.wait(total, done));
+        EXPECT_GE(total.items, kEnough) << threads;
+        EXPECT_LE(total.items, kEnough + static_cast<std::uint64_t>(threads) - 1) << threads;
+    }
+}
