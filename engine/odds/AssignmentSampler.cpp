@@ -117,7 +117,7 @@ AssignmentSampler::AssignmentSampler(const PlayersSetup& setup, std::size_t join
 bool AssignmentSampler::drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks,
                                    std::uint64_t& used, std::size_t& firstChoice, StopPoll& stop) const
 {
-    for (;;) {
+    for (std::uint64_t tries = 1;; ++tries) {
         SpareRandom unused;
         firstChoice = drawFrom(groups_.front(), random, picks, unused);
         used = groups_.front().cards[firstChoice];
@@ -129,8 +129,12 @@ bool AssignmentSampler::drawGroups(SplitMix& random, std::array<std::uint32_t, k
         }
         if (fits)
             return true;
-        if (stop.step())
+        if (stop.step() || gaveUp())
             return false;
+        if (tries == kMostTries) {
+            gaveUp_.store(true, std::memory_order_relaxed);
+            return false;
+        }
     }
 }
 

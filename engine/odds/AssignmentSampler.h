@@ -7,6 +7,7 @@
 // whole draw started again when two groups share a card.
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -72,6 +73,11 @@ public:
     bool ranged() const { return !groups_.empty(); }
     // False when some joint list is empty: the ranges never fit together.
     bool drawable() const { return drawable_; }
+    // A draw of several lists gives up after this many tries in a row: the
+    // ranges then fit together too rarely to be dealt at random (a run would
+    // take hours), and no draw succeeds from then on.
+    static constexpr std::uint64_t kMostTries = std::uint64_t{1} << 20;
+    bool gaveUp() const { return gaveUp_.load(std::memory_order_relaxed); }
     const std::vector<JointCombos>& groups() const { return groups_; }
 
 private:
@@ -104,6 +110,7 @@ private:
 
     std::vector<JointCombos> groups_;
     bool drawable_ = true;
+    mutable std::atomic<bool> gaveUp_{false};
 };
 
 } // namespace engine::odds

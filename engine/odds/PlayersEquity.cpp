@@ -4,6 +4,7 @@
 #include <chrono>
 #include <functional>
 #include <limits>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -155,17 +156,27 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
                        : request.seconds > 0.0 ? elapsed / request.seconds
                        : error > 0.0 ? std::min(1.0, targetError * targetError / (error * error))
                                      : 0.0;
-            return preciseEnough(r) || (request.seconds > 0.0 && elapsed >= request.seconds);
+            return preciseEnough(r) || (request.seconds > 0.0 && elapsed >= request.seconds) || monteCarlo.gaveUp();
         },
         [](SampledTally&) {},
-        // The workers stop at the batch that reaches the standard error.
+        // The workers stop at the batch that reaches the standard error, or
+        // once the hands' draw has given up.
         [&](const SampledTally& total) {
+            if (monteCarlo.gaveUp())
+                return true;
             if (targetError <= 0.0)
                 return false;
             EquityResult r;
             total.fill(r, request.players.size());
             return preciseEnough(r);
         });
+    if (monteCarlo.gaveUp() && result.status != EquityStatus::Cancelled) {
+        result = EquityResult{};
+        result.status = EquityStatus::Invalid;
+        result.error = "the players' ranges almost never fit together: no deal of them was found in " +
+                       std::to_string(AssignmentSampler::kMostTries) +
+                       " tries in a row; widen a range or give fewer players";
+    }
     return result;
 }
 

@@ -26,6 +26,8 @@ public:
 
     // False when no assignment of the ranges holds every card once.
     bool drawable() const { return sampler_.drawable(); }
+    // Whether the hands' draw gave up: the ranges fit together too rarely.
+    bool gaveUp() const { return sampler_.gaveUp(); }
 
     SampledTally runBatch(std::uint64_t batch, std::uint64_t trials, StopPoll& stop) const;
 

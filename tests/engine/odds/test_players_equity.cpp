@@ -430,6 +430,28 @@ TEST(PlayersEquity, MonteCarloRefusesRangesThatNeverFit)
     EXPECT_EQ(refused.status, EquityStatus::Invalid);
 }
 
+// Ten players whose ranges share twenty cards fit together only when they
+// split those cards exactly: about one draw in twenty million. Sampling them
+// would take hours; the request is refused within a second or so, on one
+// thread and on several, with or without a trial count.
+TEST(PlayersEquity, MonteCarloRefusesRangesThatFitTooRarely)
+{
+    const Range shared = parseRange("TT+, AK, AQ, AJ, AT, KQ, KJ, KT, QJ, QT, JT").value;
+    for (unsigned threads : {1u, 3u}) {
+        for (std::uint64_t trials : {std::uint64_t{100}, std::uint64_t{0}}) {
+            EquityRequest request;
+            request.players.assign(10, PlayerHolding::ofRange(shared));
+            request.method = EquityMethod::MonteCarlo;
+            request.trials = trials;
+            request.threads = threads;
+            request.seed = 3;
+            const EquityResult refused = computeEquity(request);
+            EXPECT_EQ(refused.status, EquityStatus::Invalid) << threads << " " << trials;
+            EXPECT_NE(refused.error.find("almost never fit together"), std::string::npos) << refused.error;
+        }
+    }
+}
+
 TEST(PlayersEquity, IsTheSameWhateverTheThreadCount)
 {
     EquityRequest request = requestFor({"", {"AsKs", "QQ+, AK", "random"}, "Qs7h", 0, true});
