@@ -8,6 +8,7 @@
 #include <stop_token>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "ReferencePlayersEquity.h"
@@ -433,22 +434,20 @@ TEST(PlayersEquity, MonteCarloRefusesRangesThatNeverFit)
 // Ten players whose ranges share twenty cards fit together only when they
 // split those cards exactly: about one draw in twenty million. Sampling them
 // would take hours; the request is refused within a second or so, on one
-// thread and on several, with or without a trial count.
+// thread with a trial count and on several to a standard error.
 TEST(PlayersEquity, MonteCarloRefusesRangesThatFitTooRarely)
 {
     const Range shared = parseRange("TT+, AK, AQ, AJ, AT, KQ, KJ, KT, QJ, QT, JT").value;
-    for (unsigned threads : {1u, 3u}) {
-        for (std::uint64_t trials : {std::uint64_t{100}, std::uint64_t{0}}) {
-            EquityRequest request;
-            request.players.assign(10, PlayerHolding::ofRange(shared));
-            request.method = EquityMethod::MonteCarlo;
-            request.trials = trials;
-            request.threads = threads;
-            request.seed = 3;
-            const EquityResult refused = computeEquity(request);
-            EXPECT_EQ(refused.status, EquityStatus::Invalid) << threads << " " << trials;
-            EXPECT_NE(refused.error.find("almost never fit together"), std::string::npos) << refused.error;
-        }
+    for (const auto& [threads, trials] : {std::pair{1u, std::uint64_t{100}}, std::pair{3u, std::uint64_t{0}}}) {
+        EquityRequest request;
+        request.players.assign(10, PlayerHolding::ofRange(shared));
+        request.method = EquityMethod::MonteCarlo;
+        request.trials = trials;
+        request.threads = threads;
+        request.seed = 3;
+        const EquityResult refused = computeEquity(request);
+        EXPECT_EQ(refused.status, EquityStatus::Invalid) << threads << " " << trials;
+        EXPECT_NE(refused.error.find("almost never fit together"), std::string::npos) << refused.error;
     }
 }
 
