@@ -80,15 +80,8 @@ public:
     bool gaveUp() const { return gaveUp_.load(std::memory_order_relaxed); }
     const std::vector<JointCombos>& groups() const { return groups_; }
 
-private:
-    __extension__ using Wide = unsigned __int128;
-
-    // Several lists: each drawn alone, and all again when two share a card.
-    bool drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
-                    std::size_t& firstChoice, StopPoll& stop) const;
-
-    static std::size_t drawFrom(const JointCombos& g, SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks,
-                                SpareRandom& spare)
+    // One choice of a list, by weight.
+    static std::size_t drawChoice(const JointCombos& g, SplitMix& random, SpareRandom& spare)
     {
         const std::uint64_t r = random.next();
         const std::size_t count = g.cards.size();
@@ -102,6 +95,20 @@ private:
             if (static_cast<std::uint32_t>(r) >= g.keep[at])
                 at = g.alias[at];
         }
+        return at;
+    }
+
+private:
+    __extension__ using Wide = unsigned __int128;
+
+    // Several lists: each drawn alone, and all again when two share a card.
+    bool drawGroups(SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks, std::uint64_t& used,
+                    std::size_t& firstChoice, StopPoll& stop) const;
+
+    static std::size_t drawFrom(const JointCombos& g, SplitMix& random, std::array<std::uint32_t, kMaxPlayers>& picks,
+                                SpareRandom& spare)
+    {
+        const std::size_t at = drawChoice(g, random, spare);
         const std::size_t members = g.members.size();
         for (std::size_t m = 0; m < members; ++m)
             picks[g.members[m]] = g.picks[at * members + m];

@@ -20,9 +20,18 @@ std::vector<std::uint64_t> setAsideByChoice(const AssignmentSampler& sampler)
 PlayersMonteCarlo::PlayersMonteCarlo(const PlayersSetup& setup, std::uint64_t seed)
     : setup_(setup), seed_(seed), sampler_(setup), decks_(setup.deck, setAsideByChoice(sampler_))
 {
+    if (sampler_.groups().size() != 1)
+        return;
+    const JointCombos& list = sampler_.groups().front();
+    const std::size_t members = list.members.size();
+    for (std::size_t m = 0; m < members; ++m)
+        memberAt_[list.members[m]] = static_cast<std::uint8_t>(m);
+    choiceKeys_.reserve(list.picks.size());
+    for (std::size_t i = 0; i < list.picks.size(); ++i)
+        choiceKeys_.push_back(setup.players[list.members[i % members]].keys[list.picks[i]]);
 }
 
-template <bool Ranged>
+template <PlayersMonteCarlo::Hands Drawn>
 std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const
 {
     DealingDeck deck = decks_;
@@ -41,6 +50,8 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
             rangeKeys[p] = setup_.players[p].keys.data();
         }
     }
+    const JointCombos* list = Drawn == Hands::OneList ? &sampler_.groups().front() : nullptr;
+    const std::size_t members = list != nullptr ? list->members.size() : 0;
 
     // Deals are played a few at a time, stage by stage: the table reads of
     // all their hands are then independent of one another and overlap,
@@ -55,9 +66,14 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
     while (t < trials) {
         const auto want = static_cast<std::size_t>(std::min<std::uint64_t>(kDealsAtOnce, trials - t));
         std::size_t deals = want;
-        if constexpr (Ranged) {
+        if constexpr (Drawn == Hands::OneList) {
             // The hands first: the decks of their choices are then on their
             // way from memory while the first deals are dealt.
+            for (std::size_t d = 0; d < want; ++d) {
+                choice[d] = AssignmentSampler::drawChoice(*list, random, spare[d]);
+                decks_.prefetch(choice[d]);
+            }
+        } else if constexpr (Drawn == Hands::SeveralLists) {
             for (std::size_t d = 0; d < want; ++d) {
                 if (!sampler_.draw(random, picks[d], used[d], choice[d], spare[d], stop)) {
                     deals = d;
@@ -68,15 +84,17 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
         }
         for (std::size_t d = 0; d < deals; ++d) {
             // The deck of the first joint choice holds none of its cards.
-            const DealingDeck::Slot* cards =
-                deck.deal(random, choice[d], dealt, Ranged ? used[d] & ~decks_.setAside(choice[d]) : 0, spare[d]);
+            const std::uint64_t avoid = Drawn == Hands::SeveralLists ? used[d] & ~decks_.setAside(choice[d]) : 0;
+            const DealingDeck::Slot* cards = deck.deal(random, choice[d], dealt, avoid, spare[d]);
             HandKey board = setup_.board;
             for (std::size_t i = 0; i < missing; ++i)
                 board = board.plus(deck.key(cards[i]));
             HandKey* hand = &hands[d * players];
             for (std::size_t p = 0; p < players; ++p) {
-                if (!Ranged || rangeKeys[p] == nullptr)
+                if (Drawn == Hands::None || rangeKeys[p] == nullptr)
                     hand[p] = board.plus(deck.key(cards[firstCard[p]])).plus(deck.key(cards[firstCard[p] + 1]));
+                else if (Drawn == Hands::OneList)
+                    hand[p] = board.plus(choiceKeys_[choice[d] * members + memberAt_[p]]);
                 else
                     hand[p] = board.plus(rangeKeys[p][picks[d][p]]);
             }
@@ -104,8 +122,9 @@ SampledTally PlayersMonteCarlo::runBatch(std::uint64_t batch, std::uint64_t tria
 {
     SplitMix random = batchRandom(seed_, batch);
     ShareCounts counts;
-    const std::uint64_t deals =
-        sampler_.ranged() ? play<true>(random, trials, stop, counts) : play<false>(random, trials, stop, counts);
+    const std::uint64_t deals = !sampler_.ranged()              ? play<Hands::None>(random, trials, stop, counts)
+                                : sampler_.groups().size() == 1 ? play<Hands::OneList>(random, trials, stop, counts)
+                                                                : play<Hands::SeveralLists>(random, trials, stop, counts);
     SampledTally tally;
     counts.addTo(tally, deals, setup_.players.size());
     return tally;

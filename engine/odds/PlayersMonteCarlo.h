@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 #include "engine/odds/AssignmentSampler.h"
 #include "engine/odds/DealingDeck.h"
@@ -34,13 +35,24 @@ public:
 private:
     static constexpr std::size_t kDealsAtOnce = 64;
 
-    template <bool Ranged>
+    // How the hands of the players holding ranges or known hands are drawn.
+    enum class Hands {
+        None,         // every player is random
+        OneList,      // one joint list: a choice's keys are read directly
+        SeveralLists, // list by list, again when two share a card
+    };
+
+    template <Hands Drawn>
     std::uint64_t play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const;
 
     const PlayersSetup& setup_;
     std::uint64_t seed_;
     AssignmentSampler sampler_;
     DealingDeck decks_;  // copied by each batch, which shuffles its own
+    // With one joint list: each choice's keys, in the order of the list's
+    // members, and each player's place among them.
+    std::vector<HandKey> choiceKeys_;
+    std::array<std::uint8_t, kMaxPlayers> memberAt_{};
     HandEvaluator evaluator_;
 };
 
