@@ -4,7 +4,13 @@
 # the clock and by processor time (on a busy machine the clock moves more);
 # a ratio above 1.0 means we are faster.
 #
-# Usage: bench/compare_equity.sh BUILD_DIR OTHER_DRIVER [RUNS]
+# Usage: bench/compare_equity.sh BUILD_DIR OTHER_DRIVER [RUNS [ROUNDS]]
+#
+# Each case is timed in ROUNDS rounds (default 5) of RUNS runs (default 5)
+# per calculator, ours first in one round and theirs first in the next, and
+# each column shows the median round: a virtual machine's speed drifts by a
+# fifth within minutes, which one block of runs per calculator would read as
+# a difference between them.
 #
 # BUILD_DIR holds our bench/equity_cases and cli/tablewise (configured with
 # TABLEWISE_BENCH=ON). OTHER_DRIVER is a program of the same interface as
@@ -23,6 +29,7 @@ fi
 build=$1
 other=$2
 runs=${3:-5}
+rounds=${4:-5}
 ours=$build/bench/equity_cases
 tablewise=$build/cli/tablewise
 for program in "$ours" "$tablewise" "$other"; do
@@ -46,12 +53,48 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.2f", a / b }'; }
 ms() { awk -v s="$1" 'BEGIN { printf "%.2f ms", s * 1000 }'; }
 rate() { awk -v d="$1" -v s="$2" -v k="$3" 'BEGIN { printf "%.2f M/s", d * k / s / 1e6 }'; }
 
+# The median of each field over `rounds` rounds of "PROGRAM CASE THREADS
+# RUNS", the two programs taking turns at going first: prints "OURS-LINE"
+# then "OTHER-LINE", each "CASE SECONDS DEALS EQUITY CPU-SECONDS".
+median_rounds() {
+    local c=$1 threads=$2 r ourLines="" otherLines=""
+    for ((r = 0; r < rounds; ++r)); do
+        if ((r % 2 == 0)); then
+            ourLines+="$("$ours" "$c" "$threads" "$runs")"$'\n'
+            otherLines+="$("$other" "$c" "$threads" "$runs")"$'\n'
+        else
+            otherLines+="$("$other" "$c" "$threads" "$runs")"$'\n'
+            ourLines+="$("$ours" "$c" "$threads" "$runs")"$'\n'
+        fi
+    done
+    median_fields <<< "${ourLines%$'\n'}"
+    median_fields <<< "${otherLines%$'\n'}"
+}
+
+# Reads lines "NAME N N ..." and prints the name and each field's median.
+median_fields() {
+    awk '
+        { for (f = 2; f <= NF; ++f) v[f, NR] = $f; name = $1; fields = NF }
+        END {
+            printf "%s", name
+            for (f = 2; f <= fields; ++f) {
+                for (i = 1; i <= NR; ++i) a[i] = v[f, i]
+                for (i = 2; i <= NR; ++i)
+                    for (j = i; j > 1 && a[j - 1] > a[j]; --j) { t = a[j]; a[j] = a[j - 1]; a[j - 1] = t }
+                printf " %s", (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2
+            }
+            printf "\n"
+        }'
+}
+
 # Times: the ratio is theirs over ours. Rates: ours over theirs. Above 1.0 we are faster.
 row case threads ours other ratio "ours cpu" "other cpu" ratio
 for threads in 1 2; do
     for c in aa-kk flop mc3 mc6; do
-        read -r _ ourTime ourDeals ourEquity ourCpu < <("$ours" "$c" "$threads" "$runs")
-        read -r _ otherTime otherDeals otherEquity otherCpu < <("$other" "$c" "$threads" "$runs")
+        {
+            read -r _ ourTime ourDeals ourEquity ourCpu
+            read -r _ otherTime otherDeals otherEquity otherCpu
+        } < <(median_rounds "$c" "$threads")
         case $c in
         aa-kk | flop)
             name="exact pre-flop AA vs KK"
@@ -82,7 +125,18 @@ for threads in 1 2; do
         esac
     done
 done
-read -r ourWall ourCpu < <(per_process "$tablewise" equity AhAs --vs KdKc --exact)
-read -r otherWall otherCpu < <(per_process "$other" cmd 0 1)
+ourLines=""
+otherLines=""
+for ((r = 0; r < rounds; ++r)); do
+    if ((r % 2 == 1)); then
+        otherLines+="other $(per_process "$other" cmd 0 1)"$'\n'
+    fi
+    ourLines+="ours $(per_process "$tablewise" equity AhAs --vs KdKc --exact)"$'\n'
+    if ((r % 2 == 0)); then
+        otherLines+="other $(per_process "$other" cmd 0 1)"$'\n'
+    fi
+done
+read -r _ ourWall ourCpu < <(median_fields <<< "${ourLines%$'\n'}")
+read -r _ otherWall otherCpu < <(median_fields <<< "${otherLines%$'\n'}")
 row "command AhAs vs KdKc exact, start to answer" "all" "$(ms "$ourWall")" "$(ms "$otherWall")" \
     "$(ratio "$otherWall" "$ourWall")" "$(ms "$ourCpu")" "$(ms "$otherCpu")" "$(ratio "$otherCpu" "$ourCpu")"
