@@ -24,8 +24,6 @@ PlayersMonteCarlo::PlayersMonteCarlo(const PlayersSetup& setup, std::uint64_t se
         return;
     const JointCombos& list = sampler_.groups().front();
     const std::size_t members = list.members.size();
-    for (std::size_t m = 0; m < members; ++m)
-        memberAt_[list.members[m]] = static_cast<std::uint8_t>(m);
     choiceKeys_.reserve(list.picks.size());
     for (std::size_t i = 0; i < list.picks.size(); ++i)
         choiceKeys_.push_back(setup.players[list.members[i % members]].keys[list.picks[i]]);
@@ -37,19 +35,15 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
     DealingDeck deck = decks_;
     const auto missing = static_cast<std::size_t>(setup_.missingBoardCards);
     const std::size_t players = setup_.players.size();
-    // Where each random player's two cards lie among those dealt.
-    std::array<std::size_t, kMaxPlayers> firstCard{};
-    std::size_t dealt = missing;
-    // The combinations of each ranged player; none for random players.
-    std::array<const HandKey*, kMaxPlayers> rangeKeys{};
-    for (std::size_t p = 0; p < players; ++p) {
-        if (setup_.players[p].random) {
-            firstCard[p] = dealt;
-            dealt += 2;
-        } else {
-            rangeKeys[p] = setup_.players[p].keys.data();
-        }
-    }
+    // The random players, whose cards follow the board's among those dealt,
+    // and the others.
+    std::array<std::size_t, kMaxPlayers> randomPlayers{};
+    std::array<std::size_t, kMaxPlayers> rangedPlayers{};
+    std::size_t randoms = 0;
+    std::size_t ranged = 0;
+    for (std::size_t p = 0; p < players; ++p)
+        (setup_.players[p].random ? randomPlayers[randoms++] : rangedPlayers[ranged++]) = p;
+    const std::size_t dealt = missing + 2 * randoms;
     const JointCombos* list = Drawn == Hands::OneList ? &sampler_.groups().front() : nullptr;
     const std::size_t members = list != nullptr ? list->members.size() : 0;
 
@@ -90,25 +84,33 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
             for (std::size_t i = 0; i < missing; ++i)
                 board = board.plus(deck.key(cards[i]));
             HandKey* hand = &hands[d * players];
-            for (std::size_t p = 0; p < players; ++p) {
-                if (Drawn == Hands::None || rangeKeys[p] == nullptr)
-                    hand[p] = board.plus(deck.key(cards[firstCard[p]])).plus(deck.key(cards[firstCard[p] + 1]));
-                else if (Drawn == Hands::OneList)
-                    hand[p] = board.plus(choiceKeys_[choice[d] * members + memberAt_[p]]);
-                else
-                    hand[p] = board.plus(rangeKeys[p][picks[d][p]]);
+            const DealingDeck::Slot* holeCards = cards + missing;
+            for (std::size_t k = 0; k < randoms; ++k)
+                hand[randomPlayers[k]] = board.plus(deck.key(holeCards[2 * k])).plus(deck.key(holeCards[2 * k + 1]));
+            if constexpr (Drawn == Hands::OneList) {
+                const HandKey* keys = &choiceKeys_[choice[d] * members];
+                for (std::size_t m = 0; m < members; ++m)
+                    hand[list->members[m]] = board.plus(keys[m]);
+            } else if constexpr (Drawn == Hands::SeveralLists) {
+                for (std::size_t r = 0; r < ranged; ++r) {
+                    const std::size_t p = rangedPlayers[r];
+                    hand[p] = board.plus(setup_.players[p].keys[picks[d][p]]);
+                }
             }
         }
         for (std::size_t h = 0; h < deals * players; ++h)
             ranks[h] = evaluator_.rank(hands[h]);
         for (std::size_t d = 0; d < deals; ++d) {
+            // One pass: a better hand starts the winners again, an equal
+            // one joins them.
             const HandRank* rank = &ranks[d * players];
-            HandRank best = 0;
-            for (std::size_t p = 0; p < players; ++p)
+            HandRank best = rank[0];
+            std::uint32_t winners = 1;
+            for (std::size_t p = 1; p < players; ++p) {
+                const std::uint32_t bit = 1u << p;
+                winners = rank[p] > best ? bit : rank[p] == best ? winners | bit : winners;
                 best = std::max(best, rank[p]);
-            std::uint32_t winners = 0;
-            for (std::size_t p = 0; p < players; ++p)
-                winners |= (rank[p] == best ? 1u : 0u) << p;
+            }
             counts.add(winners);
         }
         t += deals;

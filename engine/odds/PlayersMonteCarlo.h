@@ -50,9 +50,8 @@ private:
     AssignmentSampler sampler_;
     DealingDeck decks_;  // copied by each batch, which shuffles its own
     // With one joint list: each choice's keys, in the order of the list's
-    // members, and each player's place among them.
+    // members.
     std::vector<HandKey> choiceKeys_;
-    std::array<std::uint8_t, kMaxPlayers> memberAt_{};
     HandEvaluator evaluator_;
 };
 
