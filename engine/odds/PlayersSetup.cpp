@@ -1,6 +1,8 @@
 #include "engine/odds/PlayersSetup.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <string>
 
 #include "engine/cards/CardChecks.h"
@@ -29,6 +31,73 @@ bool fits(const std::vector<const PlayerCombos*>& players, std::size_t next, std
     return false;
 }
 
+// The ranks of a combination, as how many of its cards each set of ranks
+// holds: a pair holds two of its rank.
+struct RankPair {
+    unsigned ranks;  // one bit per rank
+    bool pocketPair;
+    int cardsIn(unsigned ranksWanted) const
+    {
+        const int n = std::popcount(ranks & ranksWanted);
+        return pocketPair ? 2 * n : n;
+    }
+};
+
+RankPair rankPairOf(std::uint64_t cards)
+{
+    unsigned ranks = 0;
+    for (int suit = 0; suit < cards::kSuitCount; ++suit)
+        ranks |= static_cast<unsigned>(cards >> (suit * cards::kSuitShift)) & cards::kSuitRanks;
+    return {ranks, std::popcount(ranks) == 1};
+}
+
+// Whether the cards can hold, rank by rank, what the players need: each
+// holds at least as many cards of a set of ranks as the fewest of any of its
+// combinations. When some set of ranks has fewer cards than the players
+// need, no choice fits. Suits are set aside, so this proves only that much,
+// but at once, where a search of the combinations may take hours to end.
+bool ranksLeaveRoom(const std::vector<const PlayerCombos*>& players, const std::vector<cards::Card>& deck)
+{
+    std::uint64_t usable = 0;
+    for (cards::Card c : deck)
+        usable |= cards::cardBit(c);
+    std::vector<std::vector<RankPair>> pairs(players.size());
+    for (std::size_t p = 0; p < players.size(); ++p) {
+        for (const HandKey& k : players[p]->keys) {
+            usable |= k.cards;
+            const RankPair pair = rankPairOf(k.cards);
+            if (std::none_of(pairs[p].begin(), pairs[p].end(),
+                             [&](const RankPair& seen) { return seen.ranks == pair.ranks; }))
+                pairs[p].push_back(pair);
+        }
+    }
+    std::array<int, cards::kRankCount> cardsOfRank{};
+    for (int rank = 0; rank < cards::kRankCount; ++rank) {
+        for (int suit = 0; suit < cards::kSuitCount; ++suit)
+            cardsOfRank[static_cast<std::size_t>(rank)] += static_cast<int>(usable >> (suit * cards::kSuitShift + rank) & 1);
+    }
+    for (unsigned wanted = 1; wanted < 1u << cards::kRankCount; ++wanted) {
+        int there = 0;
+        for (int rank = 0; rank < cards::kRankCount; ++rank) {
+            if ((wanted >> rank & 1) != 0)
+                there += cardsOfRank[static_cast<std::size_t>(rank)];
+        }
+        int needed = 0;
+        for (const std::vector<RankPair>& ofPlayer : pairs) {
+            int fewest = 2;
+            for (const RankPair& pair : ofPlayer) {
+                fewest = std::min(fewest, pair.cardsIn(wanted));
+                if (fewest == 0)
+                    break;
+            }
+            needed += fewest;
+        }
+        if (needed > there)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool playersFitTogether(const PlayersSetup& setup)
@@ -41,6 +110,8 @@ bool playersFitTogether(const PlayersSetup& setup)
     // The most constrained first: a dead end shows early.
     std::sort(ranged.begin(), ranged.end(),
               [](const PlayerCombos* a, const PlayerCombos* b) { return a->keys.size() < b->keys.size(); });
+    if (!ranksLeaveRoom(ranged, setup.deck))
+        return false;
     long effort = 20'000'000;
     return fits(ranged, 0, 0, effort);
 }

@@ -451,6 +451,28 @@ TEST(PlayersEquity, MonteCarloRefusesRangesThatFitTooRarely)
     }
 }
 
+// Ranges that need every card of some ranks still fit: the rank counts
+// refuse only what cannot be dealt.
+TEST(PlayersEquity, RangesThatTakeEveryCardOfSomeRanksAreDealt)
+{
+    const std::vector<std::pair<std::vector<const char*>, const char*>> fitting = {
+        {{"AK", "AK", "AK", "AK"}, ""},
+        {{"AA", "AA", "random"}, ""},
+        {{"A6", "A4, A6", "QQ+, A4, A5", "A9", "46", "43", "A9", "46"}, ""},
+        {{"KK", "QQ", "KQ", "random"}, "KcQc"},
+    };
+    for (const auto& [players, dead] : fitting) {
+        EquityRequest request = requestFor({"", players, "", 0, false});
+        for (Card d : parseCards(dead).value)
+            request.dead.insert(d);
+        request.method = EquityMethod::MonteCarlo;
+        request.trials = 2000;
+        const EquityResult result = computeEquity(request);
+        EXPECT_EQ(result.status, EquityStatus::Done) << players.front() << " ... " << result.error;
+        EXPECT_EQ(result.deals, 2000u);
+    }
+}
+
 TEST(PlayersEquity, IsTheSameWhateverTheThreadCount)
 {
     EquityRequest request = requestFor({"", {"AsKs", "QQ+, AK", "random"}, "Qs7h", 0, true});
@@ -550,6 +572,15 @@ INSTANTIATE_TEST_SUITE_P(Requests, RefusedPlayers, testing::Values(
     RefusedPlayersCase{{"AsKs", "QQ"}, "Qs7h2d9c3c4c", "", "the board has 6 cards; it takes at most 5"},
     RefusedPlayersCase{{"AsKs", "AA"}, "AhAd", "Ac", "no hand of player 2's range is possible with these cards"},
     RefusedPlayersCase{{"AsAh, AsAd", "AsKs, AsQs", "random"}, "", "",
+                       "the players' ranges never fit together: every choice of hands holds a card twice"},
+    // Five players need a four or a six, and the second's ace takes the
+    // last: found by rank counts at once (a search of the choices took
+    // minutes to end).
+    RefusedPlayersCase{{"A6", "A4, A6", "QQ+, A4, A5", "A9", "46", "43", "A9", "46", "46"}, "", "",
+                       "the players' ranges never fit together: every choice of hands holds a card twice"},
+    RefusedPlayersCase{{"AA", "AK", "AQ"}, "Ah7c2d", "",
+                       "the players' ranges never fit together: every choice of hands holds a card twice"},
+    RefusedPlayersCase{{"KK", "QQ", "KQ", "random"}, "", "KcQcQd",
                        "the players' ranges never fit together: every choice of hands holds a card twice"},
     RefusedPlayersCase{{"random", "random", "random", "random"}, "",
                        "2s2h2d2c3s3h3d3c4s4h4d4c5s5h5d5c6s6h6d6c7s7h7d7c8s8h8d8c9s9h9d9cTsThTdTcJsJhJdJc",
