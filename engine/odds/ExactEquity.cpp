@@ -164,12 +164,11 @@ EquityTally ExactEquity::run(std::uint64_t item, StopPoll& stop) const
     EquityTally tally;
     const std::size_t n = deckKeys_.size();
     if (countsHeadsUp()) {
-        const HeadsUpClasses::Class& c = headsUp_[item];
         HeadsUpCount count;
-        if (countHeadsUpBoards(evaluator_, c.first, c.second, c.free, count, stop)) {
-            tally.deals = count.boards() * c.pairs;
-            tally.wins = count.wins * c.pairs;
-            tally.ties = count.ties * c.pairs;
+        if (headsUp_[item].count(evaluator_, count, stop)) {
+            tally.deals = count.boards();
+            tally.wins = count.wins;
+            tally.ties = count.ties;
             tally.potUnits = tally.wins * kPotUnits + tally.ties * (kPotUnits / 2);
         }
         return tally;

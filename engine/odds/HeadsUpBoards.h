@@ -48,6 +48,18 @@ public:
         std::uint64_t second;
         std::uint64_t free;
         std::uint64_t pairs = 0; // how many pairs it stands for
+
+        // The boards of all its pairs: those of its one pair, times the
+        // pairs. False as countHeadsUpBoards.
+        bool count(const HandEvaluator& evaluator, HeadsUpCount& count, StopPoll& stop) const
+        {
+            if (!countHeadsUpBoards(evaluator, first, second, free, count, stop))
+                return false;
+            count.wins *= pairs;
+            count.ties *= pairs;
+            count.losses *= pairs;
+            return true;
+        }
     };
 
     // Hands as keys without a start; `deck`: the cards the board may take,

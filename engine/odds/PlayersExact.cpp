@@ -424,13 +424,11 @@ WeightedTally PlayersExact::run(std::uint64_t item, StopPoll& stop) const
 {
     WeightedTally tally;
     if (countsHeadsUp()) {
-        const HeadsUpClasses::Class& c = headsUp_[item];
         HeadsUpCount boards;
-        if (countHeadsUpBoards(evaluator_, c.first, c.second, c.free, boards, stop)) {
-            const auto pairs = static_cast<double>(c.pairs);
-            const double wins = static_cast<double>(boards.wins) * pairs, ties = static_cast<double>(boards.ties) * pairs,
-                         losses = static_cast<double>(boards.losses) * pairs;
-            tally.deals = boards.boards() * c.pairs;
+        if (headsUp_[item].count(evaluator_, boards, stop)) {
+            const auto wins = static_cast<double>(boards.wins), ties = static_cast<double>(boards.ties),
+                       losses = static_cast<double>(boards.losses);
+            tally.deals = boards.boards();
             tally.weight = static_cast<double>(tally.deals);
             tally.wins[0] = wins, tally.ties[0] = ties, tally.pot[0] = wins + ties / 2;
             tally.wins[1] = losses, tally.ties[1] = ties, tally.pot[1] = losses + ties / 2;
