@@ -12,6 +12,7 @@
 
 #include "engine/odds/EquitySetup.h"
 #include "engine/odds/ExactEquity.h"
+#include "engine/odds/MonteCarloEnd.h"
 #include "engine/odds/MonteCarloEquity.h"
 #include "engine/odds/PlayersEquity.h"
 #include "engine/odds/SharedWork.h"
@@ -70,22 +71,18 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
     result.method = useExact ? EquityMethod::Exact : EquityMethod::MonteCarlo;
     if (useExact)
         exact.prepare();
-    // A trial count or a time limit replaces the standard error as the end.
-    const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
+    const MonteCarloEnd end(request);
 
     const std::uint64_t batches = request.trials == 0 ? std::numeric_limits<std::uint64_t>::max()
                                                       : equityBatchesFor(request.trials, MonteCarloEquity::kBatchTrials);
     const std::uint64_t items = useExact ? exact.itemCount() : batches;
     SharedWork<EquityTally> work(items);
     // The workers stop at the batch that reaches the standard error.
-    const auto precise = [&](const EquityTally& t, const EquityResult& r) {
-        return targetError > 0.0 && t.deals >= kMinimumTrials && r.standardError <= targetError;
-    };
-    if (!useExact && targetError > 0.0) {
+    if (!useExact && end.endsByError()) {
         work.stopOnceEnough([&](const EquityTally& t) {
             EquityResult r;
             t.fill(r, true);
-            return precise(t, r);
+            return end.preciseEnough(t.deals, r.standardError);
         });
     }
     const unsigned threads = equityThreadCount(request, items);
@@ -127,12 +124,9 @@ EquityResult computeEquity(const EquityRequest& request, std::stop_token stop, c
         }
         double fraction = static_cast<double>(itemsDone) / static_cast<double>(items);
         if (!useExact) {
-            if (precise(total, result) || (request.seconds > 0.0 && elapsed >= request.seconds))
+            if (end.reached(total.deals, result.standardError, elapsed))
                 work.stop();
-            fraction = request.trials != 0 ? static_cast<double>(total.deals) / static_cast<double>(request.trials)
-                       : request.seconds > 0.0 ? elapsed / request.seconds
-                       : result.standardError > 0.0 ? std::min(1.0, targetError * targetError / (result.standardError * result.standardError))
-                                                    : 0.0;
+            fraction = end.fraction(total.deals, result.standardError, elapsed);
         }
         // Once the run is stopping, by its caller or by itself, nothing more is
         // reported: the result follows.

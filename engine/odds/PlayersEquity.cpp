@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/odds/EquitySetup.h"
+#include "engine/odds/MonteCarloEnd.h"
 #include "engine/odds/PlayersExact.h"
 #include "engine/odds/PlayersMonteCarlo.h"
 #include "engine/odds/PlayersSetup.h"
@@ -136,13 +137,10 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
         result.error = "the players' ranges never fit together: every choice of hands holds a card twice";
         return result;
     }
-    const double targetError = limited ? 0.0 : request.targetStandardError > 0.0 ? request.targetStandardError : 0.001;
+    const MonteCarloEnd end(request);
     const std::uint64_t batchTrials = PlayersMonteCarlo::kBatchTrials;
     const std::uint64_t items = request.trials == 0 ? std::numeric_limits<std::uint64_t>::max()
                                                     : equityBatchesFor(request.trials, batchTrials);
-    const auto preciseEnough = [&](const EquityResult& r) {
-        return targetError > 0.0 && r.deals >= kMinimumTrials && largestStandardError(r) <= targetError;
-    };
     runShared<SampledTally>(
         request, items, stop, progress, start, result,
         [&](std::uint64_t batch, StopPoll& poll) {
@@ -152,11 +150,8 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
         },
         [&](const EquityResult& r, double elapsed, double& fraction) {
             const double error = largestStandardError(r);
-            fraction = request.trials != 0 ? static_cast<double>(r.deals) / static_cast<double>(request.trials)
-                       : request.seconds > 0.0 ? elapsed / request.seconds
-                       : error > 0.0 ? std::min(1.0, targetError * targetError / (error * error))
-                                     : 0.0;
-            return preciseEnough(r) || (request.seconds > 0.0 && elapsed >= request.seconds) || monteCarlo.gaveUp();
+            fraction = end.fraction(r.deals, error, elapsed);
+            return end.reached(r.deals, error, elapsed) || monteCarlo.gaveUp();
         },
         [](SampledTally&) {},
         // The workers stop at the batch that reaches the standard error, or
@@ -164,11 +159,11 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
         [&](const SampledTally& total) {
             if (monteCarlo.gaveUp())
                 return true;
-            if (targetError <= 0.0)
+            if (!end.endsByError())
                 return false;
             EquityResult r;
             total.fill(r, request.players.size());
-            return preciseEnough(r);
+            return end.preciseEnough(r.deals, largestStandardError(r));
         });
     if (monteCarlo.gaveUp() && result.status != EquityStatus::Cancelled) {
         result = EquityResult{};
