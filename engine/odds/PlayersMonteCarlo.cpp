@@ -18,7 +18,9 @@ std::vector<std::uint64_t> setAsideByChoice(const AssignmentSampler& sampler)
 } // namespace
 
 PlayersMonteCarlo::PlayersMonteCarlo(const PlayersSetup& setup, std::uint64_t seed)
-    : setup_(setup), seed_(seed), sampler_(setup), decks_(setup.deck, setAsideByChoice(sampler_))
+    : setup_(setup), seed_(seed), sampler_(setup), decks_(setup.deck, setAsideByChoice(sampler_)),
+      randomPlayers_(static_cast<std::size_t>(
+          std::count_if(setup.players.begin(), setup.players.end(), [](const PlayerCombos& p) { return p.random; })))
 {
     if (sampler_.groups().size() != 1)
         return;
@@ -29,20 +31,21 @@ PlayersMonteCarlo::PlayersMonteCarlo(const PlayersSetup& setup, std::uint64_t se
         choiceKeys_.push_back(setup.players[list.members[i % members]].keys[list.picks[i]]);
 }
 
-template <PlayersMonteCarlo::Hands Drawn>
+template <PlayersMonteCarlo::Hands Drawn, int Missing, int Randoms>
 std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const
 {
     DealingDeck deck = decks_;
-    const auto missing = static_cast<std::size_t>(setup_.missingBoardCards);
+    const auto missing = static_cast<std::size_t>(Missing >= 0 ? Missing : setup_.missingBoardCards);
     const std::size_t players = setup_.players.size();
     // The random players, whose cards follow the board's among those dealt,
     // and the others.
     std::array<std::size_t, kMaxPlayers> randomPlayers{};
     std::array<std::size_t, kMaxPlayers> rangedPlayers{};
-    std::size_t randoms = 0;
+    std::size_t randomCount = 0;
     std::size_t ranged = 0;
     for (std::size_t p = 0; p < players; ++p)
-        (setup_.players[p].random ? randomPlayers[randoms++] : rangedPlayers[ranged++]) = p;
+        (setup_.players[p].random ? randomPlayers[randomCount++] : rangedPlayers[ranged++]) = p;
+    const std::size_t randoms = Randoms >= 0 ? static_cast<std::size_t>(Randoms) : randomCount;
     const std::size_t dealt = missing + 2 * randoms;
     const JointCombos* list = Drawn == Hands::OneList ? &sampler_.groups().front() : nullptr;
     const std::size_t members = list != nullptr ? list->members.size() : 0;
@@ -118,6 +121,25 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
             break;
     }
     return t;
+}
+
+template <PlayersMonteCarlo::Hands Drawn>
+std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const
+{
+    // Before the flop, with no, one or two random players: the most asked.
+    if (setup_.missingBoardCards == 5) {
+        switch (randomPlayers_) {
+        case 0:
+            return play<Drawn, 5, 0>(random, trials, stop, counts);
+        case 1:
+            return play<Drawn, 5, 1>(random, trials, stop, counts);
+        case 2:
+            return play<Drawn, 5, 2>(random, trials, stop, counts);
+        default:
+            break;
+        }
+    }
+    return play<Drawn, -1, -1>(random, trials, stop, counts);
 }
 
 SampledTally PlayersMonteCarlo::runBatch(std::uint64_t batch, std::uint64_t trials, StopPoll& stop) const

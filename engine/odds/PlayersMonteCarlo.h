@@ -42,6 +42,10 @@ private:
         SeveralLists, // list by list, again when two share a card
     };
 
+    // `Missing` board cards and `Randoms` random players, where known when
+    // compiled (the loops over the cards dealt then unroll), or -1.
+    template <Hands Drawn, int Missing, int Randoms>
+    std::uint64_t play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const;
     template <Hands Drawn>
     std::uint64_t play(SplitMix random, std::uint64_t trials, StopPoll& stop, ShareCounts& counts) const;
 
@@ -49,6 +53,7 @@ private:
     std::uint64_t seed_;
     AssignmentSampler sampler_;
     DealingDeck decks_;  // copied by each batch, which shuffles its own
+    std::size_t randomPlayers_;
     // With one joint list: each choice's keys, in the order of the list's
     // members.
     std::vector<HandKey> choiceKeys_;

@@ -144,6 +144,8 @@ INSTANTIATE_TEST_SUITE_P(Situations, PlayersEquityCase, testing::Values(
     PlayersCase{"FlopTwoRandom", {"AsKs", "random", "random"}, "Qs7h2d", 11, false},
     PlayersCase{"PreflopRangeAgainstRange", {"AA, KK", "KK, AK"}, "", 12, true},
     PlayersCase{"PreflopHandAgainstHand", {"AhAs", "KdKc"}, "", 11, false},
+    PlayersCase{"PreflopRangesAndRandom", {"AA", "KK, AK", "random"}, "", 6, false},
+    PlayersCase{"PreflopHandAndTwoRandom", {"AhAs", "random", "random"}, "", 9, false},
     // Five whole ranks left: every suit renaming keeps the question, and flushes can come.
     PlayersCase{"PreflopPairsWithFlushes", {"AA", "KK"}, "", 20, false},
     PlayersCase{"HandsOnlyRiver", {"AhAs", "KdKc", "QsJs", "7c2d"}, "Ts9s8d3h2c", 0, false}),
