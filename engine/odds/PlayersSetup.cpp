@@ -76,7 +76,14 @@ bool ranksLeaveRoom(const std::vector<const PlayerCombos*>& players, const std::
         for (int suit = 0; suit < cards::kSuitCount; ++suit)
             cardsOfRank[static_cast<std::size_t>(rank)] += static_cast<int>(usable >> (suit * cards::kSuitShift + rank) & 1);
     }
-    for (unsigned wanted = 1; wanted < 1u << cards::kRankCount; ++wanted) {
+    // Only the ranks some combination holds: another rank adds cards and
+    // no need.
+    unsigned held = 0;
+    for (const std::vector<RankPair>& ofPlayer : pairs) {
+        for (const RankPair& pair : ofPlayer)
+            held |= pair.ranks;
+    }
+    for (unsigned wanted = held; wanted != 0; wanted = (wanted - 1) & held) {
         int there = 0;
         for (int rank = 0; rank < cards::kRankCount; ++rank) {
             if ((wanted >> rank & 1) != 0)
@@ -110,9 +117,16 @@ bool playersFitTogether(const PlayersSetup& setup)
     // The most constrained first: a dead end shows early.
     std::sort(ranged.begin(), ranged.end(),
               [](const PlayerCombos* a, const PlayerCombos* b) { return a->keys.size() < b->keys.size(); });
+    // A fit is most often found at once; where the first steps find none,
+    // the rank counts may prove there is none before a long search.
+    long effort = 100'000;
+    if (!fits(ranged, 0, 0, effort))
+        return false;
+    if (effort >= 0)
+        return true;
     if (!ranksLeaveRoom(ranged, setup.deck))
         return false;
-    long effort = 20'000'000;
+    effort = 20'000'000;
     return fits(ranged, 0, 0, effort);
 }
 
