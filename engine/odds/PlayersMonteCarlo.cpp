@@ -19,7 +19,7 @@ std::vector<std::uint64_t> setAsideByChoice(const AssignmentSampler& sampler)
 
 PlayersMonteCarlo::PlayersMonteCarlo(const PlayersSetup& setup, std::uint64_t seed)
     : setup_(setup), seed_(seed), sampler_(setup), decks_(setup.deck, setAsideByChoice(sampler_)),
-      randomPlayers_(static_cast<std::size_t>(
+      randomCount_(static_cast<std::size_t>(
           std::count_if(setup.players.begin(), setup.players.end(), [](const PlayerCombos& p) { return p.random; })))
 {
     if (sampler_.groups().size() != 1)
@@ -128,7 +128,7 @@ std::uint64_t PlayersMonteCarlo::play(SplitMix random, std::uint64_t trials, Sto
 {
     // Before the flop, with no, one or two random players: the most asked.
     if (setup_.missingBoardCards == 5) {
-        switch (randomPlayers_) {
+        switch (randomCount_) {
         case 0:
             return play<Drawn, 5, 0>(random, trials, stop, counts);
         case 1:

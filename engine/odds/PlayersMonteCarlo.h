@@ -53,7 +53,7 @@ private:
     std::uint64_t seed_;
     AssignmentSampler sampler_;
     DealingDeck decks_;  // copied by each batch, which shuffles its own
-    std::size_t randomPlayers_;
+    std::size_t randomCount_;  // players holding random hands
     // With one joint list: each choice's keys, in the order of the list's
     // members.
     std::vector<HandKey> choiceKeys_;
