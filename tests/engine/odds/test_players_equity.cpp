@@ -575,8 +575,8 @@ INSTANTIATE_TEST_SUITE_P(Requests, RefusedPlayers, testing::Values(
     RefusedPlayersCase{{"AsKs", "AA"}, "AhAd", "Ac", "no hand of player 2's range is possible with these cards"},
     RefusedPlayersCase{{"AsAh, AsAd", "AsKs, AsQs", "random"}, "", "",
                        "the players' ranges never fit together: every choice of hands holds a card twice"},
-    // Five players need a four or a six, and the second's ace takes the
-    // last: found by rank counts at once (a search of the choices took
+    // Together the players need nine fours and sixes, and there are
+    // eight: found by rank counts at once (a search of the choices took
     // minutes to end).
     RefusedPlayersCase{{"A6", "A4, A6", "QQ+, A4, A5", "A9", "46", "43", "A9", "46", "46"}, "", "",
                        "the players' ranges never fit together: every choice of hands holds a card twice"},
