@@ -47,7 +47,7 @@ RankPair rankPairOf(std::uint64_t cards)
 {
     unsigned ranks = 0;
     for (int suit = 0; suit < cards::kSuitCount; ++suit)
-        ranks |= static_cast<unsigned>(cards >> (suit * cards::kSuitShift)) & cards::kSuitRanks;
+        ranks |= static_cast<unsigned>((cards >> (suit * cards::kSuitShift)) & cards::kSuitRanks);
     return {ranks, std::popcount(ranks) == 1};
 }
 
