@@ -124,7 +124,7 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
             // Only where the setup's search for a fit gave up early.
             result = EquityResult{};
             result.status = EquityStatus::Invalid;
-            result.error = "the players' ranges never fit together: every choice of hands holds a card twice";
+            result.error = kRangesNeverFit;
         }
         return result;
     }
@@ -134,7 +134,7 @@ EquityResult computePlayersEquity(const EquityRequest& request, std::stop_token 
         // Only where the setup's search for a fit gave up early; sampling
         // would find no deal and run on.
         result.status = EquityStatus::Invalid;
-        result.error = "the players' ranges never fit together: every choice of hands holds a card twice";
+        result.error = kRangesNeverFit;
         return result;
     }
     const MonteCarloEnd end(request);

@@ -216,7 +216,7 @@ cards::Parsed<PlayersSetup> makePlayersSetup(const EquityRequest& request)
         }
     }
     if (!playersFitTogether(s))
-        return fail("the players' ranges never fit together: every choice of hands holds a card twice");
+        return fail(kRangesNeverFit);
     return result;
 }
 

@@ -36,4 +36,8 @@ cards::Parsed<PlayersSetup> makePlayersSetup(const EquityRequest& request);
 // (searched with an effort limit; true when the limit is reached).
 bool playersFitTogether(const PlayersSetup& setup);
 
+// Why ranges that never fit together are refused.
+inline constexpr const char* kRangesNeverFit =
+    "the players' ranges never fit together: every choice of hands holds a card twice";
+
 } // namespace engine::odds
